@@ -1,0 +1,79 @@
+#include "codeplug/byte_fields.h"
+
+namespace torvik {
+
+std::uint8_t CheckedByte(long value) {
+    if (value < 0 || value > 255) {
+        throw EncodeError("value " + std::to_string(value) + " does not fit in a byte");
+    }
+    return static_cast<std::uint8_t>(value);
+}
+
+std::uint8_t PackBits(std::initializer_list<BitField> fields) {
+    long sum = 0;
+    for (const BitField& field : fields) {
+        if (field.value < 0 || field.value >= (1L << field.width)) {
+            throw EncodeError("value " + std::to_string(field.value) + " does not fit in " +
+                              std::to_string(field.width) + " bits");
+        }
+        sum += field.value << field.shift;
+    }
+    return CheckedByte(sum);
+}
+
+bool EntryBit(const RadioImage& image, std::size_t base, int entry) {
+    return BitsOf(image.at(base + static_cast<std::size_t>(entry / 8)), entry % 8) != 0;
+}
+
+void ClearEntryBit(RadioImage& image, std::size_t base, int entry) {
+    std::uint8_t& byte = image.at(base + static_cast<std::size_t>(entry / 8));
+    byte = static_cast<std::uint8_t>(byte & ~(1U << (entry % 8)));
+}
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    throw EncodeError(std::string("not a hexadecimal digit: '") + c + "'");
+}
+
+std::uint8_t HexPairToByte(char high, char low) {
+    return static_cast<std::uint8_t>(HexDigitValue(high) * 16 + HexDigitValue(low));
+}
+
+std::string ByteToHex2(std::uint8_t value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    return {kDigits[value >> 4], kDigits[value & 0x0F]};
+}
+
+void PutLittleEndian16(RadioImage& image, std::size_t address, std::uint16_t value) {
+    auto run = image.block(address, 2);
+    run[0] = static_cast<std::uint8_t>(value & 0xFF);
+    run[1] = static_cast<std::uint8_t>(value >> 8);
+}
+
+std::uint16_t GetLittleEndian16(const RadioImage& image, std::size_t address) {
+    auto run = image.block(address, 2);
+    return static_cast<std::uint16_t>(run[0] | (run[1] << 8));
+}
+
+void PutBigEndian16(RadioImage& image, std::size_t address, std::uint16_t value) {
+    auto run = image.block(address, 2);
+    run[0] = static_cast<std::uint8_t>(value >> 8);
+    run[1] = static_cast<std::uint8_t>(value & 0xFF);
+}
+
+std::uint16_t GetBigEndian16(const RadioImage& image, std::size_t address) {
+    auto run = image.block(address, 2);
+    return static_cast<std::uint16_t>((run[0] << 8) | run[1]);
+}
+
+bool IsDecimalDigits(std::string_view text) {
+    if (text.empty()) return false;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
+}  // namespace torvik

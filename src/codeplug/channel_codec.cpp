@@ -1,0 +1,205 @@
+#include "codeplug/channel_codec.h"
+
+#include <string>
+
+#include "codeplug/byte_fields.h"
+#include "codeplug/freq_code.h"
+
+namespace torvik {
+namespace {
+
+using L = ChannelLayout;
+
+bool HasBitmapBits(int slot) { return slot < L::kBitmapSlots; }
+bool HasCodeDigits(int slot) { return slot < kMemoryChannels; }
+
+// A code as 4 BCD bytes: the first 8 characters, padded with "0", as hex pairs.
+void PutFreqCode(RadioImage& image, std::size_t address, std::string code) {
+    code.resize(8, '0');
+    auto out = image.block(address, L::kFreqBytes);
+    for (std::size_t i = 0; i < L::kFreqBytes; ++i) out[i] = HexPairToByte(code[2 * i], code[2 * i + 1]);
+}
+
+// The 8 digits of 4 BCD bytes, or `fallback` when they are not all decimal, followed by the
+// rebuilt 10 Hz digit: the image holds 100 Hz units, and only the 2.5, 6.25 and 8.33 kHz
+// rasters have a 10 Hz digit that follows from the 100 Hz one.
+std::string GetFreqCode(const RadioImage& image, std::size_t address, std::string_view fallback) {
+    std::string digits;
+    for (std::uint8_t byte : image.block(address, L::kFreqBytes)) digits += ByteToHex2(byte);
+    if (!IsDecimalDigits(digits)) digits = fallback;
+    switch (digits.back()) {
+        case '2':
+        case '7': digits += '5'; break;
+        case '3': digits += '3'; break;
+        case '6': digits += '6'; break;
+        default: digits += '0'; break;
+    }
+    return digits;
+}
+
+// Byte 10 stores simplex as 0 and the two shift directions as 2 and 3.
+long ShiftToImage(int shiftDir) { return shiftDir == 0 ? 0 : shiftDir + 1; }
+std::int16_t ShiftFromImage(int bits) { return static_cast<std::int16_t>(bits < 2 ? 0 : bits - 1); }
+
+void EncodeName(const ChannelRecord& record, std::span<std::uint8_t> out) {
+    const std::string name = record.Name.text();
+    // An empty name is all zeros; otherwise its bytes, blank-filled.
+    const std::uint8_t fill = name.empty() ? 0x00 : 0x20;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        out[i] = i < name.size() ? static_cast<std::uint8_t>(name[i]) : fill;
+    }
+}
+
+void EncodeChannel(ChannelRecord& r, RadioImage& image) {
+    if (r.Number < 1 || r.Number > kChannelSlots) {
+        throw EncodeError("channel number " + std::to_string(r.Number) + " out of range");
+    }
+    const int slot = r.Number - 1;
+    const std::size_t base = L::RecordBase(r.Number);
+
+    if (HasBitmapBits(slot)) {
+        if (r.Used != 0) ClearEntryBit(image, L::kEmptyBitmap, slot);
+        if (r.ScanSkip == 0) ClearEntryBit(image, L::kScanSkipBitmap, slot);
+    }
+
+    std::string rx = r.RxFreq.text();
+    PutFreqCode(image, base + L::kRxFreq, rx.empty() ? "FFFFFFFF" : rx);
+    PutFreqCode(image, base + L::kOffset, r.Offset.text());
+
+    if (r.TxDcs < 0 || r.RxDcs < 0) throw EncodeError("negative DCS code");
+    r.TxDcsBit8 = static_cast<std::int16_t>(r.TxDcs / 256);
+    r.RxDcsBit8 = static_cast<std::int16_t>(r.RxDcs / 256);
+
+    image.at(base + L::kStep) = CheckedByte(r.Step);
+    image.at(base + L::kFlags9) = PackBits({{r.TxInhibit, 0},
+                                            {r.Reverse, 1},
+                                            {r.Bandwidth, 2, 2},
+                                            {r.TxDcsInvert, 4},
+                                            {r.TxDcsBit8, 5},
+                                            {r.PttIdDecode, 6}});
+    image.at(base + L::kFlags10) = PackBits({{ShiftToImage(r.ShiftDir), 0, 2},
+                                             {r.TxPower, 2, 2},
+                                             {r.RxDcsInvert, 4},
+                                             {r.RxDcsBit8, 5},
+                                             {r.Compander, 6},
+                                             {r.Talkaround, 7}});
+    image.at(base + L::kToneTypes) =
+        PackBits({{r.TxToneType, 0, 2}, {r.RxToneType, 2, 2}, {r.DtmfCodeNo, 4, 4}});
+    image.at(base + L::kTxCtcss) = CheckedByte(r.TxCtcss);
+    image.at(base + L::kRxCtcss) = CheckedByte(r.RxCtcss);
+    image.at(base + L::kTxDcsLow) = CheckedByte(r.TxDcs % 256);
+    image.at(base + L::kRxDcsLow) = CheckedByte(r.RxDcs % 256);
+    image.at(base + L::kSignaling) = CheckedByte(r.Signaling);
+    image.at(base + L::kTwoToneNo) = CheckedByte(r.TwoToneNo);
+    image.at(base + L::kFiveToneNo) = CheckedByte(r.FiveToneNo);
+    EncodeName(r, image.block(base + L::kName, L::kNameBytes));
+    image.at(base + L::kBusyLock) = CheckedByte(r.BusyLock);
+    image.at(base + L::kByte27) = CheckedByte(r.Byte27);
+    image.at(base + L::kPttIdModes) = PackBits({{r.DtmfPttId, 0, 4}, {r.FiveTonePttId, 4, 4}});
+    image.at(base + L::kSquelchMode) = CheckedByte(r.SquelchMode);
+    image.at(base + L::kScrambler) = CheckedByte(r.Scrambler);
+
+    if (HasCodeDigits(slot)) {
+        std::string code = r.PttIdCode.text();
+        code.resize(L::kCodeDigits, '0');
+        auto out = image.block(L::CodeBase(r.Number), L::kCodeDigits);
+        for (std::size_t i = 0; i < L::kCodeDigits; ++i) {
+            out[i] = static_cast<std::uint8_t>(HexDigitValue(code[i]));
+        }
+    }
+}
+
+std::string DecodeCode(RadioImage& image, int number) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string code;
+    for (std::uint8_t& digit : image.block(L::CodeBase(number), L::kCodeDigits)) {
+        if (digit > 15) digit = 0;  // repaired in the image, so a write sends a valid code
+        code += kDigits[digit];
+    }
+    return code;
+}
+
+}  // namespace
+
+std::size_t ChannelLayout::RecordBase(int number) {
+    switch (number) {
+        case kChannelPA: return kPABase;
+        case kChannelPB: return kPBBase;
+        case kChannelVFO: return kVfoBase;
+        default:
+            if (number < 1 || number > kMemoryChannels) {
+                throw ImageRangeError("channel number out of range");
+            }
+            return kMemoryBase + kRecordSize * static_cast<std::size_t>(number - 1);
+    }
+}
+
+void EncodeChannels(ChannelTable& table, RadioImage& image) {
+    for (ChannelRecord& record : table.used()) EncodeChannel(record, image);
+}
+
+void DecodeChannels(RadioImage& image, ChannelTable& table) {
+    table.ChannelCount = 0;
+    for (int slot = 0; slot < kChannelSlots; ++slot) {
+        if (HasBitmapBits(slot) && EntryBit(image, L::kEmptyBitmap, slot)) continue;
+        const int number = slot + 1;
+        const std::size_t base = L::RecordBase(number);
+
+        const std::string rx = GetFreqCode(image, base + L::kRxFreq, "FFFFFFFF");
+        // A slot without a frequency is empty. The VFO has no empty bit, so an all-zero
+        // frequency (a prefilled, never-read VFO record) counts as none too.
+        if (rx.starts_with("FFFFFFFF") || rx.starts_with("00000000")) continue;
+
+        // Fields the image does not carry keep the values of the record already there.
+        ChannelRecord r = table.records[static_cast<std::size_t>(table.ChannelCount)];
+        r.Number = static_cast<std::int16_t>(number);
+        r.Used = 1;
+        if (HasBitmapBits(slot)) r.ScanSkip = EntryBit(image, L::kScanSkipBitmap, slot) ? 1 : 0;
+        r.RxFreq = FixedText<9>::Raw(rx);
+        r.Offset = FixedText<9>::Raw(GetFreqCode(image, base + L::kOffset, "00000000"));
+
+        auto byte = [&](std::size_t offset) { return image.at(base + offset); };
+        auto i16 = [](int v) { return static_cast<std::int16_t>(v); };
+        r.Step = byte(L::kStep);
+        const std::uint8_t b9 = byte(L::kFlags9);
+        r.TxInhibit = i16(BitsOf(b9, 0));
+        r.Reverse = i16(BitsOf(b9, 1));
+        r.Bandwidth = i16(BitsOf(b9, 2, 2));
+        r.TxDcsInvert = i16(BitsOf(b9, 4));
+        r.TxDcsBit8 = i16(BitsOf(b9, 5));
+        r.PttIdDecode = i16(BitsOf(b9, 6));
+        const std::uint8_t b10 = byte(L::kFlags10);
+        r.ShiftDir = ShiftFromImage(BitsOf(b10, 0, 2));
+        r.TxPower = i16(std::min(BitsOf(b10, 2, 2), 2));
+        r.RxDcsInvert = i16(BitsOf(b10, 4));
+        r.RxDcsBit8 = i16(BitsOf(b10, 5));
+        r.Compander = i16(BitsOf(b10, 6));
+        r.Talkaround = i16(BitsOf(b10, 7));
+        const std::uint8_t b11 = byte(L::kToneTypes);
+        r.TxToneType = i16(BitsOf(b11, 0, 2));
+        r.RxToneType = i16(BitsOf(b11, 2, 2));
+        r.DtmfCodeNo = i16(BitsOf(b11, 4, 4));
+        r.TxCtcss = byte(L::kTxCtcss);
+        r.RxCtcss = byte(L::kRxCtcss);
+        r.TxDcs = i16(256 * r.TxDcsBit8 + byte(L::kTxDcsLow));
+        r.RxDcs = i16(256 * r.RxDcsBit8 + byte(L::kRxDcsLow));
+        r.Signaling = byte(L::kSignaling);
+        r.TwoToneNo = byte(L::kTwoToneNo);
+        r.FiveToneNo = byte(L::kFiveToneNo);
+        const auto name = image.block(base + L::kName, L::kNameBytes);
+        r.Name = FixedText<7>::Value(CutAtNul({reinterpret_cast<const char*>(name.data()), name.size()}));
+        r.BusyLock = byte(L::kBusyLock);
+        r.Byte27 = byte(L::kByte27);
+        const std::uint8_t modes = byte(L::kPttIdModes);
+        r.DtmfPttId = i16(BitsOf(modes, 0, 4));
+        r.FiveTonePttId = i16(BitsOf(modes, 4, 4));
+        r.SquelchMode = byte(L::kSquelchMode);
+        r.Scrambler = byte(L::kScrambler);
+        if (HasCodeDigits(slot)) r.PttIdCode = FixedText<5>::Raw(DecodeCode(image, number));
+
+        table.records[static_cast<std::size_t>(table.ChannelCount)] = r;
+        ++table.ChannelCount;
+    }
+}
+
+}  // namespace torvik

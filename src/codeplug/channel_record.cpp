@@ -1,0 +1,55 @@
+#include "codeplug/channel_record.h"
+
+#include <cmath>
+#include <utility>
+
+#include "codeplug/freq_code.h"
+#include "platform/number_text.h"
+
+namespace torvik {
+
+const ChannelRecord* ChannelTable::find(int number) const {
+    for (const ChannelRecord& record : used()) {
+        if (record.Number == number) return &record;
+    }
+    return nullptr;
+}
+
+ChannelRecord* ChannelTable::find(int number) {
+    return const_cast<ChannelRecord*>(std::as_const(*this).find(number));
+}
+
+ChannelRecord NewChannelRecord(int number) {
+    ChannelRecord record;
+    record.Number = static_cast<std::int16_t>(number);
+    record.RxFreq = FixedText<9>::Raw(kNoFrequencyCode);
+    record.Offset = FixedText<9>::Raw(kZeroOffsetCode);
+    record.PttIdCode = FixedText<5>::Raw("00000");
+    return record;
+}
+
+void DefaultVfoChannel(ChannelTable& table, const BandLimits& limits) {
+    ChannelRecord vfo = NewChannelRecord(kChannelVFO);
+    vfo.Used = 1;
+    vfo.ScanSkip = 1;
+    const double middle = (std::nearbyint(limits.RxHigh) + limits.RxLow) / 2;
+    vfo.RxFreq = FixedText<9>::Raw(FreqTextToCode(FormatFixed(middle, 3, 4)));
+    vfo.Name = FixedText<7>::Value("");
+    vfo.TxCtcss = 20;
+    vfo.RxCtcss = 20;
+    table.records[0] = vfo;
+}
+
+bool ChannelExists(const ChannelTable& table, int number) { return table.find(number) != nullptr; }
+
+int ValidChannelRef(const ChannelTable& table, int number) {
+    int last = 0;
+    for (const ChannelRecord& record : table.used()) {
+        if (record.Number > kMemoryChannels) continue;
+        if (record.Number == number) return number;
+        last = record.Number;
+    }
+    return last;
+}
+
+}  // namespace torvik
