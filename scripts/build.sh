@@ -3,5 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${TORVIK_BUILD_DIR:-build}"
+# Several checkouts on one small machine build one at a time rather than fight for cores.
+exec 9>"${TMPDIR:-/tmp}/torvik-build.lock"
+flock 9
 [ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja
 cmake --build "$build" --parallel "$(nproc)"

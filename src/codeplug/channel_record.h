@@ -116,6 +116,8 @@ inline constexpr std::tuple kChannelRecordFields{
     Field("PttIdDecode", &ChannelRecord::PttIdDecode),
     Field("PttIdCode", &ChannelRecord::PttIdCode)};
 
+constexpr const auto& FieldsOf(const ChannelRecord*) { return kChannelRecordFields; }
+
 template <class Record, class Visit>
 void VisitChannelFields(Record& record, Visit&& visit) {
     VisitFields(kChannelRecordFields, record, visit);
