@@ -1,0 +1,45 @@
+// Where the program finds what ships beside it (language files, factory templates, splash
+// pictures, the factory marker) and where it keeps the files it writes (the setup profile and
+// the feature switches). Explicit so that tests and users can run several homes side by side.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include "platform/language.h"
+
+namespace torvik {
+
+// The environment variable that names a home when no --home option is given.
+inline constexpr const char* kHomeEnvironmentVariable = "TORVIK_HOME";
+
+struct AppHome {
+    // The application folder: language/, Init/, splash pictures, TestData.ini.
+    std::filesystem::path dataDir;
+    // Where the writable settings files live: the application folder when it is writable,
+    // else a per-user folder.
+    std::filesystem::path writableDir;
+
+    std::filesystem::path languageFile(Language language) const;
+    std::filesystem::path initFolder() const { return dataDir / "Init"; }
+    std::filesystem::path factoryMarker() const { return dataDir / "TestData.ini"; }
+    // The setup profile; read from the installed folder until a per-user copy exists.
+    std::filesystem::path setupProfileForRead() const;
+    std::filesystem::path setupProfile() const { return writableDir / "language" / "mysetup.ini"; }
+    std::filesystem::path featureFile() const { return writableDir / "Setting.ini"; }
+};
+
+// The home of this run: `explicitHome` (from --home) when given, else $TORVIK_HOME, else the
+// folder of the running program.
+AppHome ResolveAppHome(const std::optional<std::filesystem::path>& explicitHome);
+
+// The home rooted at `dir`, with the per-user fallback for the writable files.
+AppHome AppHomeAt(const std::filesystem::path& dir);
+
+// The folder holding the running executable.
+std::filesystem::path ExecutableDir();
+
+// The per-user folder for writable files: $XDG_CONFIG_HOME/torvik or ~/.config/torvik.
+std::filesystem::path PerUserFolder();
+
+}  // namespace torvik
