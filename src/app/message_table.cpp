@@ -35,6 +35,9 @@ constexpr std::array kMessageTable{
     Entry{MessageId::DataFile, "Data File", "数据文件"},
     Entry{MessageId::FreqCleared, "Frequency data will be cleared.", "频率数据将被清除。"},
     Entry{MessageId::Warning, "Warning", "警告"},
+    Entry{MessageId::ChannelFileIncomplete,
+          "The channel file is missing or incomplete; only the channels it holds were loaded.",
+          "信道文件缺失或不完整，只载入了其中已有的信道。"},
 };
 
 constexpr bool TableIsInEnumOrder() {

@@ -26,6 +26,7 @@ enum class MessageId {
     DataFile,
     FreqCleared,
     Warning,
+    ChannelFileIncomplete,
 };
 
 enum class TransferDirection { Read, Write };

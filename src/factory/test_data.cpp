@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "codeplug/fixed_text.h"
-#include "platform/profile_file.h"
+#include "platform/file_io.h"
 
 namespace torvik {
 
@@ -30,11 +30,15 @@ TestDataLoad LoadTestDataFile(const std::filesystem::path& path, TestData& data)
     return TestDataLoad::Loaded;
 }
 
-bool SaveTestDataFile(const std::filesystem::path& path, const TestData& data) {
+std::string TestDataFileBytes(const std::filesystem::path& path, const TestData& data) {
     std::string bytes = ReadWholeFile(path).value_or(std::string());
     if (bytes.size() < data.size()) bytes.resize(data.size());
     std::copy(data.begin(), data.end(), bytes.begin());
-    return WriteFileAtomically(path, bytes);
+    return bytes;
+}
+
+bool SaveTestDataFile(const std::filesystem::path& path, const TestData& data) {
+    return WriteFileAtomically(path, TestDataFileBytes(path, data));
 }
 
 }  // namespace torvik

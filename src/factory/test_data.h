@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace torvik {
@@ -27,6 +28,9 @@ enum class TestDataLoad { Loaded, Missing, Unreadable };
 
 // Reads the first 16 bytes of the file into `data`; anything but Loaded leaves `data` as it was.
 TestDataLoad LoadTestDataFile(const std::filesystem::path& path, TestData& data);
+
+// The new content of a ".ted" file: `data` over the first 16 bytes of what the file holds now.
+std::string TestDataFileBytes(const std::filesystem::path& path, const TestData& data);
 
 // Writes `data` as the first 16 bytes of the file; a longer existing file keeps its further
 // bytes. The previous file stays whole when the write fails. Returns false on failure so the

@@ -1,11 +1,5 @@
 #include "platform/profile_file.h"
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
-#include <system_error>
-#include <unistd.h>
-
 namespace torvik {
 namespace {
 
@@ -51,39 +45,6 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     for (std::size_t i = 0; i < a.size(); ++i) {
         auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
         if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
-
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) return std::nullopt;
-    return bytes;
-}
-
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    std::error_code ec;
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    std::filesystem::create_directories(folder, ec);
-    std::filesystem::path temp = path;
-    temp += ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-    }
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        return false;
     }
     return true;
 }

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_io.h"
+
 namespace torvik {
 
 class ProfileFile {
@@ -45,12 +47,5 @@ private:
 
 // Case-insensitive ASCII comparison, as profile section and key names are matched.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
-
-// Writes `bytes` to `path` through a temporary file in the same folder and a rename, so the
-// previous file stays whole until the new one is complete. Returns false on any failure.
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
-
-// The whole content of a file, or nothing when it cannot be read.
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
 }  // namespace torvik

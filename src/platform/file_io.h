@@ -1,0 +1,28 @@
+// Whole-file reads and writes that never leave a half-written file behind.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvik {
+
+// Writes `bytes` to `path` through a temporary file in the same folder and a rename, so the
+// previous file stays whole until the new one is complete. Returns false on any failure.
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+struct FileContent {
+    std::filesystem::path path;
+    std::string bytes;
+};
+
+// Writes several files so that either all of them are replaced or none: every temporary file
+// is complete before the first rename.
+bool WriteFilesAtomically(const std::vector<FileContent>& files);
+
+// The whole content of a file, or nothing when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+
+}  // namespace torvik
