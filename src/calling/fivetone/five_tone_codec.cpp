@@ -1,0 +1,220 @@
+#include "calling/fivetone/five_tone_codec.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "calling/fivetone/five_tone_text.h"
+#include "codeplug/byte_fields.h"
+
+namespace torvik {
+namespace {
+
+using L = FiveToneLayout;
+
+std::size_t ByteCountFor(std::size_t symbols) {
+    return (symbols + 1) / 2;
+}
+
+std::uint8_t DurationOrDefault(std::uint8_t duration) {
+    return duration < kMinToneDuration || duration > kMaxToneDuration ? kDefaultToneDuration
+                                                                      : duration;
+}
+
+void CheckLength(std::size_t length, std::size_t capacity, std::string_view what) {
+    if (length > capacity) {
+        throw EncodeError(std::string(what) + " of " + std::to_string(length) +
+                          " symbols does not fit its " + std::to_string(capacity));
+    }
+}
+
+// The code text as `length` symbols: cut at NUL and trimmed, then filled up with the repeat
+// symbol or cut, as the radio expects exactly `length` of them.
+std::string SymbolsOf(std::string_view code, std::size_t length) {
+    std::string symbols = CutAtNul(code);
+    symbols.resize(length, kRepeatSymbol);
+    return symbols;
+}
+
+void PutName(const FixedText<7>& name, RadioImage& image, std::size_t address) {
+    const std::string text = name.text();
+    auto out = image.block(address, L::kNameBytes);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        if (text.empty()) {
+            out[i] = 0x00;
+        } else {
+            out[i] = i < text.size() ? static_cast<std::uint8_t>(text[i]) : ' ';
+        }
+    }
+}
+
+// At most 7 bytes, up to the first 0x00 or 0xFF; fill blanks stay part of the name.
+FixedText<7> GetName(const RadioImage& image, std::size_t address) {
+    std::string text;
+    for (std::uint8_t byte : image.block(address, L::kNameBytes)) {
+        if (byte == 0x00 || byte == 0xFF) break;
+        text += static_cast<char>(byte);
+    }
+    return FixedText<7>::Value(text);
+}
+
+void PutCodeBlock(FiveToneCode& code, RadioImage& image, std::size_t base, std::size_t capacity,
+                  bool withName) {
+    CheckLength(code.length, capacity, "5-Tone code");
+    image.at(base + L::kCodeStandard) = code.standard;
+    image.at(base + L::kCodeLength) = code.length;
+    code.duration = DurationOrDefault(code.duration);
+    image.at(base + L::kCodeDuration) = code.duration;
+
+    std::string symbols = SymbolsOf(code.code.raw(), code.length);
+    if (symbols.size() % 2 != 0) symbols += kRepeatSymbol;
+    auto out = image.block(base + L::kCodeSymbols, symbols.size() / 2);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        out[i] = static_cast<std::uint8_t>(HexDigitValue(symbols[2 * i]) * 16 +
+                                           HexDigitValue(symbols[2 * i + 1]));
+    }
+    if (withName) PutName(code.name, image, base + L::kCodeName);
+}
+
+void GetCodeBlock(const RadioImage& image, std::size_t base, std::size_t capacity, bool withName,
+                  FiveToneCode& code) {
+    code.standard = image.at(base + L::kCodeStandard);
+    // A length the block cannot hold would run into the name or the next block: the
+    // symbols there are not this code's, so the code reads as empty.
+    std::uint8_t length = image.at(base + L::kCodeLength);
+    if (length > capacity) length = 0;
+    code.length = length;
+    code.duration = DurationOrDefault(image.at(base + L::kCodeDuration));
+
+    std::string symbols;
+    for (std::uint8_t byte : image.block(base + L::kCodeSymbols, ByteCountFor(length))) {
+        symbols += ByteToHex2(byte);
+    }
+    symbols.resize(length);
+    code.code = FixedText<40>::Value(symbols);
+    if (withName) code.name = GetName(image, base + L::kCodeName);
+}
+
+void PutInfoCode(const InfoCode& info, RadioImage& image, std::size_t base) {
+    CheckLength(info.length, kInfoCodeSymbols, "information code");
+    image.at(base + L::kInfoFunction) = info.function;
+    image.at(base + L::kInfoResponse) = info.response;
+    image.at(base + L::kInfoLength) = info.length;
+    const std::string symbols = SymbolsOf(info.code.raw(), info.length);
+    auto out = image.block(base + L::kInfoSymbols, symbols.size());
+    for (std::size_t j = 0; j < out.size(); ++j) {
+        out[j] = static_cast<std::uint8_t>(HexDigitValue(symbols[j]));
+    }
+    PutName(info.name, image, base + L::kInfoName);
+}
+
+// Erased memory reads 0xFF; for these fields it means "nothing set".
+std::uint8_t ZeroIfErased(std::uint8_t byte) {
+    return byte == 0xFF ? 0 : byte;
+}
+
+void GetInfoCode(const RadioImage& image, std::size_t base, InfoCode& info) {
+    info.function = ZeroIfErased(image.at(base + L::kInfoFunction));
+    info.response = ZeroIfErased(image.at(base + L::kInfoResponse));
+    std::uint8_t length = ZeroIfErased(image.at(base + L::kInfoLength));
+    if (length > kInfoCodeSymbols) length = 0;  // would run into the name
+    info.length = length;
+
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string symbols;
+    for (std::uint8_t byte : image.block(base + L::kInfoSymbols, length)) {
+        // One symbol per byte, written without a leading zero (0x0A gives "A").
+        if (byte >= 16) symbols += kDigits[byte >> 4];
+        symbols += kDigits[byte & 0x0F];
+    }
+    symbols.resize(length);
+    info.code = FixedText<12>::Value(symbols);
+    info.name = GetName(image, base + L::kInfoName);
+}
+
+std::uint8_t DecimalDigitValue(char c) {
+    if (c < '0' || c > '9') {
+        throw EncodeError(std::string("own 5-Tone ID holds a non-digit: '") + c + "'");
+    }
+    return static_cast<std::uint8_t>(c - '0');
+}
+
+}  // namespace
+
+void PackFiveTone(FiveToneSettings& s, std::uint8_t decodeTime, RadioImage& image) {
+    image.at(L::kHeaderByte) = s.headerByte;
+    image.at(L::kDecodeResponse) = s.decodeResponse;
+    image.at(L::kStandard) = s.standard;
+    image.at(L::kOwnIdLength) = s.ownIdLength;
+    image.at(L::kDuration) = s.duration;
+
+    auto ownId = image.block(L::kOwnId, L::kOwnIdDigits);
+    for (std::size_t i = 0; i < ownId.size(); ++i) {
+        ownId[i] = i < s.ownIdLength ? DecimalDigitValue(s.ownId.bytes[i]) : 0;
+    }
+
+    image.at(L::kByte811) = s.byte811;
+    image.at(L::kByte812) = s.byte812;
+    image.at(L::kByte813) = s.byte813;
+    image.at(L::kByte814) = s.byte814;
+    image.at(L::kFirstDigitDelay) = CheckedByte(s.firstDigitDelay);
+    image.at(L::kSideTone) = CheckedByte(s.sideTone);
+    image.at(L::kByte817) = CheckedByte(s.byte817);
+    image.at(L::kPauseCodeRange) = CheckedByte(s.pauseCodeRange);
+    image.at(L::kPauseTime) = CheckedByte(s.pauseTime);
+    image.at(L::kDecodeTime) = decodeTime;
+
+    PutCodeBlock(s.pttIdBegin, image, L::kPttIdBegin, L::kPttIdSymbolCapacity, false);
+    PutCodeBlock(s.pttIdEnd, image, L::kPttIdEnd, L::kPttIdSymbolCapacity, false);
+
+    for (int i = 0; i < kInfoCodeCount; ++i) {
+        PutInfoCode(s.infoCodes[static_cast<std::size_t>(i)], image, L::InfoCodeBase(i));
+    }
+
+    // Every block is written, stored or not; the prefilled bitmap marks all entries empty.
+    for (int k = 0; k < kFiveToneEntryCount; ++k) {
+        FiveToneCode& entry = s.codeTable[static_cast<std::size_t>(k)];
+        if (entry.empty == 0) ClearEntryBit(image, L::kEntryBitmap, k);
+        PutCodeBlock(entry, image, L::CodeTableBase(k), L::kCodeSymbolCapacity, true);
+    }
+}
+
+void UnpackFiveTone(const RadioImage& image, FiveToneSettings& s, std::uint8_t& decodeTime) {
+    s.headerByte = image.at(L::kHeaderByte);
+    s.decodeResponse = image.at(L::kDecodeResponse);
+    s.standard = image.at(L::kStandard);
+    s.ownIdLength = image.at(L::kOwnIdLength);
+    s.duration = image.at(L::kDuration);
+
+    // The decimal text of each own-ID byte in use; only the five own-ID bytes are read.
+    std::string ownId;
+    const std::size_t digits = std::min<std::size_t>(s.ownIdLength, L::kOwnIdDigits);
+    for (std::uint8_t byte : image.block(L::kOwnId, digits)) ownId += std::to_string(byte);
+    s.ownId = FixedText<6>::Value(ownId);
+
+    s.byte811 = image.at(L::kByte811);
+    s.byte812 = image.at(L::kByte812);
+    s.byte813 = image.at(L::kByte813);
+    s.byte814 = image.at(L::kByte814);
+    s.firstDigitDelay = image.at(L::kFirstDigitDelay);
+    s.sideTone = image.at(L::kSideTone);
+    s.byte817 = image.at(L::kByte817);
+    s.pauseCodeRange = image.at(L::kPauseCodeRange);
+    s.pauseTime = image.at(L::kPauseTime);
+    decodeTime = image.at(L::kDecodeTime);
+
+    GetCodeBlock(image, L::kPttIdBegin, L::kPttIdSymbolCapacity, false, s.pttIdBegin);
+    GetCodeBlock(image, L::kPttIdEnd, L::kPttIdSymbolCapacity, false, s.pttIdEnd);
+
+    for (int i = 0; i < kInfoCodeCount; ++i) {
+        GetInfoCode(image, L::InfoCodeBase(i), s.infoCodes[static_cast<std::size_t>(i)]);
+    }
+
+    for (int k = 0; k < kFiveToneEntryCount; ++k) {
+        FiveToneCode& entry = s.codeTable[static_cast<std::size_t>(k)];
+        entry.empty = EntryBit(image, L::kEntryBitmap, k) ? 1 : 0;
+        GetCodeBlock(image, L::CodeTableBase(k), L::kCodeSymbolCapacity, true, entry);
+    }
+}
+
+}  // namespace torvik
