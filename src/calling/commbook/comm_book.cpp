@@ -1,0 +1,73 @@
+#include "calling/commbook/comm_book.h"
+
+#include <string>
+#include <utility>
+
+#include "codeplug/record_bytes.h"
+
+namespace torvik {
+
+static_assert(SerializedSize<CommBookEntry> == 14);
+static_assert(SerializedSize<CommBook> == 1792);
+
+namespace {
+
+constexpr std::size_t kKeyLength = 5;
+// Blanks inside an ID sort after the digits, and the places past the end of a short ID after
+// those: so "12" follows "12x" for every digit or blank x.
+constexpr char kBlankKey = 'A';
+constexpr char kPastEndKey = 'B';
+
+// The sort key of an ID. Keys of IDs made of digits and blanks compare, character by
+// character, as the hexadecimal numbers they spell.
+std::string SortKey(const FixedText<5>& callId) {
+    std::string key(callId.raw());
+    for (char& c : key) {
+        if (c == ' ') c = kBlankKey;
+    }
+    key = key.substr(0, key.find('\0'));
+    key.resize(kKeyLength, kPastEndKey);
+    return key;
+}
+
+}  // namespace
+
+void ResetCommBook(CommBook& book) {
+    for (std::size_t i = 0; i < book.size(); ++i) {
+        book[i].number = static_cast<std::int16_t>(i);
+        book[i].callId = FixedText<5>::Value("");
+        book[i].name = FixedText<7>::Value("");
+    }
+}
+
+void SortCommBook(CommBook& book) {
+    std::array<std::pair<std::string, std::size_t>, kCommBookEntries> keys;
+    for (std::size_t i = 0; i < book.size(); ++i) keys[i] = {SortKey(book[i].callId), i};
+
+    // The exchange sort the radio's book has always been sorted with: it is not stable, and
+    // entries with equal keys (the empty ones above all) must land where they always have.
+    for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
+        for (std::size_t j = i + 1; j < keys.size(); ++j) {
+            // std::string compares bytes as unsigned, so even a damaged ID has a fixed place.
+            if (keys[j].first < keys[i].first) std::swap(keys[i], keys[j]);
+        }
+    }
+
+    // Entries are found again by their old positions, not by their stored numbers, so a book
+    // from a damaged file with repeated numbers loses no entry.
+    const CommBook old = book;
+    for (std::size_t i = 0; i < book.size(); ++i) {
+        book[i] = old[keys[i].second];
+        book[i].number = static_cast<std::int16_t>(i);
+    }
+}
+
+void StoreBookCallId(CommBookEntry& entry, std::string_view text) {
+    entry.callId = FixedText<5>::Value(CutAtNul(text));
+}
+
+void StoreBookName(CommBookEntry& entry, std::string_view text) {
+    entry.name = FixedText<7>::Value(CutAtNul(text));
+}
+
+}  // namespace torvik

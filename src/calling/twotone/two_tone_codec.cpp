@@ -1,0 +1,103 @@
+#include "calling/twotone/two_tone_codec.h"
+
+#include <string>
+
+#include "calling/twotone/two_tone_tones.h"
+#include "codeplug/byte_fields.h"
+
+namespace torvik {
+namespace {
+
+using L = TwoToneLayout;
+
+constexpr std::uint8_t kBlank = 0x20;
+constexpr std::uint8_t kNameEndZero = 0x00;
+constexpr std::uint8_t kNameEndErased = 0xFF;
+
+void PackName(const FixedText<7>& name, std::span<std::uint8_t> out) {
+    const std::string text = name.text();
+    // An empty name is all zeros; otherwise its characters, blank-filled.
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        if (text.empty()) {
+            out[i] = 0;
+        } else {
+            out[i] = i < text.size() ? static_cast<std::uint8_t>(text[i]) : kBlank;
+        }
+    }
+}
+
+// The name runs to the first 0x00 or 0xFF; the blanks that fill it stay part of it.
+FixedText<7> UnpackName(std::span<const std::uint8_t> in) {
+    std::string text;
+    for (std::uint8_t byte : in) {
+        if (byte == kNameEndZero || byte == kNameEndErased) break;
+        text += static_cast<char>(byte);
+    }
+    return FixedText<7>::Value(text);
+}
+
+}  // namespace
+
+void PackTwoTone(const TwoToneSettings& s, RadioImage& image) {
+    PutLittleEndian16(image, L::kCallTone1, s.callTone1.value);
+    PutLittleEndian16(image, L::kCallTone2, s.callTone2.value);
+    PutLittleEndian16(image, L::kCallDivider1, s.callDivider1.value);
+    PutLittleEndian16(image, L::kCallDivider2, s.callDivider2.value);
+    image.at(L::kChoice) = s.choice;
+    image.at(L::kTime1) = s.time1;
+    image.at(L::kTime2) = s.time2;
+    image.at(L::kTime3) = s.time3;
+    image.at(L::kTime4) = s.time4;
+    image.at(L::kTime5) = s.time5;
+    image.at(L::kSideTone) = s.sideTone;
+    image.at(L::kCallFormat) = s.callFormat;
+    PutBigEndian16(image, L::kToneA, s.toneA.value);
+    PutBigEndian16(image, L::kToneB, s.toneB.value);
+    PutBigEndian16(image, L::kToneC, s.toneC.value);
+    PutBigEndian16(image, L::kToneD, s.toneD.value);
+
+    // Every code record is written, stored or not; only the bitmap tells them apart.
+    for (int k = 0; k < kTwoToneCodes; ++k) {
+        const TwoToneCode& code = s.codes[static_cast<std::size_t>(k)];
+        const std::size_t base = L::CodeBase(k);
+        if (code.empty == 0) ClearEntryBit(image, L::kEmptyBitmap, k);
+        PutLittleEndian16(image, base + L::kDivider1, code.divider1.value);
+        PutLittleEndian16(image, base + L::kDivider2, code.divider2.value);
+        PutLittleEndian16(image, base + L::kTone1, code.tone1.value);
+        PutLittleEndian16(image, base + L::kTone2, code.tone2.value);
+        PackName(code.name, image.block(base + L::kName, L::kNameBytes));
+    }
+}
+
+void UnpackTwoTone(const RadioImage& image, TwoToneSettings& s) {
+    s.callTone1.value = GetLittleEndian16(image, L::kCallTone1);
+    s.callTone2.value = GetLittleEndian16(image, L::kCallTone2);
+    s.callDivider1.value = GetLittleEndian16(image, L::kCallDivider1);
+    s.callDivider2.value = GetLittleEndian16(image, L::kCallDivider2);
+    s.choice = image.at(L::kChoice);
+    s.time1 = image.at(L::kTime1);
+    s.time2 = image.at(L::kTime2);
+    s.time3 = image.at(L::kTime3);
+    s.time4 = image.at(L::kTime4);
+    s.time5 = image.at(L::kTime5);
+    s.sideTone = image.at(L::kSideTone);
+    const std::uint8_t format = image.at(L::kCallFormat);
+    s.callFormat = format < kCallFormats ? format : 0;
+    s.toneA.value = GetBigEndian16(image, L::kToneA);
+    s.toneB.value = GetBigEndian16(image, L::kToneB);
+    s.toneC.value = GetBigEndian16(image, L::kToneC);
+    s.toneD.value = GetBigEndian16(image, L::kToneD);
+
+    for (int k = 0; k < kTwoToneCodes; ++k) {
+        TwoToneCode& code = s.codes[static_cast<std::size_t>(k)];
+        const std::size_t base = L::CodeBase(k);
+        code.empty = EntryBit(image, L::kEmptyBitmap, k) ? 1 : 0;
+        code.divider1.value = GetLittleEndian16(image, base + L::kDivider1);
+        code.divider2.value = GetLittleEndian16(image, base + L::kDivider2);
+        code.tone1.value = GetLittleEndian16(image, base + L::kTone1);
+        code.tone2.value = GetLittleEndian16(image, base + L::kTone2);
+        code.name = UnpackName(image.block(base + L::kName, L::kNameBytes));
+    }
+}
+
+}  // namespace torvik
