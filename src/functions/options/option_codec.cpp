@@ -1,0 +1,83 @@
+#include "functions/options/option_codec.h"
+
+#include <string>
+#include <span>
+
+#include "codeplug/byte_fields.h"
+
+namespace torvik {
+namespace {
+
+using L = OptionLayout;
+
+// The text's characters from the first byte on, the rest of the run 0x00.
+template <std::size_t N>
+void PutText(const FixedText<N>& field, std::span<std::uint8_t> out) {
+    const std::string text = field.text();
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        out[i] = i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0x00;
+    }
+}
+
+// The run up to its first 0x00 or 0xFF, held by the fixed-width rule.
+template <std::size_t N>
+void GetText(std::span<const std::uint8_t> in, FixedText<N>& field) {
+    std::string text;
+    for (std::uint8_t byte : in) {
+        if (byte == 0x00 || byte == 0xFF) break;
+        text += static_cast<char>(byte);
+    }
+    field = FixedText<N>::Value(text);
+}
+
+static_assert(L::kWelcomeBytes == decltype(OptionSettings::welcomeMessage)::kWidth);
+static_assert(L::kPasswordBytes == decltype(OptionSettings::powerOnPassword)::kWidth);
+
+std::int16_t Bit(std::uint8_t byte, int shift) { return static_cast<std::int16_t>(BitsOf(byte, shift)); }
+
+}  // namespace
+
+void PackOptions(const OptionSettings& o, std::uint8_t squelchOffInhibit,
+                 const OptionAreaDtmf& dtmf, RadioImage& image) {
+    for (const auto& field : L::kByteFields) image.at(field.offset) = CheckedByte(o.*field.member);
+    for (std::size_t offset : L::kZeroBytes) image.at(offset) = 0x00;
+
+    image.at(L::kSwitchesA) = PackBits({{o.row14Choice, L::kRow14ChoiceBit},
+                                        {o.tailElimination, L::kTailEliminationBit},
+                                        {dtmf.aniEnabled, L::kAniEnabledBit},
+                                        {squelchOffInhibit, L::kSquelchOffInhibitBit}});
+    image.at(L::kDigitDuration) = CheckedByte(dtmf.digitDuration);
+    image.at(L::kSwitchesB) =
+        PackBits({{o.functionOperation, L::kFunctionOperationBit},
+                  {o.internalFunctionOperation, L::kInternalFunctionOperationBit},
+                  {o.initKey, L::kInitKeyBit}});
+    image.at(L::kPasswordEnabled) = CheckedByte(o.powerOnPasswordEnabled);
+
+    PutText(o.welcomeMessage, image.block(L::kWelcome, L::kWelcomeBytes));
+    PutText(o.powerOnPassword, image.block(L::kPassword, L::kPasswordBytes));
+}
+
+void UnpackOptions(const RadioImage& image, OptionSettings& o, std::uint8_t& squelchOffInhibit,
+                   OptionAreaDtmf& dtmf) {
+    for (const auto& field : L::kByteFields) o.*field.member = image.at(field.offset);
+    // Row 18 has two choices; anything else the radio holds reads as the first.
+    if (o.row18Choice > 1) o.row18Choice = 0;
+
+    const std::uint8_t a = image.at(L::kSwitchesA);
+    o.row14Choice = Bit(a, L::kRow14ChoiceBit);
+    o.tailElimination = Bit(a, L::kTailEliminationBit);
+    dtmf.aniEnabled = Bit(a, L::kAniEnabledBit);
+    squelchOffInhibit = static_cast<std::uint8_t>(BitsOf(a, L::kSquelchOffInhibitBit));
+    dtmf.digitDuration = image.at(L::kDigitDuration);
+
+    const std::uint8_t b = image.at(L::kSwitchesB);
+    o.functionOperation = Bit(b, L::kFunctionOperationBit);
+    o.internalFunctionOperation = Bit(b, L::kInternalFunctionOperationBit);
+    o.initKey = Bit(b, L::kInitKeyBit);
+    o.powerOnPasswordEnabled = image.at(L::kPasswordEnabled);
+
+    GetText(image.block(L::kWelcome, L::kWelcomeBytes), o.welcomeMessage);
+    GetText(image.block(L::kPassword, L::kPasswordBytes), o.powerOnPassword);
+}
+
+}  // namespace torvik

@@ -1,0 +1,94 @@
+// The optional functions' image form: the power-on password, the option block and the
+// power-on message, plus the squelch-off inhibit flag and two DTMF settings that share the
+// option block's bytes.
+//
+//   528..533  powerOnPassword: its characters from 528 on, the rest 0x00
+//   544  row0Choice         545  row1Choice        546  row2Channel     547  row3Level
+//   548  not written        549  row5Choice        550  row18Choice     551  row7Duration
+//   552  row8Number         553  0x00              554  0x00            555  toneBurstFrequency
+//   556  row10Time          557  0x00              558  row11Choice     559  row12Choice
+//   560  bit 0 row14Choice, bit 1 tailElimination, bit 2 DTMF aniEnabled,
+//        bit 6 squelchOffInhibit, other bits 0
+//   561  row15Choice        562  DTMF digitDuration
+//   563  bit 0 functionOperation, bit 1 internalFunctionOperation, bit 3 initKey, other bits 0
+//   564  tailPhase          565  row17Choice       566, 567 not written
+//   568  powerOnPasswordEnabled
+//   992..998  welcomeMessage: its characters from 992 on, the rest 0x00
+//
+// row4Level, row6Choice and row13Switch have no place in the image.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "codeplug/radio_image.h"
+#include "functions/options/option_settings.h"
+
+namespace torvik {
+
+struct OptionLayout {
+    static constexpr std::size_t kPassword = 528;
+    static constexpr std::size_t kPasswordBytes = 6;
+    static constexpr std::size_t kWelcome = 992;
+    static constexpr std::size_t kWelcomeBytes = 7;
+
+    // Option bytes that hold one field each, as its value.
+    struct ByteField {
+        std::size_t offset;
+        std::int16_t OptionSettings::*member;
+    };
+    static constexpr std::array<ByteField, 15> kByteFields{{
+        {544, &OptionSettings::row0Choice},
+        {545, &OptionSettings::row1Choice},
+        {546, &OptionSettings::row2Channel},
+        {547, &OptionSettings::row3Level},
+        {549, &OptionSettings::row5Choice},
+        {550, &OptionSettings::row18Choice},
+        {551, &OptionSettings::row7Duration},
+        {552, &OptionSettings::row8Number},
+        {555, &OptionSettings::toneBurstFrequency},
+        {556, &OptionSettings::row10Time},
+        {558, &OptionSettings::row11Choice},
+        {559, &OptionSettings::row12Choice},
+        {561, &OptionSettings::row15Choice},
+        {564, &OptionSettings::tailPhase},
+        {565, &OptionSettings::row17Choice},
+    }};
+    static constexpr std::size_t kRow18Choice = 550;
+    // Unused bytes inside the block that are written as 0x00.
+    static constexpr std::array<std::size_t, 3> kZeroBytes{553, 554, 557};
+
+    static constexpr std::size_t kSwitchesA = 560;
+    static constexpr int kRow14ChoiceBit = 0;
+    static constexpr int kTailEliminationBit = 1;
+    static constexpr int kAniEnabledBit = 2;
+    static constexpr int kSquelchOffInhibitBit = 6;
+
+    static constexpr std::size_t kDigitDuration = 562;
+
+    static constexpr std::size_t kSwitchesB = 563;
+    static constexpr int kFunctionOperationBit = 0;
+    static constexpr int kInternalFunctionOperationBit = 1;
+    static constexpr int kInitKeyBit = 3;
+
+    static constexpr std::size_t kPasswordEnabled = 568;
+};
+
+// The two DTMF settings the radio keeps in the option block. The option codec owns those
+// bytes, so the DTMF settings travel through it.
+struct OptionAreaDtmf {
+    std::int16_t aniEnabled = 0;     // bit 2 of byte 560
+    std::int16_t digitDuration = 0;  // byte 562
+};
+
+// Writes the option block, the password and the message into a prefilled image. Throws
+// EncodeError on a value that does not fit its byte or bit.
+void PackOptions(const OptionSettings& options, std::uint8_t squelchOffInhibit,
+                 const OptionAreaDtmf& dtmf, RadioImage& image);
+
+// Reads them back. row4Level, row6Choice and row13Switch keep their values.
+void UnpackOptions(const RadioImage& image, OptionSettings& options,
+                   std::uint8_t& squelchOffInhibit, OptionAreaDtmf& dtmf);
+
+}  // namespace torvik

@@ -1,0 +1,72 @@
+#include "functions/scan/scan_rules.h"
+
+#include <algorithm>
+
+#include "platform/number_text.h"
+
+namespace torvik {
+namespace {
+
+// Language keys of the revert and priority list texts.
+constexpr int kKeyPriority = 2403;
+constexpr int kKeyScanOff = 2430;
+constexpr int kKeyRevertSelected = 2432;
+constexpr int kKeyRevertTalkback = 2433;
+constexpr int kKeyRevertLast = 2434;
+constexpr int kKeyRevertLastUsed = 2435;
+
+constexpr int kPriorityNone = 0;
+constexpr int kPriority1 = 1;
+constexpr int kPriority2 = 2;
+constexpr int kPriorityBoth = 3;
+
+}  // namespace
+
+std::array<std::string, kRevertChoices> FullRevertList(const Reporter& texts) {
+    const std::string p = texts.langText(kKeyPriority);
+    const std::string plus = " + " + texts.langText(kKeyRevertTalkback);
+    return {texts.langText(kKeyRevertSelected),
+            texts.langText(kKeyRevertSelected) + plus,
+            p + "1",
+            p + "2",
+            texts.langText(kKeyRevertLast),
+            texts.langText(kKeyRevertLastUsed),
+            p + "1" + plus,
+            p + "2" + plus};
+}
+
+std::vector<std::string> PriorityModeList(const Reporter& texts) {
+    const std::string p = texts.langText(kKeyPriority);
+    return {texts.langText(kKeyScanOff), p + "1", p + "2", p + "1 + " + p + "2"};
+}
+
+std::vector<int> RevertChoicesFor(int priorityMode) {
+    switch (priorityMode) {
+        case kPriority1: return {0, 1, 2, 4, 5, 6};
+        case kPriority2: return {0, 1, 3, 4, 5, 7};
+        case kPriorityBoth: return {0, 1, 2, 3, 4, 5, 6, 7};
+        case kPriorityNone:
+        default: return {0, 1, 4, 5};
+    }
+}
+
+int ReselectRevert(int priorityMode, int revertChoice) {
+    const std::vector<int> offered = RevertChoicesFor(priorityMode);
+    return std::find(offered.begin(), offered.end(), revertChoice) != offered.end()
+               ? revertChoice
+               : offered.front();
+}
+
+std::string ScanBackTimeText(int position) { return FormatFixed((position + 5) / 10.0, 1, 1); }
+
+std::string ResumeDelayText(int position) { return FormatFixed((position + 1) / 10.0, 1, 1); }
+
+std::string WaitTimeText(int value) { return std::to_string(25 * value); }
+
+ScanControlsEnabled ScanEnabling(int scanMode, int priorityMode) {
+    if (scanMode == 0) return {};
+    return {true, priorityMode == kPriority1 || priorityMode == kPriorityBoth,
+            priorityMode == kPriority2 || priorityMode == kPriorityBoth};
+}
+
+}  // namespace torvik

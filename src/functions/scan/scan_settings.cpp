@@ -1,0 +1,7 @@
+#include "functions/scan/scan_settings.h"
+
+namespace torvik {
+
+void ResetScan(ScanSettings& scan) { scan = ScanSettings{}; }
+
+}  // namespace torvik
