@@ -1,17 +1,29 @@
-// torvik-cli: the command-line face of TORVIK CPS, for support engineers and scripts.
+// torvik-cli: the command-line face of TORVIK CPS, for support engineers and scripts. Every
+// verb uses the same core as the application window.
+#include <QCoreApplication>
+#include <QStringList>
+
 #include <cstdio>
 #include <string_view>
 
+#include "cli_support.h"
 #include "codeplug/band.h"
+#include "verbs.h"
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: torvik-cli <command> [options]\n"
+constexpr const char* kUsage =
+    "usage: torvik-cli <command> [options] [files]\n"
     "\n"
     "commands:\n"
-    "  bands      list the band codes and their frequency ranges\n"
-    "  help       show this text\n";
+    "  new [--band CODE] OUT.dat         make a new codeplug and save it as a file pair\n"
+    "  encode IN.dat OUT.img             the 16384-byte image a write would send\n"
+    "  decode IN.img OUT.dat [--band C]  decode an image as a completed read does\n"
+    "  show IN.dat [--json]              show a codeplug (as JSON with --json)\n"
+    "  bands                             list the band codes and their ranges\n"
+    "\n"
+    "common options: --home DIR (application folder), --yes, --help\n"
+    "'torvik-cli <command> --help' describes one command.\n";
 
 int ListBands() {
     for (int index = 0; index < torvik::kBandListSize; ++index) {
@@ -19,18 +31,25 @@ int ListBands() {
         const std::string_view text = torvik::BandTextFromCode(code);
         std::printf("%2d  %.*s\n", code, static_cast<int>(text.size()), text.data());
     }
-    return 0;
+    return torvik::cli::kSuccess;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string_view command = argc > 1 ? argv[1] : "help";
-    if (command == "bands") return ListBands();
-    if (command == "help" || command == "--help" || command == "-h") {
-        std::fputs(kUsage.data(), stdout);
-        return 0;
+    QCoreApplication app(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    const QString verb = arguments.value(0);
+    if (verb == "new") return torvik::cli::RunNew(arguments);
+    if (verb == "encode") return torvik::cli::RunEncode(arguments);
+    if (verb == "decode") return torvik::cli::RunDecode(arguments);
+    if (verb == "show") return torvik::cli::RunShow(arguments);
+    if (verb == "bands") return ListBands();
+    if (verb.isEmpty() || verb == "help" || verb == "--help" || verb == "-h") {
+        std::fputs(kUsage, stdout);
+        return torvik::cli::kSuccess;
     }
-    std::fprintf(stderr, "torvik-cli: unknown command '%s'\n%s", argv[1], kUsage.data());
-    return 2;
+    std::fprintf(stderr, "torvik-cli: unknown command '%s'\n%s", qPrintable(verb), kUsage);
+    return torvik::cli::kUsage;
 }

@@ -10,4 +10,13 @@ QJsonArray ChannelTableToJson(const ChannelTable& table) {
     return channels;
 }
 
+QJsonObject CodeplugToJson(const Codeplug& codeplug) {
+    CodeplugRecord record = codeplug.record;
+    record.SavedBandCode = codeplug.band.code();
+    record.ChannelCount = codeplug.channels.ChannelCount;
+    QJsonObject object = ToJson(record).toObject();
+    object.insert("ChannelTable", ChannelTableToJson(codeplug.channels));
+    return object;
+}
+
 }  // namespace torvik

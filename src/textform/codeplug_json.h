@@ -4,11 +4,15 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
-#include "codeplug/channel_record.h"
+#include "codeplug/codeplug.h"
 
 namespace torvik {
 
 // The used channels, in table order, every field under its own name.
 QJsonArray ChannelTableToJson(const ChannelTable& table);
+
+// Every member of the data-file record under its own name, with the live band and channel
+// count, plus "ChannelTable".
+QJsonObject CodeplugToJson(const Codeplug& codeplug);
 
 }  // namespace torvik

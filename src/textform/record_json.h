@@ -21,6 +21,13 @@ namespace torvik {
 inline QJsonValue ToJson(std::int16_t v) { return static_cast<int>(v); }
 inline QJsonValue ToJson(std::uint8_t v) { return static_cast<int>(v); }
 
+// Wrapped numbers with a byte order of their own in the files (a `value` member).
+template <class T>
+    requires requires(const T& t) { static_cast<int>(t.value); }
+QJsonValue ToJson(const T& v) {
+    return static_cast<int>(v.value);
+}
+
 // Text exactly as the file or radio holds it, minus padding.
 inline QString DisplayText(std::string_view raw) {
     std::string text = CutAtNul(raw);

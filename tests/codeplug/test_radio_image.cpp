@@ -51,6 +51,9 @@ private slots:
 
     void encodeWithoutEntriesLeavesBitmapsSet() {
         Codeplug codeplug;
+        ResetFunctionSettings(codeplug.record);
+        for (auto& code : codeplug.record.twoTone.codes) code.empty = 1;
+        for (auto& entry : codeplug.record.fiveTone.codeTable) entry.empty = 1;
         RecordingReporter reporter;
         const auto encoded = EncodeImage(codeplug, reporter);
         QVERIFY(encoded.has_value());

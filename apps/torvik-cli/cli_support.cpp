@@ -1,0 +1,92 @@
+#include "cli_support.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+
+#include "codeplug/band.h"
+#include "factory/test_data.h"
+
+namespace torvik::cli {
+
+TerminalReporter::TerminalReporter(LanguageTexts texts, bool assumeYes)
+    : texts_(std::move(texts)), assumeYes_(assumeYes) {}
+
+void TerminalReporter::show(Severity severity, std::string_view text, std::string_view) {
+    if (severity == Severity::Error) {
+        lastError_ = std::string(text);
+        return;
+    }
+    const char* label = severity == Severity::Warning ? "warning" : "note";
+    std::fprintf(stderr, "torvik-cli: %s: %.*s\n", label, static_cast<int>(text.size()), text.data());
+}
+
+Answer TerminalReporter::ask(Severity, std::string_view text, Buttons buttons, std::string_view) {
+    const Answer yes = buttons == Buttons::YesNoCancel ? Answer::Yes
+                       : buttons == Buttons::RetryCancel ? Answer::Retry
+                                                         : Answer::Ok;
+    if (assumeYes_) return yes;
+    if (!::isatty(STDIN_FILENO)) return Answer::Cancel;
+    std::fprintf(stderr, "%.*s [y/N] ", static_cast<int>(text.size()), text.data());
+    std::string line;
+    if (!std::getline(std::cin, line)) return Answer::Cancel;
+    return !line.empty() && (line[0] == 'y' || line[0] == 'Y') ? yes : Answer::Cancel;
+}
+
+void AddCommonOptions(QCommandLineParser& parser) {
+    parser.addHelpOption();
+    parser.addOption({"home", "Use DIR as the application folder (language files, templates, "
+                              "settings). Default: $TORVIK_HOME, else the program's folder.", "DIR"});
+    parser.addOption({"yes", "Answer every question with yes/OK."});
+}
+
+std::optional<int> ParseVerb(QCommandLineParser& parser, const QStringList& arguments,
+                             int positionalCount, const char* usage) {
+    parser.setApplicationDescription(usage);
+    if (!parser.parse(arguments)) return UsageError(parser.errorText());
+    if (parser.isSet("help")) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return kSuccess;
+    }
+    if (parser.positionalArguments().size() != positionalCount) {
+        return UsageError(QString("expected %1 file argument(s); see --help").arg(positionalCount));
+    }
+    return std::nullopt;
+}
+
+CliContext MakeContext(const QCommandLineParser& parser) {
+    CliContext context;
+    std::optional<std::filesystem::path> explicitHome;
+    if (parser.isSet("home")) explicitHome = parser.value("home").toStdString();
+    context.home = ResolveAppHome(explicitHome);
+    context.settings = ReadSetupSettings(ProfileFile::Load(context.home.setupProfileForRead()));
+    context.factoryMode = DetermineFactoryMode(context.home.factoryMarker());
+    const Language language = LanguageForLocale(SystemLocaleName());
+    context.reporter.emplace(LanguageTexts::Load(context.home.languageFile(language), language),
+                             parser.isSet("yes"));
+    return context;
+}
+
+int Fail(const QString& what) {
+    std::fprintf(stderr, "torvik-cli: %s\n", qPrintable(what));
+    return kFailure;
+}
+
+int UsageError(const QString& what) {
+    std::fprintf(stderr, "torvik-cli: %s\n", qPrintable(what));
+    return kUsage;
+}
+
+std::optional<std::int16_t> ParseBandOption(const QCommandLineParser& parser, int fallback) {
+    if (!parser.isSet("band")) return static_cast<std::int16_t>(fallback);
+    bool ok = false;
+    const int code = parser.value("band").toInt(&ok);
+    if (!ok) return std::nullopt;
+    for (int index = 0; index < kBandListSize; ++index) {
+        if (BandCodeFromListIndex(index) == code) return static_cast<std::int16_t>(code);
+    }
+    return std::nullopt;
+}
+
+}  // namespace torvik::cli

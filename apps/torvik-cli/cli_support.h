@@ -1,0 +1,68 @@
+// What every torvik-cli verb shares: the terminal reporter, the home and settings of the
+// run, exit codes and argument helpers.
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <string>
+
+#include "app/app_home.h"
+#include "app/language_texts.h"
+#include "app/settings.h"
+#include "platform/reporter.h"
+
+namespace torvik::cli {
+
+enum ExitCode { kSuccess = 0, kFailure = 1, kUsage = 2 };
+
+// Messages on the terminal. Errors are held back so a failing verb can print exactly one line
+// naming what failed and why; warnings and information go to stderr as they come. Questions
+// are answered "yes" with --yes, asked on the terminal when there is one, else refused.
+class TerminalReporter : public Reporter {
+public:
+    TerminalReporter(LanguageTexts texts, bool assumeYes);
+
+    Language language() const override { return texts_.language(); }
+    std::string langText(int key) const override { return texts_.LangText(key); }
+    void show(Severity severity, std::string_view text, std::string_view title) override;
+    Answer ask(Severity severity, std::string_view text, Buttons buttons,
+               std::string_view title) override;
+
+    // The last error message shown, for the one-line failure report.
+    const std::string& lastError() const { return lastError_; }
+
+private:
+    LanguageTexts texts_;
+    bool assumeYes_;
+    std::string lastError_;
+};
+
+// The run's home, settings and reporter, from the common options.
+struct CliContext {
+    AppHome home;
+    SetupSettings settings;
+    bool factoryMode = false;
+    std::optional<TerminalReporter> reporter;
+};
+
+// Adds --home, --yes and --help to a verb's parser.
+void AddCommonOptions(QCommandLineParser& parser);
+
+// Parses a verb's arguments (the verb name first). Prints usage problems and returns the exit
+// code to end with, or nothing to go on.
+std::optional<int> ParseVerb(QCommandLineParser& parser, const QStringList& arguments,
+                             int positionalCount, const char* usage);
+
+CliContext MakeContext(const QCommandLineParser& parser);
+
+// Prints "torvik-cli: <what>" on stderr and returns kFailure.
+int Fail(const QString& what);
+int UsageError(const QString& what);
+
+// A band code from --band: a code of the band table, else nothing.
+std::optional<std::int16_t> ParseBandOption(const QCommandLineParser& parser, int fallback);
+
+}  // namespace torvik::cli

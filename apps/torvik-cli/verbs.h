@@ -1,0 +1,14 @@
+// The verbs of torvik-cli; each takes its arguments with the verb name first and returns
+// the exit status.
+#pragma once
+
+#include <QStringList>
+
+namespace torvik::cli {
+
+int RunNew(const QStringList& arguments);
+int RunEncode(const QStringList& arguments);
+int RunDecode(const QStringList& arguments);
+int RunShow(const QStringList& arguments);
+
+}  // namespace torvik::cli

@@ -1,0 +1,116 @@
+#include "storage/codeplug_files.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/message_table.h"
+#include "codeplug/record_bytes.h"
+#include "factory/test_data.h"
+#include "platform/profile_file.h"
+#include "storage/snapshot.h"
+
+namespace torvik {
+namespace {
+
+static_assert(SerializedSize<CodeplugRecord> == kDataFileSize);
+static_assert(SerializedSize<ChannelRecord> == kChannelFileRecordSize);
+
+std::span<const std::uint8_t> AsBytes(const std::string& s) {
+    return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
+}
+
+std::string AsString(const std::vector<std::uint8_t>& v) { return {v.begin(), v.end()}; }
+
+void FileError(Reporter& reporter) {
+    reporter.show(Severity::Error, MessageText(MessageId::FileError, reporter.language()));
+}
+
+}  // namespace
+
+std::filesystem::path ChannelFilePath(const std::filesystem::path& dataFile) {
+    std::string text = dataFile.string();
+    text.resize(text.size() >= 3 ? text.size() - 3 : 0);
+    return text + "fre";
+}
+
+std::optional<LoadedPair> ReadFilePair(const std::filesystem::path& path) {
+    const std::optional<std::string> data = ReadWholeFile(path);
+    if (!data || data->size() < kDataFileSize) return std::nullopt;
+    LoadedPair pair;
+    pair.record = FromBytes<CodeplugRecord>(AsBytes(*data));
+    const int count = pair.record.ChannelCount;
+    if (count < 0 || count > kChannelSlots) return std::nullopt;
+
+    const std::string channels = ReadWholeFile(ChannelFilePath(path)).value_or(std::string());
+    const std::size_t available = channels.size() / kChannelFileRecordSize;
+    const std::size_t read = std::min<std::size_t>(available, static_cast<std::size_t>(count));
+    std::set<int> numbers;
+    pair.channels.records.fill(NewChannelRecord(0));
+    for (std::size_t i = 0; i < read; ++i) {
+        const ChannelRecord record = FromBytes<ChannelRecord>(
+            AsBytes(channels).subspan(i * kChannelFileRecordSize, kChannelFileRecordSize));
+        if (record.Number < 1 || record.Number > kChannelSlots) return std::nullopt;
+        if (!numbers.insert(record.Number).second) return std::nullopt;
+        pair.channels.records[i] = record;
+    }
+    pair.channels.ChannelCount = static_cast<std::int16_t>(read);
+    pair.record.ChannelCount = pair.channels.ChannelCount;
+    pair.channelFileIncomplete = read < static_cast<std::size_t>(count);
+    return pair;
+}
+
+bool OpenCodeplug(const std::filesystem::path& path, Codeplug& codeplug, Reporter& reporter) {
+    std::optional<LoadedPair> pair = ReadFilePair(path);
+    if (!pair) {
+        FileError(reporter);
+        return false;
+    }
+    TestData testData = codeplug.snapshot.testData;
+    if (codeplug.factoryMode) {
+        if (const auto companion = CompanionTestDataPath(path)) {
+            if (LoadTestDataFile(*companion, testData) == TestDataLoad::Unreadable) {
+                FileError(reporter);
+                return false;
+            }
+        }
+    }
+    codeplug.snapshot.record = pair->record;
+    codeplug.snapshot.channels = pair->channels;
+    codeplug.snapshot.testData = testData;
+    RestoreSnapshot(codeplug);
+    codeplug.file.CurrentFile = path;
+    codeplug.file.NoFileName = false;
+    if (pair->channelFileIncomplete) {
+        reporter.show(Severity::Warning,
+                      MessageText(MessageId::ChannelFileIncomplete, reporter.language()));
+    }
+    return true;
+}
+
+bool SaveCodeplug(const std::filesystem::path& path, Codeplug& codeplug, Reporter& reporter) {
+    CodeplugRecord record = codeplug.record;
+    record.SavedBandCode = codeplug.band.code();
+    record.ChannelCount = codeplug.channels.ChannelCount;
+    std::string channels;
+    for (const ChannelRecord& channel : codeplug.channels.used()) channels += AsString(ToBytes(channel));
+
+    std::vector<FileContent> files{{path, AsString(ToBytes(record))},
+                                   {ChannelFilePath(path), channels}};
+    if (codeplug.factoryMode) {
+        if (const auto companion = CompanionTestDataPath(path)) {
+            files.push_back({*companion, TestDataFileBytes(*companion, codeplug.testData)});
+        }
+    }
+    // All files are complete on disk before any of them replaces its predecessor.
+    if (!WriteFilesAtomically(files)) {
+        FileError(reporter);
+        return false;
+    }
+    TakeSnapshot(codeplug);
+    codeplug.file.CurrentFile = path;
+    codeplug.file.NoFileName = false;
+    return true;
+}
+
+}  // namespace torvik
