@@ -22,9 +22,6 @@ ChannelRecord* ChannelTable::find(int number) {
 ChannelRecord NewChannelRecord(int number) {
     ChannelRecord record;
     record.Number = static_cast<std::int16_t>(number);
-    record.RxFreq = FixedText<9>::Raw(kNoFrequencyCode);
-    record.Offset = FixedText<9>::Raw(kZeroOffsetCode);
-    record.PttIdCode = FixedText<5>::Raw("00000");
     return record;
 }
 

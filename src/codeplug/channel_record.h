@@ -20,13 +20,14 @@ inline constexpr int kChannelPB = 202;
 inline constexpr int kChannelVFO = 203;
 inline constexpr int kChannelSlots = 203;
 
-// One used channel. Field order is the order of the channel file's records.
+// One used channel. Field order is the order of the channel file's records. A default record
+// is an empty slot: no frequency, no offset, blank name, code "00000".
 struct ChannelRecord {
     std::int16_t Number = 0;    // 1..203
     std::int16_t Used = 0;      // 1 used, 0 empty
     std::int16_t ScanSkip = 0;  // 1 skipped by scan
-    FixedText<9> RxFreq;        // FreqCode, "FFFFFFFFF" none
-    FixedText<9> Offset;        // FreqCode of the offset magnitude
+    FixedText<9> RxFreq = FixedText<9>::Raw("FFFFFFFFF");  // FreqCode, all F: none
+    FixedText<9> Offset = FixedText<9>::Raw("000000000");  // FreqCode of the offset magnitude
     FixedText<7> Name;
     std::int16_t Step = 0;  // index into StepList(band)
     std::int16_t TxInhibit = 0;
@@ -64,7 +65,7 @@ struct ChannelRecord {
     std::int16_t BusyLock = 0;
     std::int16_t Byte27 = 0;  // carried between image and record untouched
     std::int16_t PttIdDecode = 0;
-    FixedText<5> PttIdCode;  // five hex digits
+    FixedText<5> PttIdCode = FixedText<5>::Raw("00000");  // five hex digits
 
     bool operator==(const ChannelRecord&) const = default;
 };
