@@ -54,12 +54,10 @@ std::optional<ExistingFile> ReadExisting(const fs::path& path) {
 // A new, empty file beside `target` that no one else uses; -1 on failure. Created with the
 // usual permissions (0666 less the umask), as a plain new file would be.
 int CreateTempBeside(const fs::path& target, fs::path& tempPath) {
-    static unsigned counter = 0;
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const std::string stem = "." + target.filename().string() + "." + std::to_string(::getpid());
     for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
-        const fs::path candidate =
-            folder / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
-                      std::to_string(counter++) + ".tmp");
+        const fs::path candidate = folder / (stem + "." + std::to_string(attempt) + ".tmp");
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             tempPath = candidate;
@@ -105,9 +103,13 @@ bool ReplaceFile(const fs::path& target, const std::vector<std::uint8_t>& conten
 }  // namespace
 
 bool ReadBookFile(const fs::path& path, CommBook& book, Reporter& reporter) {
+    // Only a regular file: a pipe or a device could block or hand over anything.
+    std::error_code ec;
+    const bool regular = fs::is_regular_file(path, ec);
     std::vector<char> record(kRecordBytes);
-    std::ifstream in(path, std::ios::binary);
-    if (!in || !in.read(record.data(), static_cast<std::streamsize>(record.size()))) {
+    std::ifstream in;
+    if (regular) in.open(path, std::ios::binary);
+    if (!regular || !in || !in.read(record.data(), static_cast<std::streamsize>(record.size()))) {
         ReportFileError(reporter);
         return false;
     }

@@ -26,7 +26,9 @@ inline constexpr std::tuple kCommBookEntryFields{Field("number", &CommBookEntry:
                                                  Field("callId", &CommBookEntry::callId),
                                                  Field("name", &CommBookEntry::name)};
 
-constexpr const auto& FieldsOf(const CommBookEntry*) { return kCommBookEntryFields; }
+constexpr const auto& FieldsOf(const CommBookEntry*) {
+    return kCommBookEntryFields;
+}
 
 using CommBook = std::array<CommBookEntry, kCommBookEntries>;
 

@@ -21,7 +21,9 @@ void PutZeroFilled(std::string_view text, std::span<std::uint8_t> out) {
     }
 }
 
-bool IsDigitByte(std::uint8_t byte) { return byte >= '0' && byte <= '9'; }
+bool IsDigitByte(std::uint8_t byte) {
+    return byte >= '0' && byte <= '9';
+}
 
 }  // namespace
 

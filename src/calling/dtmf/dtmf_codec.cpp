@@ -17,13 +17,14 @@ constexpr char kFillSymbol = '0';
 constexpr std::uint8_t kMaxIdDigit = 9;
 constexpr std::string_view kNoDtmfId = "000";
 
-bool IsSymbolValue(int value) { return value >= kDtmfSymbolA && value <= kDtmfSymbolHash; }
+bool IsSymbolValue(int value) {
+    return value >= kDtmfSymbolA && value <= kDtmfSymbolHash;
+}
 
 // Writes one code. Long codes are padded with "0" up to their length; short codes are not,
 // so a short code with fewer symbols than its length cannot be written.
 template <std::size_t Width>
-void PackCode(const DtmfCode<Width>& code, bool padToLength, RadioImage& image,
-              std::size_t start) {
+void PackCode(const DtmfCode<Width>& code, bool padToLength, RadioImage& image, std::size_t start) {
     std::string text = code.code.text();
     const int length = code.length > static_cast<int>(Width) ? 0 : code.length;
     image.at(L::CodeLength(start, Width)) = CheckedByte(length);
@@ -54,8 +55,8 @@ void UnpackCode(const RadioImage& image, std::size_t start, DtmfCode<Width>& cod
 }  // namespace
 
 void PackDtmf(DtmfSettings& s, RadioImage& image) {
-    image.at(L::kSeparator) = CheckedByte(IsSymbolValue(s.separatorCode) ? s.separatorCode
-                                                                         : kDtmfSymbolStar);
+    image.at(L::kSeparator) =
+        CheckedByte(IsSymbolValue(s.separatorCode) ? s.separatorCode : kDtmfSymbolStar);
     image.at(L::kGroup) = IsSymbolValue(s.groupCode) ? CheckedByte(s.groupCode) : L::kGroupOffByte;
     image.at(L::kDecodeResponse) =
         CheckedByte(s.decodeResponse > kMaxDecodeResponse ? 0 : s.decodeResponse);

@@ -53,13 +53,13 @@ struct DtmfSettings {
     LongDtmfCode pttIdEndCode;
     ShortDtmfCode remoteKillCode;
     ShortDtmfCode remoteStunCode;
-    std::int16_t aniEnabled = 0;     // kept in the option area of the image
-    std::int16_t digitDuration = 0;  // list position 0..5; in the option area of the image
-    std::int16_t pttIdMode = 0;      // list position 0..3; never in the image
-    FixedText<3> dtmfId;             // three decimal digits
-    std::int16_t separatorCode = 0;  // symbol value 10..15
-    std::int16_t groupCode = 0;      // symbol value 10..15, or kDtmfGroupOff
-    std::int16_t decodeResponse = 0;  // list position 0..2
+    std::int16_t aniEnabled = 0;       // kept in the option area of the image
+    std::int16_t digitDuration = 0;    // list position 0..5; in the option area of the image
+    std::int16_t pttIdMode = 0;        // list position 0..3; never in the image
+    FixedText<3> dtmfId;               // three decimal digits
+    std::int16_t separatorCode = 0;    // symbol value 10..15
+    std::int16_t groupCode = 0;        // symbol value 10..15, or kDtmfGroupOff
+    std::int16_t decodeResponse = 0;   // list position 0..2
     std::int16_t firstDigitDelay = 0;  // 0..250, tens of ms
     std::int16_t preSendDelay = 0;     // 1..250, tens of ms
     std::int16_t resetTime = 0;        // 0..250 tenths of a second
@@ -90,7 +90,9 @@ inline constexpr std::tuple kDtmfSettingsFields{
     Field("pauseTime", &DtmfSettings::pauseTime),
     Field("sideTone", &DtmfSettings::sideTone)};
 
-constexpr const auto& FieldsOf(const DtmfSettings*) { return kDtmfSettingsFields; }
+constexpr const auto& FieldsOf(const DtmfSettings*) {
+    return kDtmfSettingsFields;
+}
 
 // The defaults of a new codeplug: every code empty, ID "000", separator "*", group "A".
 void ResetDtmf(DtmfSettings& settings);

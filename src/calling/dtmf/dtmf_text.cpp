@@ -9,9 +9,9 @@ constexpr std::size_t kIdDigits = 3;
 constexpr char kPadDigit = '0';
 constexpr std::string_view kSymbolChars = "ABCD*#";
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool AllDigits(std::string_view text) { return IsDecimalDigits(text); }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string PadWithZeros(std::string_view text, std::size_t width) {
     std::string padded(text);
@@ -25,7 +25,9 @@ std::string Trimmed(std::string_view text) {
     return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
-bool InRange(int value, int low, int high) { return value >= low && value <= high; }
+bool InRange(int value, int low, int high) {
+    return value >= low && value <= high;
+}
 
 void Limit(std::int16_t& value, int low, int high, std::int16_t fallback) {
     if (!InRange(value, low, high)) value = fallback;
@@ -35,7 +37,7 @@ void Limit(std::int16_t& value, int low, int high, std::int16_t fallback) {
 
 std::string NormalizeDtmfId(std::string_view text) {
     const std::string id = Trimmed(CutAtNul(text));
-    if (!AllDigits(id) || id.size() > kIdDigits) return std::string(kIdDigits, kPadDigit);
+    if (!IsDecimalDigits(id) || id.size() > kIdDigits) return std::string(kIdDigits, kPadDigit);
     return PadWithZeros(id, kIdDigits);
 }
 
@@ -71,19 +73,19 @@ std::optional<char> AcceptDtmfCodeChar(char c) {
 std::string RetargetDtmfIdInCode(std::string_view shown, char separator, std::string_view newId) {
     std::string code(shown);
     if (newId.size() != kIdDigits) return code;
-    const bool idCall = code.size() == 7 && AllDigits(shown.substr(0, 3)) &&
-                        code[3] == separator && AllDigits(shown.substr(4));
-    const bool pttIdCall = code.size() == 4 && code[0] == separator && AllDigits(shown.substr(1));
+    const bool idCall = code.size() == 7 && IsDecimalDigits(shown.substr(0, 3)) &&
+                        code[3] == separator && IsDecimalDigits(shown.substr(4));
+    const bool pttIdCall =
+        code.size() == 4 && code[0] == separator && IsDecimalDigits(shown.substr(1));
     if (idCall || pttIdCall) code.replace(code.size() - kIdDigits, kIdDigits, newId);
     return code;
 }
 
-std::string ReseparateDtmfCode(std::string_view shown, char newSeparator,
-                               std::string_view dtmfId) {
+std::string ReseparateDtmfCode(std::string_view shown, char newSeparator, std::string_view dtmfId) {
     std::string code(shown);
     const auto endsInId = [&] { return shown.substr(shown.size() - kIdDigits) == dtmfId; };
-    if (code.size() == 7 && AllDigits(shown.substr(0, 3)) && AllDigits(shown.substr(4)) &&
-        endsInId() && !IsDigit(code[3])) {
+    if (code.size() == 7 && IsDecimalDigits(shown.substr(0, 3)) &&
+        IsDecimalDigits(shown.substr(4)) && endsInId() && !IsDigit(code[3])) {
         code[3] = newSeparator;
     } else if (code.size() == 4 && endsInId() && !IsDigit(code[0])) {
         code[0] = newSeparator;

@@ -52,8 +52,7 @@ std::string RetargetDtmfIdInCode(std::string_view shown, char separator, std::st
 
 // A code box after the separator changed: a code of three digits, a non-digit and the own ID,
 // or of a non-digit and the own ID, gets `newSeparator` in place of that non-digit.
-std::string ReseparateDtmfCode(std::string_view shown, char newSeparator,
-                               std::string_view dtmfId);
+std::string ReseparateDtmfCode(std::string_view shown, char newSeparator, std::string_view dtmfId);
 
 // True when the remote kill and stun codes (as shown) are the same non-empty code, which the
 // radio could not tell apart.

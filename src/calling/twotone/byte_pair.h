@@ -22,8 +22,12 @@ struct LowByteFirst16 {
     bool operator==(const LowByteFirst16&) const = default;
 };
 
-constexpr std::size_t SerializedSizeOf(const HighByteFirst16*) { return 2; }
-constexpr std::size_t SerializedSizeOf(const LowByteFirst16*) { return 2; }
+constexpr std::size_t SerializedSizeOf(const HighByteFirst16*) {
+    return 2;
+}
+constexpr std::size_t SerializedSizeOf(const LowByteFirst16*) {
+    return 2;
+}
 
 inline void WriteValue(ByteWriter& w, HighByteFirst16 v) {
     w.byte(static_cast<std::uint8_t>(v.value >> 8));

@@ -32,18 +32,20 @@ inline constexpr std::tuple kTwoToneCodeFields{
     Field("divider2", &TwoToneCode::divider2), Field("tone1", &TwoToneCode::tone1),
     Field("tone2", &TwoToneCode::tone2),       Field("name", &TwoToneCode::name)};
 
-constexpr const auto& FieldsOf(const TwoToneCode*) { return kTwoToneCodeFields; }
+constexpr const auto& FieldsOf(const TwoToneCode*) {
+    return kTwoToneCodeFields;
+}
 
 struct TwoToneSettings {
-    HighByteFirst16 callTone1;  // first tone of the transmit call, 0.1 Hz
-    HighByteFirst16 callTone2;  // second tone, 0 for the long-tone formats
+    HighByteFirst16 callTone1;    // first tone of the transmit call, 0.1 Hz
+    HighByteFirst16 callTone2;    // second tone, 0 for the long-tone formats
     std::uint8_t callFormat = 0;  // 0..14, see CallFormatName
     HighByteFirst16 callDivider1;
     HighByteFirst16 callDivider2;  // 0 when there is no second tone
-    std::uint8_t time5 = 0;  // 0..250 tenths
-    std::uint8_t choice = 0;  // 0..2
-    std::uint8_t sideTone = 0;  // 0 or 1
-    LowByteFirst16 toneA;  // the tone table, 0.1 Hz
+    std::uint8_t time5 = 0;        // 0..250 tenths
+    std::uint8_t choice = 0;       // 0..2
+    std::uint8_t sideTone = 0;     // 0 or 1
+    LowByteFirst16 toneA;          // the tone table, 0.1 Hz
     LowByteFirst16 toneB;
     LowByteFirst16 toneC;
     LowByteFirst16 toneD;
@@ -75,7 +77,9 @@ inline constexpr std::tuple kTwoToneSettingsFields{
     Field("time4", &TwoToneSettings::time4),
     Field("codes", &TwoToneSettings::codes)};
 
-constexpr const auto& FieldsOf(const TwoToneSettings*) { return kTwoToneSettingsFields; }
+constexpr const auto& FieldsOf(const TwoToneSettings*) {
+    return kTwoToneSettingsFields;
+}
 
 // The defaults of a new codeplug: the standard tone table and call, code 0 stored and every
 // other code empty. Code names keep their contents.

@@ -67,7 +67,9 @@ void EmptyCode(TwoToneCode& code) {
     code.name = FixedText<7>::Value("");
 }
 
-double ClampCodeHz(double hz) { return std::clamp(hz, kToneMinHz, kToneMaxHz); }
+double ClampCodeHz(double hz) {
+    return std::clamp(hz, kToneMinHz, kToneMaxHz);
+}
 
 }  // namespace
 
@@ -81,25 +83,36 @@ std::uint16_t ToneValueFromHz(double hz) {
     return static_cast<std::uint16_t>(whole);
 }
 
-std::string ToneText(std::uint16_t value) { return FormatFixed(ToneHz(value), 1, 1); }
+std::string ToneText(std::uint16_t value) {
+    return FormatFixed(ToneHz(value), 1, 1);
+}
 
-std::uint16_t CallDividerFromHz(double hz) { return Divider(hz, kCallClockFactor); }
-std::uint16_t CodeDividerFromHz(double hz) { return Divider(hz, kCodeClockFactor); }
+std::uint16_t CallDividerFromHz(double hz) {
+    return Divider(hz, kCallClockFactor);
+}
+std::uint16_t CodeDividerFromHz(double hz) {
+    return Divider(hz, kCodeClockFactor);
+}
 
 CallFormatTones TonesOfCallFormat(int format) {
     const FormatEntry& entry = Format(format);
     return {entry.first, entry.second};
 }
 
-std::string_view CallFormatName(int format) { return Format(format).name; }
+std::string_view CallFormatName(int format) {
+    return Format(format).name;
+}
 
-double ClampToneBoxHz(std::optional<double> hz) { return hz ? ClampCodeHz(*hz) : kToneMinHz; }
+double ClampToneBoxHz(std::optional<double> hz) {
+    return hz ? ClampCodeHz(*hz) : kToneMinHz;
+}
 
 void FillUnsetTwoToneTones(TwoToneSettings& s) {
     const auto table = ToneTable(s);
     for (std::size_t i = 0; i < table.size(); ++i) {
         const auto high = static_cast<std::uint8_t>(table[i]->value >> 8);
-        if (high == kUnsetHighLow || high == kUnsetHighHigh) table[i]->value = kDefaultTableTones[i];
+        if (high == kUnsetHighLow || high == kUnsetHighHigh)
+            table[i]->value = kDefaultTableTones[i];
     }
     if (s.callDivider1.value == 0) s.callDivider1.value = kDefaultCallDivider;
     if (s.callDivider2.value == 0) s.callDivider2.value = kDefaultCallDivider;

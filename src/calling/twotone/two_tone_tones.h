@@ -26,7 +26,9 @@ inline constexpr int kCallFormats = 15;
 std::uint16_t ToneValueFromHz(double hz);
 
 // Tone value in Hz.
-constexpr double ToneHz(std::uint16_t value) { return value / 10.0; }
+constexpr double ToneHz(std::uint16_t value) {
+    return value / 10.0;
+}
 
 // A tone value as shown: Hz with one decimal ("321.7").
 std::string ToneText(std::uint16_t value);
