@@ -16,7 +16,6 @@ std::vector<int> MemoryChannelChoices(const ChannelTable& table);
 
 // Points the emergency channel and both priority channels at channels that still exist
 // (ValidChannelRef). A reference of 0 means "none" and stays none.
-void RepairChannelRefs(EmergencySettings& emergency, ScanSettings& scan,
-                       const ChannelTable& table);
+void RepairChannelRefs(EmergencySettings& emergency, ScanSettings& scan, const ChannelTable& table);
 
 }  // namespace torvik

@@ -10,7 +10,9 @@ std::vector<int> DtmfIdCodeChoices(std::span<const std::int16_t> memoryLengths) 
     return memories;
 }
 
-std::string DtmfIdCodeText(int memory) { return "M" + std::to_string(memory + 1); }
+std::string DtmfIdCodeText(int memory) {
+    return "M" + std::to_string(memory + 1);
+}
 
 std::vector<int> FiveToneIdCodeChoices(std::span<const bool> entryInUse) {
     std::vector<int> codes;

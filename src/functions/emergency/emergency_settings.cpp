@@ -2,6 +2,8 @@
 
 namespace torvik {
 
-void ResetEmergency(EmergencySettings& emergency) { emergency = EmergencySettings{}; }
+void ResetEmergency(EmergencySettings& emergency) {
+    emergency = EmergencySettings{};
+}
 
 }  // namespace torvik

@@ -41,7 +41,9 @@ inline constexpr std::tuple kEmergencySettingsFields{
     Field("preAlertTime", &EmergencySettings::preAlertTime),
     Field("loneWorkerTime", &EmergencySettings::loneWorkerTime)};
 
-constexpr const auto& FieldsOf(const EmergencySettings*) { return kEmergencySettingsFields; }
+constexpr const auto& FieldsOf(const EmergencySettings*) {
+    return kEmergencySettingsFields;
+}
 
 static_assert(SerializedSize<EmergencySettings> == 12);
 

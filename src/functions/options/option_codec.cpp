@@ -1,7 +1,7 @@
 #include "functions/options/option_codec.h"
 
-#include <string>
 #include <span>
+#include <string>
 
 #include "codeplug/byte_fields.h"
 
@@ -33,7 +33,9 @@ void GetText(std::span<const std::uint8_t> in, FixedText<N>& field) {
 static_assert(L::kWelcomeBytes == decltype(OptionSettings::welcomeMessage)::kWidth);
 static_assert(L::kPasswordBytes == decltype(OptionSettings::powerOnPassword)::kWidth);
 
-std::int16_t Bit(std::uint8_t byte, int shift) { return static_cast<std::int16_t>(BitsOf(byte, shift)); }
+std::int16_t Bit(std::uint8_t byte, int shift) {
+    return static_cast<std::int16_t>(BitsOf(byte, shift));
+}
 
 }  // namespace
 

@@ -21,8 +21,12 @@ void ApplyRow0Choice(OptionSettings& o, int position) {
     o.row18Choice = 0;
 }
 
-bool Row1Enabled(const OptionSettings& o) { return o.row0Choice != kRow0WithSubChoice; }
-bool Row18Shown(const OptionSettings& o) { return o.row0Choice == kRow0WithSubChoice; }
+bool Row1Enabled(const OptionSettings& o) {
+    return o.row0Choice != kRow0WithSubChoice;
+}
+bool Row18Shown(const OptionSettings& o) {
+    return o.row0Choice == kRow0WithSubChoice;
+}
 
 std::vector<OptionChannelChoice> OptionChannelChoices(const ChannelTable& table) {
     std::vector<OptionChannelChoice> choices;
@@ -63,9 +67,13 @@ FixedText<7> WelcomeMessageFromBoxes(std::string_view boxes) {
     return FixedText<7>::Value(text);
 }
 
-bool IsWelcomeMessageChar(int c) { return c >= 32 && c <= 126 && c != '\\' && c != '~'; }
+bool IsWelcomeMessageChar(int c) {
+    return c >= 32 && c <= 126 && c != '\\' && c != '~';
+}
 
-bool IsPasswordChar(int c) { return c >= '0' && c <= '9'; }
+bool IsPasswordChar(int c) {
+    return c >= '0' && c <= '9';
+}
 
 FixedText<6> PowerOnPasswordFromText(std::string_view digits) {
     return FixedText<6>::Value(digits);

@@ -72,7 +72,9 @@ inline constexpr std::tuple kOptionSettingsFields{
     Field("powerOnPasswordEnabled", &OptionSettings::powerOnPasswordEnabled),
     Field("powerOnPassword", &OptionSettings::powerOnPassword)};
 
-constexpr const auto& FieldsOf(const OptionSettings*) { return kOptionSettingsFields; }
+constexpr const auto& FieldsOf(const OptionSettings*) {
+    return kOptionSettingsFields;
+}
 
 static_assert(SerializedSize<OptionSettings> == 61);
 

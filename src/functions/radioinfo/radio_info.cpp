@@ -2,6 +2,8 @@
 
 namespace torvik {
 
-void ResetRadioInfo(RadioInfo& info) { info = RadioInfo{}; }
+void ResetRadioInfo(RadioInfo& info) {
+    info = RadioInfo{};
+}
 
 }  // namespace torvik

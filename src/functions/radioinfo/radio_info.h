@@ -24,8 +24,8 @@ struct RadioInfo {
     FixedText<16> maintenanceDate = FixedText<16>::Value("");
     FixedText<96> maintenanceReason = FixedText<96>::Value("");
     std::string versionText{kRadioInfoVersionText};  // not from the radio
-    std::string modelText{ModelId};                   // not from the radio
-    std::string areaCode;     // up to 4 bytes
+    std::string modelText{ModelId};                  // not from the radio
+    std::string areaCode;                            // up to 4 bytes
     FixedText<8> productionBatch = FixedText<8>::Value("");
     FixedText<4> customerCode = FixedText<4>::Value("");
     FixedText<16> dealerCode = FixedText<16>::Value("");
@@ -54,7 +54,9 @@ inline constexpr std::tuple kRadioInfoFields{
     Field("sellDate", &RadioInfo::sellDate),
     Field("seller", &RadioInfo::seller)};
 
-constexpr const auto& FieldsOf(const RadioInfo*) { return kRadioInfoFields; }
+constexpr const auto& FieldsOf(const RadioInfo*) {
+    return kRadioInfoFields;
+}
 
 // The start-up values: every text empty, the version "V1.00", the model identity.
 void ResetRadioInfo(RadioInfo& info);

@@ -15,6 +15,11 @@ constexpr int kKeyRevertTalkback = 2433;
 constexpr int kKeyRevertLast = 2434;
 constexpr int kKeyRevertLastUsed = 2435;
 
+constexpr int kWaitTimeStepMs = 25;
+// Scan-back position 0 is 0.5 s, resume-delay position 0 is 0.1 s; both step by 0.1 s.
+constexpr int kScanBackFirstTenths = 5;
+constexpr int kResumeDelayFirstTenths = 1;
+
 constexpr int kPriorityNone = 0;
 constexpr int kPriority1 = 1;
 constexpr int kPriority2 = 2;
@@ -42,11 +47,15 @@ std::vector<std::string> PriorityModeList(const Reporter& texts) {
 
 std::vector<int> RevertChoicesFor(int priorityMode) {
     switch (priorityMode) {
-        case kPriority1: return {0, 1, 2, 4, 5, 6};
-        case kPriority2: return {0, 1, 3, 4, 5, 7};
-        case kPriorityBoth: return {0, 1, 2, 3, 4, 5, 6, 7};
+        case kPriority1:
+            return {0, 1, 2, 4, 5, 6};
+        case kPriority2:
+            return {0, 1, 3, 4, 5, 7};
+        case kPriorityBoth:
+            return {0, 1, 2, 3, 4, 5, 6, 7};
         case kPriorityNone:
-        default: return {0, 1, 4, 5};
+        default:
+            return {0, 1, 4, 5};
     }
 }
 
@@ -57,11 +66,17 @@ int ReselectRevert(int priorityMode, int revertChoice) {
                : offered.front();
 }
 
-std::string ScanBackTimeText(int position) { return FormatFixed((position + 5) / 10.0, 1, 1); }
+std::string ScanBackTimeText(int position) {
+    return FormatFixed((position + kScanBackFirstTenths) / 10.0, 1, 1);
+}
 
-std::string ResumeDelayText(int position) { return FormatFixed((position + 1) / 10.0, 1, 1); }
+std::string ResumeDelayText(int position) {
+    return FormatFixed((position + kResumeDelayFirstTenths) / 10.0, 1, 1);
+}
 
-std::string WaitTimeText(int value) { return std::to_string(25 * value); }
+std::string WaitTimeText(int value) {
+    return std::to_string(kWaitTimeStepMs * value);
+}
 
 ScanControlsEnabled ScanEnabling(int scanMode, int priorityMode) {
     if (scanMode == 0) return {};

@@ -2,6 +2,8 @@
 
 namespace torvik {
 
-void ResetScan(ScanSettings& scan) { scan = ScanSettings{}; }
+void ResetScan(ScanSettings& scan) {
+    scan = ScanSettings{};
+}
 
 }  // namespace torvik

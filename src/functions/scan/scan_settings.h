@@ -45,7 +45,9 @@ inline constexpr std::tuple kScanSettingsFields{
     Field("priorityGroup2", &ScanSettings::priorityGroup2),
     Field("priorityChannel2", &ScanSettings::priorityChannel2)};
 
-constexpr const auto& FieldsOf(const ScanSettings*) { return kScanSettingsFields; }
+constexpr const auto& FieldsOf(const ScanSettings*) {
+    return kScanSettingsFields;
+}
 
 static_assert(SerializedSize<ScanSettings> == 14);
 
