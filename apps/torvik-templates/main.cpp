@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "codeplug/band.h"
 #include "codeplug/freq_code.h"
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path folder = argv[1];
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
     PrintingReporter reporter;
     for (int index = 0; index < kBandListSize; ++index) {
         Codeplug codeplug;

@@ -19,7 +19,9 @@ struct FileContent {
 };
 
 // Writes several files so that either all of them are replaced or none: every temporary file
-// is complete before the first rename.
+// is complete on disk before the first rename, and a rename that fails puts the files already
+// replaced back. A replaced file keeps its permissions; through a symbolic link the file it
+// names is replaced. Folders are not created.
 bool WriteFilesAtomically(const std::vector<FileContent>& files);
 
 // The whole content of a file, or nothing when it cannot be read.

@@ -1,5 +1,7 @@
 #include "platform/profile_file.h"
 
+#include <system_error>
+
 namespace torvik {
 namespace {
 
@@ -125,6 +127,9 @@ std::string ProfileFile::text() const {
 }
 
 bool ProfileFile::save(const std::filesystem::path& path) const {
+    // Settings files live in folders of our own, made on first use.
+    std::error_code ec;
+    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
     return WriteFileAtomically(path, text());
 }
 
