@@ -271,16 +271,14 @@ void LinkEngine::UpdateProgress() {
 // ---- the end --------------------------------------------------------------------------
 
 void LinkEngine::failOnSerialError() {
+    ctx_.timer.stop();
+    ctx_.port.close();
     if (state_.Mode == LinkMode::Search) {
         // A candidate that fails is just a candidate that does not work.
-        ctx_.timer.stop();
-        ctx_.port.close();
         trySearchCandidate(true);
         return;
     }
     if (isIdle()) return;
-    ctx_.timer.stop();
-    ctx_.port.close();
     tell(Severity::Error, link_text::kPortError);
     FinishSession(false);
 }

@@ -233,14 +233,20 @@ private slots:
         bench.reporter.answers = {Answer::Ok, Answer::Retry};
         bench.radio.fault = Spoil("R0030", Fault::Silent, 3);
         // The error arrives while the Retry/Cancel box is open; it is acted on afterwards.
+        std::size_t shownWhileAsking = 0;
         bench.reporter.whileAsking = [&] {
             if (bench.reporter.asked.size() < 1) return;
             bench.port.reportError();
             bench.port.deliverNext();
+            shownWhileAsking = bench.reporter.shown.size();
         };
         QVERIFY(bench.engine->BeginRead());
-        bench.run();
+        QCOMPARE(bench.run(), 3);
+        QCOMPARE(shownWhileAsking, std::size_t(0));
         QCOMPARE(bench.frames().back(), QString("R0030"));
+        QCOMPARE(std::count_if(bench.host.events.begin(), bench.host.events.end(),
+                               [](const std::string& e) { return e.starts_with("finished"); }),
+                 1);
         QCOMPARE(bench.shown(), (QStringList{"port error", "read failed"}));
         QVERIFY(bench.host.finishedWith(LinkMode::Read, false));
     }

@@ -29,7 +29,7 @@ public:
     std::function<bool(const PortId&, const LineSettings&)> canOpen;
     // The far side: hears every frame written.
     std::function<void(const Bytes&)> onWrite;
-    // Writes fail while set (a device that has gone).
+    // Writes fail while set (a device that has gone); opening a port clears it.
     bool failWrites = false;
 
     std::vector<Sent> sent;
@@ -71,6 +71,7 @@ public:
         const bool ok = !canOpen || canOpen(port, line);
         opens.push_back({port, line, ok});
         if (ok) {
+            failWrites = false;
             open_ = true;
             port_ = port;
             line_ = line;
