@@ -64,7 +64,9 @@ bool LinkEngine::BeginRead() {
     return startTransfer(LinkMode::Read);
 }
 
-bool LinkEngine::BeginWrite() { return isIdle() && startTransfer(LinkMode::Write); }
+bool LinkEngine::BeginWrite() {
+    return isIdle() && startTransfer(LinkMode::Write);
+}
 
 bool LinkEngine::BeginInfoRead() {
     if (!isIdle()) return false;
@@ -86,10 +88,10 @@ bool LinkEngine::startTransfer(LinkMode mode) {
     }
     const Language language = ctx_.reporter.language();
     const bool read = mode == LinkMode::Read;
-    const Answer answer = askUser(
-        Severity::Question,
-        MessageText(read ? MessageId::ConfirmRead : MessageId::ConfirmWrite, language),
-        Buttons::OkCancel);
+    const Answer answer =
+        askUser(Severity::Question,
+                MessageText(read ? MessageId::ConfirmRead : MessageId::ConfirmWrite, language),
+                Buttons::OkCancel);
     bool go = answer == Answer::Ok;
     if (go && !read) {
         ModalScope scope(inModal_);  // an area encoder may report its failure
@@ -108,8 +110,8 @@ bool LinkEngine::startTransfer(LinkMode mode) {
     }
     if (read) PrefillImage(received_);
     receivedTestData_.reset();
-    progressCaption_ = std::string(TransferTitle(
-        read ? TransferDirection::Read : TransferDirection::Write, language));
+    progressCaption_ = std::string(
+        TransferTitle(read ? TransferDirection::Read : TransferDirection::Write, language));
     ctx_.host.openProgress(progressCaption_);
     progressOpen_ = true;
     if (!read && ctx_.factoryMode) {
@@ -261,8 +263,8 @@ void LinkEngine::SendEnd(LinkStep then) {
 }
 
 void LinkEngine::UpdateProgress() {
-    const std::int16_t percent = ProgressPercent(state_.BlockAddress, state_.StartAddress,
-                                                 state_.EndAddress, blockSize());
+    const std::int16_t percent =
+        ProgressPercent(state_.BlockAddress, state_.StartAddress, state_.EndAddress, blockSize());
     if (percent <= state_.LastPercent) return;
     state_.LastPercent = percent;
     if (progressOpen_) ctx_.host.SetProgressValue(percent);
@@ -302,8 +304,8 @@ void LinkEngine::FinishSession(bool success) {
                                                   : link_text::kInfoReadFailed;
         tell(Severity::Error, key);
     } else if (mode == LinkMode::Read) {
-        const auto radio = received_.block(RadioImage::kTestDataEnd,
-                                           RadioImage::kSize - RadioImage::kTestDataEnd);
+        const auto radio =
+            received_.block(RadioImage::kTestDataEnd, RadioImage::kSize - RadioImage::kTestDataEnd);
         std::copy(radio.begin(), radio.end(),
                   ctx_.codeplug.image.block(RadioImage::kTestDataEnd, radio.size()).begin());
         ctx_.codeplug.band.setCode(ctx_.codeplug.identity.RadioBandCode);

@@ -39,7 +39,7 @@ struct LinkContext {
 };
 
 class LinkEngine final : private SerialPortListener, private WaitTimerListener {
-public:
+  public:
     explicit LinkEngine(const LinkContext& context);
     ~LinkEngine() override;
     LinkEngine(const LinkEngine&) = delete;
@@ -61,7 +61,7 @@ public:
     // The OK of the password dialog opened from the menu.
     void setSessionPassword(std::string_view typed);
 
-private:
+  private:
     // The reply the frame just sent asks for; anything else is ignored.
     enum class Awaiting {
         Nothing,
@@ -137,13 +137,13 @@ private:
     // Marks the time a message box or dialog is open: the event loop runs inside it, so
     // notifications can arrive that the engine must not act on until it is back.
     class ModalScope {
-    public:
+      public:
         explicit ModalScope(bool& flag) : flag_(flag), outer_(flag) { flag_ = true; }
         ~ModalScope() { flag_ = outer_; }
         ModalScope(const ModalScope&) = delete;
         ModalScope& operator=(const ModalScope&) = delete;
 
-    private:
+      private:
         bool& flag_;
         bool outer_;
     };

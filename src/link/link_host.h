@@ -17,7 +17,7 @@
 namespace torvik {
 
 class LinkHost {
-public:
+  public:
     virtual ~LinkHost() = default;
 
     // First step of a read: when the codeplug has unsaved changes, ask whether to save it

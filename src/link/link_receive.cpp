@@ -1,10 +1,9 @@
 // The engine's receive side: recognising the reply to the frame just sent (after the
 // cable's echo) and moving the connection on.
-#include "link/link_engine.h"
-
 #include <algorithm>
 
 #include "codeplug/identity.h"
+#include "link/link_engine.h"
 #include "link/password.h"
 
 namespace torvik {
@@ -44,14 +43,25 @@ void LinkEngine::takeReply(std::span<const std::uint8_t> afterEcho) {
         case Awaiting::OpenReply:
             if (IsOpenReply(afterEcho, ModelId)) AdvanceSession();
             break;
-        case Awaiting::Identity: takeIdentity(afterEcho); break;
-        case Awaiting::PasswordBlock: takePasswordBlock(afterEcho); break;
-        case Awaiting::TestDataBlock: takeTestDataBlock(afterEcho); break;
-        case Awaiting::DataBlock: takeDataBlock(afterEcho); break;
+        case Awaiting::Identity:
+            takeIdentity(afterEcho);
+            break;
+        case Awaiting::PasswordBlock:
+            takePasswordBlock(afterEcho);
+            break;
+        case Awaiting::TestDataBlock:
+            takeTestDataBlock(afterEcho);
+            break;
+        case Awaiting::DataBlock:
+            takeDataBlock(afterEcho);
+            break;
         case Awaiting::TestDataAck:
         case Awaiting::DataAck:
-        case Awaiting::EndAck: takeAcknowledgement(afterEcho); break;
-        case Awaiting::Nothing: break;
+        case Awaiting::EndAck:
+            takeAcknowledgement(afterEcho);
+            break;
+        case Awaiting::Nothing:
+            break;
     }
 }
 
@@ -87,8 +97,8 @@ void LinkEngine::takeIdentity(std::span<const std::uint8_t> afterEcho) {
         ModalScope scope(inModal_);
         const TransferMode mode =
             state_.Mode == LinkMode::Write ? TransferMode::Write : TransferMode::Read;
-        accepted = CheckIdentity(mode, ctx_.codeplug.identity, ctx_.codeplug.band.code(),
-                                 ctx_.reporter);
+        accepted =
+            CheckIdentity(mode, ctx_.codeplug.identity, ctx_.codeplug.band.code(), ctx_.reporter);
     }
     if (!accepted) {
         FinishSession(false);
@@ -199,9 +209,14 @@ void LinkEngine::AdvanceSession() {
                 NextWriteBlock();
             }
             break;
-        case LinkStep::Restart: sendOpeningFrame(); break;
-        case LinkStep::Finish: FinishSession(true); break;
-        case LinkStep::None: break;
+        case LinkStep::Restart:
+            sendOpeningFrame();
+            break;
+        case LinkStep::Finish:
+            FinishSession(true);
+            break;
+        case LinkStep::None:
+            break;
     }
 }
 

@@ -2,10 +2,9 @@
 // to its open frame or identity request, every candidate port is tried with every stop-bit
 // and handshaking variant until a radio of our model answers. The first radio of another
 // model that answers is kept as a fallback.
-#include "link/link_engine.h"
-
 #include "codeplug/fixed_text.h"
 #include "codeplug/identity.h"
+#include "link/link_engine.h"
 
 namespace torvik {
 

@@ -12,10 +12,17 @@ constexpr std::int32_t kInfoEnd = 0x00FF;
 
 bool BoundsFor(LinkMode mode, ConnectionBounds& bounds) {
     switch (mode) {
-        case LinkMode::Read: bounds = {kReadStart, kImageEnd}; return true;
-        case LinkMode::Write: bounds = {kWriteStart, kImageEnd}; return true;
-        case LinkMode::InfoRead: bounds = {kReadStart, kInfoEnd}; return true;
-        default: return false;
+        case LinkMode::Read:
+            bounds = {kReadStart, kImageEnd};
+            return true;
+        case LinkMode::Write:
+            bounds = {kWriteStart, kImageEnd};
+            return true;
+        case LinkMode::InfoRead:
+            bounds = {kReadStart, kInfoEnd};
+            return true;
+        default:
+            return false;
     }
 }
 

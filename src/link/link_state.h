@@ -12,13 +12,13 @@ enum class LinkMode : std::int32_t { Idle = 0, Read = 1, Write = 2, InfoRead = 3
 // What the connection waits for; the numbers are the ones support staff know from traces.
 enum class LinkStep : std::int16_t {
     None = 0,
-    Open = 1,           // the open reply
-    Identity = 2,       // the identity block
-    Password = 3,       // the password block
-    Blocks = 4,         // data blocks, their acknowledgements, or the test-data block
+    Open = 1,              // the open reply
+    Identity = 2,          // the identity block
+    Password = 3,          // the password block
+    Blocks = 4,            // data blocks, their acknowledgements, or the test-data block
     FactoryTestRead = 31,  // the test-data block of a factory write
-    Restart = 45,       // END acknowledged, then start again from the open frame
-    Finish = 69,        // END acknowledged, then done
+    Restart = 45,          // END acknowledged, then start again from the open frame
+    Finish = 69,           // END acknowledged, then done
 };
 
 inline constexpr int kWaitTimeMs = 300;

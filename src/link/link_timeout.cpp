@@ -2,7 +2,6 @@
 // has sends left; then the step gives up by asking the user, searching for other settings or
 // failing.
 #include "link/link_engine.h"
-
 #include "link/link_texts.h"
 
 namespace torvik {
@@ -69,7 +68,8 @@ void LinkEngine::waitTimerExpired() {
             // A radio that does not acknowledge the closing frame has still got everything.
             FinishSession(true);
             break;
-        case LinkStep::None: break;
+        case LinkStep::None:
+            break;
     }
 }
 
@@ -112,9 +112,8 @@ void LinkEngine::askRetryWithPortClosed() {
 
 // Asks question 2003. True on Retry; otherwise the connection has been ended.
 bool LinkEngine::askRetry() {
-    const Answer answer = askUser(Severity::Warning,
-                                  ctx_.reporter.langText(link_text::kRetryQuestion),
-                                  Buttons::RetryCancel);
+    const Answer answer = askUser(
+        Severity::Warning, ctx_.reporter.langText(link_text::kRetryQuestion), Buttons::RetryCancel);
     if (takeDeferredError()) {
         failOnSerialError();
         return false;

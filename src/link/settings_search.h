@@ -27,7 +27,7 @@ std::string_view SearchCaption(Language language);
 std::vector<PortId> FixedSearchPorts();
 
 class SettingsSearch {
-public:
+  public:
     using TryOpen = std::function<bool(const PortSettings&)>;
 
     // A new search over `ports` (only the first 256 are tried) for a connection of
@@ -50,7 +50,7 @@ public:
     LinkMode savedMode() const { return savedMode_; }
     const std::string& savedCaption() const { return savedCaption_; }
 
-private:
+  private:
     void startPort(std::size_t position);
 
     LinkMode savedMode_ = LinkMode::Idle;

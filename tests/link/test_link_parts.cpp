@@ -14,7 +14,7 @@ Q_DECLARE_METATYPE(std::vector<std::uint8_t>)
 class LinkPartsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void lineSettings() {
         const auto line = LineSettingsFor({PortId::Number(3), 2, 2});
         QVERIFY(line.has_value());
@@ -125,7 +125,10 @@ private slots:
     void typedPassword() {
         QCOMPARE(AcceptTypedPassword("12 "), std::string("12"));
         QCOMPARE(AcceptTypedPassword("12345"), std::string("1234"));
-        QCOMPARE(AcceptTypedPassword(std::string_view("1\0" "2", 3)), std::string("1"));
+        QCOMPARE(AcceptTypedPassword(std::string_view("1\0"
+                                                      "2",
+                                                      3)),
+                 std::string("1"));
         QCOMPARE(AcceptTypedPassword(""), std::string());
         const std::vector<std::uint8_t> tooShort(8, 0xFF);
         QVERIFY(!PasswordMatches(tooShort, ""));
@@ -142,9 +145,9 @@ private slots:
         QVERIFY(search.next(false, open));
         while (search.next(true, open)) {
         }
-        QCOMPARE(tried, (QStringList{"4/0/1", "4/1/1", "4/2/1", "4/3/1", "4/0/2", "4/1/2",
-                                     "4/2/2", "4/3/2", "9/0/1", "9/1/1", "9/2/1", "9/3/1",
-                                     "9/0/2", "9/1/2", "9/2/2", "9/3/2"}));
+        QCOMPARE(tried, (QStringList{"4/0/1", "4/1/1", "4/2/1", "4/3/1", "4/0/2", "4/1/2", "4/2/2",
+                                     "4/3/2", "9/0/1", "9/1/1", "9/2/1", "9/3/1", "9/0/2", "9/1/2",
+                                     "9/2/2", "9/3/2"}));
         QCOMPARE(search.savedMode(), LinkMode::Read);
         QCOMPARE(search.savedCaption(), std::string("caption"));
         QVERIFY(!search.next(true, open));
@@ -152,7 +155,8 @@ private slots:
 
     void searchSkipsPortsThatDoNotOpen() {
         SettingsSearch search;
-        search.begin(LinkMode::Write, {}, {PortId::Number(1), PortId::Number(2), PortId::Number(3)});
+        search.begin(LinkMode::Write, {},
+                     {PortId::Number(1), PortId::Number(2), PortId::Number(3)});
         QStringList tried;
         auto open = [&](const PortSettings& s) {
             tried << QString("%1/%2/%3").arg(s.port.number()).arg(s.HandshakeMode).arg(s.StopBits);

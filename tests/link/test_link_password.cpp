@@ -10,7 +10,7 @@ using namespace torvik::test;
 class LinkPasswordTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void emptyPasswordPasses() {
         LinkBench bench;
         bench.radio.setPassword("");  // FF FF FF FF
@@ -110,7 +110,8 @@ private slots:
         QVERIFY(bench.engine->BeginWrite());
         bench.run();
         QVERIFY(bench.host.finishedWith(LinkMode::Write, true));
-        for (const auto& sent : bench.port.sent) QVERIFY(FrameAddress(sent.frame) != 0x0040 || sent.frame[0] == kReadTag);
+        for (const auto& sent : bench.port.sent)
+            QVERIFY(FrameAddress(sent.frame) != 0x0040 || sent.frame[0] == kReadTag);
         QCOMPARE(bench.radio.memory[0x4C], std::uint8_t('4'));
     }
 };

@@ -35,14 +35,16 @@ std::function<Fault(const Bytes&, int)> Spoil(QString frame, Fault fault, int ti
     };
 }
 
-int Count(const QStringList& frames, const QString& name) { return int(frames.count(name)); }
+int Count(const QStringList& frames, const QString& name) {
+    return int(frames.count(name));
+}
 
 }  // namespace
 
 class LinkReadTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void readRunsEveryStep() {
         LinkBench bench;
         bench.radio.band = 7;
@@ -50,8 +52,8 @@ private slots:
         QVERIFY(bench.engine->BeginRead());
         QCOMPARE(bench.run(), 0);
 
-        QCOMPARE(bench.frames(), QStringList({"PROGRAM", "ID", "R0040"}) + AllReadBlocks() +
-                                     QStringList{"END"});
+        QCOMPARE(bench.frames(),
+                 QStringList({"PROGRAM", "ID", "R0040"}) + AllReadBlocks() + QStringList{"END"});
         // Thresholds: echo plus the expected answer.
         const auto& sent = bench.port.sent;
         QCOMPARE(sent[0].threshold, std::size_t(10));
@@ -68,12 +70,12 @@ private slots:
         QCOMPARE(bench.port.opens.size(), std::size_t(1));
         QCOMPARE(bench.port.opens[0].line.text(), std::string("9600,N,8,1"));
 
-        QCOMPARE(bench.reporter.asked,
-                 std::vector<std::string>{std::string(MessageText(MessageId::ConfirmRead, Language::English))});
+        QCOMPARE(bench.reporter.asked, std::vector<std::string>{std::string(MessageText(
+                                           MessageId::ConfirmRead, Language::English))});
         QCOMPARE(bench.shown(), QStringList{"read ok"});
         QCOMPARE(bench.host.events,
-                 (std::vector<std::string>{"save?", "open Read data from radio", "close", "read done",
-                                           "finished 1 ok"}));
+                 (std::vector<std::string>{"save?", "open Read data from radio", "close",
+                                           "read done", "finished 1 ok"}));
         QCOMPARE(bench.host.progress.front(), 0);
         QCOMPARE(bench.host.progress.back(), 100);
         QVERIFY(std::is_sorted(bench.host.progress.begin(), bench.host.progress.end()));
@@ -95,7 +97,8 @@ private slots:
         for (int address = 0x10; address <= 0xF0; address += 16) {
             blocks << QString("R%1").arg(address, 4, 16, QChar('0')).toUpper();
         }
-        QCOMPARE(bench.frames(), QStringList({"PROGRAM", "ID", "R0040"}) + blocks + QStringList{"END"});
+        QCOMPARE(bench.frames(),
+                 QStringList({"PROGRAM", "ID", "R0040"}) + blocks + QStringList{"END"});
         QVERIFY(bench.reporter.asked.empty());
         QVERIFY(bench.reporter.shown.empty());
         QVERIFY(bench.host.progress.empty());
@@ -113,7 +116,8 @@ private slots:
         QTest::newRow("open lost once") << "PROGRAM" << Fault::Silent << 1 << 2 << 1;
         QTest::newRow("identity lost twice") << "ID" << Fault::Silent << 2 << 3 << 2;
         // 0x0040 is read twice anyway: as the password block and as a block of the image.
-        QTest::newRow("password block bad checksum") << "R0040" << Fault::BadChecksum << 1 << 3 << 1;
+        QTest::newRow("password block bad checksum")
+            << "R0040" << Fault::BadChecksum << 1 << 3 << 1;
         QTest::newRow("block lost twice") << "R0100" << Fault::Silent << 2 << 3 << 2;
         QTest::newRow("block bad checksum") << "R0100" << Fault::BadChecksum << 1 << 2 << 1;
         QTest::newRow("block one byte too many") << "R0100" << Fault::ExtraByte << 1 << 2 << 1;
@@ -256,16 +260,23 @@ private slots:
         QTest::addColumn<QByteArray>("version");
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("other model") << QByteArray("MEOTHER") << QByteArray("V100") << 0
-                                     << QStringList{"Model type is wrong. Overwrite?", "read failed"};
-        QTest::newRow("other version") << QByteArray("MERLAN") << QByteArray("V101") << 0
-                                       << QStringList{"Version is wrong. Overwrite?", "read failed"};
-        QTest::newRow("zero inside version") << QByteArray("MERLAN") << QByteArray("V\0" "10", 4) << 0
-                                             << QStringList{"Version is wrong. Overwrite?", "read failed"};
-        QTest::newRow("killed radio is read") << QByteArray("MERLAN") << QByteArray("V100") << 1
-                                              << QStringList{"read ok"};
-        QTest::newRow("stunned radio is read") << QByteArray("MERLAN") << QByteArray("V100") << 2
-                                               << QStringList{"read ok"};
+        QTest::newRow("other model")
+            << QByteArray("MEOTHER") << QByteArray("V100") << 0
+            << QStringList{"Model type is wrong. Overwrite?", "read failed"};
+        QTest::newRow("other version")
+            << QByteArray("MERLAN") << QByteArray("V101") << 0
+            << QStringList{"Version is wrong. Overwrite?", "read failed"};
+        QTest::newRow("zero inside version")
+            << QByteArray("MERLAN")
+            << QByteArray(
+                   "V\0"
+                   "10",
+                   4)
+            << 0 << QStringList{"Version is wrong. Overwrite?", "read failed"};
+        QTest::newRow("killed radio is read")
+            << QByteArray("MERLAN") << QByteArray("V100") << 1 << QStringList{"read ok"};
+        QTest::newRow("stunned radio is read")
+            << QByteArray("MERLAN") << QByteArray("V100") << 2 << QStringList{"read ok"};
     }
     void identity() {
         QFETCH(QByteArray, model);
@@ -371,11 +382,13 @@ private slots:
         bench.reporter.answers = {Answer::Ok};
         QVERIFY(bench.engine->BeginRead());
         bench.run();
-        QCOMPARE(bench.frames().mid(0, 5), (QStringList{"PROGRAM", "ID", "R0040", "R0000", "R0010"}));
+        QCOMPARE(bench.frames().mid(0, 5),
+                 (QStringList{"PROGRAM", "ID", "R0040", "R0000", "R0010"}));
         QCOMPARE(bench.port.sent[3].frame, (Bytes{0x52, 0x00, 0x00, 0x10}));
         QCOMPARE(bench.port.sent[3].threshold, std::size_t(26));
         QVERIFY(bench.host.finishedWith(LinkMode::Read, true));
-        QVERIFY(std::equal(bench.testData.begin(), bench.testData.end(), bench.radio.memory.begin()));
+        QVERIFY(
+            std::equal(bench.testData.begin(), bench.testData.end(), bench.radio.memory.begin()));
     }
 
     void factoryReadWithoutTestDataFails() {

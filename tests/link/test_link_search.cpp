@@ -18,14 +18,16 @@ QString Attempt(const FakeSerialPort::Opened& o) {
 
 QStringList Attempts(const LinkBench& bench, std::size_t from = 1) {
     QStringList list;
-    for (std::size_t i = from; i < bench.port.opens.size(); ++i) list << Attempt(bench.port.opens[i]);
+    for (std::size_t i = from; i < bench.port.opens.size(); ++i)
+        list << Attempt(bench.port.opens[i]);
     return list;
 }
 
 QStringList AllVariants(const QString& port) {
     QStringList list;
     for (int stop = 1; stop <= 2; ++stop) {
-        for (int handshake = 0; handshake <= 3; ++handshake) list << QString("%1/%2/%3").arg(port).arg(handshake).arg(stop);
+        for (int handshake = 0; handshake <= 3; ++handshake)
+            list << QString("%1/%2/%3").arg(port).arg(handshake).arg(stop);
     }
     return list;
 }
@@ -36,14 +38,15 @@ std::function<bool(const PortId&, const LineSettings&)> Only(PortId port, int ha
     };
 }
 
-const std::string kSearchCaption = "caption Search for communication setting,please wait for a few minutes...";
+const std::string kSearchCaption =
+    "caption Search for communication setting,please wait for a few minutes...";
 
 }  // namespace
 
 class LinkSearchTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void radioOnTheSecondPort() {
         LinkBench bench;
         bench.host.candidates = {PortId::Number(1), PortId::Number(2)};
@@ -64,8 +67,8 @@ private slots:
         QVERIFY(bench.host.finishedWith(LinkMode::Read, true));
         QCOMPARE(bench.host.events,
                  (std::vector<std::string>{"save?", "open Read data from radio", kSearchCaption,
-                                           "saved COM2 0 2", "caption Read data from radio", "close",
-                                           "read done", "finished 1 ok"}));
+                                           "saved COM2 0 2", "caption Read data from radio",
+                                           "close", "read done", "finished 1 ok"}));
         // After the search the identity is asked again and the read runs as always.
         const QStringList frames = bench.frames();
         QCOMPARE(frames.mid(frames.indexOf("ID"), 4), (QStringList{"ID", "ID", "R0040", "R0010"}));
@@ -92,7 +95,8 @@ private slots:
         bench.reporter.answers = {Answer::Ok};
         QVERIFY(bench.engine->BeginRead());
         bench.run();
-        QCOMPARE(Attempts(bench), AllVariants("COM1") + AllVariants("COM2") + QStringList{"COM1/0/1"});
+        QCOMPARE(Attempts(bench),
+                 AllVariants("COM1") + AllVariants("COM2") + QStringList{"COM1/0/1"});
         QCOMPARE(bench.settings, (PortSettings{PortId::Number(1), 0, 1}));
         QCOMPARE(bench.host.savedSettings, std::vector<PortSettings>{bench.settings});
         QCOMPARE(bench.shown(), (QStringList{"Model type is wrong. Overwrite?", "read failed"}));
@@ -107,7 +111,9 @@ private slots:
         bench.radio.model = "MEOLD1";
         second.model = "MEOLD2";
         bench.port.onWrite = [&](const Bytes& frame) {
-            if (bench.port.currentLine().handshake != Handshake::None || bench.port.currentLine().stopBits != 1) return;
+            if (bench.port.currentLine().handshake != Handshake::None ||
+                bench.port.currentLine().stopBits != 1)
+                return;
             (bench.port.currentPort() == PortId::Number(1) ? bench.radio : second).hear(frame);
         };
         bench.reporter.answers = {Answer::Ok};
@@ -148,7 +154,9 @@ private slots:
     void portsThatDoNotOpenAreSkipped() {
         LinkBench bench;
         bench.host.candidates = {PortId::Number(1), PortId::Number(2), PortId::Number(3)};
-        bench.port.canOpen = [](const PortId& p, const LineSettings&) { return p != PortId::Number(2); };
+        bench.port.canOpen = [](const PortId& p, const LineSettings&) {
+            return p != PortId::Number(2);
+        };
         bench.radio.reachable = Only(PortId::Number(3), 0, 1);
         bench.reporter.answers = {Answer::Ok};
         QVERIFY(bench.engine->BeginRead());
@@ -169,7 +177,8 @@ private slots:
         bench.reporter.answers = {Answer::Ok};
         QVERIFY(bench.engine->BeginRead());
         bench.run();
-        QCOMPARE(bench.frames().mid(0, 6), (QStringList{"PROGRAM", "ID", "ID", "ID", "PROGRAM", "ID"}));
+        QCOMPARE(bench.frames().mid(0, 6),
+                 (QStringList{"PROGRAM", "ID", "ID", "ID", "PROGRAM", "ID"}));
         QCOMPARE(Attempts(bench), QStringList{"COM1/0/1"});
         QVERIFY(bench.host.finishedWith(LinkMode::Read, true));
     }
@@ -178,8 +187,8 @@ private slots:
         LinkBench bench;
         bench.host.candidates = {PortId::Number(1), PortId::Number(2)};
         bench.radio.reachable = [](const PortId& p, const LineSettings& l) {
-            return p == PortId::Number(2) || (p == PortId::Number(1) && l.stopBits == 1 &&
-                                                 l.handshake == Handshake::None);
+            return p == PortId::Number(2) ||
+                   (p == PortId::Number(1) && l.stopBits == 1 && l.handshake == Handshake::None);
         };
         // COM1 breaks under the first open frame of the search; the search moves on.
         bench.radio.fault = [&](const Bytes&, int) {

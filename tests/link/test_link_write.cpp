@@ -35,7 +35,7 @@ void AddChannel(Codeplug& codeplug) {
 class LinkWriteTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void writeSendsTheEncodedImage() {
         LinkBench bench;
         AddChannel(*bench.codeplug);
@@ -44,12 +44,13 @@ private slots:
         QVERIFY(bench.engine->BeginWrite());
         QCOMPARE(bench.run(), 0);
 
-        QCOMPARE(bench.frames(), QStringList({"PROGRAM", "ID", "R0040"}) + AllWriteBlocks() +
-                                     QStringList{"END"});
+        QCOMPARE(bench.frames(),
+                 QStringList({"PROGRAM", "ID", "R0040"}) + AllWriteBlocks() + QStringList{"END"});
         const auto& first = bench.port.sent[3];
         QCOMPARE(first.threshold, std::size_t(23));
         QCOMPARE(first.frame.size(), std::size_t(22));
-        QCOMPARE(Bytes(first.frame.begin(), first.frame.begin() + 4), (Bytes{0x57, 0x01, 0x00, 0x10}));
+        QCOMPARE(Bytes(first.frame.begin(), first.frame.begin() + 4),
+                 (Bytes{0x57, 0x01, 0x00, 0x10}));
         // Checksum: address bytes, length and data summed, low 8 bits; then 0x06.
         unsigned sum = 0x01 + 0x00 + 0x10;
         for (int i = 0; i < 16; ++i) {
@@ -62,11 +63,12 @@ private slots:
         // The radio now holds the encoded image from 0x0100 on, and its own bytes below.
         for (int a = 0; a < 0x4000; ++a) {
             const std::uint8_t expected = a < 0x100 ? radioBefore[a] : bench.codeplug->image.at(a);
-            if (bench.radio.memory[a] != expected) QFAIL(qPrintable(QString("byte %1").arg(a, 0, 16)));
+            if (bench.radio.memory[a] != expected)
+                QFAIL(qPrintable(QString("byte %1").arg(a, 0, 16)));
         }
         QCOMPARE(bench.shown(), QStringList{"write ok"});
-        QCOMPARE(bench.host.events, (std::vector<std::string>{"open Write data to radio", "close",
-                                                              "finished 2 ok"}));
+        QCOMPARE(bench.host.events,
+                 (std::vector<std::string>{"open Write data to radio", "close", "finished 2 ok"}));
         QCOMPARE(bench.host.progress.back(), 100);
         QVERIFY(!bench.port.isOpen());
     }
@@ -101,7 +103,7 @@ private slots:
         QVERIFY(bench.engine->BeginWrite());
         bench.run();
         const QStringList frames = bench.frames();
-        const qsizetype third = frames.lastIndexOf("W0500", frames.indexOf("END")) ;
+        const qsizetype third = frames.lastIndexOf("W0500", frames.indexOf("END"));
         QCOMPARE(frames.mid(third, 7),
                  (QStringList{"W0500", "END", "PROGRAM", "ID", "R0040", "W0500", "W0510"}));
         QVERIFY(bench.host.finishedWith(LinkMode::Write, true));
@@ -120,11 +122,12 @@ private slots:
         QTest::newRow("killed") << QByteArray("MERLAN") << 3 << 1 << false
                                 << QStringList{"Radio is killed,can't be written!", "write failed"};
         QTest::newRow("stunned") << QByteArray("MERLAN") << 3 << 2 << false
-                                 << QStringList{"Radio is fainted,can't be written!", "write failed"};
+                                 << QStringList{"Radio is fainted,can't be written!",
+                                                "write failed"};
         QTest::newRow("band 4 against 3") << QByteArray("MERLAN") << 4 << 0 << false
                                           << QStringList{"Frequencys is wrong!", "write failed"};
-        QTest::newRow("band 7 against 3") << QByteArray("MERLAN") << 7 << 0 << true
-                                          << QStringList{"write ok"};
+        QTest::newRow("band 7 against 3")
+            << QByteArray("MERLAN") << 7 << 0 << true << QStringList{"write ok"};
         QTest::newRow("model and band") << QByteArray("MEOTHER") << 4 << 0 << false
                                         << QStringList{"Model type is wrong. Overwrite?",
                                                        "Frequencys is wrong!", "write failed"};
@@ -182,12 +185,13 @@ private slots:
         bench.reporter.answers = {Answer::Ok};
         QVERIFY(bench.engine->BeginWrite());
         QCOMPARE(bench.run(), 0);
-        QCOMPARE(bench.frames().mid(0, 10), (QStringList{"FALTORY", "ID", "R0040", "R0000", "W0000",
-                                                         "PROGRAM", "ID", "R0040", "W0100", "W0110"}));
+        QCOMPARE(bench.frames().mid(0, 10),
+                 (QStringList{"FALTORY", "ID", "R0040", "R0000", "W0000", "PROGRAM", "ID", "R0040",
+                              "W0100", "W0110"}));
         QCOMPARE(bench.frames().size(), 8 + 1008 + 1);
         const auto& testFrame = bench.port.sent[4];
-        const Bytes expected{0x57, 0x00, 0x00, 0x10, 0xAA, 0xAA, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11,
-                             0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0xAA, 0xAA, 0x84, 0x06};
+        const Bytes expected{0x57, 0x00, 0x00, 0x10, 0xAA, 0xAA, 0x11, 0x11, 0x11, 0x11, 0x11,
+                             0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0xAA, 0xAA, 0x84, 0x06};
         QCOMPARE(testFrame.frame, expected);
         QCOMPARE(testFrame.threshold, std::size_t(23));
         QCOMPARE(bench.port.sent[0].threshold, std::size_t(10));

@@ -15,7 +15,7 @@ namespace torvik {
 // Which port to open: a port number as the settings and dialogs know it (1..255), or an
 // explicit device path (a virtual radio's pseudo-terminal, a device given on the command line).
 class PortId {
-public:
+  public:
     PortId() = default;  // no port
     static PortId Number(int number);
     static PortId Device(std::string path);
@@ -30,7 +30,7 @@ public:
 
     bool operator==(const PortId&) const = default;
 
-private:
+  private:
     int number_ = 0;
     std::string path_;
 };
@@ -59,7 +59,7 @@ enum class SerialError {
 };
 
 class SerialPortListener {
-public:
+  public:
     virtual ~SerialPortListener() = default;
     // At least the receive threshold's number of bytes are waiting.
     virtual void serialBytesWaiting() = 0;
@@ -68,7 +68,7 @@ public:
 };
 
 class SerialPort {
-public:
+  public:
     virtual ~SerialPort() = default;
 
     virtual void setListener(SerialPortListener* listener) = 0;

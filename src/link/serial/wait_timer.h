@@ -4,13 +4,13 @@
 namespace torvik {
 
 class WaitTimerListener {
-public:
+  public:
     virtual ~WaitTimerListener() = default;
     virtual void waitTimerExpired() = 0;
 };
 
 class WaitTimer {
-public:
+  public:
     virtual ~WaitTimer() = default;
     virtual void setListener(WaitTimerListener* listener) = 0;
     // Starts (or restarts) the timer; the listener hears it once, `ms` milliseconds later,

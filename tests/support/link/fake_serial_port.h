@@ -14,7 +14,7 @@ namespace torvik::test {
 using Bytes = std::vector<std::uint8_t>;
 
 class FakeSerialPort : public SerialPort {
-public:
+  public:
     struct Sent {
         Bytes frame;
         std::size_t threshold = 0;
@@ -104,7 +104,7 @@ public:
         return all;
     }
 
-private:
+  private:
     struct Event {
         Bytes bytes;
         bool error = false;

@@ -8,7 +8,7 @@
 namespace torvik::test {
 
 class FakeTimer : public WaitTimer {
-public:
+  public:
     void setListener(WaitTimerListener* listener) override { listener_ = listener; }
     void start(int ms) override {
         active_ = true;
@@ -35,7 +35,7 @@ public:
         return true;
     }
 
-private:
+  private:
     void fire() {
         active_ = false;
         ++expiries_;

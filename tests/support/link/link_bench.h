@@ -24,7 +24,10 @@ inline QString Describe(const Bytes& frame) {
     }
     if (frame.size() == 1 && frame[0] == kIdentityRequest) return "ID";
     if (frame.size() >= 4 && (frame[0] == kReadTag || frame[0] == kDataFrameTag)) {
-        return QString("%1%2").arg(QChar(frame[0])).arg(FrameAddress(frame), 4, 16, QChar('0')).toUpper();
+        return QString("%1%2")
+            .arg(QChar(frame[0]))
+            .arg(FrameAddress(frame), 4, 16, QChar('0'))
+            .toUpper();
     }
     QStringList hex;
     for (std::uint8_t b : frame) hex << QString("%1").arg(b, 2, 16, QChar('0'));
@@ -34,7 +37,7 @@ inline QString Describe(const Bytes& frame) {
 // A recording reporter that can let the event loop run while a question is open, as a
 // message box does.
 class BenchReporter : public RecordingReporter {
-public:
+  public:
     std::function<void()> whileAsking;
     Answer ask(Severity severity, std::string_view text, Buttons buttons,
                std::string_view title) override {
@@ -46,12 +49,11 @@ public:
 struct LinkBench {
     explicit LinkBench(bool factory = false)
         : radio(port), codeplug(std::make_unique<Codeplug>()), factoryMode(factory) {
-        reporter.texts = {{2002, "port error"},   {2003, "retry?"},      {2004, "read ok"},
-                          {2005, "write ok"},     {2006, "read failed"}, {2007, "write failed"},
+        reporter.texts = {{2002, "port error"}, {2003, "retry?"},      {2004, "read ok"},
+                          {2005, "write ok"},   {2006, "read failed"}, {2007, "write failed"},
                           {2008, "info failed"}};
-        engine = std::make_unique<LinkEngine>(LinkContext{*codeplug, features, testData,
-                                                          factoryMode, settings, port, timer,
-                                                          reporter, host});
+        engine = std::make_unique<LinkEngine>(LinkContext{
+            *codeplug, features, testData, factoryMode, settings, port, timer, reporter, host});
     }
 
     // Plays the event loop: queued arrivals first, then the timer, until nothing is left.

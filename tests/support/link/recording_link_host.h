@@ -12,7 +12,7 @@
 namespace torvik::test {
 
 class RecordingLinkHost : public LinkHost {
-public:
+  public:
     // What happened, in order: "save?", "open <caption>", "caption <text>", "close",
     // "password", "saved <port> <handshake> <stop bits>", "read done", "info done",
     // "finished <mode> ok|failed". Progress values are kept apart.

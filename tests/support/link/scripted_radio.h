@@ -31,7 +31,7 @@ inline bool IsWriteFrame(const Bytes& frame, int address) {
 }
 
 class ScriptedRadio {
-public:
+  public:
     std::string model = "MERLAN";
     std::string version = "V100";
     std::uint8_t band = 3;
@@ -44,7 +44,7 @@ public:
     // What goes wrong with the answer to `frame`; `seen` counts earlier equal frames.
     std::function<Fault(const Bytes& frame, int seen)> fault;
 
-    std::vector<Bytes> heard;         // every frame that reached the radio
+    std::vector<Bytes> heard;           // every frame that reached the radio
     std::vector<int> writtenAddresses;  // addresses of the data frames it stored
 
     explicit ScriptedRadio(FakeSerialPort& port) : port_(port) {
@@ -107,7 +107,7 @@ public:
         }
     }
 
-private:
+  private:
     Bytes answer(const Bytes& frame, bool repeat) {
         if (FrameIs(frame, "PROGRAM") || FrameIs(frame, "FALTORY")) {
             return {static_cast<std::uint8_t>(model[0]), static_cast<std::uint8_t>(model[1]), kAck};
@@ -116,8 +116,9 @@ private:
         if (frame.size() == 1 && frame[0] == kIdentityRequest) return identityBlock();
         if (frame.size() == 4 && frame[0] == kReadTag) {
             const int address = FrameAddress(frame);
-            return DataFrame(static_cast<std::uint16_t>(address),
-                             std::span(memory).subspan(static_cast<std::size_t>(address), frame[3]));
+            return DataFrame(
+                static_cast<std::uint16_t>(address),
+                std::span(memory).subspan(static_cast<std::size_t>(address), frame[3]));
         }
         if (!frame.empty() && frame[0] == kDataFrameTag) {
             const std::optional<DataBlock> block = ParseDataFrame(frame);
