@@ -1,0 +1,333 @@
+// The engine's commands, port handling, frame senders and the end of a connection.
+#include "link/link_engine.h"
+
+#include <algorithm>
+
+#include "app/message_table.h"
+#include "link/link_texts.h"
+#include "link/password.h"
+
+namespace torvik {
+namespace {
+
+constexpr std::int32_t kLastBlockAddress = 0x3FF0;
+constexpr std::size_t kAckReplySize = 1;
+constexpr std::size_t kInfoEnd = 0x0100;
+
+}  // namespace
+
+LinkEngine::LinkEngine(const LinkContext& context) : ctx_(context) {
+    ctx_.port.setListener(this);
+    ctx_.timer.setListener(this);
+}
+
+LinkEngine::~LinkEngine() {
+    ctx_.timer.stop();
+    ctx_.port.setListener(nullptr);
+    ctx_.timer.setListener(nullptr);
+}
+
+void LinkEngine::setSessionPassword(std::string_view typed) {
+    sessionPassword_ = AcceptTypedPassword(typed);
+}
+
+std::int32_t LinkEngine::blockSize() const {
+    return state_.Mode == LinkMode::Write ? state_.WriteBlockSize : state_.ReadBlockSize;
+}
+
+// ---- messages -------------------------------------------------------------------------
+
+void LinkEngine::tell(Severity severity, int langKey) {
+    ModalScope scope(inModal_);
+    ctx_.reporter.show(severity, ctx_.reporter.langText(langKey));
+}
+
+Answer LinkEngine::askUser(Severity severity, std::string_view text, Buttons buttons) {
+    ModalScope scope(inModal_);
+    return ctx_.reporter.ask(severity, text, buttons);
+}
+
+bool LinkEngine::takeDeferredError() {
+    const bool error = deferredError_;
+    deferredError_ = false;
+    return error;
+}
+
+// ---- commands -------------------------------------------------------------------------
+
+bool LinkEngine::BeginRead() {
+    if (!isIdle()) return false;
+    {
+        ModalScope scope(inModal_);
+        ctx_.host.offerSaveBeforeRead();
+    }
+    return startTransfer(LinkMode::Read);
+}
+
+bool LinkEngine::BeginWrite() {
+    return isIdle() && startTransfer(LinkMode::Write);
+}
+
+bool LinkEngine::BeginInfoRead() {
+    if (!isIdle()) return false;
+    state_.Mode = LinkMode::InfoRead;
+    if (!ConfigurePort()) {
+        state_.Mode = LinkMode::Idle;
+        return false;
+    }
+    PrefillImage(received_);
+    SendOpenFrame();
+    return true;
+}
+
+bool LinkEngine::startTransfer(LinkMode mode) {
+    state_.Mode = mode;
+    if (!ConfigurePort()) {
+        state_.Mode = LinkMode::Idle;
+        return false;
+    }
+    const Language language = ctx_.reporter.language();
+    const bool read = mode == LinkMode::Read;
+    const Answer answer =
+        askUser(Severity::Question,
+                MessageText(read ? MessageId::ConfirmRead : MessageId::ConfirmWrite, language),
+                Buttons::OkCancel);
+    bool go = answer == Answer::Ok;
+    if (go && !read) {
+        ModalScope scope(inModal_);  // an area encoder may report its failure
+        outgoing_ = EncodeImage(ctx_.codeplug, ctx_.reporter);
+        go = outgoing_.has_value();
+    }
+    if (takeDeferredError()) {
+        tell(Severity::Error, link_text::kPortError);
+        go = false;
+    }
+    if (!go) {
+        outgoing_.reset();
+        if (ctx_.port.isOpen()) ctx_.port.close();
+        state_.Mode = LinkMode::Idle;
+        return false;
+    }
+    if (read) PrefillImage(received_);
+    receivedTestData_.reset();
+    progressCaption_ = std::string(
+        TransferTitle(read ? TransferDirection::Read : TransferDirection::Write, language));
+    ctx_.host.openProgress(progressCaption_);
+    progressOpen_ = true;
+    if (!read && ctx_.factoryMode) {
+        SendFactoryOpenFrame();
+    } else {
+        SendOpenFrame();
+    }
+    return true;
+}
+
+bool LinkEngine::ConfigurePort() {
+    ConnectionBounds bounds;
+    if (!BoundsFor(state_.Mode, bounds)) return false;
+    state_.StartAddress = bounds.StartAddress;
+    state_.EndAddress = bounds.EndAddress;
+    state_.BlockAddress = bounds.StartAddress - blockSize();
+
+    ctx_.timer.stop();
+    state_.Step = LinkStep::None;
+    awaiting_ = Awaiting::Nothing;
+    state_.FactoryWritePending = false;
+    deferredError_ = false;
+    if (ctx_.port.isOpen()) ctx_.port.close();
+    ResetRetries(state_);
+    if (!openPort(ctx_.portSettings)) {
+        tell(Severity::Error, link_text::kPortError);
+        return false;
+    }
+    state_.LastPercent = 0;
+    return true;
+}
+
+bool LinkEngine::openPort(const PortSettings& settings) {
+    if (ctx_.port.isOpen()) ctx_.port.close();
+    const std::optional<LineSettings> line = LineSettingsFor(settings);
+    if (!line || !ctx_.port.open(settings.port, *line)) return false;
+    ctx_.port.setReceiveThreshold(1);
+    return true;
+}
+
+// ---- frames ---------------------------------------------------------------------------
+
+void LinkEngine::sendFrame(Bytes frame, std::size_t replyLength, Awaiting awaiting) {
+    state_.EchoLength = static_cast<std::int32_t>(frame.size());
+    awaiting_ = awaiting;
+    lastFrame_ = std::move(frame);
+    ctx_.timer.start(kWaitTimeMs);
+    ctx_.port.setReceiveThreshold(lastFrame_.size() + replyLength);
+    // Late bytes of an earlier frame must never be taken for the reply to this one.
+    ctx_.port.clearBuffers();
+    if (!ctx_.port.isOpen() || !ctx_.port.write(lastFrame_)) failOnSerialError();
+}
+
+void LinkEngine::SendOpenFrame() {
+    if (!ctx_.port.isOpen() && !openPort(ctx_.portSettings)) {
+        failOnSerialError();
+        return;
+    }
+    state_.LastPercent = 0;
+    state_.Step = LinkStep::Open;
+    state_.FactoryWritePending = false;
+    sendFrame(OpenFrame(), kOpenReplySize, Awaiting::OpenReply);
+}
+
+void LinkEngine::SendFactoryOpenFrame() {
+    if (!ctx_.port.isOpen() && !openPort(ctx_.portSettings)) {
+        failOnSerialError();
+        return;
+    }
+    state_.LastPercent = 0;
+    state_.Step = LinkStep::Open;
+    state_.FactoryWritePending = true;
+    sendFrame(FactoryOpenFrame(), kOpenReplySize, Awaiting::OpenReply);
+}
+
+// A factory write whose test data is not in the radio yet opens with "FALTORY" again, so a
+// repeat or a restart never skips the test data.
+void LinkEngine::sendOpeningFrame() {
+    if (state_.FactoryWritePending) {
+        SendFactoryOpenFrame();
+    } else {
+        SendOpenFrame();
+    }
+}
+
+void LinkEngine::SendIdentityRequest() {
+    sendFrame(IdentityRequestFrame(), kIdentityBlockSize, Awaiting::Identity);
+}
+
+void LinkEngine::SendPasswordRequest() {
+    const auto length = static_cast<std::uint8_t>(state_.ReadBlockSize);
+    sendFrame(ReadRequestFrame(kPasswordBlockAddress, length), length + kDataFrameOverhead,
+              Awaiting::PasswordBlock);
+}
+
+void LinkEngine::SendTestDataRequest() {
+    sendFrame(ReadRequestFrame(kTestDataBlockAddress, kBlockSize), kBlockSize + kDataFrameOverhead,
+              Awaiting::TestDataBlock);
+}
+
+void LinkEngine::SendTestDataBlock() {
+    sendFrame(DataFrame(kTestDataBlockAddress, outgoingTestData_), kAckReplySize,
+              Awaiting::TestDataAck);
+}
+
+void LinkEngine::SendReadRequest() {
+    if (state_.BlockAddress > kLastBlockAddress) {
+        SendEnd(LinkStep::Finish);
+        return;
+    }
+    const auto length = static_cast<std::uint8_t>(state_.ReadBlockSize);
+    sendFrame(ReadRequestFrame(static_cast<std::uint16_t>(state_.BlockAddress), length),
+              length + kDataFrameOverhead, Awaiting::DataBlock);
+}
+
+void LinkEngine::NextReadBlock() {
+    state_.BlockAddress += state_.ReadBlockSize;
+    if (state_.BlockAddress > state_.EndAddress) {
+        SendEnd(LinkStep::Finish);
+        return;
+    }
+    if (state_.Mode != LinkMode::InfoRead) UpdateProgress();
+    SendReadRequest();
+}
+
+void LinkEngine::SendWriteBlock() {
+    if (!outgoing_) {
+        FinishSession(false);
+        return;
+    }
+    if (state_.BlockAddress > kLastBlockAddress) {
+        SendEnd(LinkStep::Finish);
+        return;
+    }
+    const auto address = static_cast<std::uint16_t>(state_.BlockAddress);
+    sendFrame(DataFrame(address, outgoing_->image().block(address, state_.WriteBlockSize)),
+              kAckReplySize, Awaiting::DataAck);
+}
+
+void LinkEngine::NextWriteBlock() {
+    state_.BlockAddress += state_.WriteBlockSize;
+    UpdateProgress();
+    SendWriteBlock();
+}
+
+void LinkEngine::SendEnd(LinkStep then) {
+    state_.Step = then;
+    sendFrame(EndFrame(), kAckReplySize, Awaiting::EndAck);
+}
+
+void LinkEngine::UpdateProgress() {
+    const std::int16_t percent =
+        ProgressPercent(state_.BlockAddress, state_.StartAddress, state_.EndAddress, blockSize());
+    if (percent <= state_.LastPercent) return;
+    state_.LastPercent = percent;
+    if (progressOpen_) ctx_.host.SetProgressValue(percent);
+}
+
+// ---- the end --------------------------------------------------------------------------
+
+void LinkEngine::failOnSerialError() {
+    ctx_.timer.stop();
+    ctx_.port.close();
+    if (state_.Mode == LinkMode::Search) {
+        // A candidate that fails is just a candidate that does not work.
+        trySearchCandidate(true);
+        return;
+    }
+    if (isIdle()) return;
+    tell(Severity::Error, link_text::kPortError);
+    FinishSession(false);
+}
+
+void LinkEngine::FinishSession(bool success) {
+    const LinkMode mode = state_.Mode;
+    if (progressOpen_) {
+        progressOpen_ = false;
+        ctx_.host.closeProgress();
+    }
+    ctx_.timer.stop();
+    if (ctx_.port.isOpen()) ctx_.port.close();
+    state_.Step = LinkStep::None;
+    state_.Mode = LinkMode::Idle;
+    awaiting_ = Awaiting::Nothing;
+    outgoing_.reset();
+
+    if (!success) {
+        const int key = mode == LinkMode::Read    ? link_text::kReadFailed
+                        : mode == LinkMode::Write ? link_text::kWriteFailed
+                                                  : link_text::kInfoReadFailed;
+        tell(Severity::Error, key);
+    } else if (mode == LinkMode::Read) {
+        const auto radio =
+            received_.block(RadioImage::kTestDataEnd, RadioImage::kSize - RadioImage::kTestDataEnd);
+        std::copy(radio.begin(), radio.end(),
+                  ctx_.codeplug.image.block(RadioImage::kTestDataEnd, radio.size()).begin());
+        ctx_.codeplug.band.setCode(ctx_.codeplug.identity.RadioBandCode);
+        DecodeImage(ctx_.codeplug);
+        if (receivedTestData_) ctx_.testData = *receivedTestData_;
+        {
+            ModalScope scope(inModal_);
+            ctx_.host.readCompleted();
+        }
+        tell(Severity::Information, link_text::kReadDone);
+    } else if (mode == LinkMode::Write) {
+        tell(Severity::Information, link_text::kWriteDone);
+    } else if (mode == LinkMode::InfoRead) {
+        const std::size_t length = kInfoEnd - RadioImage::kTestDataEnd;
+        const auto info = received_.block(RadioImage::kTestDataEnd, length);
+        std::copy(info.begin(), info.end(),
+                  ctx_.codeplug.image.block(RadioImage::kTestDataEnd, length).begin());
+        ModalScope scope(inModal_);
+        ctx_.host.infoReadCompleted();
+    }
+    receivedTestData_.reset();
+    ctx_.host.sessionFinished(mode, success);
+}
+
+}  // namespace torvik

@@ -1,0 +1,69 @@
+// A LinkHost for tests: records what the engine asked of the program around it and answers
+// the password dialog from a script.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "link/link_host.h"
+
+namespace torvik::test {
+
+class RecordingLinkHost : public LinkHost {
+  public:
+    // What happened, in order: "save?", "open <caption>", "caption <text>", "close",
+    // "password", "saved <port> <handshake> <stop bits>", "read done", "info done",
+    // "finished <mode> ok|failed". Progress values are kept apart.
+    std::vector<std::string> events;
+    std::vector<int> progress;
+    std::vector<FeatureFlags> featureUpdates;
+    std::vector<PortSettings> savedSettings;
+
+    std::deque<std::optional<std::string>> passwords;  // typed in order; Cancel when out
+    std::vector<PortId> candidates;
+    bool progressOpen = false;
+
+    void offerSaveBeforeRead() override { events.push_back("save?"); }
+    void openProgress(std::string_view caption) override {
+        progressOpen = true;
+        events.push_back("open " + std::string(caption));
+    }
+    void setProgressCaption(std::string_view caption) override {
+        events.push_back("caption " + std::string(caption));
+    }
+    void SetProgressValue(int percent) override { progress.push_back(percent); }
+    void closeProgress() override {
+        progressOpen = false;
+        events.push_back("close");
+    }
+    std::optional<std::string> askPassword(std::string_view) override {
+        events.push_back("password");
+        if (passwords.empty()) return std::nullopt;
+        std::optional<std::string> typed = passwords.front();
+        passwords.pop_front();
+        return typed;
+    }
+    std::vector<PortId> searchCandidates() override { return candidates; }
+    void savePortSettings(const PortSettings& s) override {
+        savedSettings.push_back(s);
+        events.push_back("saved " + s.port.displayName() + " " + std::to_string(s.HandshakeMode) +
+                         " " + std::to_string(s.StopBits));
+    }
+    void featuresChanged(const FeatureFlags& flags) override { featureUpdates.push_back(flags); }
+    void readCompleted() override { events.push_back("read done"); }
+    void infoReadCompleted() override { events.push_back("info done"); }
+    void sessionFinished(LinkMode mode, bool success) override {
+        events.push_back("finished " + std::to_string(static_cast<int>(mode)) +
+                         (success ? " ok" : " failed"));
+    }
+
+    bool finishedWith(LinkMode mode, bool success) const {
+        return !events.empty() && events.back() == "finished " +
+                                                       std::to_string(static_cast<int>(mode)) +
+                                                       (success ? " ok" : " failed");
+    }
+};
+
+}  // namespace torvik::test
