@@ -55,6 +55,9 @@ class ScriptedRadio {
         // A real radio holds one hex digit per byte in its PTT-ID code area (1536, 5 bytes
         // for each of 200 channels); the decoder would repair anything else in the image.
         for (std::size_t i = 1536; i < 1536 + 1000; ++i) memory[i] &= 0x0F;
+        // Likewise the DTMF decode response (738, 0..2) and first-digit delay (740, 0..250).
+        memory[738] = 1;
+        memory[740] = 100;
         setPassword("");
         port_.onWrite = [this](const Bytes& frame) { hear(frame); };
     }
