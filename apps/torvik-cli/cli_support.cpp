@@ -13,8 +13,28 @@ namespace torvik::cli {
 TerminalReporter::TerminalReporter(LanguageTexts texts, bool assumeYes)
     : texts_(std::move(texts)), assumeYes_(assumeYes) {}
 
+std::string TerminalReporter::langText(int key) const {
+    std::string text = texts_.LangText(key);
+    if (!text.empty()) return text;
+    // Without language files the radio messages still say something.
+    switch (key) {
+        case 2002: return "the serial port cannot be opened";
+        case 2003: return "the radio does not answer; retry?";
+        case 2004: return "read completed";
+        case 2005: return "write completed";
+        case 2006: return "the radio could not be read";
+        case 2007: return "the radio could not be written";
+        case 2008: return "the radio information could not be read";
+        case 9001: return "the codeplug has unsaved changes; save it first?";
+        default: return text;
+    }
+}
+
 void TerminalReporter::show(Severity severity, std::string_view text, std::string_view) {
+    if (text.empty()) return;
     if (severity == Severity::Error) {
+        // The first error says what went wrong; later ones only say that it failed.
+        if (!lastError_.empty()) return;
         lastError_ = std::string(text);
         return;
     }
@@ -26,8 +46,11 @@ Answer TerminalReporter::ask(Severity, std::string_view text, Buttons buttons, s
     const Answer yes = buttons == Buttons::YesNoCancel ? Answer::Yes
                        : buttons == Buttons::RetryCancel ? Answer::Retry
                                                          : Answer::Ok;
+    const bool interactive = ::isatty(STDIN_FILENO) != 0;
+    // Without a terminal a retry cannot wait for the cable to be fixed: give up at once.
+    if (buttons == Buttons::RetryCancel && !interactive) return Answer::Cancel;
     if (assumeYes_) return yes;
-    if (!::isatty(STDIN_FILENO)) return Answer::Cancel;
+    if (!interactive) return Answer::Cancel;
     std::fprintf(stderr, "%.*s [y/N] ", static_cast<int>(text.size()), text.data());
     std::string line;
     if (!std::getline(std::cin, line)) return Answer::Cancel;

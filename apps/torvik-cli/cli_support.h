@@ -26,12 +26,12 @@ public:
     TerminalReporter(LanguageTexts texts, bool assumeYes);
 
     Language language() const override { return texts_.language(); }
-    std::string langText(int key) const override { return texts_.LangText(key); }
+    std::string langText(int key) const override;
     void show(Severity severity, std::string_view text, std::string_view title) override;
     Answer ask(Severity severity, std::string_view text, Buttons buttons,
                std::string_view title) override;
 
-    // The last error message shown, for the one-line failure report.
+    // The first error message shown, for the one-line failure report.
     const std::string& lastError() const { return lastError_; }
 
 private:
@@ -45,6 +45,7 @@ struct CliContext {
     AppHome home;
     SetupSettings settings;
     bool factoryMode = false;
+    bool passwordGiven = false;
     std::optional<TerminalReporter> reporter;
 };
 

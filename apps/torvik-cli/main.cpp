@@ -20,9 +20,13 @@ constexpr const char* kUsage =
     "  encode IN.dat OUT.img             the 16384-byte image a write would send\n"
     "  decode IN.img OUT.dat [--band C]  decode an image as a completed read does\n"
     "  show IN.dat [--json]              show a codeplug (as JSON with --json)\n"
+    "  read --device PATH OUT.dat        read a radio's codeplug (or --port N)\n"
+    "  write IN.dat --device PATH        write a codeplug into a radio\n"
+    "  info --device PATH                show the radio's embedded information\n"
     "  bands                             list the band codes and their ranges\n"
     "\n"
-    "common options: --home DIR (application folder), --yes, --help\n"
+    "common options: --home DIR (application folder), --yes, --help;\n"
+    "radio commands also take --password TEXT\n"
     "'torvik-cli <command> --help' describes one command.\n";
 
 int ListBands() {
@@ -45,6 +49,9 @@ int main(int argc, char** argv) {
     if (verb == "encode") return torvik::cli::RunEncode(arguments);
     if (verb == "decode") return torvik::cli::RunDecode(arguments);
     if (verb == "show") return torvik::cli::RunShow(arguments);
+    if (verb == "read") return torvik::cli::RunRead(arguments);
+    if (verb == "write") return torvik::cli::RunWrite(arguments);
+    if (verb == "info") return torvik::cli::RunInfo(arguments);
     if (verb == "bands") return ListBands();
     if (verb.isEmpty() || verb == "help" || verb == "--help" || verb == "-h") {
         std::fputs(kUsage, stdout);

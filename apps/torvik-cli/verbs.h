@@ -10,5 +10,8 @@ int RunNew(const QStringList& arguments);
 int RunEncode(const QStringList& arguments);
 int RunDecode(const QStringList& arguments);
 int RunShow(const QStringList& arguments);
+int RunRead(const QStringList& arguments);
+int RunWrite(const QStringList& arguments);
+int RunInfo(const QStringList& arguments);
 
 }  // namespace torvik::cli

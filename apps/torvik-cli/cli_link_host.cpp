@@ -1,0 +1,110 @@
+#include "cli_link_host.h"
+
+#include <termios.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+
+#include "functions/radioinfo/radio_info_codec.h"
+#include "storage/snapshot.h"
+
+namespace torvik::cli {
+namespace {
+
+constexpr int kBarWidth = 40;
+
+// A line typed without echo, for the password.
+std::optional<std::string> ReadHidden(const char* prompt) {
+    if (!::isatty(STDIN_FILENO)) return std::nullopt;
+    std::fputs(prompt, stderr);
+    termios old{};
+    ::tcgetattr(STDIN_FILENO, &old);
+    termios quiet = old;
+    quiet.c_lflag &= static_cast<tcflag_t>(~ECHO);
+    ::tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
+    std::string line;
+    const bool ok = static_cast<bool>(std::getline(std::cin, line));
+    ::tcsetattr(STDIN_FILENO, TCSANOW, &old);
+    std::fputs("\n", stderr);
+    if (!ok) return std::nullopt;
+    return line;
+}
+
+}  // namespace
+
+CliLinkHost::CliLinkHost(CliContext& context, Codeplug& codeplug, const PortMap& ports,
+                         std::optional<PortId> explicitPort, QEventLoop& loop)
+    : context_(context),
+      codeplug_(codeplug),
+      ports_(ports),
+      explicitPort_(std::move(explicitPort)),
+      loop_(loop),
+      showProgress_(::isatty(STDERR_FILENO) != 0) {}
+
+void CliLinkHost::openProgress(std::string_view caption) {
+    progressOpen_ = true;
+    if (showProgress_) std::fprintf(stderr, "%.*s\n", static_cast<int>(caption.size()), caption.data());
+    SetProgressValue(0);
+}
+
+void CliLinkHost::setProgressCaption(std::string_view caption) {
+    if (showProgress_) std::fprintf(stderr, "\n%.*s\n", static_cast<int>(caption.size()), caption.data());
+}
+
+void CliLinkHost::SetProgressValue(int percent) {
+    if (!showProgress_ || !progressOpen_) return;
+    const int filled = percent * kBarWidth / 100;
+    std::fprintf(stderr, "\r[%s%s] %3d%%", std::string(static_cast<std::size_t>(filled), '#').c_str(),
+                 std::string(static_cast<std::size_t>(kBarWidth - filled), '.').c_str(), percent);
+    std::fflush(stderr);
+}
+
+void CliLinkHost::closeProgress() {
+    if (showProgress_ && progressOpen_) std::fputs("\n", stderr);
+    progressOpen_ = false;
+}
+
+std::optional<std::string> CliLinkHost::askPassword(std::string_view) {
+    // A password given on the command line was tried already: asking again cannot help.
+    if (context_.passwordGiven) return std::nullopt;
+    return ReadHidden("Radio password: ");
+}
+
+std::vector<PortId> CliLinkHost::searchCandidates() {
+    std::vector<PortId> candidates;
+    if (explicitPort_ && explicitPort_->isDevice()) candidates.push_back(*explicitPort_);
+    for (const NumberedPort& port : ports_.presentPorts()) candidates.push_back(PortId::Number(port.number));
+    return candidates;
+}
+
+void CliLinkHost::savePortSettings(const PortSettings& settings) {
+    ProfileFile profile = ProfileFile::Load(context_.home.setupProfileForRead());
+    if (settings.port.number() > 0) {
+        profile.set(kSetupSection, "comPort", std::to_string(settings.port.number()));
+    }
+    profile.set(kSetupSection, "Handshaking", std::to_string(settings.HandshakeMode));
+    profile.set(kSetupSection, "StopBit", std::to_string(settings.StopBits));
+    profile.save(context_.home.setupProfile());
+}
+
+void CliLinkHost::featuresChanged(const FeatureFlags& flags) {
+    // Kept between runs, as the application keeps them.
+    WriteFeatureFlags(context_.home.featureFile(), flags);
+}
+
+void CliLinkHost::readCompleted() {
+    codeplug_.file = CodeplugFileState{};
+    TakeSnapshot(codeplug_);
+}
+
+void CliLinkHost::infoReadCompleted() { UnpackRadioInfo(codeplug_.image, codeplug_.radioInfo); }
+
+void CliLinkHost::sessionFinished(LinkMode, bool success) {
+    closeProgress();
+    finished_ = true;
+    succeeded_ = success;
+    loop_.quit();
+}
+
+}  // namespace torvik::cli

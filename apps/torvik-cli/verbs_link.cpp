@@ -1,0 +1,162 @@
+// The radio verbs: read, write, info. The same engine as the application drives the port,
+// on this program's event loop.
+#include <QEventLoop>
+
+#include <cstdio>
+
+#include "cli_link_host.h"
+#include "cli_support.h"
+#include "functions/radioinfo/radio_info_text.h"
+#include "link/link_engine.h"
+#include "qtlink/qt_serial_port.h"
+#include "qtlink/qt_wait_timer.h"
+#include "storage/codeplug_files.h"
+#include "storage/new_codeplug.h"
+#include "verbs.h"
+
+namespace torvik::cli {
+namespace {
+
+void AddLinkOptions(QCommandLineParser& parser) {
+    parser.addOption({"device", "The serial device of the radio (a path such as /dev/ttyUSB0 or "
+                                "the virtual radio's pseudo-terminal).", "PATH"});
+    parser.addOption({"port", "The port number (see the port list of the application).", "N"});
+    parser.addOption({"password", "The radio's programming password.", "TEXT"});
+}
+
+// The port the options name: --device, else --port, else the stored port number.
+std::optional<PortId> ChosenPort(const QCommandLineParser& parser, const CliContext& context) {
+    if (parser.isSet("device")) return PortId::Device(parser.value("device").toStdString());
+    if (parser.isSet("port")) {
+        bool ok = false;
+        const int number = parser.value("port").toInt(&ok);
+        if (!ok || number < 1 || number > kMaxPortNumber) return std::nullopt;
+        return PortId::Number(number);
+    }
+    return PortId::Number(context.settings.PortNumber);
+}
+
+// Runs one connection to its end. True when the radio session succeeded.
+bool RunSession(const QCommandLineParser& parser, CliContext& context, Codeplug& codeplug,
+                LinkMode mode) {
+    PortMap ports(ProfileFile::Load(context.home.setupProfileForRead()));
+    ports.update(ScanSerialDevices());
+    const std::optional<PortId> port = ChosenPort(parser, context);
+
+    QEventLoop loop;
+    QtSerialPort serial([&ports](int number) { return ports.devicePath(number); });
+    QtWaitTimer timer;
+    FeatureFlags features = ReadFeatureFlags(context.home.featureFile());
+    PortSettings settings{*port, context.settings.HandshakeMode, context.settings.StopBits};
+    CliLinkHost host(context, codeplug, ports, port, loop);
+    LinkEngine engine({codeplug, features, codeplug.testData, context.factoryMode, settings,
+                       serial, timer, *context.reporter, host});
+    if (parser.isSet("password")) engine.setSessionPassword(parser.value("password").toStdString());
+
+    const bool started = mode == LinkMode::Read    ? engine.BeginRead()
+                         : mode == LinkMode::Write ? engine.BeginWrite()
+                                                   : engine.BeginInfoRead();
+    if (!started) return false;
+    if (!host.finished()) loop.exec();
+    return host.succeeded();
+}
+
+QString LinkFailure(const CliContext& context, const char* what) {
+    const std::string& why = context.reporter->lastError();
+    return QString(what) + (why.empty() ? QString() : ": " + QString::fromStdString(why));
+}
+
+int ParseLinkVerb(QCommandLineParser& parser, const QStringList& arguments, int files,
+                  const char* usage, CliContext& context) {
+    if (auto done = ParseVerb(parser, arguments, files, usage)) return *done;
+    context = MakeContext(parser);
+    context.passwordGiven = parser.isSet("password");
+    if (!ChosenPort(parser, context)) return UsageError("--port needs a number 1..255");
+    return -1;
+}
+
+}  // namespace
+
+int RunRead(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddCommonOptions(parser);
+    AddLinkOptions(parser);
+    parser.addPositionalArgument("OUT.dat", "The data file to save what was read into.");
+    CliContext context;
+    if (int done = ParseLinkVerb(parser, arguments, 1, "Read the codeplug of a radio.", context);
+        done >= 0) {
+        return done;
+    }
+    Codeplug codeplug;
+    codeplug.factoryMode = context.factoryMode;
+    NewCodeplug(codeplug, {context.home.initFolder(), context.settings.FactoryFres != 0});
+    if (!RunSession(parser, context, codeplug, LinkMode::Read)) {
+        return Fail(LinkFailure(context, "reading from the radio failed"));
+    }
+    const QString out = parser.positionalArguments().at(0);
+    if (!SaveCodeplug(out.toStdString(), codeplug, *context.reporter)) {
+        return Fail(LinkFailure(context, qPrintable("cannot save " + out)));
+    }
+    return kSuccess;
+}
+
+int RunWrite(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddCommonOptions(parser);
+    AddLinkOptions(parser);
+    parser.addPositionalArgument("IN.dat", "The data file to write into the radio.");
+    CliContext context;
+    if (int done = ParseLinkVerb(parser, arguments, 1, "Write a codeplug into a radio.", context);
+        done >= 0) {
+        return done;
+    }
+    Codeplug codeplug;
+    codeplug.factoryMode = context.factoryMode;
+    NewCodeplug(codeplug, {context.home.initFolder(), context.settings.FactoryFres != 0});
+    const QString in = parser.positionalArguments().at(0);
+    if (!OpenCodeplug(in.toStdString(), codeplug, *context.reporter)) {
+        return Fail(LinkFailure(context, qPrintable("cannot open " + in)));
+    }
+    if (!RunSession(parser, context, codeplug, LinkMode::Write)) {
+        return Fail(LinkFailure(context, "writing to the radio failed"));
+    }
+    return kSuccess;
+}
+
+int RunInfo(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddCommonOptions(parser);
+    AddLinkOptions(parser);
+    CliContext context;
+    if (int done = ParseLinkVerb(parser, arguments, 0, "Show the radio's embedded information.",
+                                 context);
+        done >= 0) {
+        return done;
+    }
+    Codeplug codeplug;
+    if (!RunSession(parser, context, codeplug, LinkMode::InfoRead)) {
+        return Fail(LinkFailure(context, "reading the radio information failed"));
+    }
+    const RadioInfoDisplay info = DisplayRadioInfo(codeplug.radioInfo);
+    const std::pair<const char*, const std::string*> rows[] = {
+        {"Model", &codeplug.identity.RadioModel},
+        {"Version", &codeplug.identity.RadioVersion},
+        {"Area code", &info.areaCode},
+        {"Serial number", &info.serialNumber},
+        {"Production date", &info.productionDate},
+        {"Maintenance date", &info.maintenanceDate},
+        {"Maintenance reason", &info.maintenanceReason},
+        {"Firmware", &info.versionText},
+        {"Production batch", &info.productionBatch},
+        {"Customer code", &info.customerCode},
+        {"Dealer code", &info.dealerCode},
+        {"Stock date", &info.stockDate},
+        {"Sell date", &info.sellDate},
+        {"Seller", &info.seller},
+    };
+    for (const auto& [label, value] : rows) std::printf("%-19s %s\n", label, value->c_str());
+    std::printf("%-19s %d\n", "Band", codeplug.identity.RadioBandCode);
+    return kSuccess;
+}
+
+}  // namespace torvik::cli

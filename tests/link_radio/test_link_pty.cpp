@@ -1,0 +1,128 @@
+// The whole chain over a real pseudo-terminal: torvik-cli and its link engine on QSerialPort
+// against torvik-radio, with and without injected faults.
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray err;
+};
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class LinkPtyTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QProcess radio_;
+
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+    // Starts a virtual radio with its own memory file and the given fault options.
+    bool startRadio(const QStringList& options) {
+        stopRadio();
+        QFile::remove(path("radio.img"));
+        radio_.setProgram(TORVIK_RADIO_PATH);
+        radio_.setArguments(QStringList{"--image", path("radio.img"), "--link", path("tty"),
+                                        "--home", QFileInfo(TORVIK_RADIO_PATH).absolutePath()} +
+                            options);
+        radio_.start();
+        return radio_.waitForReadyRead(10000);  // it prints its device once it serves it
+    }
+    void stopRadio() {
+        if (radio_.state() == QProcess::NotRunning) return;
+        radio_.terminate();
+        radio_.waitForFinished(5000);
+    }
+
+    Run cli(const QStringList& arguments) {
+        QProcess process;
+        process.setProgram(TORVIK_CLI_PATH);
+        process.setArguments(arguments + QStringList{"--home", path("home"), "--yes"});
+        process.start();
+        process.waitForFinished(120000);
+        return {process.exitCode(), process.readAllStandardError()};
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(QDir().mkpath(path("home/Init")));
+        const QString init = QFileInfo(TORVIK_CLI_PATH).absolutePath() + "/Init";
+        for (const QString& name : QDir(init).entryList(QDir::Files)) {
+            QVERIFY(QFile::copy(init + "/" + name, path("home/Init/" + name)));
+        }
+        // The codeplug to write: a template with all its channels.
+        QVERIFY(QFile::copy(init + "/MERLAN_3.dat", path("mine.dat")));
+        QVERIFY(QFile::copy(init + "/MERLAN_3.fre", path("mine.fre")));
+    }
+    void cleanup() { stopRadio(); }
+
+    void writeThenReadGivesTheSameCodeplug_data() {
+        QTest::addColumn<QStringList>("faults");
+        QTest::newRow("clean line") << QStringList{};
+        QTest::newRow("replies in two pieces") << QStringList{"--split"};
+        QTest::newRow("a reply lost now and then") << QStringList{"--drop-every", "150"};
+        QTest::newRow("a checksum spoilt now and then") << QStringList{"--corrupt-every", "250"};
+    }
+    void writeThenReadGivesTheSameCodeplug() {
+        QFETCH(QStringList, faults);
+        QVERIFY(startRadio(faults));
+        Run r = cli({"write", path("mine.dat"), "--device", path("tty")});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        r = cli({"read", "--device", path("tty"), path("back.dat")});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+
+        // Same image from both: every channel and setting came back as written (the read
+        // codeplug lists its channels in channel order, so its files are compared through
+        // the image they make).
+        QCOMPARE(cli({"encode", path("mine.dat"), path("mine.img")}).exitCode, 0);
+        QCOMPARE(cli({"encode", path("back.dat"), path("back.img")}).exitCode, 0);
+        QCOMPARE(ReadFile(path("back.img")).size(), 16384);
+        QCOMPARE(ReadFile(path("back.img")), ReadFile(path("mine.img")));
+    }
+
+    void failuresLeaveFilesAlone_data() {
+        QTest::addColumn<QStringList>("radio");
+        QTest::addColumn<QString>("verb");
+        QTest::newRow("silent after 20 blocks, read") << QStringList{"--silent-after", "20"} << "read";
+        QTest::newRow("silent after 20 blocks, write") << QStringList{"--silent-after", "20"} << "write";
+        QTest::newRow("wrong model") << QStringList{"--model", "MEXXXX"} << "read";
+        QTest::newRow("killed radio, write") << QStringList{"--killed"} << "write";
+        QTest::newRow("password not given") << QStringList{"--password", "77"} << "read";
+    }
+    void failuresLeaveFilesAlone() {
+        QFETCH(QStringList, radio);
+        QFETCH(QString, verb);
+        QVERIFY(startRadio(radio));
+        QFile::remove(path("previous.dat"));
+        QVERIFY(QFile::copy(path("mine.dat"), path("previous.dat")));
+        const QByteArray before = ReadFile(path("previous.dat"));
+        const Run r = verb == "read" ? cli({"read", "--device", path("tty"), path("previous.dat")})
+                                     : cli({"write", path("previous.dat"), "--device", path("tty")});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.err.contains("torvik-cli: "));
+        QCOMPARE(ReadFile(path("previous.dat")), before);
+    }
+
+    void passwordGivenOnTheCommandLine() {
+        QVERIFY(startRadio({"--password", "12"}));
+        const Run r = cli({"read", "--device", path("tty"), path("pw.dat"), "--password", "12"});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+    }
+
+    void deviceThatIsNotThere() {
+        const Run r = cli({"read", "--device", path("no-such-tty"), path("x.dat")});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(!QFileInfo::exists(path("x.dat")));
+    }
+};
+
+QTEST_GUILESS_MAIN(LinkPtyTest)
+#include "test_link_pty.moc"
