@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev
     libbenchmark-dev
     xvfb xauth fonts-wqy-zenhei poppler-utils socat
-    locales
+    locales bc
 )
 
 # A comma-decimal locale, so the tests can show that numbers never follow the user's locale.

@@ -2,6 +2,7 @@
 // the defaults of a new codeplug, the stored-entry lookup and the tone-standard table.
 #include <QtTest>
 
+#include "calling/fivetone/five_tone_refs.h"
 #include "calling/fivetone/five_tone_settings.h"
 #include "calling/fivetone/tone_standards.h"
 #include "codeplug/record_bytes.h"
@@ -192,6 +193,39 @@ class FiveToneSettingsTest : public QObject {
         for (int i = 0; i < kToneStandardCount; ++i) {
             QCOMPARE(ToneStandardTable[static_cast<std::size_t>(i)].defaultLengthMs, lengths[i]);
         }
+    }
+
+    void referencesFollowTheStoredEntries() {
+        FiveToneSettings settings;
+        std::uint8_t decodeTime = 0;
+        ResetFiveTone(settings, decodeTime);
+        for (auto& entry : settings.codeTable) entry.empty = 1;
+        settings.codeTable[4].empty = 0;
+        settings.codeTable[9].empty = 0;
+
+        ChannelTable channels;
+        for (int n : {1, 2, 3}) {
+            ChannelRecord r = NewChannelRecord(n);
+            r.Used = 1;
+            r.Signaling = n == 3 ? 2 : 3;  // channel 3 signals with 2-Tone
+            r.FiveToneNo = static_cast<std::int16_t>(n == 1 ? 9 : 7);
+            channels.records[static_cast<std::size_t>(channels.ChannelCount++)] = r;
+        }
+        channels.records[2].FiveToneNo = 7;
+        EmergencySettings emergency;
+        emergency.idCodeType = 2;
+        emergency.idCode = 50;
+
+        CorrectFiveToneReferences(settings, channels, emergency);
+        QCOMPARE(channels.records[0].FiveToneNo, 9);  // still stored
+        QCOMPARE(channels.records[1].FiveToneNo, 4);  // emptied: the first stored entry
+        QCOMPARE(channels.records[2].FiveToneNo, 7);  // not a 5-Tone channel
+        QCOMPARE(emergency.idCode, 4);
+
+        emergency.idCodeType = 1;  // a DTMF memory number is no 5-Tone reference
+        emergency.idCode = 50;
+        CorrectFiveToneReferences(settings, channels, emergency);
+        QCOMPARE(emergency.idCode, 50);
     }
 };
 

@@ -93,6 +93,7 @@ private slots:
         QTest::addColumn<QString>("verb");
         QTest::newRow("silent after 20 blocks, read") << QStringList{"--silent-after", "20"} << "read";
         QTest::newRow("silent after 20 blocks, write") << QStringList{"--silent-after", "20"} << "write";
+        QTest::newRow("answers too late") << QStringList{"--delay", "400"} << "read";
         QTest::newRow("wrong model") << QStringList{"--model", "MEXXXX"} << "read";
         QTest::newRow("killed radio, write") << QStringList{"--killed"} << "write";
         QTest::newRow("password not given") << QStringList{"--password", "77"} << "read";
