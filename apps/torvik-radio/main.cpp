@@ -198,6 +198,7 @@ int main(int argc, char** argv) {
     Clock::time_point lineFree = Clock::now();
 
     while (!g_stop) {
+        const bool idle = queue.empty();
         int timeoutMs = 200;
         if (!queue.empty()) {
             const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(queue.front().due - Clock::now());
@@ -232,8 +233,9 @@ int main(int argc, char** argv) {
             if (n > 0) written += static_cast<std::size_t>(n);
             else if (errno != EAGAIN && errno != EINTR) break;
         }
-        // Written memory is saved once the line has gone quiet, not after every block.
-        if (ready == 0 && queue.empty() && radio.takeMemoryChanged() &&
+        // Written memory is saved once the line has been quiet for a while (nothing to send,
+        // nothing received), not between blocks of a transfer.
+        if (ready == 0 && idle && radio.takeMemoryChanged() &&
             !SaveMemory(imagePath, radio.memory())) {
             std::fprintf(stderr, "torvik-radio: cannot save %s\n", imagePath.c_str());
         }
