@@ -68,6 +68,22 @@ std::uint16_t GetBigEndian16(const RadioImage& image, std::size_t address) {
     return static_cast<std::uint16_t>((run[0] << 8) | run[1]);
 }
 
+void PutImageName(std::string_view text, std::span<std::uint8_t> out) {
+    const std::uint8_t fill = text.empty() ? 0x00 : 0x20;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        out[i] = i < text.size() ? static_cast<std::uint8_t>(text[i]) : fill;
+    }
+}
+
+std::string GetImageName(std::span<const std::uint8_t> in) {
+    std::string text;
+    for (std::uint8_t byte : in) {
+        if (byte == 0x00 || byte == 0xFF) break;
+        text += static_cast<char>(byte);
+    }
+    return text;
+}
+
 bool IsDecimalDigits(std::string_view text) {
     if (text.empty()) return false;
     for (char c : text) {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -66,6 +67,11 @@ constexpr std::int16_t ClampToByte(int value) {
     if (value > 255) return 0;
     return static_cast<std::int16_t>(value);
 }
+
+// A name in the image: an empty name is all zeros, any other its bytes filled with blanks.
+void PutImageName(std::string_view text, std::span<std::uint8_t> out);
+// A name read up to the first 0x00 or 0xFF (erased memory); the blanks that fill it stay.
+std::string GetImageName(std::span<const std::uint8_t> in);
 
 // True when `text` is non-empty and holds decimal digits only.
 bool IsDecimalDigits(std::string_view text);

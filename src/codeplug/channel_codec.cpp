@@ -41,15 +41,6 @@ std::string GetFreqCode(const RadioImage& image, std::size_t address, std::strin
 long ShiftToImage(int shiftDir) { return shiftDir == 0 ? 0 : shiftDir + 1; }
 std::int16_t ShiftFromImage(int bits) { return static_cast<std::int16_t>(bits < 2 ? 0 : bits - 1); }
 
-void EncodeName(const ChannelRecord& record, std::span<std::uint8_t> out) {
-    const std::string name = record.Name.text();
-    // An empty name is all zeros; otherwise its bytes, blank-filled.
-    const std::uint8_t fill = name.empty() ? 0x00 : 0x20;
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        out[i] = i < name.size() ? static_cast<std::uint8_t>(name[i]) : fill;
-    }
-}
-
 void EncodeChannel(ChannelRecord& r, RadioImage& image) {
     if (r.Number < 1 || r.Number > kChannelSlots) {
         throw EncodeError("channel number " + std::to_string(r.Number) + " out of range");
@@ -92,7 +83,7 @@ void EncodeChannel(ChannelRecord& r, RadioImage& image) {
     image.at(base + L::kSignaling) = CheckedByte(r.Signaling);
     image.at(base + L::kTwoToneNo) = CheckedByte(r.TwoToneNo);
     image.at(base + L::kFiveToneNo) = CheckedByte(r.FiveToneNo);
-    EncodeName(r, image.block(base + L::kName, L::kNameBytes));
+    PutImageName(r.Name.text(), image.block(base + L::kName, L::kNameBytes));
     image.at(base + L::kBusyLock) = CheckedByte(r.BusyLock);
     image.at(base + L::kByte27) = CheckedByte(r.Byte27);
     image.at(base + L::kPttIdModes) = PackBits({{r.DtmfPttId, 0, 4}, {r.FiveTonePttId, 4, 4}});

@@ -37,25 +37,11 @@ std::string SymbolsOf(std::string_view code, std::size_t length) {
 }
 
 void PutName(const FixedText<7>& name, RadioImage& image, std::size_t address) {
-    const std::string text = name.text();
-    auto out = image.block(address, L::kNameBytes);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        if (text.empty()) {
-            out[i] = 0x00;
-        } else {
-            out[i] = i < text.size() ? static_cast<std::uint8_t>(text[i]) : ' ';
-        }
-    }
+    PutImageName(name.text(), image.block(address, L::kNameBytes));
 }
 
-// At most 7 bytes, up to the first 0x00 or 0xFF; fill blanks stay part of the name.
 FixedText<7> GetName(const RadioImage& image, std::size_t address) {
-    std::string text;
-    for (std::uint8_t byte : image.block(address, L::kNameBytes)) {
-        if (byte == 0x00 || byte == 0xFF) break;
-        text += static_cast<char>(byte);
-    }
-    return FixedText<7>::Value(text);
+    return FixedText<7>::Value(GetImageName(image.block(address, L::kNameBytes)));
 }
 
 void PutCodeBlock(FiveToneCode& code, RadioImage& image, std::size_t base, std::size_t capacity,

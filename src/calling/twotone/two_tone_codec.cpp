@@ -10,32 +10,6 @@ namespace {
 
 using L = TwoToneLayout;
 
-constexpr std::uint8_t kBlank = 0x20;
-constexpr std::uint8_t kNameEndZero = 0x00;
-constexpr std::uint8_t kNameEndErased = 0xFF;
-
-void PackName(const FixedText<7>& name, std::span<std::uint8_t> out) {
-    const std::string text = name.text();
-    // An empty name is all zeros; otherwise its characters, blank-filled.
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        if (text.empty()) {
-            out[i] = 0;
-        } else {
-            out[i] = i < text.size() ? static_cast<std::uint8_t>(text[i]) : kBlank;
-        }
-    }
-}
-
-// The name runs to the first 0x00 or 0xFF; the blanks that fill it stay part of it.
-FixedText<7> UnpackName(std::span<const std::uint8_t> in) {
-    std::string text;
-    for (std::uint8_t byte : in) {
-        if (byte == kNameEndZero || byte == kNameEndErased) break;
-        text += static_cast<char>(byte);
-    }
-    return FixedText<7>::Value(text);
-}
-
 }  // namespace
 
 void PackTwoTone(const TwoToneSettings& s, RadioImage& image) {
@@ -65,7 +39,7 @@ void PackTwoTone(const TwoToneSettings& s, RadioImage& image) {
         PutLittleEndian16(image, base + L::kDivider2, code.divider2.value);
         PutLittleEndian16(image, base + L::kTone1, code.tone1.value);
         PutLittleEndian16(image, base + L::kTone2, code.tone2.value);
-        PackName(code.name, image.block(base + L::kName, L::kNameBytes));
+        PutImageName(code.name.text(), image.block(base + L::kName, L::kNameBytes));
     }
 }
 
@@ -96,7 +70,7 @@ void UnpackTwoTone(const RadioImage& image, TwoToneSettings& s) {
         code.divider2.value = GetLittleEndian16(image, base + L::kDivider2);
         code.tone1.value = GetLittleEndian16(image, base + L::kTone1);
         code.tone2.value = GetLittleEndian16(image, base + L::kTone2);
-        code.name = UnpackName(image.block(base + L::kName, L::kNameBytes));
+        code.name = FixedText<7>::Value(GetImageName(image.block(base + L::kName, L::kNameBytes)));
     }
 }
 
