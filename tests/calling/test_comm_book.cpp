@@ -4,7 +4,7 @@
 
 #include "calling/commbook/comm_book_codec.h"
 #include "codeplug/record_bytes.h"
-#include "image_bytes.h"
+#include "support/image_bytes.h"
 
 using namespace torvik;
 using namespace torvik::test;
@@ -64,7 +64,7 @@ class CommBookTest : public QObject {
         SetEntry(book[1], "123", "TEAM A");
         SetEntry(book[127], "12345", "ABCDEFG");
         book[127].number = 0x0102;
-        const QByteArray file = FileBytes(ToBytes(book));
+        const QByteArray file = ToQByteArray(ToBytes(book));
         QCOMPARE(file.size(), 1792);
         QCOMPARE(file.mid(0, 14), QByteArray("\0\0\0    \0      ", 14));
         QCOMPARE(file.mid(14, 14), QByteArray("\x01\0"

@@ -6,7 +6,7 @@
 #include "calling/dtmf/dtmf_text.h"
 #include "codeplug/byte_fields.h"
 #include "codeplug/record_bytes.h"
-#include "image_bytes.h"
+#include "support/image_bytes.h"
 
 using namespace torvik;
 using namespace torvik::test;
@@ -293,7 +293,7 @@ class DtmfCodecTest : public QObject {
         s.groupCode = 0x0102;
         s.resetTime = 0x0100;
         s.sideTone = 1;
-        const QByteArray file = FileBytes(ToBytes(s));
+        const QByteArray file = ToQByteArray(ToBytes(s));
         QCOMPARE(file.size(), 527);
         QCOMPARE(file.mid(0, 26),
                  QByteArray("1EF\0", 4) + QByteArray(20, ' ') + QByteArray::fromHex("0300"));

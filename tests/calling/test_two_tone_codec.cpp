@@ -4,7 +4,7 @@
 
 #include "calling/twotone/two_tone_codec.h"
 #include "codeplug/record_bytes.h"
-#include "image_bytes.h"
+#include "support/image_bytes.h"
 
 using namespace torvik;
 using namespace torvik::test;
@@ -195,7 +195,7 @@ class TwoToneCodecTest : public QObject {
         s.codes[0].tone2.value = 0xABCD;
         s.codes[0].name = FixedText<7>::Value("AB");
         s.codes[1].empty = 1;
-        const QByteArray file = FileBytes(ToBytes(s));
+        const QByteArray file = ToQByteArray(ToBytes(s));
         QCOMPARE(file.size(), 568);
         // The call values high byte first, the tone table low byte first: turned round from
         // the image.

@@ -4,7 +4,7 @@
 
 #include "calling/twotone/two_tone_codec.h"
 #include "calling/twotone/two_tone_tones.h"
-#include "image_bytes.h"
+#include "support/image_bytes.h"
 #include "platform/number_text.h"
 
 using namespace torvik;

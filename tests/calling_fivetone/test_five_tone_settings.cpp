@@ -50,7 +50,7 @@ FiveToneSettings Dirty() {
     return s;
 }
 
-QByteArray FileBytes(const FiveToneSettings& s) {
+QByteArray ToQByteArray(const FiveToneSettings& s) {
     const std::vector<std::uint8_t> bytes = ToBytes(s);
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()));
 }
@@ -67,7 +67,7 @@ class FiveToneSettingsTest : public QObject {
         s.byte817 = -2;
         s.infoCodes[7].function = 6;
         s.codeTable[99].name = FixedText<7>::Value("LAST");
-        const QByteArray file = FileBytes(s);
+        const QByteArray file = ToQByteArray(s);
         QCOMPARE(file.size(), 5607);
 
         QCOMPARE(file.mid(0, 5), QByteArray::fromHex("090206050A"));

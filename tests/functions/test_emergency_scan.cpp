@@ -5,25 +5,12 @@
 
 #include "functions/emergency/channel_refs.h"
 #include "functions/emergency/emergency_codec.h"
-#include "functions/image_bytes.h"
+#include "support/channel_compare.h"
+#include "support/image_bytes.h"
 #include "functions/scan/scan_codec.h"
 
 using namespace torvik;
 using namespace torvik::test;
-
-namespace {
-
-ChannelTable TableOf(std::initializer_list<int> numbers) {
-    ChannelTable table;
-    for (int n : numbers) {
-        ChannelRecord r = NewChannelRecord(n);
-        r.Used = 1;
-        table.records[table.ChannelCount++] = r;
-    }
-    return table;
-}
-
-}  // namespace
 
 class EmergencyScanTest : public QObject {
     Q_OBJECT

@@ -3,7 +3,8 @@
 #include <QtTest>
 
 #include "functions/emergency/emergency_rules.h"
-#include "functions/image_bytes.h"
+#include "support/channel_compare.h"
+#include "support/image_bytes.h"
 #include "functions/options/option_codec.h"
 #include "functions/options/option_rules.h"
 #include "functions/scan/scan_rules.h"
@@ -11,20 +12,6 @@
 
 using namespace torvik;
 using namespace torvik::test;
-
-namespace {
-
-ChannelTable TableOf(std::initializer_list<int> numbers) {
-    ChannelTable table;
-    for (int n : numbers) {
-        ChannelRecord r = NewChannelRecord(n);
-        r.Used = 1;
-        table.records[table.ChannelCount++] = r;
-    }
-    return table;
-}
-
-}  // namespace
 
 class FunctionRulesTest : public QObject {
     Q_OBJECT

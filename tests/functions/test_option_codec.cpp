@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "codeplug/byte_fields.h"
-#include "functions/image_bytes.h"
+#include "support/image_bytes.h"
 #include "functions/options/option_codec.h"
 
 using namespace torvik;

@@ -2,7 +2,7 @@
 // text-end rules, GBK display text and the band position.
 #include <QtTest>
 
-#include "functions/image_bytes.h"
+#include "support/image_bytes.h"
 #include "functions/radioinfo/radio_info_codec.h"
 #include "functions/radioinfo/radio_info_text.h"
 

@@ -1,4 +1,5 @@
-// Small helpers for writing and reading byte rows of a radio image in tests.
+// Byte rows of a radio image in tests: read a run as a QByteArray, lay a row written by hand
+// into an image, and record bytes as a QByteArray.
 #pragma once
 
 #include <QByteArray>
