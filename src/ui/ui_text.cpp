@@ -18,10 +18,6 @@ QString UiTextQ(UiText id, Language language) {
         case UiText::DemoFailed:
             return zh ? QStringLiteral("演示对讲机无法启动。")
                       : QStringLiteral("The demo radio could not be started.");
-        case UiText::DemoPort:
-            return zh ? QStringLiteral("演示对讲机") : QStringLiteral("demo radio");
-        case UiText::RadioInfoTitle:
-            return zh ? QStringLiteral("对讲机信息") : QStringLiteral("Radio information");
     }
     return {};
 }

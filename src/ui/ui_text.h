@@ -30,8 +30,6 @@ enum class UiText {
     SystemInfoMissing,  // the about box cannot tell
     NoSerialPort,       // start-up offers the demo radio
     DemoFailed,         // the demo radio did not start
-    DemoPort,           // how the demo radio's port is listed
-    RadioInfoTitle,     // the radio-information window
 };
 
 QString UiTextQ(UiText id, Language language);

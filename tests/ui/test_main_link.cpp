@@ -88,7 +88,8 @@ private slots:
         QVERIFY(!IsModified(codeplug));
         QVERIFY(codeplug.file.NoFileName);
         QVERIFY(window().windowTitle().endsWith("[File:new.dat]"));
-        // The progress window went to 100 and is closed again.
+        // The progress window, modal to the main window only, went to 100 and is closed again.
+        QCOMPARE(window().progressWindow()->windowModality(), Qt::WindowModal);
         QCOMPARE(window().progressWindow()->percent(), 100);
         QCOMPARE(window().progressWindow()->percentText(), "100%");
         QVERIFY(!window().progressWindow()->isVisible());

@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
+#include <QToolBar>
 #include <QTableView>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -503,6 +505,21 @@ private slots:
         frmMain again(*session_, *ports_);
         QCOMPARE(again.pos(), QPoint(40, 50));
         QCOMPARE(again.size(), QSize(900, 600));
+    }
+
+    void viewTogglesShowAndHideBars() {
+        window().show();
+        QAction* toolBar = action("MnuViewToolBar");
+        QAction* statusBar = action("MnuViewStatusBar");
+        QVERIFY(toolBar->isChecked());
+        QVERIFY(statusBar->isChecked());
+        toolBar->trigger();
+        QVERIFY(!window().findChild<QToolBar*>("tbToolBar")->isVisible());
+        statusBar->trigger();
+        QVERIFY(!window().findChild<QStatusBar*>("sbStatusBar")->isVisible());
+        toolBar->trigger();
+        QVERIFY(window().findChild<QToolBar*>("tbToolBar")->isVisible());
+        QCOMPARE(window().findChild<QLabel*>("Panel1")->text(), "Status");
     }
 
     void closingAModifiedCodeplugAsks() {
