@@ -1,10 +1,9 @@
 #include "ui/demo_radio.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include <sys/prctl.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <csignal>
 
 namespace torvik {
@@ -17,7 +16,9 @@ DemoRadio::DemoRadio(QObject* parent) : QObject(parent) {
     process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
 }
 
-DemoRadio::~DemoRadio() { stop(); }
+DemoRadio::~DemoRadio() {
+    stop();
+}
 
 QString DemoRadio::ProgramBeside(const QString& applicationDir) {
     return QDir(applicationDir).filePath(QStringLiteral("torvik-radio"));

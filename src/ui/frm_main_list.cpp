@@ -24,8 +24,8 @@ struct TreeNode {
 
 QString frmMain::caption() const {
     const Codeplug& c = session_.codeplug;
-    return QStringLiteral("TORVIK[") + Q(ProductName(c.identity)) + ":" + Q(c.band.text()) +
-           "][" + LangQ(session_.texts, kKeyFile) + ":" +
+    return QStringLiteral("TORVIK[") + Q(ProductName(c.identity)) + ":" + Q(c.band.text()) + "][" +
+           LangQ(session_.texts, kKeyFile) + ":" +
            QString::fromStdString(c.file.CurrentFile.string()) + "]";
 }
 
@@ -93,11 +93,12 @@ void frmMain::LoadShowTree() {
     for (const TreeNode& node : nodes) {
         const QString key = QString::fromLatin1(node.key);
         if (!present(key)) continue;
-        const QString text =
-            node.textKey > 0 ? LangQ(session_.texts, node.textKey) : QString::fromLatin1(node.fixedText);
+        const QString text = node.textKey > 0 ? LangQ(session_.texts, node.textKey)
+                                              : QString::fromLatin1(node.fixedText);
         auto* item = new QTreeWidgetItem(root, {text});
         item->setData(0, Qt::UserRole, key);
-        if (node.editor && !hasEditor(*node.editor)) item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
+        if (node.editor && !hasEditor(*node.editor))
+            item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
     }
     root->setExpanded(true);
 }

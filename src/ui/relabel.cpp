@@ -114,8 +114,12 @@ void ApplyLanguageFont(QWidget* window, const LanguageTexts& texts) {
 
 }  // namespace
 
-void SetLangKey(QObject* control, int key) { control->setProperty(kLangKeyProperty, key); }
-void SetTipKey(QObject* control, int key) { control->setProperty(kTipKeyProperty, key); }
+void SetLangKey(QObject* control, int key) {
+    control->setProperty(kLangKeyProperty, key);
+}
+void SetTipKey(QObject* control, int key) {
+    control->setProperty(kTipKeyProperty, key);
+}
 
 void SetTabKeys(QTabWidget* tabs, const QList<int>& keys, const QList<int>& tipKeys) {
     QVariantList k;

@@ -20,7 +20,8 @@ ChannelRecord Channel(int number, const char* rxCode = "014500000") {
 
 ChannelTable Table(std::initializer_list<int> numbers) {
     ChannelTable table;
-    for (int n : numbers) table.records[static_cast<std::size_t>(table.ChannelCount++)] = Channel(n);
+    for (int n : numbers)
+        table.records[static_cast<std::size_t>(table.ChannelCount++)] = Channel(n);
     return table;
 }
 
@@ -43,7 +44,7 @@ class ChannelRowsTest : public QObject {
         return ChannelRowCells(channel, band_, texts_, refresh)[static_cast<std::size_t>(column)];
     }
 
-private slots:
+  private slots:
     void rowLabels_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("label");
@@ -73,13 +74,16 @@ private slots:
         QTest::addColumn<QString>("offset");
         QTest::addColumn<int>("shift");
         QTest::addColumn<QString>("tx");
-        QTest::newRow("plus") << "014500000" << "000060000" << 2 << "145.60000";
-        QTest::newRow("minus") << "014500000" << "000060000" << 1 << "144.40000";
-        QTest::newRow("simplex ignores the offset") << "014500000" << "000060000" << 0
-                                                    << "145.00000";
-        QTest::newRow("unknown direction repeats rx") << "043500625" << "000500000" << 7
-                                                      << "435.00625";
-        QTest::newRow("no rx, no tx") << "FFFFFFFFF" << "000060000" << 2 << "";
+        QTest::newRow("plus") << "014500000"
+                              << "000060000" << 2 << "145.60000";
+        QTest::newRow("minus") << "014500000"
+                               << "000060000" << 1 << "144.40000";
+        QTest::newRow("simplex ignores the offset") << "014500000"
+                                                    << "000060000" << 0 << "145.00000";
+        QTest::newRow("unknown direction repeats rx") << "043500625"
+                                                      << "000500000" << 7 << "435.00625";
+        QTest::newRow("no rx, no tx") << "FFFFFFFFF"
+                                      << "000060000" << 2 << "";
     }
     void transmitColumn() {
         QFETCH(QString, rx);
@@ -159,16 +163,26 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("full");
         QTest::addColumn<QString>("oneRow");
-        QTest::newRow("bandwidth 25K") << 5 << 0 << "25K" << "25K";
-        QTest::newRow("bandwidth 20K") << 5 << 1 << "20K" << "20K";
-        QTest::newRow("bandwidth 12.5K") << 5 << 2 << "12.5K" << "12.5K";
-        QTest::newRow("bandwidth out of range") << 5 << 3 << "20K" << "12.5K";
-        QTest::newRow("power high") << 7 << 0 << "#1204" << "#1204";
-        QTest::newRow("power middle") << 7 << 1 << "#1221" << "#1221";
-        QTest::newRow("power low") << 7 << 2 << "#1205" << "#1205";
-        QTest::newRow("power out of range") << 7 << 3 << "#1204" << "#1204";
-        QTest::newRow("relation 1") << 6 << 1 << "#12021" << "#12021";
-        QTest::newRow("relation above 1") << 6 << 2 << "#12020" << "#12020";
+        QTest::newRow("bandwidth 25K") << 5 << 0 << "25K"
+                                       << "25K";
+        QTest::newRow("bandwidth 20K") << 5 << 1 << "20K"
+                                       << "20K";
+        QTest::newRow("bandwidth 12.5K") << 5 << 2 << "12.5K"
+                                         << "12.5K";
+        QTest::newRow("bandwidth out of range") << 5 << 3 << "20K"
+                                                << "12.5K";
+        QTest::newRow("power high") << 7 << 0 << "#1204"
+                                    << "#1204";
+        QTest::newRow("power middle") << 7 << 1 << "#1221"
+                                      << "#1221";
+        QTest::newRow("power low") << 7 << 2 << "#1205"
+                                   << "#1205";
+        QTest::newRow("power out of range") << 7 << 3 << "#1204"
+                                            << "#1204";
+        QTest::newRow("relation 1") << 6 << 1 << "#12021"
+                                    << "#12021";
+        QTest::newRow("relation above 1") << 6 << 2 << "#12020"
+                                          << "#12020";
     }
     void smallColumns() {
         QFETCH(int, column);

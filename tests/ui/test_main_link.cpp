@@ -45,7 +45,7 @@ class MainLinkTest : public QObject {
         return finished.first().at(1).toBool();
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         home_ = std::make_unique<test::TestHome>();
         radio_.setProgram(TORVIK_RADIO_PATH);
@@ -73,7 +73,8 @@ private slots:
         ModalDriver driver;
         driver.box(QMessageBox::Ok).box(QMessageBox::Ok);
         QVERIFY(runSession("mnuProRead"));
-        QCOMPARE(driver.texts, (QStringList{"Read data from radio.\nDo you wish continue?", "Read done"}));
+        QCOMPARE(driver.texts,
+                 (QStringList{"Read data from radio.\nDo you wish continue?", "Read done"}));
         QVERIFY(driver.unexpected.isEmpty());
 
         // The radio's memory was made from the band's template with all its channels.

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
-#include <QToolBar>
 #include <QTableView>
+#include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -107,13 +107,14 @@ class MainWindowTest : public QObject {
 
     void openThroughTheMenu(const QString& path) {
         window().setOpenFileChooser(
-            [path](const QString&, const std::filesystem::path&) -> std::optional<std::filesystem::path> {
+            [path](const QString&,
+                   const std::filesystem::path&) -> std::optional<std::filesystem::path> {
                 return path.toStdString();
             });
         action("mnuFileOpen")->trigger();
     }
 
-private slots:
+  private slots:
     void init() {
         home_ = std::make_unique<test::TestHome>();
         session_ = RunStartup({home_->std(), "en_US.UTF-8", nullptr});
@@ -250,8 +251,8 @@ private slots:
 
         const QString saved = home_->path("saved.dat");
         window().setSaveFileChooser(
-            [&](const QString& filter, const std::filesystem::path& current)
-                -> std::optional<std::filesystem::path> {
+            [&](const QString& filter,
+                const std::filesystem::path& current) -> std::optional<std::filesystem::path> {
                 if (filter != "Data File (*.dat)" || current != "new.dat") return std::nullopt;
                 return saved.toStdString();
             });
@@ -339,13 +340,20 @@ private slots:
     void menusAndToolbarOpenTheirDialogs_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("dialog");
-        QTest::newRow("model menu") << "MnuModelInfo" << "FrmModel";
-        QTest::newRow("port menu") << "MnuSetCom" << "FrmComSet";
-        QTest::newRow("port button") << "TCommPort" << "FrmComSet";
-        QTest::newRow("password menu") << "MnuProPassWord" << "FrmPassWord";
-        QTest::newRow("language menu") << "MnuSetLanguage" << "FrmLanguage";
-        QTest::newRow("about menu") << "MnuHelpAbout" << "frmAbout";
-        QTest::newRow("about button") << "TAbout" << "frmAbout";
+        QTest::newRow("model menu") << "MnuModelInfo"
+                                    << "FrmModel";
+        QTest::newRow("port menu") << "MnuSetCom"
+                                   << "FrmComSet";
+        QTest::newRow("port button") << "TCommPort"
+                                     << "FrmComSet";
+        QTest::newRow("password menu") << "MnuProPassWord"
+                                       << "FrmPassWord";
+        QTest::newRow("language menu") << "MnuSetLanguage"
+                                       << "FrmLanguage";
+        QTest::newRow("about menu") << "MnuHelpAbout"
+                                    << "frmAbout";
+        QTest::newRow("about button") << "TAbout"
+                                      << "frmAbout";
     }
     void menusAndToolbarOpenTheirDialogs() {
         QFETCH(QString, control);
@@ -399,7 +407,8 @@ private slots:
         std::vector<SerialDevice> present{{"usb-a", "/dev/ttyUSB0"}, {"usb-b", "/dev/ttyUSB1"}};
         PortMap ports{ProfileFile{}};
         ports.update(present);
-        FrmComSet dialog(session_->texts, ports, [&] { return present; }, 2);
+        FrmComSet dialog(
+            session_->texts, ports, [&] { return present; }, 2);
         QCOMPARE(dialog.PortID(), 2);
         QCOMPARE(dialog.refreshTimer()->interval(), 1000);
         present.pop_back();  // the chosen adapter is pulled out
@@ -412,12 +421,12 @@ private slots:
 
         // Through the menu: OK keeps the chosen number and writes it to the setup profile.
         ModalDriver driver;
-        driver.dialog("FrmComSet", [](QWidget* w) {
-            w->findChild<QPushButton*>("CommandOK")->click();
-        });
+        driver.dialog("FrmComSet",
+                      [](QWidget* w) { w->findChild<QPushButton*>("CommandOK")->click(); });
         action("MnuSetCom")->trigger();
         QCOMPARE(window().portSettings().port, PortId::Number(1));
-        const ProfileFile profile = ProfileFile::Load(home_->path("language/mysetup.ini").toStdString());
+        const ProfileFile profile =
+            ProfileFile::Load(home_->path("language/mysetup.ini").toStdString());
         QCOMPARE(profile.get("language", "comPort").value_or(""), "1");
     }
 
@@ -468,8 +477,7 @@ private slots:
         AppSession& s = window().session();
         s.features = FeatureFlags{};
         window().applyFeatureFlags();
-        QCOMPARE(ChildKeys(window().tree()),
-                 (QStringList{"N1", "N4", "N10", "N11", "N8", "N9"}));
+        QCOMPARE(ChildKeys(window().tree()), (QStringList{"N1", "N4", "N10", "N11", "N8", "N9"}));
         QVERIFY(!action("MnuViewDTMF")->isVisible());
         QVERIFY(!action("mnuTestData")->isVisible());
 

@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-
 #include <deque>
 #include <functional>
 #include <map>
@@ -23,24 +22,37 @@ namespace torvik::test {
 
 // The language-file texts the tests look for, in both languages.
 inline const std::map<int, std::pair<QString, QString>> kTestTexts{
-    {101, {"OK", "确定"}},           {102, {"Cancel", "取消"}},
-    {1000, {"&File", "文件(&F)"}},   {1001, {"&New", "新建(&N)"}},
-    {1002, {"&Open", "打开(&O)"}},   {1003, {"&Save", "保存(&S)"}},
+    {101, {"OK", "确定"}},
+    {102, {"Cancel", "取消"}},
+    {1000, {"&File", "文件(&F)"}},
+    {1001, {"&New", "新建(&N)"}},
+    {1002, {"&Open", "打开(&O)"}},
+    {1003, {"&Save", "保存(&S)"}},
     {1031, {"Serial &Port", "串口(&P)"}},
-    {1041, {"&Read", "读频(&R)"}},   {1072, {"&Copy", "复制(&C)"}},
-    {1101, {"RX", "接收"}},          {1107, {"Tone", "亚音"}},
-    {1112, {"Dec", "解码"}},         {1113, {"Enc", "编码"}},
-    {1202, {"R", "关"}},             {1204, {"High", "高"}},
-    {1205, {"Low", "低"}},           {1206, {"None", "无"}},
-    {1221, {"Mid", "中"}},           {1501, {"English", "英文"}},
-    {1502, {"Chinese", "中文"}},     {2012, {"File", "文件"}},
-    {3006, {"CH", "信道"}},          {5021, {"Options", "可选功能"}},
-    {2004, {"Read done", "读取完成"}}, {2200, {"Version", "版本"}},     {5023, {"DTMF", "双音多频"}},
+    {1041, {"&Read", "读频(&R)"}},
+    {1072, {"&Copy", "复制(&C)"}},
+    {1101, {"RX", "接收"}},
+    {1107, {"Tone", "亚音"}},
+    {1112, {"Dec", "解码"}},
+    {1113, {"Enc", "编码"}},
+    {1202, {"R", "关"}},
+    {1204, {"High", "高"}},
+    {1205, {"Low", "低"}},
+    {1206, {"None", "无"}},
+    {1221, {"Mid", "中"}},
+    {1501, {"English", "英文"}},
+    {1502, {"Chinese", "中文"}},
+    {2012, {"File", "文件"}},
+    {3006, {"CH", "信道"}},
+    {5021, {"Options", "可选功能"}},
+    {2004, {"Read done", "读取完成"}},
+    {2200, {"Version", "版本"}},
+    {5023, {"DTMF", "双音多频"}},
 };
 inline const QString kSaveFirstText = QStringLiteral("Save the changes first?");
 
 class TestHome {
-public:
+  public:
     TestHome() {
         QDir().mkpath(path("language"));
         QDir().mkpath(path("Init"));
@@ -59,7 +71,7 @@ public:
     }
     std::string std() const { return dir_.path().toStdString(); }
 
-private:
+  private:
     void writeLanguage(const QString& name, bool chinese) {
         QString text = "[OTHER]\r\n";
         for (const auto& [key, texts] : kTestTexts) {
@@ -79,7 +91,7 @@ private:
 // dialogs by a scripted action. Windows that are not scripted (the progress window) are
 // left alone; every message box text is recorded. The newest driver is the one that acts.
 class ModalDriver : public QObject {
-public:
+  public:
     ModalDriver() : previous_(current()) {
         current() = this;
         connect(&timer_, &QTimer::timeout, this, &ModalDriver::tick);
@@ -104,7 +116,7 @@ public:
     QStringList texts;
     QStringList unexpected;
 
-private:
+  private:
     struct Step {
         QString name;  // empty: a message box
         std::function<void(QWidget*)> act;
