@@ -174,6 +174,22 @@ class MainWindowTest : public QObject {
         QVERIFY(!modified());
     }
 
+    void damagedFrequenciesAreReportedOnce() {
+        Codeplug c;
+        NewCodeplug(c, {});
+        c.channels.ChannelCount = 3;
+        for (int i = 0; i < 3; ++i)
+            c.channels.records[static_cast<std::size_t>(i)] = Channel(i + 1, "01450000X");
+        test::RecordingReporter quiet;
+        const QString path = home_->path("damaged.dat");
+        QVERIFY(SaveCodeplug(path.toStdString(), c, quiet));
+        ModalDriver driver;
+        driver.box(QMessageBox::Ok);
+        openThroughTheMenu(path);
+        QCOMPARE(driver.texts, QStringList{"Not IsNumeric"});
+        QCOMPARE(cell(3, 3), "K3");
+    }
+
     void clipboardFromKeyboardAndToolbar() {
         openThroughTheMenu(writeFixture("fixture.dat"));
         window().show();
