@@ -39,8 +39,13 @@ std::optional<PortId> ChosenPort(const QCommandLineParser& parser, const CliCont
 // Runs one connection to its end. True when the radio session succeeded.
 bool RunSession(const QCommandLineParser& parser, CliContext& context, Codeplug& codeplug,
                 LinkMode mode) {
-    PortMap ports(ProfileFile::Load(context.home.setupProfileForRead()));
-    ports.update(ScanSerialDevices());
+    ProfileFile profile = ProfileFile::Load(context.home.setupProfileForRead());
+    PortMap ports(profile);
+    if (ports.update(ScanSerialDevices())) {
+        // A new adapter keeps the number it got here in the application window too.
+        ports.store(profile);
+        profile.save(context.home.setupProfile());
+    }
     const std::optional<PortId> port = ChosenPort(parser, context);
 
     QEventLoop loop;
