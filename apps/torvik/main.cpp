@@ -1,0 +1,101 @@
+// torvik: the TORVIK CPS application. Start-up (home, language, settings, ports, first
+// codeplug), the demo radio when asked for or when there is no serial port, the splash
+// window, then the main window for the rest of the run.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+#include <QPixmap>
+
+#include <memory>
+#include <optional>
+
+#include "app/startup.h"
+#include "link/serial/port_map.h"
+#include "ui/demo_radio.h"
+#include "ui/frm_about.h"
+#include "ui/frm_main.h"
+#include "ui/frm_splash.h"
+#include "ui/icons.h"
+#include "ui/ui_text.h"
+
+namespace {
+
+using namespace torvik;
+
+// Starts the demo radio and makes its device the chosen port. False when it did not start.
+bool StartDemo(DemoRadio& demo, AppSession& session, PortMap& ports) {
+    const QString program = DemoRadio::ProgramBeside(QCoreApplication::applicationDirPath());
+    const QString image = QString::fromStdString((PerUserFolder() / "demo-radio.img").string());
+    const QString home = QString::fromStdString(session.home.dataDir.string());
+    const std::optional<std::string> device = demo.start(program, image, home);
+    if (!device) return false;
+    session.settings.PortNumber = static_cast<std::int16_t>(ports.addVirtual(*device));
+    return true;
+}
+
+bool AskForDemo(Language language) {
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(kApplicationTitle),
+                    UiTextQ(UiText::NoSerialPort, language), QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TORVIK CPS"));
+    QApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+    QApplication::setWindowIcon(ApplicationIcon());
+    PrepareIconTheme();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Programming software for TORVIK radios."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({
+        {"home", "The application folder (language files, templates, settings).", "DIR"},
+        {"demo", "Start the built-in demo radio and use it as the serial port."},
+        {"no-splash", "Show the main window at once."},
+    });
+    parser.process(app);
+
+    std::optional<std::filesystem::path> home;
+    if (parser.isSet("home")) home = parser.value("home").toStdString();
+    const AppHome appHome = ResolveAppHome(home);
+    PortMap ports(ProfileFile::Load(appHome.setupProfileForRead()));
+    const bool portsAdded = ports.update(ScanSerialDevices());
+    const std::unique_ptr<AppSession> session = RunStartup({home, SystemLocaleName(), &ports});
+    if (portsAdded) {
+        // Numbers given to new adapters stay with them in later runs.
+        ProfileFile profile = ProfileFile::Load(session->home.setupProfileForRead());
+        ports.store(profile);
+        profile.save(session->home.setupProfile());
+    }
+
+    DemoRadio demo;
+    bool wantDemo = parser.isSet("demo");
+    if (!wantDemo && ports.presentPorts().empty()) wantDemo = AskForDemo(session->language);
+    const bool demoRunning = wantDemo && StartDemo(demo, *session, ports);
+    if (wantDemo && !demoRunning) {
+        QMessageBox::warning(nullptr, QString::fromLatin1(kApplicationTitle),
+                             UiTextQ(UiText::DemoFailed, session->language));
+    }
+
+    frmMain window(*session, ports);
+    if (demoRunning) window.portSettings().port = PortId::Number(session->settings.PortNumber);
+
+    const QPixmap picture(QString::fromStdString(
+        SplashPicturePath(session->home.dataDir, session->language).string()));
+    if (parser.isSet("no-splash") || picture.isNull()) {
+        window.show();
+    } else {
+        auto* splash = new frmSplash(picture);
+        QObject::connect(splash, &frmSplash::finished, &window, &QWidget::show);
+        splash->start();
+    }
+    const int result = app.exec();
+    demo.stop();
+    return result;
+}

@@ -1,0 +1,65 @@
+// The channel list shown in the main window: 203 rows (one per channel number) of 11 columns.
+// Column 0 holds the row label; the view shows it as its fixed vertical header, so labels and
+// column headers stay in place while the list scrolls. The model only holds text; what the
+// text is comes from the row rule of channel_rows.h.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QString>
+
+#include <array>
+
+#include "ui/channel_rows.h"
+
+class QTableView;
+
+namespace torvik {
+
+// Colours of the list: header text, label text, and the background of every even row.
+inline const QColor kHeaderTextColour(0, 0, 155);
+inline const QColor kLabelTextColour(0, 0, 255);
+inline const QColor kEvenRowColour(250, 250, 240);
+
+class ChannelListModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit ChannelListModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    void setHeaders(const ChannelCells& headers);
+    // Grid rows are channel numbers 1..203.
+    void setRow(int row, const ChannelCells& cells);
+    void clearRow(int row);
+
+    // A whole rebuild: rows are written without signals, then one change covers them all.
+    void clearAllRows();
+    void endRebuild();
+
+    QString cell(int row, int column) const;
+    QString header(int column) const { return headers_[static_cast<std::size_t>(column)]; }
+
+    // The background of even rows; a dark desktop palette gets a shade of its own base colour
+    // so the text stays readable.
+    void setEvenRowColour(const QColor& colour) { evenRow_ = colour; }
+
+private:
+    using Row = std::array<QString, kChannelListColumns>;
+    std::array<Row, kChannelListRows> rows_;
+    std::array<QString, kChannelListColumns> headers_;
+    QColor evenRow_ = kEvenRowColour;
+};
+
+// The list's view: labels as the fixed vertical header, the label column's header text in
+// the corner, the hidden column, centred text, one cell current at a time.
+QTableView* MakeChannelListView(ChannelListModel* model, QWidget* parent);
+
+// Column widths that fit the headers and the widest cell.
+void FitChannelColumns(QTableView* view);
+
+}  // namespace torvik

@@ -1,0 +1,140 @@
+#include "ui/channel_rows.h"
+
+#include <vector>
+
+#include "codeplug/freq_code.h"
+#include "codeplug/tones.h"
+#include "platform/gbk.h"
+#include "platform/number_text.h"
+
+namespace torvik {
+namespace {
+
+// Language-file keys of the list's texts.
+constexpr int kKeyLabelHeader = 3006;
+constexpr int kKeyRxFreq = 1101;
+constexpr int kKeyTxFreq = 1140;
+constexpr int kKeyName = 1103;
+constexpr int kKeyStep = 1104;
+constexpr int kKeyBandwidth = 1106;
+constexpr int kKeyRelation = 1108;
+constexpr int kKeyPower = 1109;
+constexpr int kKeyTone = 1107;
+constexpr int kKeyDecode = 1112;
+constexpr int kKeyEncode = 1113;
+constexpr int kKeySignalling = 1110;
+constexpr int kKeyRelationPrefix = 1202;
+constexpr int kKeyPowerHigh = 1204;
+constexpr int kKeyPowerMiddle = 1221;
+constexpr int kKeyPowerLow = 1205;
+constexpr int kKeyNone = 1206;
+
+constexpr int kFreqDecimals = 5;
+
+std::string BandwidthText(int bandwidth, GridRefresh refresh) {
+    switch (bandwidth) {
+        case 0:
+            return "25K";
+        case 1:
+            return "20K";
+        case 2:
+            return "12.5K";
+        default:
+            return refresh == GridRefresh::Full ? "20K" : "12.5K";
+    }
+}
+
+std::string PowerText(int power, const Reporter& texts) {
+    switch (power) {
+        case 1:
+            return texts.langText(kKeyPowerMiddle);
+        case 2:
+            return texts.langText(kKeyPowerLow);
+        default:
+            return texts.langText(kKeyPowerHigh);
+    }
+}
+
+std::string SignallingText(const ChannelRecord& channel, const Reporter& texts) {
+    switch (channel.Signaling) {
+        case 1:
+            return "DTMF M" + std::to_string(channel.DtmfCodeNo + 1);
+        case 2:
+            return "2tone " + std::to_string(channel.TwoToneNo);
+        case 3:
+            return "5tone " + std::to_string(channel.FiveToneNo);
+        default:
+            return texts.langText(kKeyNone);
+    }
+}
+
+// Receive frequency shifted by the offset in the channel's direction; without a shift the
+// transmit column repeats the receive column. A channel without a receive frequency has no
+// transmit frequency either.
+std::string TransmitText(const ChannelRecord& channel, const std::string& rxText,
+                         Reporter& reporter) {
+    if (channel.ShiftDir != 1 && channel.ShiftDir != 2) return rxText;
+    const std::optional<double> rx = ParseDecimal(rxText);
+    if (!rx) return rxText;
+    const double offset =
+        ParseDecimal(FreqCodeToPlainText(channel.Offset.raw(), reporter)).value_or(0.0);
+    return FormatFixed(channel.ShiftDir == 1 ? *rx - offset : *rx + offset, 1, kFreqDecimals);
+}
+
+}  // namespace
+
+std::string ChannelRowLabel(int row) {
+    if (row == kChannelPA) return "PA";
+    if (row == kChannelPB) return "PB";
+    if (row == kChannelVFO) return "VFO";
+    return std::to_string(row - 1);
+}
+
+ChannelCells ChannelListHeaders(const Reporter& texts) {
+    auto two = [&](int first, int second) {
+        return texts.langText(first) + "\r\n" + texts.langText(second);
+    };
+    return {texts.langText(kKeyLabelHeader),  texts.langText(kKeyRxFreq),
+            texts.langText(kKeyTxFreq),       texts.langText(kKeyName),
+            texts.langText(kKeyStep),         texts.langText(kKeyBandwidth),
+            texts.langText(kKeyRelation),     texts.langText(kKeyPower),
+            two(kKeyTone, kKeyDecode),        two(kKeyTone, kKeyEncode),
+            texts.langText(kKeySignalling)};
+}
+
+std::string ToneText(int toneType, int ctcss, int dcs, int dcsInvert, const Reporter& texts) {
+    if (toneType == 1) {
+        const int index = ctcss >= 0 && ctcss < kCtcssCount ? ctcss : 0;
+        return std::string(CtcssTable[static_cast<std::size_t>(index)]);
+    }
+    if (toneType == 2) {
+        const int code = dcs >= 0 && dcs < kDcsCodeCount ? dcs : 0;
+        return DcsText(code, dcsInvert >= 1);
+    }
+    return texts.langText(kKeyNone);
+}
+
+ChannelCells ChannelRowCells(const ChannelRecord& channel, const Band& band, Reporter& reporter,
+                             GridRefresh refresh) {
+    ChannelCells cells;
+    cells[0] = ChannelRowLabel(channel.Number);
+    cells[1] = FreqCodeToText(channel.RxFreq.raw(), band.limits(), reporter);
+    cells[2] = TransmitText(channel, cells[1], reporter);
+    cells[3] = GbkToUtf8Lossy(channel.Name.text());
+    const std::vector<std::string_view> steps = StepList(band.code());
+    if (channel.Step >= 0 && static_cast<std::size_t>(channel.Step) < steps.size()) {
+        cells[4] = std::string(steps[static_cast<std::size_t>(channel.Step)]);
+    }
+    cells[5] = BandwidthText(channel.Bandwidth, refresh);
+    cells[6] = reporter.langText(kKeyRelationPrefix) +
+               std::to_string(channel.Spare1 == 1 ? 1 : 0);
+    cells[7] = PowerText(channel.TxPower, reporter);
+    cells[8] = ToneText(channel.RxToneType, channel.RxCtcss, channel.RxDcs, channel.RxDcsInvert,
+                        reporter);
+    cells[9] = ToneText(channel.TxToneType, channel.TxCtcss, channel.TxDcs, channel.TxDcsInvert,
+                        reporter);
+    cells[10] = SignallingText(channel, reporter);
+    return cells;
+}
+
+}  // namespace torvik

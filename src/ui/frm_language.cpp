@@ -1,0 +1,52 @@
+#include "ui/frm_language.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/relabel.h"
+#include "ui/ui_text.h"
+
+namespace torvik {
+namespace {
+
+constexpr int kKeyPrompt = 1503;
+constexpr int kKeyEnglish = 1501;
+constexpr int kKeyChinese = 1502;
+
+}  // namespace
+
+FrmLanguage::FrmLanguage(const LanguageTexts& texts, Language current, QWidget* parent)
+    : QDialog(parent), combo1_(new QComboBox(this)) {
+    setObjectName("FrmLanguage");
+    SetLangKey(this, kKeyPrompt);
+    auto* label = new QLabel(this);
+    label->setObjectName("Label1");
+    SetLangKey(label, kKeyPrompt);
+    label->setBuddy(combo1_);
+    combo1_->setObjectName("Combo1");
+    combo1_->addItem(LangQ(texts, kKeyEnglish));
+    combo1_->addItem(LangQ(texts, kKeyChinese));
+    combo1_->setCurrentIndex(static_cast<int>(current) - 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName("CommandOK");
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName("CommandCancel");
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(combo1_);
+    layout->addWidget(buttons);
+    RelabelForm(this, texts);
+    LabelOkCancel(buttons, texts);
+}
+
+Language FrmLanguage::chosen() const {
+    return combo1_->currentIndex() == 1 ? Language::Chinese : Language::English;
+}
+
+}  // namespace torvik

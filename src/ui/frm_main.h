@@ -1,0 +1,190 @@
+// frmMain, the application's main window: the tree of the codeplug's sections, the channel
+// list, the menus and toolbar that start every command, the status bar, and the orderly end
+// of the run. It works on the session the start-up prepared and drives the radio link.
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "app/startup.h"
+#include "link/link_engine.h"
+#include "link/serial/port_map.h"
+#include "ui/channel_clipboard.h"
+#include "ui/gui_reporter.h"
+
+class QAction;
+class QLabel;
+class QSplitter;
+class QTableView;
+class QTimer;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace torvik {
+
+class ChannelListModel;
+class FrmProgress;
+class GuiLinkHost;
+class QtSerialPort;
+class QtWaitTimer;
+
+// The windows the main window opens. Each editor registers its opener once it exists; until
+// then its menu entry and tree node stay disabled.
+enum class EditorWindow {
+    Channel,
+    Options,
+    Dtmf,
+    TwoTone,
+    FiveTone,
+    Scan,
+    Emergency,
+    CommBook,
+    RadioInfo,
+    TestData,
+    Print,
+};
+inline constexpr int kEditorWindowCount = 11;
+
+// Settings-store names of the window geometry (values in twips).
+inline constexpr const char* kSettingsOrganisation = "TORVIK";
+inline constexpr const char* kSettingsApplication = "TORVIK";
+inline constexpr const char* kSettingsGroup = "Settings";
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    using EditorOpener = std::function<void(frmMain&)>;
+    // Chooses a data file: the filter ("Data File (*.dat)") and the current file in, the chosen
+    // path out, nothing when cancelled.
+    using FileChooser = std::function<std::optional<std::filesystem::path>(
+        const QString& filter, const std::filesystem::path& current)>;
+
+    frmMain(AppSession& session, PortMap& ports, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Caption and the whole channel list.
+    void ShowListByData();
+    // The tree (nodes by feature flags and factory mode) and the data-file filter.
+    void LoadShowTree();
+    // Re-label, rebuild the tree, rebuild the list: after a language change.
+    void Form_ReLoad();
+    // One row of a list (only list 0 exists); the column is ignored.
+    void ReShowGrid(int list, int row, int column);
+    // Channel clipboard on the current row: "C" copy, "X" cut, "V" paste, "D" delete.
+    void SetCHEdit(const QString& command, int list);
+    // Reads the radio's information block and shows it.
+    void ReadRMGDataFromRadio();
+
+    // The commands of the menus and toolbar.
+    void fileNew();
+    void fileOpen();
+    // True when the codeplug was written.
+    bool fileSave();
+    bool fileSaveAs();
+    void initialise();
+    void readFromRadio();
+    void writeToRadio();
+    void passwordDialog();
+    void comSetDialog();
+    void modelDialog();
+    void languageDialog();
+    void aboutBox();
+    // Opens the channel editor on the current cell (not on the header or label column).
+    void editChannel();
+    void openEditor(EditorWindow editor);
+
+    // The language of the rest of the run; the window is re-labelled at once.
+    void setLanguage(Language language);
+    // Shows the 5-Tone, 2-Tone and DTMF entries exactly for the flags that are on, and the
+    // test-data entry in factory mode; rebuilds the tree.
+    void applyFeatureFlags();
+
+    void setEditorOpener(EditorWindow editor, EditorOpener opener);
+    bool hasEditor(EditorWindow editor) const;
+    void setOpenFileChooser(FileChooser chooser) { chooseOpen_ = std::move(chooser); }
+    void setSaveFileChooser(FileChooser chooser) { chooseSave_ = std::move(chooser); }
+
+    AppSession& session() { return session_; }
+    Codeplug& codeplug() { return session_.codeplug; }
+    Reporter& reporter() { return reporter_; }
+    LinkEngine& link() { return *engine_; }
+    PortSettings& portSettings() { return portSettings_; }
+    PortMap& ports() { return ports_; }
+    QTableView* channelList() const { return list_; }
+    ChannelListModel* channelModel() const { return model_; }
+    QTreeWidget* tree() const { return tree_; }
+    FrmProgress* progressWindow() const { return progress_; }
+    const ChannelClipboard& clipboard() const { return clipboard_; }
+    QString dataFileFilter() const { return dataFileFilter_; }
+    // The grid row of the current cell (a channel number), 0 when none.
+    int currentRow() const;
+
+    // Writes keys of the setup profile (section "language") together with the port map.
+    void saveSetupValues(const std::vector<std::pair<std::string, std::string>>& values);
+
+    // The row the channel editor edits, set just before it opens.
+    std::int16_t EditRow = 0;
+    // True only while Initialise runs New: the template's channels are kept.
+    bool InitMode = false;
+
+signals:
+    // A radio connection started from this window is over.
+    void linkSessionFinished(int mode, bool success);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    friend class GuiLinkHost;
+
+    QAction* makeAction(const char* name, int key);
+    void buildMenus();
+    void buildToolBar();
+    void buildStatusBar();
+    void buildCentre();
+    void updateEditorEntries();
+    void treeItemClicked(QTreeWidgetItem* item);
+    void makeNewCodeplug();
+    // Asks whether to save a modified codeplug before it is replaced. False: stop.
+    bool offerSave(const QString& question);
+    QString caption() const;
+    void restoreWindowGeometry();
+    void storeWindowGeometry();
+    void clampSplitter();
+
+    AppSession& session_;
+    PortMap& ports_;
+    GuiReporter reporter_;
+    PortSettings portSettings_;
+    std::unique_ptr<QtSerialPort> serial_;
+    std::unique_ptr<QtWaitTimer> timer_;
+    std::unique_ptr<GuiLinkHost> host_;
+    std::unique_ptr<LinkEngine> engine_;
+
+    ChannelClipboard clipboard_;
+    ChannelListModel* model_ = nullptr;
+    QTableView* list_ = nullptr;
+    QTreeWidget* tree_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    FrmProgress* progress_ = nullptr;
+    QLabel* dateLabel_ = nullptr;
+    QLabel* timeLabel_ = nullptr;
+    QTimer* clock_ = nullptr;
+    std::map<QString, QAction*> actions_;
+    std::array<EditorOpener, kEditorWindowCount> editors_;
+    QString dataFileFilter_;
+    FileChooser chooseOpen_;
+    FileChooser chooseSave_;
+};
+
+}  // namespace torvik

@@ -1,0 +1,118 @@
+// The main window's file commands: New, Open, Save, Save As, Initialise, and the offer to
+// save a modified codeplug before it is replaced.
+#include <QFileDialog>
+#include <QStandardPaths>
+
+#include "storage/codeplug_files.h"
+#include "storage/new_codeplug.h"
+#include "storage/snapshot.h"
+#include "ui/frm_main.h"
+#include "ui/ui_text.h"
+
+namespace torvik {
+namespace {
+
+// The question asked before New and Read replace a modified codeplug.
+constexpr const char* kSaveFirstKey = "9001";
+
+// A relative current file ("new.dat") is offered in the user's documents folder.
+QString DialogStart(const std::filesystem::path& current) {
+    const QString path = QString::fromStdString(current.string());
+    if (current.is_absolute()) return path;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/" + path;
+}
+
+}  // namespace
+
+// Yes saves first (and stops when the codeplug could not be saved), No goes on, Cancel stops.
+// Nothing is asked when nothing was changed.
+bool frmMain::offerSave(const QString& question) {
+    if (!IsModified(session_.codeplug)) return true;
+    switch (reporter_.ask(Severity::Warning, U(question), Buttons::YesNoCancel)) {
+        case Answer::Yes:
+            return fileSave() && !IsModified(session_.codeplug);
+        case Answer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void frmMain::makeNewCodeplug() {
+    NewCodeplug(session_.codeplug, {session_.home.initFolder(),
+                                    session_.settings.FactoryFres != 0 || InitMode});
+    clipboard_.clear();
+    ShowListByData();
+}
+
+void frmMain::fileNew() {
+    QString question = Q(session_.texts.ReadMessageText("MSG", kSaveFirstKey));
+    if (question.isEmpty()) question = MessageQ(MessageId::SaveChanges, session_.language);
+    if (!offerSave(question)) return;
+    if (!InitMode) {
+        const Answer answer = reporter_.ask(
+            Severity::Warning, MessageText(MessageId::ClearAll, session_.language),
+            Buttons::OkCancel);
+        if (answer != Answer::Ok) return;
+    }
+    makeNewCodeplug();
+}
+
+void frmMain::initialise() {
+    InitMode = true;
+    fileNew();
+    InitMode = false;
+}
+
+void frmMain::fileOpen() {
+    if (!offerSave(MessageQ(MessageId::SaveChanges, session_.language))) return;
+    const std::filesystem::path current = session_.codeplug.file.CurrentFile;
+    std::optional<std::filesystem::path> chosen;
+    if (chooseOpen_) {
+        chosen = chooseOpen_(dataFileFilter_, current);
+    } else {
+        const QString path =
+            QFileDialog::getOpenFileName(this, QString(), DialogStart(current), dataFileFilter_);
+        if (!path.isEmpty()) chosen = path.toStdString();
+    }
+    if (!chosen) return;
+    // A file that cannot be read is reported and leaves the open codeplug as it was.
+    if (OpenCodeplug(*chosen, session_.codeplug, reporter_)) ShowListByData();
+}
+
+bool frmMain::fileSave() {
+    const CodeplugFileState& file = session_.codeplug.file;
+    if (file.NoFileName) return fileSaveAs();
+    const QString question = "\"" + QString::fromStdString(file.CurrentFile.filename().string()) +
+                             "\"" + MessageQ(MessageId::Overwrite, session_.language);
+    if (reporter_.ask(Severity::Question, U(question), Buttons::OkCancel) != Answer::Ok) {
+        return false;
+    }
+    const bool saved = SaveCodeplug(file.CurrentFile, session_.codeplug, reporter_);
+    setWindowTitle(caption());
+    return saved;
+}
+
+bool frmMain::fileSaveAs() {
+    const std::filesystem::path current = session_.codeplug.file.CurrentFile;
+    std::optional<std::filesystem::path> chosen;
+    if (chooseSave_) {
+        chosen = chooseSave_(dataFileFilter_, current);
+    } else {
+        QFileDialog dialog(this, QString(), DialogStart(current), dataFileFilter_);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // The channel file takes the data file's name with "fre" for its last three
+        // characters, so a data file must end in ".dat".
+        dialog.setDefaultSuffix(QStringLiteral("dat"));
+        dialog.selectFile(DialogStart(current));
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+            chosen = dialog.selectedFiles().front().toStdString();
+        }
+    }
+    if (!chosen) return false;
+    const bool saved = SaveCodeplug(*chosen, session_.codeplug, reporter_);
+    setWindowTitle(caption());
+    return saved;
+}
+
+}  // namespace torvik

@@ -1,0 +1,87 @@
+#include "ui/gui_link_host.h"
+
+#include "functions/radioinfo/radio_info_codec.h"
+#include "storage/snapshot.h"
+#include "ui/frm_main.h"
+#include "ui/frm_password.h"
+#include "ui/frm_progress.h"
+#include "ui/ui_text.h"
+
+namespace torvik {
+
+void GuiLinkHost::offerSaveBeforeRead() {
+    if (!IsModified(window_.codeplug())) return;
+    AppSession& session = window_.session();
+    std::string question = session.texts.ReadMessageText("MSG", "9001");
+    if (question.empty()) question = MessageText(MessageId::SaveChanges, session.language);
+    if (window_.reporter().ask(Severity::Warning, question, Buttons::YesNoCancel) ==
+        Answer::Yes) {
+        window_.fileSave();
+    }
+}
+
+void GuiLinkHost::openProgress(std::string_view caption) {
+    window_.progressWindow()->start(Q(caption), window_.session().language);
+}
+
+void GuiLinkHost::setProgressCaption(std::string_view caption) {
+    window_.progressWindow()->setCaption(Q(caption));
+}
+
+void GuiLinkHost::SetProgressValue(int percent) {
+    window_.progressWindow()->SetProgressValue(percent);
+}
+
+void GuiLinkHost::closeProgress() { window_.progressWindow()->finish(); }
+
+std::optional<std::string> GuiLinkHost::askPassword(std::string_view current) {
+    FrmProgress* progress = window_.progressWindow();
+    QWidget* parent = progress->isVisible() ? static_cast<QWidget*>(progress) : &window_;
+    return FrmPassWord::Ask(window_.session().texts, current, parent);
+}
+
+std::vector<PortId> GuiLinkHost::searchCandidates() {
+    PortMap& ports = window_.ports();
+    ports.update(ScanSerialDevices());
+    std::vector<PortId> candidates;
+    for (const NumberedPort& port : ports.presentPorts()) {
+        candidates.push_back(PortId::Number(port.number));
+    }
+    return candidates;
+}
+
+void GuiLinkHost::savePortSettings(const PortSettings& settings) {
+    SetupSettings& setup = window_.session().settings;
+    std::vector<std::pair<std::string, std::string>> values;
+    if (settings.port.number() > 0) {
+        setup.PortNumber = static_cast<std::int16_t>(settings.port.number());
+        values.emplace_back("comPort", std::to_string(settings.port.number()));
+    }
+    setup.HandshakeMode = settings.HandshakeMode;
+    setup.StopBits = settings.StopBits;
+    values.emplace_back("Handshaking", std::to_string(settings.HandshakeMode));
+    values.emplace_back("StopBit", std::to_string(settings.StopBits));
+    window_.saveSetupValues(values);
+}
+
+void GuiLinkHost::featuresChanged(const FeatureFlags&) { window_.applyFeatureFlags(); }
+
+void GuiLinkHost::readCompleted() {
+    Codeplug& codeplug = window_.codeplug();
+    codeplug.file = CodeplugFileState{};
+    TakeSnapshot(codeplug);
+    window_.LoadShowTree();
+    window_.ShowListByData();
+}
+
+void GuiLinkHost::infoReadCompleted() {
+    Codeplug& codeplug = window_.codeplug();
+    UnpackRadioInfo(codeplug.image, codeplug.radioInfo);
+    window_.openEditor(EditorWindow::RadioInfo);
+}
+
+void GuiLinkHost::sessionFinished(LinkMode mode, bool success) {
+    emit window_.linkSessionFinished(static_cast<int>(mode), success);
+}
+
+}  // namespace torvik

@@ -1,0 +1,34 @@
+// Messages and questions of the core as message boxes: the icon of the severity, the buttons
+// asked for, the text in the current language. The box belongs to whatever modal window is
+// open (the progress window during a transfer), else to the main window.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "app/language_texts.h"
+#include "platform/reporter.h"
+
+namespace torvik {
+
+class GuiReporter : public Reporter {
+public:
+    // `texts` is the session's current language; it may be replaced while the reporter lives.
+    explicit GuiReporter(const LanguageTexts& texts, QWidget* fallbackParent = nullptr);
+
+    void setFallbackParent(QWidget* parent) { fallbackParent_ = parent; }
+
+    Language language() const override { return texts_.language(); }
+    std::string langText(int key) const override { return texts_.LangText(key); }
+    void show(Severity severity, std::string_view text, std::string_view title = {}) override;
+    Answer ask(Severity severity, std::string_view text, Buttons buttons,
+               std::string_view title = {}) override;
+
+private:
+    QWidget* parentForBox() const;
+
+    const LanguageTexts& texts_;
+    QPointer<QWidget> fallbackParent_;
+};
+
+}  // namespace torvik

@@ -1,0 +1,29 @@
+#include "ui/ui_text.h"
+
+namespace torvik {
+
+QString UiTextQ(UiText id, Language language) {
+    const bool zh = language == Language::Chinese;
+    switch (id) {
+        case UiText::CloseButton:
+            return zh ? QStringLiteral("关闭(&C)") : QStringLiteral("&Close");
+        case UiText::HelpButton:
+            return zh ? QStringLiteral("帮助(&H)") : QStringLiteral("&Help");
+        case UiText::SystemInfoMissing:
+            return QStringLiteral("此时系统信息不可用");
+        case UiText::NoSerialPort:
+            return zh ? QStringLiteral("没有找到串口。\n是否启动演示对讲机，以便立即试用读取和写入？")
+                      : QStringLiteral("No serial port was found.\nStart the demo radio so you "
+                                       "can try reading and writing right away?");
+        case UiText::DemoFailed:
+            return zh ? QStringLiteral("演示对讲机无法启动。")
+                      : QStringLiteral("The demo radio could not be started.");
+        case UiText::DemoPort:
+            return zh ? QStringLiteral("演示对讲机") : QStringLiteral("demo radio");
+        case UiText::RadioInfoTitle:
+            return zh ? QStringLiteral("对讲机信息") : QStringLiteral("Radio information");
+    }
+    return {};
+}
+
+}  // namespace torvik
