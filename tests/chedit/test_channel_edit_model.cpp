@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "codeplug/channel_edit/channel_edit_model.h"
+#include "codeplug/image_codec.h"
 #include "support/channel_compare.h"
 #include "support/recording_reporter.h"
 
@@ -600,6 +601,65 @@ class ChannelEditModelTest : public QObject {
         QVERIFY(!m.ModifyUFreData(4));
         QCOMPARE(int(c.channels.ChannelCount), 0);
         QCOMPARE(reporter.shownTexts(), std::vector<std::string>{"No Find Data!"});
+    }
+
+    // Channels of every kind made in the editor go into the radio image and come back as
+    // they were edited (the image keeps the name without its blank padding).
+    void editedChannelsSurviveTheImage() {
+        Codeplug c;
+        ResetFunctionSettings(c.record);
+        c.record.fiveTone.codeTable[10].empty = 0;
+        c.record.fiveTone.codeTable[42].empty = 0;
+        RecordingReporter reporter;
+        struct Edit {
+            int row;
+            const char* rx;
+            const char* tx;
+            const char* name;
+        };
+        for (const Edit& e : {Edit{1, "145.6", "145", "A C"}, Edit{200, "136.0025", "", "LAST"},
+                              Edit{201, "173.9975", "150.5", "PA"}, Edit{202, "150.125", "155", ""},
+                              Edit{203, "155", "155", "VFO"}}) {
+            ChannelEditModel m(c, AllFeatures(), e.row, reporter);
+            m.setRxText(e.rx);
+            m.setTxText(e.tx);
+            for (int i = 0; e.name[i]; ++i) m.setNameBox(i, std::string(1, e.name[i]));
+            m.setToneType(ToneSide::Receive, kToneCtcss);
+            m.setCtcss(ToneSide::Receive, 50);
+            m.setToneType(ToneSide::Transmit, kToneDcs);
+            m.setDcs(ToneSide::Transmit, 0754);
+            m.setDcsInverted(ToneSide::Transmit, true);
+            m.setSignaling(3);
+            m.setChoice(ChannelChoice::FiveTone, 1);
+            m.setChoice(ChannelChoice::Squelch, 4);
+            m.setChoice(ChannelChoice::Step, 9);
+            m.setChoice(ChannelChoice::TxPower, 2);
+            m.setPttId(PttIdSystem::FiveTone, 3);
+            m.setCheck(ChannelCheck::Reverse, true);
+            m.setCheck(ChannelCheck::ScanSkip, e.row % 2 == 0);
+            QCOMPARE(m.Ok(), OkOutcome::Stored);
+        }
+        QVERIFY(reporter.shown.empty());
+        const ChannelTable edited = c.channels;
+        QVERIFY(EncodeImage(c, reporter).has_value());
+        DecodeImage(c);
+        QCOMPARE(int(c.channels.ChannelCount), 5);
+        for (int i = 0; i < 5; ++i) {
+            const ChannelRecord& before = edited.records[i];
+            const ChannelRecord& after = c.channels.records[i];
+            QCOMPARE(Str(after.Name.text()), Str(before.Name.text()));
+            ChannelRecord same = after;
+            same.Name = before.Name;
+            same.TxDcsBit8 = before.TxDcsBit8;  // the encoder keeps these two in step
+            same.RxDcsBit8 = before.RxDcsBit8;
+            const auto changed = ChangedFields(kChannelRecordFields, same, before);
+            const QString first = changed.empty() ? QString() : Str(changed.front());
+            QVERIFY2(changed.empty(),
+                     qPrintable(QString("channel %1: %2").arg(before.Number).arg(first)));
+        }
+        QCOMPARE(int(c.channels.find(1)->FiveToneNo), 42);
+        QCOMPARE(Str(c.channels.find(200)->Offset.raw()), QString("000000000"));
+        QCOMPARE(int(c.channels.find(201)->ShiftDir), 1);
     }
 
     void rowOutsideTheTableIsRefused() {
