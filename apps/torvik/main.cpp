@@ -5,7 +5,6 @@
 #include <QCommandLineParser>
 #include <QMessageBox>
 #include <QPixmap>
-
 #include <memory>
 #include <optional>
 

@@ -7,7 +7,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cstdio>
 
 namespace {
@@ -88,9 +87,9 @@ int main(int argc, char** argv) {
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(folder.path());
-    const bool ok =
-        Paint(folder.filePath("StartE.jpg"), QStringLiteral("Programming software for TORVIK radios")) &&
-        Paint(folder.filePath("StartC.jpg"), QStringLiteral("TORVIK 对讲机写频软件"));
+    const bool ok = Paint(folder.filePath("StartE.jpg"),
+                          QStringLiteral("Programming software for TORVIK radios")) &&
+                    Paint(folder.filePath("StartC.jpg"), QStringLiteral("TORVIK 对讲机写频软件"));
     if (!ok) std::fprintf(stderr, "torvik-splash: cannot write the pictures\n");
     return ok ? 0 : 1;
 }

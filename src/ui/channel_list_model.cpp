@@ -20,11 +20,11 @@ QString HeaderText(const std::string& text) {
 
 // The corner above the row labels carries the label column's header text.
 class CornerHeaderPainter : public QObject {
-public:
+  public:
     CornerHeaderPainter(QTableView* view, QAbstractButton* corner)
         : QObject(corner), view_(view), corner_(corner) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != corner_ || event->type() != QEvent::Paint) return false;
         QPainter painter(corner_);
@@ -39,7 +39,7 @@ protected:
         return true;
     }
 
-private:
+  private:
     QTableView* view_;
     QAbstractButton* corner_;
 };

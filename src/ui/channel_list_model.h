@@ -7,7 +7,6 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QString>
-
 #include <array>
 
 #include "ui/channel_rows.h"
@@ -24,7 +23,7 @@ inline const QColor kEvenRowColour(250, 250, 240);
 class ChannelListModel : public QAbstractTableModel {
     Q_OBJECT
 
-public:
+  public:
     explicit ChannelListModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -48,7 +47,7 @@ public:
     // so the text stays readable.
     void setEvenRowColour(const QColor& colour) { evenRow_ = colour; }
 
-private:
+  private:
     using Row = std::array<QString, kChannelListColumns>;
     std::array<Row, kChannelListRows> rows_;
     std::array<QString, kChannelListColumns> headers_;

@@ -94,11 +94,11 @@ ChannelCells ChannelListHeaders(const Reporter& texts) {
     auto two = [&](int first, int second) {
         return texts.langText(first) + "\r\n" + texts.langText(second);
     };
-    return {texts.langText(kKeyLabelHeader),  texts.langText(kKeyRxFreq),
-            texts.langText(kKeyTxFreq),       texts.langText(kKeyName),
-            texts.langText(kKeyStep),         texts.langText(kKeyBandwidth),
-            texts.langText(kKeyRelation),     texts.langText(kKeyPower),
-            two(kKeyTone, kKeyDecode),        two(kKeyTone, kKeyEncode),
+    return {texts.langText(kKeyLabelHeader), texts.langText(kKeyRxFreq),
+            texts.langText(kKeyTxFreq),      texts.langText(kKeyName),
+            texts.langText(kKeyStep),        texts.langText(kKeyBandwidth),
+            texts.langText(kKeyRelation),    texts.langText(kKeyPower),
+            two(kKeyTone, kKeyDecode),       two(kKeyTone, kKeyEncode),
             texts.langText(kKeySignalling)};
 }
 
@@ -126,13 +126,12 @@ ChannelCells ChannelRowCells(const ChannelRecord& channel, const Band& band, Rep
         cells[4] = std::string(steps[static_cast<std::size_t>(channel.Step)]);
     }
     cells[5] = BandwidthText(channel.Bandwidth, refresh);
-    cells[6] = reporter.langText(kKeyRelationPrefix) +
-               std::to_string(channel.Spare1 == 1 ? 1 : 0);
+    cells[6] = reporter.langText(kKeyRelationPrefix) + std::to_string(channel.Spare1 == 1 ? 1 : 0);
     cells[7] = PowerText(channel.TxPower, reporter);
-    cells[8] = ToneText(channel.RxToneType, channel.RxCtcss, channel.RxDcs, channel.RxDcsInvert,
-                        reporter);
-    cells[9] = ToneText(channel.TxToneType, channel.TxCtcss, channel.TxDcs, channel.TxDcsInvert,
-                        reporter);
+    cells[8] =
+        ToneText(channel.RxToneType, channel.RxCtcss, channel.RxDcs, channel.RxDcsInvert, reporter);
+    cells[9] =
+        ToneText(channel.TxToneType, channel.TxCtcss, channel.TxDcs, channel.TxDcsInvert, reporter);
     cells[10] = SignallingText(channel, reporter);
     return cells;
 }

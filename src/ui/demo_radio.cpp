@@ -1,16 +1,24 @@
 #include "ui/demo_radio.h"
 
+#include <sys/prctl.h>
+
 #include <QDir>
 #include <QFileInfo>
+#include <csignal>
 
 namespace torvik {
 
 DemoRadio::DemoRadio(QObject* parent) : QObject(parent) {
     process_.setProcessChannelMode(QProcess::SeparateChannels);
     process_.setStandardErrorFile(QProcess::nullDevice());
+    // Should this program end without closing its window (killed, crashed), the radio ends
+    // with it instead of holding its pseudo-terminal forever.
+    process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
 }
 
-DemoRadio::~DemoRadio() { stop(); }
+DemoRadio::~DemoRadio() {
+    stop();
+}
 
 QString DemoRadio::ProgramBeside(const QString& applicationDir) {
     return QDir(applicationDir).filePath(QStringLiteral("torvik-radio"));

@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QProcess>
 #include <QString>
-
 #include <optional>
 #include <string>
 
@@ -17,7 +16,7 @@ inline constexpr int kDemoStartTimeoutMs = 10000;
 class DemoRadio : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit DemoRadio(QObject* parent = nullptr);
     ~DemoRadio() override;
 
@@ -31,7 +30,7 @@ public:
     // The virtual radio program installed beside this program.
     static QString ProgramBeside(const QString& applicationDir);
 
-private:
+  private:
     QProcess process_;
 };
 

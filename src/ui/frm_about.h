@@ -4,7 +4,6 @@
 
 #include <QDialog>
 #include <QString>
-
 #include <optional>
 
 #include "app/language_texts.h"
@@ -29,13 +28,13 @@ std::optional<QString> SystemInformationText(const PortMap& ports, Language lang
 class frmAbout : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     frmAbout(const LanguageTexts& texts, const PortMap& ports, QWidget* parent = nullptr);
 
     // The system-information button.
     void showSystemInformation();
 
-private:
+  private:
     const LanguageTexts& texts_;
     const PortMap& ports_;
 };

@@ -52,9 +52,8 @@ FrmComSet::FrmComSet(const LanguageTexts& texts, PortMap& ports, Scanner scan, i
 
     fillList();
     selectPort(portNumber);
-    connect(combo1_, &QComboBox::activated, this, [this](int index) {
-        portId_ = index >= 0 ? combo1_->itemData(index).toInt() : 0;
-    });
+    connect(combo1_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { portId_ = index >= 0 ? combo1_->itemData(index).toInt() : 0; });
     timer_->setObjectName("ReShowComPortTimer");
     timer_->setInterval(kPortRefreshMs);
     connect(timer_, &QTimer::timeout, this, &FrmComSet::refreshPorts);

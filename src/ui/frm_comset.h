@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-
 #include <functional>
 #include <vector>
 
@@ -20,7 +19,7 @@ inline constexpr int kPortRefreshMs = 1000;
 class FrmComSet : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     using Scanner = std::function<std::vector<SerialDevice>()>;
 
     FrmComSet(const LanguageTexts& texts, PortMap& ports, Scanner scan, int portNumber,
@@ -37,7 +36,7 @@ public:
 
     void done(int result) override;
 
-private:
+  private:
     void fillList();
     void selectPort(int number);
 

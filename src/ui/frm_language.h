@@ -14,12 +14,12 @@ namespace torvik {
 class FrmLanguage : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     FrmLanguage(const LanguageTexts& texts, Language current, QWidget* parent = nullptr);
 
     Language chosen() const;
 
-private:
+  private:
     QComboBox* combo1_;
 };
 

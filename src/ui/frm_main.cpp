@@ -58,8 +58,8 @@ frmMain::frmMain(AppSession& session, PortMap& ports, QWidget* parent)
                     session.settings.StopBits} {
     setObjectName("frmMain");
     if (session.settings.PortNumber <= 0) portSettings_.port = PortId();
-    serial_ = std::make_unique<QtSerialPort>(
-        [this](int number) { return ports_.devicePath(number); });
+    serial_ =
+        std::make_unique<QtSerialPort>([this](int number) { return ports_.devicePath(number); });
     timer_ = std::make_unique<QtWaitTimer>();
     host_ = std::make_unique<GuiLinkHost>(*this);
     engine_ = std::make_unique<LinkEngine>(
@@ -103,8 +103,7 @@ void frmMain::buildMenus() {
         menu->menuAction()->setObjectName(name);
         return menu;
     };
-    auto add = [&](QMenu* menu, const char* name, int key, auto slot,
-                   QKeySequence shortcut = {}) {
+    auto add = [&](QMenu* menu, const char* name, int key, auto slot, QKeySequence shortcut = {}) {
         QAction* action = makeAction(name, key);
         action->setShortcut(shortcut);
         connect(action, &QAction::triggered, this, slot);
@@ -118,7 +117,8 @@ void frmMain::buildMenus() {
     add(file, "mnuFileSave", 1003, &frmMain::fileSave, QKeySequence::Save);
     add(file, "mnuFileSaveAs", 1004, &frmMain::fileSaveAs, QKeySequence::SaveAs);
     file->addSeparator();
-    add(file, "mnuFilePrint", 1005, [this] { openEditor(EditorWindow::Print); },
+    add(
+        file, "mnuFilePrint", 1005, [this] { openEditor(EditorWindow::Print); },
         QKeySequence::Print);
     file->addSeparator();
     add(file, "mnuFileExit", 1006, &QWidget::close, QKeySequence::Quit);
@@ -127,10 +127,14 @@ void frmMain::buildMenus() {
     add(model, "MnuModelInfo", 1061, &frmMain::modelDialog);
 
     QMenu* channels = addMenu("MnuCHEdit", 1070);
-    add(channels, "MnuCHCut", 1071, [this] { SetCHEdit("X", 0); }, QKeySequence::Cut);
-    add(channels, "MnuCHCopy", 1072, [this] { SetCHEdit("C", 0); }, QKeySequence::Copy);
-    add(channels, "MnuCHPaste", 1073, [this] { SetCHEdit("V", 0); }, QKeySequence::Paste);
-    add(channels, "MnuCHDelete", 1074, [this] { SetCHEdit("D", 0); }, QKeySequence::Delete);
+    add(
+        channels, "MnuCHCut", 1071, [this] { SetCHEdit("X", 0); }, QKeySequence::Cut);
+    add(
+        channels, "MnuCHCopy", 1072, [this] { SetCHEdit("C", 0); }, QKeySequence::Copy);
+    add(
+        channels, "MnuCHPaste", 1073, [this] { SetCHEdit("V", 0); }, QKeySequence::Paste);
+    add(
+        channels, "MnuCHDelete", 1074, [this] { SetCHEdit("D", 0); }, QKeySequence::Delete);
 
     QMenu* edit = addMenu("mnuEdit", 1010);
     add(edit, "mnuEditCH", 1011, &frmMain::editChannel);
@@ -155,13 +159,11 @@ void frmMain::buildMenus() {
     add(radio, "MnuProPassWord", 1043, &frmMain::passwordDialog);
 
     QMenu* view = addMenu("MnuView", 1020);
-    QAction* toolBar = add(view, "MnuViewToolBar", 1026, [this](bool on) {
-        toolBar_->setVisible(on);
-    });
+    QAction* toolBar =
+        add(view, "MnuViewToolBar", 1026, [this](bool on) { toolBar_->setVisible(on); });
     toolBar->setCheckable(true);
-    QAction* statusBarToggle = add(view, "MnuViewStatusBar", 1027, [this](bool on) {
-        statusBar()->setVisible(on);
-    });
+    QAction* statusBarToggle =
+        add(view, "MnuViewStatusBar", 1027, [this](bool on) { statusBar()->setVisible(on); });
     statusBarToggle->setCheckable(true);
 
     QMenu* help = addMenu("MnuHelp", 1050);
@@ -283,11 +285,11 @@ void frmMain::openEditor(EditorWindow editor) {
 
 void frmMain::updateEditorEntries() {
     const std::pair<const char*, EditorWindow> entries[] = {
-        {"mnuEditCH", EditorWindow::Channel},     {"MnuViewSetMode", EditorWindow::Options},
-        {"MnuViewDTMF", EditorWindow::Dtmf},      {"MnuView2Tone", EditorWindow::TwoTone},
-        {"MnuView5Tone", EditorWindow::FiveTone}, {"MnuViewScan", EditorWindow::Scan},
+        {"mnuEditCH", EditorWindow::Channel},      {"MnuViewSetMode", EditorWindow::Options},
+        {"MnuViewDTMF", EditorWindow::Dtmf},       {"MnuView2Tone", EditorWindow::TwoTone},
+        {"MnuView5Tone", EditorWindow::FiveTone},  {"MnuViewScan", EditorWindow::Scan},
         {"MnuViewAlert", EditorWindow::Emergency}, {"MnuCommBook", EditorWindow::CommBook},
-        {"mnuTestData", EditorWindow::TestData},  {"mnuFilePrint", EditorWindow::Print},
+        {"mnuTestData", EditorWindow::TestData},   {"mnuFilePrint", EditorWindow::Print},
     };
     for (const auto& [name, editor] : entries) actions_.at(name)->setEnabled(hasEditor(editor));
 }

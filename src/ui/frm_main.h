@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QMainWindow>
-
 #include <array>
 #include <filesystem>
 #include <functional>
@@ -60,7 +59,7 @@ inline constexpr const char* kSettingsGroup = "Settings";
 class frmMain : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     using EditorOpener = std::function<void(frmMain&)>;
     // Chooses a data file: the filter ("Data File (*.dat)") and the current file in, the chosen
     // path out, nothing when cancelled.
@@ -135,15 +134,15 @@ public:
     // True only while Initialise runs New: the template's channels are kept.
     bool InitMode = false;
 
-signals:
+  signals:
     // A radio connection started from this window is over.
     void linkSessionFinished(int mode, bool success);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     friend class GuiLinkHost;
 
     QAction* makeAction(const char* name, int key);

@@ -39,8 +39,8 @@ bool frmMain::offerSave(const QString& question) {
 }
 
 void frmMain::makeNewCodeplug() {
-    NewCodeplug(session_.codeplug, {session_.home.initFolder(),
-                                    session_.settings.FactoryFres != 0 || InitMode});
+    NewCodeplug(session_.codeplug,
+                {session_.home.initFolder(), session_.settings.FactoryFres != 0 || InitMode});
     clipboard_.clear();
     ShowListByData();
 }
@@ -50,9 +50,9 @@ void frmMain::fileNew() {
     if (question.isEmpty()) question = MessageQ(MessageId::SaveChanges, session_.language);
     if (!offerSave(question)) return;
     if (!InitMode) {
-        const Answer answer = reporter_.ask(
-            Severity::Warning, MessageText(MessageId::ClearAll, session_.language),
-            Buttons::OkCancel);
+        const Answer answer =
+            reporter_.ask(Severity::Warning, MessageText(MessageId::ClearAll, session_.language),
+                          Buttons::OkCancel);
         if (answer != Answer::Ok) return;
     }
     makeNewCodeplug();

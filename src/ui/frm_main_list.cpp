@@ -2,6 +2,7 @@
 // channel clipboard.
 #include <QTableView>
 #include <QTreeWidget>
+#include <set>
 
 #include "codeplug/identity.h"
 #include "ui/channel_list_model.h"
@@ -12,6 +13,26 @@ namespace torvik {
 namespace {
 
 constexpr int kKeyFile = 2012;
+
+// A stored frequency that is not a number is reported while its row is drawn; a damaged file
+// can hold hundreds of them, so one rebuild reports each message once.
+class OncePerRebuild : public Reporter {
+  public:
+    explicit OncePerRebuild(Reporter& inner) : inner_(inner) {}
+    Language language() const override { return inner_.language(); }
+    std::string langText(int key) const override { return inner_.langText(key); }
+    void show(Severity severity, std::string_view text, std::string_view title) override {
+        if (shown_.insert(std::string(text)).second) inner_.show(severity, text, title);
+    }
+    Answer ask(Severity severity, std::string_view text, Buttons buttons,
+               std::string_view title) override {
+        return inner_.ask(severity, text, buttons, title);
+    }
+
+  private:
+    Reporter& inner_;
+    std::set<std::string> shown_;
+};
 
 struct TreeNode {
     const char* key;
@@ -24,8 +45,8 @@ struct TreeNode {
 
 QString frmMain::caption() const {
     const Codeplug& c = session_.codeplug;
-    return QStringLiteral("TORVIK[") + Q(ProductName(c.identity)) + ":" + Q(c.band.text()) +
-           "][" + LangQ(session_.texts, kKeyFile) + ":" +
+    return QStringLiteral("TORVIK[") + Q(ProductName(c.identity)) + ":" + Q(c.band.text()) + "][" +
+           LangQ(session_.texts, kKeyFile) + ":" +
            QString::fromStdString(c.file.CurrentFile.string()) + "]";
 }
 
@@ -35,11 +56,12 @@ void frmMain::ShowListByData() {
     model_->clearAllRows();
     {
         const QSignalBlocker quiet(model_);
+        OncePerRebuild reporter(reporter_);
         const Codeplug& c = session_.codeplug;
         for (const ChannelRecord& channel : c.channels.used()) {
             if (channel.Number < 1 || channel.Number > kChannelListRows) continue;
             model_->setRow(channel.Number,
-                           ChannelRowCells(channel, c.band, reporter_, GridRefresh::Full));
+                           ChannelRowCells(channel, c.band, reporter, GridRefresh::Full));
         }
     }
     model_->endRebuild();
@@ -50,7 +72,8 @@ void frmMain::ReShowGrid(int list, int row, int /*column*/) {
     if (list != 0 || row < 1 || row > kChannelListRows) return;
     const Codeplug& c = session_.codeplug;
     if (const ChannelRecord* channel = c.channels.find(row)) {
-        model_->setRow(row, ChannelRowCells(*channel, c.band, reporter_, GridRefresh::OneRow));
+        OncePerRebuild reporter(reporter_);
+        model_->setRow(row, ChannelRowCells(*channel, c.band, reporter, GridRefresh::OneRow));
     } else {
         model_->clearRow(row);
     }
@@ -93,11 +116,12 @@ void frmMain::LoadShowTree() {
     for (const TreeNode& node : nodes) {
         const QString key = QString::fromLatin1(node.key);
         if (!present(key)) continue;
-        const QString text =
-            node.textKey > 0 ? LangQ(session_.texts, node.textKey) : QString::fromLatin1(node.fixedText);
+        const QString text = node.textKey > 0 ? LangQ(session_.texts, node.textKey)
+                                              : QString::fromLatin1(node.fixedText);
         auto* item = new QTreeWidgetItem(root, {text});
         item->setData(0, Qt::UserRole, key);
-        if (node.editor && !hasEditor(*node.editor)) item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
+        if (node.editor && !hasEditor(*node.editor))
+            item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
     }
     root->setExpanded(true);
 }

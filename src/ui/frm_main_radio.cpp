@@ -11,11 +11,17 @@
 
 namespace torvik {
 
-void frmMain::readFromRadio() { engine_->BeginRead(); }
+void frmMain::readFromRadio() {
+    engine_->BeginRead();
+}
 
-void frmMain::writeToRadio() { engine_->BeginWrite(); }
+void frmMain::writeToRadio() {
+    engine_->BeginWrite();
+}
 
-void frmMain::ReadRMGDataFromRadio() { engine_->BeginInfoRead(); }
+void frmMain::ReadRMGDataFromRadio() {
+    engine_->BeginInfoRead();
+}
 
 void frmMain::passwordDialog() {
     if (auto typed = FrmPassWord::Ask(session_.texts, engine_->SessionPassword(), this)) {

@@ -67,10 +67,9 @@ void FrmModel::accept() {
     const int code = BandCodeFromListIndex(combo2_->currentIndex());
     if (code != bandCode_) {
         const Language language = reporter_.language();
-        const Answer answer = reporter_.ask(Severity::Warning,
-                                            MessageText(MessageId::FreqCleared, language),
-                                            Buttons::OkCancel,
-                                            MessageText(MessageId::Warning, language));
+        const Answer answer =
+            reporter_.ask(Severity::Warning, MessageText(MessageId::FreqCleared, language),
+                          Buttons::OkCancel, MessageText(MessageId::Warning, language));
         if (answer == Answer::Ok) newBand_ = code;
     }
     QDialog::accept();

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QDialog>
-
 #include <optional>
 
 #include "app/language_texts.h"
@@ -17,7 +16,7 @@ namespace torvik {
 class FrmModel : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     FrmModel(const LanguageTexts& texts, int bandCode, Reporter& reporter,
              QWidget* parent = nullptr);
 
@@ -26,7 +25,7 @@ public:
 
     void accept() override;
 
-private:
+  private:
     Reporter& reporter_;
     int bandCode_;
     QComboBox* combo1_;

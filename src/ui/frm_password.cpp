@@ -20,7 +20,7 @@ constexpr int kKeyLabel = 3101;
 
 // The password box hides what is typed behind "*" whatever the desktop style would use.
 class StarPasswordStyle : public QProxyStyle {
-public:
+  public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_LineEdit_PasswordCharacter) return '*';
@@ -68,7 +68,9 @@ FrmPassWord::FrmPassWord(const LanguageTexts& texts, std::string_view current, Q
     LabelOkCancel(buttons, texts);
 }
 
-std::string FrmPassWord::typed() const { return U(text1_->text()); }
+std::string FrmPassWord::typed() const {
+    return U(text1_->text());
+}
 
 std::optional<std::string> FrmPassWord::Ask(const LanguageTexts& texts, std::string_view current,
                                             QWidget* parent) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +19,7 @@ inline constexpr int kPasswordLength = 4;
 class FrmPassWord : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     FrmPassWord(const LanguageTexts& texts, std::string_view current, QWidget* parent = nullptr);
 
     // The box's text as typed.
@@ -30,7 +29,7 @@ public:
     static std::optional<std::string> Ask(const LanguageTexts& texts, std::string_view current,
                                           QWidget* parent);
 
-private:
+  private:
     QLineEdit* text1_;
 };
 

@@ -51,8 +51,12 @@ void FrmProgress::finish() {
     done(QDialog::Accepted);
 }
 
-int FrmProgress::percent() const { return bar_->value(); }
-QString FrmProgress::percentText() const { return percent_->text(); }
+int FrmProgress::percent() const {
+    return bar_->value();
+}
+QString FrmProgress::percentText() const {
+    return percent_->text();
+}
 
 void FrmProgress::closeEvent(QCloseEvent* event) {
     if (running_) {

@@ -15,7 +15,7 @@ namespace torvik {
 class FrmProgress : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit FrmProgress(QWidget* parent = nullptr);
 
     // Shows the window with the bar at 0 and "0%".
@@ -29,12 +29,12 @@ public:
     int percent() const;
     QString percentText() const;
 
-protected:
+  protected:
     // The transfer decides when the window closes, not Escape or the close box.
     void reject() override {}
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QLabel* label_;
     QLabel* percent_;
     QProgressBar* bar_;

@@ -4,7 +4,6 @@
 
 #include <QPixmap>
 #include <QWidget>
-
 #include <filesystem>
 
 #include "platform/language.h"
@@ -21,20 +20,20 @@ std::filesystem::path SplashPicturePath(const std::filesystem::path& dataDir, La
 class frmSplash : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit frmSplash(const QPixmap& picture);
 
     // Shows the window and starts the timer.
     void start();
 
-signals:
+  signals:
     // The timer fired or the picture was clicked, whichever came first; only once.
     void finished();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void finish();
 
     QTimer* timer_;

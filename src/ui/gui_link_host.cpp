@@ -14,8 +14,7 @@ void GuiLinkHost::offerSaveBeforeRead() {
     AppSession& session = window_.session();
     std::string question = session.texts.ReadMessageText("MSG", "9001");
     if (question.empty()) question = MessageText(MessageId::SaveChanges, session.language);
-    if (window_.reporter().ask(Severity::Warning, question, Buttons::YesNoCancel) ==
-        Answer::Yes) {
+    if (window_.reporter().ask(Severity::Warning, question, Buttons::YesNoCancel) == Answer::Yes) {
         window_.fileSave();
     }
 }
@@ -32,7 +31,9 @@ void GuiLinkHost::SetProgressValue(int percent) {
     window_.progressWindow()->SetProgressValue(percent);
 }
 
-void GuiLinkHost::closeProgress() { window_.progressWindow()->finish(); }
+void GuiLinkHost::closeProgress() {
+    window_.progressWindow()->finish();
+}
 
 std::optional<std::string> GuiLinkHost::askPassword(std::string_view current) {
     FrmProgress* progress = window_.progressWindow();
@@ -64,7 +65,9 @@ void GuiLinkHost::savePortSettings(const PortSettings& settings) {
     window_.saveSetupValues(values);
 }
 
-void GuiLinkHost::featuresChanged(const FeatureFlags&) { window_.applyFeatureFlags(); }
+void GuiLinkHost::featuresChanged(const FeatureFlags&) {
+    window_.applyFeatureFlags();
+}
 
 void GuiLinkHost::readCompleted() {
     Codeplug& codeplug = window_.codeplug();

@@ -10,7 +10,7 @@ namespace torvik {
 class frmMain;
 
 class GuiLinkHost : public LinkHost {
-public:
+  public:
     explicit GuiLinkHost(frmMain& window) : window_(window) {}
 
     void offerSaveBeforeRead() override;
@@ -26,7 +26,7 @@ public:
     void infoReadCompleted() override;
     void sessionFinished(LinkMode mode, bool success) override;
 
-private:
+  private:
     frmMain& window_;
 };
 

@@ -12,7 +12,7 @@
 namespace torvik {
 
 class GuiReporter : public Reporter {
-public:
+  public:
     // `texts` is the session's current language; it may be replaced while the reporter lives.
     explicit GuiReporter(const LanguageTexts& texts, QWidget* fallbackParent = nullptr);
 
@@ -24,7 +24,7 @@ public:
     Answer ask(Severity severity, std::string_view text, Buttons buttons,
                std::string_view title = {}) override;
 
-private:
+  private:
     QWidget* parentForBox() const;
 
     const LanguageTexts& texts_;

@@ -6,7 +6,19 @@
 
 namespace torvik {
 
-enum class ToolIcon { New, Open, Save, ReadRadio, SerialPort, WriteRadio, Cut, Copy, Paste, Delete, About };
+enum class ToolIcon {
+    New,
+    Open,
+    Save,
+    ReadRadio,
+    SerialPort,
+    WriteRadio,
+    Cut,
+    Copy,
+    Paste,
+    Delete,
+    About
+};
 
 QIcon ToolbarIcon(ToolIcon icon);
 

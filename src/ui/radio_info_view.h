@@ -12,7 +12,7 @@ namespace torvik {
 class RadioInfoView : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     RadioInfoView(const Codeplug& codeplug, Language language, QWidget* parent = nullptr);
 };
 

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -33,6 +34,16 @@ int KeyInCaption(const QString& caption) {
     return ok && key > 0 ? key : 0;
 }
 
+// A tooltip shows the caption without its access key: "&New" and "新建(&N)" both become plain.
+QString TooltipText(QString text) {
+    static const QRegularExpression kAccessInBrackets(QStringLiteral("\\(&[^)]\\)"));
+    text.remove(kAccessInBrackets);
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    return text.trimmed();
+}
+
 void RelabelAction(QAction* action, const LanguageTexts& texts) {
     if (action->isSeparator()) return;
     int key = KeyOf(action, kLangKeyProperty);
@@ -42,7 +53,7 @@ void RelabelAction(QAction* action, const LanguageTexts& texts) {
     }
     if (key > 0) action->setText(LangQ(texts, key));
     if (const int tip = KeyOf(action, kTipKeyProperty); tip > 0) {
-        action->setToolTip(LangQ(texts, tip));
+        action->setToolTip(TooltipText(LangQ(texts, tip)));
     }
 }
 
@@ -60,7 +71,7 @@ void RelabelWidget(QWidget* widget, const LanguageTexts& texts) {
         }
     }
     if (const int tip = KeyOf(widget, kTipKeyProperty); tip > 0) {
-        widget->setToolTip(LangQ(texts, tip));
+        widget->setToolTip(TooltipText(LangQ(texts, tip)));
     }
     if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
         const QVariantList keys = tabs->property(kTabKeysProperty).toList();
@@ -103,8 +114,12 @@ void ApplyLanguageFont(QWidget* window, const LanguageTexts& texts) {
 
 }  // namespace
 
-void SetLangKey(QObject* control, int key) { control->setProperty(kLangKeyProperty, key); }
-void SetTipKey(QObject* control, int key) { control->setProperty(kTipKeyProperty, key); }
+void SetLangKey(QObject* control, int key) {
+    control->setProperty(kLangKeyProperty, key);
+}
+void SetTipKey(QObject* control, int key) {
+    control->setProperty(kTipKeyProperty, key);
+}
 
 void SetTabKeys(QTabWidget* tabs, const QList<int>& keys, const QList<int>& tipKeys) {
     QVariantList k;

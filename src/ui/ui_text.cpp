@@ -12,16 +12,14 @@ QString UiTextQ(UiText id, Language language) {
         case UiText::SystemInfoMissing:
             return QStringLiteral("此时系统信息不可用");
         case UiText::NoSerialPort:
-            return zh ? QStringLiteral("没有找到串口。\n是否启动演示对讲机，以便立即试用读取和写入？")
-                      : QStringLiteral("No serial port was found.\nStart the demo radio so you "
-                                       "can try reading and writing right away?");
+            return zh ? QStringLiteral(
+                            "没有找到串口。\n是否启动演示对讲机，以便立即试用读取和写入？")
+                      : QStringLiteral(
+                            "No serial port was found.\nStart the demo radio so you "
+                            "can try reading and writing right away?");
         case UiText::DemoFailed:
             return zh ? QStringLiteral("演示对讲机无法启动。")
                       : QStringLiteral("The demo radio could not be started.");
-        case UiText::DemoPort:
-            return zh ? QStringLiteral("演示对讲机") : QStringLiteral("demo radio");
-        case UiText::RadioInfoTitle:
-            return zh ? QStringLiteral("对讲机信息") : QStringLiteral("Radio information");
     }
     return {};
 }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QString>
-
 #include <string>
 #include <string_view>
 
@@ -17,11 +16,17 @@ namespace torvik {
 inline QString Q(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
-inline std::string U(const QString& text) { return text.toStdString(); }
+inline std::string U(const QString& text) {
+    return text.toStdString();
+}
 
 // A language-file text (section "OTHER") as shown.
-inline QString LangQ(const LanguageTexts& texts, int key) { return Q(texts.LangText(key)); }
-inline QString MessageQ(MessageId id, Language language) { return Q(MessageText(id, language)); }
+inline QString LangQ(const LanguageTexts& texts, int key) {
+    return Q(texts.LangText(key));
+}
+inline QString MessageQ(MessageId id, Language language) {
+    return Q(MessageText(id, language));
+}
 
 // Texts the windows own in both languages.
 enum class UiText {
@@ -30,8 +35,6 @@ enum class UiText {
     SystemInfoMissing,  // the about box cannot tell
     NoSerialPort,       // start-up offers the demo radio
     DemoFailed,         // the demo radio did not start
-    DemoPort,           // how the demo radio's port is listed
-    RadioInfoTitle,     // the radio-information window
 };
 
 QString UiTextQ(UiText id, Language language);

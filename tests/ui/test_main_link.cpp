@@ -1,0 +1,153 @@
+// Read, write and the radio-information read through the main window's real commands and
+// dialogs, against the virtual radio on a pseudo-terminal.
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTreeWidget>
+
+#include "codeplug/freq_code.h"
+#include "storage/snapshot.h"
+#include "support/recording_reporter.h"
+#include "ui/channel_list_model.h"
+#include "ui/frm_main.h"
+#include "ui/frm_progress.h"
+#include "ui_test_support.h"
+
+using namespace torvik;
+using test::ModalDriver;
+
+namespace {
+
+constexpr int kSessionTimeoutMs = 60000;
+
+}  // namespace
+
+class MainLinkTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::TestHome> home_;
+    QProcess radio_;
+    std::unique_ptr<AppSession> session_;
+    std::unique_ptr<PortMap> ports_;
+    std::unique_ptr<frmMain> window_;
+
+    frmMain& window() { return *window_; }
+    QString cell(int row, int column) { return window_->channelModel()->cell(row, column); }
+    void select(int row) {
+        window_->channelList()->setCurrentIndex(window_->channelModel()->index(row - 1, 1));
+    }
+
+    // Runs a command to the end of its connection; false when it failed or never ended.
+    bool runSession(const char* action) {
+        QSignalSpy finished(&window(), &frmMain::linkSessionFinished);
+        window().findChild<QAction*>(action)->trigger();
+        if (!finished.wait(kSessionTimeoutMs) && finished.isEmpty()) return false;
+        return finished.first().at(1).toBool();
+    }
+
+  private slots:
+    void initTestCase() {
+        home_ = std::make_unique<test::TestHome>();
+        radio_.setProgram(TORVIK_RADIO_PATH);
+        radio_.setArguments({"--image", home_->path("radio.img"), "--home", TORVIK_BIN_DIR});
+        radio_.start();
+        QVERIFY(radio_.waitForReadyRead(10000));
+        const std::string device = radio_.readLine().trimmed().toStdString();
+        QVERIFY(!device.empty());
+
+        session_ = RunStartup({home_->std(), "en_US.UTF-8", nullptr});
+        ports_ = std::make_unique<PortMap>(ProfileFile{});
+        const int number = ports_->addVirtual(device);
+        window_ = std::make_unique<frmMain>(*session_, *ports_);
+        window().portSettings().port = PortId::Number(number);
+        window().show();
+    }
+    void cleanupTestCase() {
+        window_.reset();
+        radio_.terminate();
+        radio_.waitForFinished(5000);
+    }
+
+    void readShowsTheRadiosChannels() {
+        QCOMPARE(window().tree()->topLevelItem(0)->childCount(), 6);  // no features yet
+        ModalDriver driver;
+        driver.box(QMessageBox::Ok).box(QMessageBox::Ok);
+        QVERIFY(runSession("mnuProRead"));
+        QCOMPARE(driver.texts,
+                 (QStringList{"Read data from radio.\nDo you wish continue?", "Read done"}));
+        QVERIFY(driver.unexpected.isEmpty());
+
+        // The radio's memory was made from the band's template with all its channels.
+        const Codeplug& codeplug = window().codeplug();
+        QVERIFY(codeplug.channels.ChannelCount > 1);
+        test::RecordingReporter quiet;
+        for (const ChannelRecord& channel : codeplug.channels.used()) {
+            QCOMPARE(cell(channel.Number, 1).toStdString(),
+                     FreqCodeToText(channel.RxFreq.raw(), codeplug.band.limits(), quiet));
+        }
+        QVERIFY(!cell(1, 1).isEmpty());
+        QVERIFY(!IsModified(codeplug));
+        QVERIFY(codeplug.file.NoFileName);
+        QVERIFY(window().windowTitle().endsWith("[File:new.dat]"));
+        // The progress window, modal to the main window only, went to 100 and is closed again.
+        QCOMPARE(window().progressWindow()->windowModality(), Qt::WindowModal);
+        QCOMPARE(window().progressWindow()->percent(), 100);
+        QCOMPARE(window().progressWindow()->percentText(), "100%");
+        QVERIFY(!window().progressWindow()->isVisible());
+        // The radio reported 5-Tone, 2-Tone and DTMF.
+        QCOMPARE(window().tree()->topLevelItem(0)->childCount(), 9);
+        QVERIFY(window().findChild<QAction*>("MnuViewDTMF")->isVisible());
+    }
+
+    void editedChannelsGoToTheRadioAndComeBack() {
+        select(1);
+        window().SetCHEdit("C", 0);
+        select(150);
+        window().SetCHEdit("V", 0);
+        const QString copied = cell(150, 1);
+        QCOMPARE(copied, cell(1, 1));
+        select(2);
+        window().SetCHEdit("D", 0);
+
+        ModalDriver write;
+        write.box(QMessageBox::Ok).box(QMessageBox::Ok);
+        QVERIFY(runSession("MnuProWrite"));
+        QCOMPARE(write.texts.first(), "Write data to radio.\nDo you wish continue?");
+
+        // A new codeplug, then read back what the radio now holds.
+        ModalDriver fresh;
+        fresh.box(QMessageBox::No).box(QMessageBox::Ok);
+        window().findChild<QAction*>("mnuFileNew")->trigger();
+        QVERIFY(fresh.done());
+        QVERIFY(cell(150, 1).isEmpty());
+
+        ModalDriver read;
+        read.box(QMessageBox::Ok).box(QMessageBox::Ok);
+        QVERIFY(runSession("mnuProRead"));
+        QCOMPARE(cell(150, 1), copied);
+        QVERIFY(cell(2, 1).isEmpty());
+    }
+
+    void readingAModifiedCodeplugOffersToSave() {
+        select(150);
+        window().SetCHEdit("D", 0);
+        ModalDriver driver;
+        driver.box(QMessageBox::No).box(QMessageBox::Cancel);
+        window().findChild<QAction*>("mnuProRead")->trigger();
+        QCOMPARE(driver.texts, (QStringList{test::kSaveFirstText,
+                                            "Read data from radio.\nDo you wish continue?"}));
+        QVERIFY(window().link().isIdle());
+        QVERIFY(cell(150, 1).isEmpty());  // cancelled: nothing was read
+    }
+
+    void radioInformationOpensItsWindow() {
+        ModalDriver driver;
+        driver.dialog("RadioInfoView", [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+        QVERIFY(runSession("MnuEMg"));
+        QVERIFY(driver.done());
+        QVERIFY(driver.unexpected.isEmpty());
+    }
+};
+
+QTEST_MAIN(MainLinkTest)
+#include "test_main_link.moc"

@@ -1,0 +1,586 @@
+// The main window as a user meets it, offscreen: the channel list after a new codeplug and
+// after opening a file, the clipboard from keyboard and toolbar, the questions of New, Open
+// and Save, the dialogs the menus open, the language switch, the feature-dependent tree and
+// menus, and the window geometry kept between runs.
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "storage/codeplug_files.h"
+#include "storage/new_codeplug.h"
+#include "storage/snapshot.h"
+#include "support/recording_reporter.h"
+#include "ui/channel_list_model.h"
+#include "ui/frm_about.h"
+#include "ui/frm_comset.h"
+#include "ui/frm_main.h"
+#include "ui/frm_splash.h"
+#include "ui_test_support.h"
+
+using namespace torvik;
+using test::ModalDriver;
+
+namespace {
+
+const QString kClearAll = QStringLiteral("All data will be cleared.");
+
+ChannelRecord Channel(int number, const char* rx) {
+    ChannelRecord c = NewChannelRecord(number);
+    c.Used = 1;
+    c.RxFreq = FixedText<9>::Raw(rx);
+    c.Name = FixedText<7>::Value("K" + std::to_string(number));
+    return c;
+}
+
+QStringList ChildKeys(const QTreeWidget* tree) {
+    QStringList keys;
+    const QTreeWidgetItem* root = tree->topLevelItem(0);
+    for (int i = 0; i < root->childCount(); ++i) {
+        keys << root->child(i)->data(0, Qt::UserRole).toString();
+    }
+    return keys;
+}
+
+QString NodeText(const QTreeWidget* tree, const QString& key) {
+    const QTreeWidgetItem* root = tree->topLevelItem(0);
+    for (int i = 0; i < root->childCount(); ++i) {
+        if (root->child(i)->data(0, Qt::UserRole).toString() == key) return root->child(i)->text(0);
+    }
+    return "(missing)";
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::TestHome> home_;
+    std::unique_ptr<AppSession> session_;
+    std::unique_ptr<PortMap> ports_;
+    std::unique_ptr<frmMain> window_;
+
+    frmMain& window() { return *window_; }
+    ChannelListModel* model() { return window_->channelModel(); }
+    QAction* action(const char* name) { return window_->findChild<QAction*>(name); }
+    QString cell(int row, int column) { return model()->cell(row, column); }
+    void select(int row) { window_->channelList()->setCurrentIndex(model()->index(row - 1, 1)); }
+    bool modified() { return IsModified(window_->codeplug()); }
+
+    // A data-file pair holding channels that exercise the cell rules.
+    QString writeFixture(const QString& name) {
+        Codeplug c;
+        NewCodeplug(c, {});
+        ChannelTable& t = c.channels;
+        t.ChannelCount = 0;
+        ChannelRecord one = Channel(1, "014500000");
+        one.ShiftDir = 2;
+        one.Offset = FixedText<9>::Raw("000060000");
+        one.RxToneType = 2;
+        one.RxDcs = 19;
+        one.RxDcsInvert = 1;
+        one.TxToneType = 1;
+        one.TxCtcss = 11;
+        one.Signaling = 1;
+        t.records[static_cast<std::size_t>(t.ChannelCount++)] = one;
+        ChannelRecord pa = Channel(kChannelPA, "014650000");
+        pa.Signaling = 2;
+        pa.TwoToneNo = 3;
+        pa.TxPower = 2;
+        t.records[static_cast<std::size_t>(t.ChannelCount++)] = pa;
+        ChannelRecord mid = Channel(150, "014400000");
+        mid.Bandwidth = 2;
+        t.records[static_cast<std::size_t>(t.ChannelCount++)] = mid;
+        test::RecordingReporter reporter;
+        const QString path = home_->path(name);
+        if (!SaveCodeplug(path.toStdString(), c, reporter)) return {};
+        return path;
+    }
+
+    void openThroughTheMenu(const QString& path) {
+        window().setOpenFileChooser(
+            [path](const QString&,
+                   const std::filesystem::path&) -> std::optional<std::filesystem::path> {
+                return path.toStdString();
+            });
+        action("mnuFileOpen")->trigger();
+    }
+
+  private slots:
+    void init() {
+        home_ = std::make_unique<test::TestHome>();
+        session_ = RunStartup({home_->std(), "en_US.UTF-8", nullptr});
+        ports_ = std::make_unique<PortMap>(ProfileFile{});
+        ports_->addVirtual("/dev/pts/77");
+        window_ = std::make_unique<frmMain>(*session_, *ports_);
+    }
+    void cleanup() {
+        window_.reset();
+        session_.reset();
+        home_.reset();
+    }
+
+    void newCodeplugShowsLabelledEmptyRows() {
+        QCOMPARE(model()->rowCount(), 203);
+        QCOMPARE(model()->columnCount(), 11);
+        QCOMPARE(model()->headerData(0, Qt::Vertical, Qt::DisplayRole).toString(), "0");
+        QCOMPARE(model()->headerData(199, Qt::Vertical, Qt::DisplayRole).toString(), "199");
+        QCOMPARE(model()->headerData(200, Qt::Vertical, Qt::DisplayRole).toString(), "PA");
+        QCOMPARE(model()->headerData(202, Qt::Vertical, Qt::DisplayRole).toString(), "VFO");
+        for (int row = 1; row < kChannelVFO; ++row) {
+            for (int column = 1; column < 11; ++column) QVERIFY(cell(row, column).isEmpty());
+        }
+        QVERIFY(!cell(kChannelVFO, 1).isEmpty());  // the default VFO channel
+        QCOMPARE(model()->header(0), "CH");
+        QCOMPARE(model()->header(8), "Tone\nDec");
+        QTableView* list = window().channelList();
+        QVERIFY(list->isColumnHidden(0));  // labels are the fixed vertical header
+        QVERIFY(list->isColumnHidden(kHiddenChannelColumn));
+        QCOMPARE(model()->headerData(1, Qt::Horizontal, Qt::ForegroundRole).value<QColor>(),
+                 QColor(0, 0, 155));
+        QCOMPARE(model()->headerData(5, Qt::Vertical, Qt::ForegroundRole).value<QColor>(),
+                 QColor(0, 0, 255));
+        QCOMPARE(model()->data(model()->index(1, 1), Qt::BackgroundRole).value<QColor>(),
+                 QColor(250, 250, 240));  // grid row 2
+        QVERIFY(!model()->data(model()->index(0, 1), Qt::BackgroundRole).isValid());
+        QCOMPARE(window().windowTitle(),
+                 "TORVIK[TORVIK:Rx(136 - 173.99750 MHz) Tx(136 - 173.99750 MHz)][File:new.dat]");
+    }
+
+    void openedFileShowsEveryCellRule() {
+        const QString path = writeFixture("fixture.dat");
+        openThroughTheMenu(path);
+        QCOMPARE(cell(1, 1), "145.00000");
+        QCOMPARE(cell(1, 2), "145.60000");
+        QCOMPARE(cell(1, 3), "K1");
+        QCOMPARE(cell(1, 8), "D023I");
+        QCOMPARE(cell(1, 9), "94.8");
+        QCOMPARE(cell(1, 10), "DTMF M1");
+        QCOMPARE(cell(kChannelPA, 7), "Low");
+        QCOMPARE(cell(kChannelPA, 10), "2tone 3");
+        QCOMPARE(cell(150, 5), "12.5K");
+        QCOMPARE(cell(150, 8), "None");
+        QVERIFY(cell(2, 1).isEmpty());
+        QVERIFY(cell(kChannelVFO, 1).isEmpty());  // the file has no VFO channel
+        QVERIFY(window().windowTitle().endsWith("[File:" + path + "]"));
+        QVERIFY(!modified());
+    }
+
+    void damagedFrequenciesAreReportedOnce() {
+        Codeplug c;
+        NewCodeplug(c, {});
+        c.channels.ChannelCount = 3;
+        for (int i = 0; i < 3; ++i)
+            c.channels.records[static_cast<std::size_t>(i)] = Channel(i + 1, "01450000X");
+        test::RecordingReporter quiet;
+        const QString path = home_->path("damaged.dat");
+        QVERIFY(SaveCodeplug(path.toStdString(), c, quiet));
+        ModalDriver driver;
+        driver.box(QMessageBox::Ok);
+        openThroughTheMenu(path);
+        QCOMPARE(driver.texts, QStringList{"Not IsNumeric"});
+        QCOMPARE(cell(3, 3), "K3");
+    }
+
+    void clipboardFromKeyboardAndToolbar() {
+        openThroughTheMenu(writeFixture("fixture.dat"));
+        window().show();
+        QApplication::setActiveWindow(&window());
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        QTableView* list = window().channelList();
+        list->setFocus();
+
+        select(1);
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+        select(20);
+        QTest::keyClick(list, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(cell(20, 1), "145.00000");
+        QCOMPARE(cell(20, 3), "K1");
+        QVERIFY(modified());
+
+        QTest::keyClick(list, Qt::Key_Delete);
+        QVERIFY(cell(20, 1).isEmpty());
+
+        select(150);
+        QTest::keyClick(list, Qt::Key_X, Qt::ControlModifier);
+        QVERIFY(cell(150, 1).isEmpty());
+        select(30);
+        QTest::mouseClick(window().findChild<QToolButton*>("CHPaste"), Qt::LeftButton);
+        QCOMPARE(cell(30, 1), "144.00000");
+        QCOMPARE(window().codeplug().channels.ChannelCount, 3);
+        QCOMPARE(window().codeplug().channels.used().back().Number, 30);
+
+        // Copy an empty row, paste it over a used one: the target is emptied.
+        select(40);
+        action("MnuCHCopy")->trigger();
+        select(1);
+        action("MnuCHPaste")->trigger();
+        QVERIFY(cell(1, 1).isEmpty());
+    }
+
+    void newAsksToSaveThenToClear() {
+        select(10);
+        window().SetCHEdit("V", 0);  // nothing copied yet: nothing happens
+        QVERIFY(!modified());
+        select(kChannelVFO);
+        window().SetCHEdit("C", 0);
+        select(10);
+        window().SetCHEdit("V", 0);
+        QVERIFY(modified());
+
+        ModalDriver cancelled;
+        cancelled.box(QMessageBox::No).box(QMessageBox::Cancel);
+        action("mnuFileNew")->trigger();
+        QCOMPARE(cancelled.texts, (QStringList{test::kSaveFirstText, kClearAll}));
+        QVERIFY(!cell(10, 1).isEmpty());
+
+        ModalDriver answered;
+        answered.box(QMessageBox::No).box(QMessageBox::Ok);
+        action("mnuFileNew")->trigger();
+        QVERIFY(answered.done());
+        QVERIFY(cell(10, 1).isEmpty());
+        QVERIFY(!modified());
+        // A new codeplug forgets the clipboard.
+        window().SetCHEdit("V", 0);
+        QVERIFY(cell(10, 1).isEmpty());
+    }
+
+    void newWithCancelOrYesDoesNotLoseChanges() {
+        select(kChannelVFO);
+        window().SetCHEdit("C", 0);
+        select(10);
+        window().SetCHEdit("V", 0);
+
+        ModalDriver cancel;
+        cancel.box(QMessageBox::Cancel);
+        action("mnuFileNew")->trigger();
+        QCOMPARE(cancel.texts, QStringList{test::kSaveFirstText});
+        QVERIFY(modified());
+
+        const QString saved = home_->path("saved.dat");
+        window().setSaveFileChooser(
+            [&](const QString& filter,
+                const std::filesystem::path& current) -> std::optional<std::filesystem::path> {
+                if (filter != "Data File (*.dat)" || current != "new.dat") return std::nullopt;
+                return saved.toStdString();
+            });
+        ModalDriver yes;
+        yes.box(QMessageBox::Yes).box(QMessageBox::Ok);
+        action("mnuFileNew")->trigger();
+        QVERIFY(yes.done());
+        QVERIFY(QFile::exists(saved));
+        QVERIFY(QFile::exists(home_->path("saved.fre")));
+        QVERIFY(cell(10, 1).isEmpty());
+    }
+
+    void initialiseKeepsTheTemplateChannels() {
+        ModalDriver none;
+        action("MnuSetInit")->trigger();
+        QVERIFY(none.texts.isEmpty());
+        QVERIFY(window().codeplug().channels.ChannelCount > 1);
+        QVERIFY(!cell(1, 1).isEmpty());
+        QVERIFY(!window().InitMode);
+    }
+
+    void openCancelledAndOpenFailed() {
+        select(kChannelVFO);
+        window().SetCHEdit("C", 0);
+        select(5);
+        window().SetCHEdit("V", 0);
+        bool asked = false;
+        window().setOpenFileChooser([&](const QString&, const std::filesystem::path&) {
+            asked = true;
+            return std::optional<std::filesystem::path>();
+        });
+        ModalDriver cancel;
+        cancel.box(QMessageBox::Cancel);
+        action("mnuFileOpen")->trigger();
+        QCOMPARE(cancel.texts, QStringList{"File has been modify,save it now?"});
+        QVERIFY(!asked);
+
+        QFile bad(home_->path("bad.dat"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("not a codeplug");
+        bad.close();
+        ModalDriver failed;
+        failed.box(QMessageBox::No).box(QMessageBox::Ok);
+        openThroughTheMenu(bad.fileName());
+        QCOMPARE(failed.texts, (QStringList{"File has been modify,save it now?", "file error."}));
+        QVERIFY(!cell(5, 1).isEmpty());  // the codeplug in memory is unchanged
+        QCOMPARE(window().codeplug().file.CurrentFile, "new.dat");
+    }
+
+    void saveAsksBeforeOverwriting() {
+        const QString path = writeFixture("fixture.dat");
+        openThroughTheMenu(path);
+        select(1);
+        window().SetCHEdit("D", 0);
+        const QByteArray before = [&] {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+
+        ModalDriver cancel;
+        cancel.box(QMessageBox::Cancel);
+        QVERIFY(!window().fileSave());
+        QCOMPARE(cancel.texts, QStringList{"\"fixture.dat\"file will be Overwrite,Continue?"});
+        QVERIFY(modified());
+
+        ModalDriver ok;
+        ok.box(QMessageBox::Ok);
+        action("mnuFileSave")->trigger();
+        QVERIFY(ok.done());
+        QVERIFY(!modified());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll() != before);
+    }
+
+    void saveAsCancelledChangesNothing() {
+        window().setSaveFileChooser([](const QString&, const std::filesystem::path&) {
+            return std::optional<std::filesystem::path>();
+        });
+        action("mnuFileSaveAs")->trigger();
+        QCOMPARE(window().codeplug().file.CurrentFile, "new.dat");
+        QVERIFY(window().codeplug().file.NoFileName);
+    }
+
+    void menusAndToolbarOpenTheirDialogs_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("model menu") << "MnuModelInfo"
+                                    << "FrmModel";
+        QTest::newRow("port menu") << "MnuSetCom"
+                                   << "FrmComSet";
+        QTest::newRow("port button") << "TCommPort"
+                                     << "FrmComSet";
+        QTest::newRow("password menu") << "MnuProPassWord"
+                                       << "FrmPassWord";
+        QTest::newRow("language menu") << "MnuSetLanguage"
+                                       << "FrmLanguage";
+        QTest::newRow("about menu") << "MnuHelpAbout"
+                                    << "frmAbout";
+        QTest::newRow("about button") << "TAbout"
+                                      << "frmAbout";
+    }
+    void menusAndToolbarOpenTheirDialogs() {
+        QFETCH(QString, control);
+        QFETCH(QString, dialog);
+        window().show();
+        ModalDriver driver;
+        driver.dialog(dialog, [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+        if (auto* button = window().findChild<QToolButton*>(control)) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            action(control.toLatin1().constData())->trigger();
+        }
+        QVERIFY(driver.done());
+        QVERIFY(driver.unexpected.isEmpty());
+    }
+
+    void editorsWithoutWindowsAreDisabled() {
+        for (const char* name : {"mnuEditCH", "MnuViewSetMode", "MnuViewScan", "MnuViewAlert",
+                                 "MnuCommBook", "mnuFilePrint"}) {
+            QVERIFY2(!action(name)->isEnabled(), name);
+        }
+        QVERIFY(action("MnuEMg")->isEnabled());
+        bool opened = false;
+        window().setEditorOpener(EditorWindow::Scan, [&](frmMain&) { opened = true; });
+        QVERIFY(action("MnuViewScan")->isEnabled());
+        QTreeWidget* tree = window().tree();
+        const QTreeWidgetItem* root = tree->topLevelItem(0);
+        for (int i = 0; i < root->childCount(); ++i) {
+            QTreeWidgetItem* node = root->child(i);
+            if (node->data(0, Qt::UserRole) == "N10") emit tree->itemClicked(node, 0);
+        }
+        QVERIFY(opened);
+    }
+
+    void passwordIsTypedAsStars() {
+        ModalDriver driver;
+        driver.dialog("FrmPassWord", [](QWidget* w) {
+            auto* box = w->findChild<QLineEdit*>("Text1");
+            box->clear();
+            QTest::keyClicks(box, "12345");
+            QCOMPARE(box->text(), "1234");
+            QCOMPARE(box->displayText(), "****");
+            w->findChild<QPushButton*>("CommandOK")->click();
+        });
+        action("MnuProPassWord")->trigger();
+        QVERIFY(driver.done());
+        QCOMPARE(window().link().SessionPassword(), "1234");
+    }
+
+    void portDialogChoosesAndFollowsThePorts() {
+        std::vector<SerialDevice> present{{"usb-a", "/dev/ttyUSB0"}, {"usb-b", "/dev/ttyUSB1"}};
+        PortMap ports{ProfileFile{}};
+        ports.update(present);
+        FrmComSet dialog(
+            session_->texts, ports, [&] { return present; }, 2);
+        QCOMPARE(dialog.PortID(), 2);
+        QCOMPARE(dialog.refreshTimer()->interval(), 1000);
+        present.pop_back();  // the chosen adapter is pulled out
+        dialog.refreshPorts();
+        QCOMPARE(dialog.PortID(), 1);
+        present.clear();
+        dialog.refreshPorts();
+        QCOMPARE(dialog.PortID(), 0);
+        QCOMPARE(dialog.findChild<QComboBox*>("Combo1")->currentIndex(), -1);
+
+        // Through the menu: OK keeps the chosen number and writes it to the setup profile.
+        ModalDriver driver;
+        driver.dialog("FrmComSet",
+                      [](QWidget* w) { w->findChild<QPushButton*>("CommandOK")->click(); });
+        action("MnuSetCom")->trigger();
+        QCOMPARE(window().portSettings().port, PortId::Number(1));
+        const ProfileFile profile =
+            ProfileFile::Load(home_->path("language/mysetup.ini").toStdString());
+        QCOMPARE(profile.get("language", "comPort").value_or(""), "1");
+    }
+
+    void bandChangeMakesANewCodeplug() {
+        ModalDriver driver;
+        driver.dialog("FrmModel", [](QWidget* w) {
+            w->findChild<QComboBox*>("Combo2")->setCurrentIndex(24);  // code 48
+            w->findChild<QPushButton*>("CommandOK")->click();
+        });
+        driver.box(QMessageBox::Ok);
+        action("MnuModelInfo")->trigger();
+        QVERIFY(driver.done());
+        QCOMPARE(driver.texts, QStringList{"Frequency data will be cleared."});
+        QCOMPARE(window().codeplug().band.code(), 48);
+        QVERIFY(window().windowTitle().contains("Rx(400 - 469.9950 MHz)"));
+        QVERIFY(!modified());
+    }
+
+    void languageSwitchRelabelsAtOnce() {
+        auto choose = [this](int index) {
+            ModalDriver driver;
+            driver.dialog("FrmLanguage", [index](QWidget* w) {
+                w->findChild<QComboBox*>("Combo1")->setCurrentIndex(index);
+                w->findChild<QPushButton*>("CommandOK")->click();
+            });
+            action("MnuSetLanguage")->trigger();
+            QVERIFY(driver.done());
+        };
+        QCOMPARE(window().findChild<QMenu*>("mnuFile")->title(), "&File");
+        choose(1);
+        QCOMPARE(window().session().language, Language::Chinese);
+        QCOMPARE(window().findChild<QMenu*>("mnuFile")->title(), "文件(&F)");
+        QCOMPARE(action("mnuFileNew")->text(), "新建(&N)");
+        QCOMPARE(action("mnuFileNew")->toolTip(), "新建");
+        QCOMPARE(action("mnuProRead")->toolTip(), "读频");
+        QCOMPARE(NodeText(window().tree(), "N4"), "可选功能");
+        QCOMPARE(model()->header(1), "接收");
+        QCOMPARE(cell(kChannelVFO, 10), "无");
+        QVERIFY(window().windowTitle().contains("[文件:new.dat]"));
+        QCOMPARE(window().dataFileFilter(), "数据文件 (*.dat)");
+        choose(0);
+        QCOMPARE(window().findChild<QMenu*>("mnuFile")->title(), "&File");
+        QCOMPARE(action("mnuFileOpen")->toolTip(), "Open");
+        QCOMPARE(NodeText(window().tree(), "N4"), "Options");
+    }
+
+    void featureFlagsShowNodesAndMenus() {
+        AppSession& s = window().session();
+        s.features = FeatureFlags{};
+        window().applyFeatureFlags();
+        QCOMPARE(ChildKeys(window().tree()), (QStringList{"N1", "N4", "N10", "N11", "N8", "N9"}));
+        QVERIFY(!action("MnuViewDTMF")->isVisible());
+        QVERIFY(!action("mnuTestData")->isVisible());
+
+        s.features.HasDTMF = 1;
+        s.features.Has5Tone = 1;
+        s.factoryMode = true;
+        window().applyFeatureFlags();
+        QCOMPARE(ChildKeys(window().tree()),
+                 (QStringList{"N1", "N4", "N5", "N7", "N10", "N11", "N8", "N9", "N14"}));
+        QVERIFY(action("MnuViewDTMF")->isVisible());
+        QVERIFY(!action("MnuView2Tone")->isVisible());
+        QVERIFY(action("MnuView5Tone")->isVisible());
+        QVERIFY(action("mnuTestData")->isVisible());
+        QCOMPARE(NodeText(window().tree(), "N5"), "DTMF");
+        QCOMPARE(window().tree()->topLevelItem(0)->text(0), "TORVIK");
+    }
+
+    void geometryAndFeaturesAreKeptAtClose() {
+        window().show();
+        window().move(40, 50);
+        window().resize(900, 600);
+        window().session().features.Has2Tone = 1;
+        QVERIFY(window().close());
+        const double twips = 1440.0 / window().screen()->logicalDotsPerInchX();
+        QSettings settings("TORVIK", "TORVIK");
+        settings.beginGroup("Settings");
+        QCOMPARE(settings.value("MainWidth").toInt(), qRound(900 * twips));
+        QCOMPARE(settings.value("MainTop").toInt(), qRound(50 * twips));
+        QFile features(home_->path("Setting.ini"));
+        QVERIFY(features.open(QIODevice::ReadOnly));
+        QCOMPARE(features.readAll(), QByteArray::fromHex("0000010000000000"));
+
+        frmMain again(*session_, *ports_);
+        QCOMPARE(again.pos(), QPoint(40, 50));
+        QCOMPARE(again.size(), QSize(900, 600));
+    }
+
+    void viewTogglesShowAndHideBars() {
+        window().show();
+        QAction* toolBar = action("MnuViewToolBar");
+        QAction* statusBar = action("MnuViewStatusBar");
+        QVERIFY(toolBar->isChecked());
+        QVERIFY(statusBar->isChecked());
+        toolBar->trigger();
+        QVERIFY(!window().findChild<QToolBar*>("tbToolBar")->isVisible());
+        statusBar->trigger();
+        QVERIFY(!window().findChild<QStatusBar*>("sbStatusBar")->isVisible());
+        toolBar->trigger();
+        QVERIFY(window().findChild<QToolBar*>("tbToolBar")->isVisible());
+        QCOMPARE(window().findChild<QLabel*>("Panel1")->text(), "Status");
+    }
+
+    void closingAModifiedCodeplugAsks() {
+        window().show();
+        select(kChannelVFO);
+        window().SetCHEdit("D", 0);
+        ModalDriver cancel;
+        cancel.box(QMessageBox::Cancel);
+        QVERIFY(!window().close());
+        QVERIFY(window().isVisible());
+        ModalDriver no;
+        no.box(QMessageBox::No);
+        QVERIFY(window().close());
+    }
+
+    void aboutBoxAndSystemInformation() {
+        frmAbout about(session_->texts, *ports_);
+        QCOMPARE(about.findChild<QLabel*>("lblVersion")->text(), "Version 1.0.0");
+        QCOMPARE(about.findChild<QLabel*>("lblTitle")->text(), "TORVIK");
+        const std::optional<QString> info = SystemInformationText(*ports_, Language::English);
+        QVERIFY(info);
+        QVERIFY(info->contains("Qt version: " + QString::fromLatin1(qVersion())));
+        QVERIFY(info->contains("COM1  /dev/pts/77"));
+    }
+
+    void splashEndsOnceOnClick() {
+        QCOMPARE(SplashPicturePath("/x", Language::Chinese), "/x/StartC.jpg");
+        QCOMPARE(SplashPicturePath("/x", Language::English), "/x/StartE.jpg");
+        QPixmap picture(40, 30);
+        picture.fill(Qt::darkBlue);
+        auto* splash = new frmSplash(picture);
+        QSignalSpy finished(splash, &frmSplash::finished);
+        splash->start();
+        QTest::mouseClick(splash, Qt::LeftButton);
+        QCOMPARE(finished.count(), 1);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"
