@@ -387,11 +387,12 @@ class MainWindowTest : public QObject {
     }
 
     void editorsWithoutWindowsAreDisabled() {
-        for (const char* name : {"mnuEditCH", "MnuViewSetMode", "MnuViewScan", "MnuViewAlert",
-                                 "MnuCommBook", "mnuFilePrint"}) {
+        for (const char* name :
+             {"MnuViewSetMode", "MnuViewScan", "MnuViewAlert", "MnuCommBook", "mnuFilePrint"}) {
             QVERIFY2(!action(name)->isEnabled(), name);
         }
         QVERIFY(action("MnuEMg")->isEnabled());
+        QVERIFY(action("mnuEditCH")->isEnabled());  // the channel editor is registered
         bool opened = false;
         window().setEditorOpener(EditorWindow::Scan, [&](frmMain&) { opened = true; });
         QVERIFY(action("MnuViewScan")->isEnabled());

@@ -1,0 +1,90 @@
+#include "ui/channel_editor/edit_key_filter.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+#include <QVariant>
+
+#include "codeplug/channel_edit/channel_edit_rules.h"
+
+namespace torvik {
+namespace {
+
+constexpr const char* kTextRuleProperty = "textRule";
+
+bool IsEnter(const QKeyEvent* key) {
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           !(key->modifiers() & Qt::ControlModifier);
+}
+
+bool IsClipboardKey(const QKeyEvent* key) {
+    if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste) ||
+        key->matches(QKeySequence::Cut)) {
+        return true;
+    }
+    const bool control = key->modifiers() & Qt::ControlModifier;
+    return control &&
+           (key->key() == Qt::Key_C || key->key() == Qt::Key_V || key->key() == Qt::Key_X);
+}
+
+// A key that types something (not backspace, delete, arrows and the like).
+bool TypesText(const QKeyEvent* key) {
+    const QString text = key->text();
+    return !text.isEmpty() && text.front().isPrint();
+}
+
+}  // namespace
+
+EditKeyFilter::EditKeyFilter(std::function<void()> moveOn, QObject* parent)
+    : QObject(parent), moveOn_(std::move(moveOn)) {}
+
+void EditKeyFilter::watchField(QWidget* field) {
+    field->installEventFilter(this);
+}
+
+void EditKeyFilter::watchText(QLineEdit* edit, TextRule rule) {
+    edit->setProperty(kTextRuleProperty, static_cast<int>(rule));
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
+    edit->setAcceptDrops(false);
+    edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+    edit->installEventFilter(this);
+}
+
+bool EditKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (edit && event->type() == QEvent::FocusIn) {
+        // After the click that focused it has placed the cursor.
+        QTimer::singleShot(0, edit, &QLineEdit::selectAll);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (IsEnter(key)) {
+        moveOn_();
+        return true;
+    }
+    if (!edit) return false;
+    if (IsClipboardKey(key)) return true;
+    if (!TypesText(key)) return false;
+
+    const QString text = key->text();
+    for (QChar c : text) {
+        if (c.unicode() > 127) return true;
+    }
+    const char c = static_cast<char>(text.front().unicode());
+    switch (static_cast<TextRule>(edit->property(kTextRuleProperty).toInt())) {
+        case TextRule::Any:
+            return false;
+        case TextRule::RxFrequency:
+            return !AcceptRxFrequencyChar(c);
+        case TextRule::NameBox:
+            if (AcceptNameChar(c)) {
+                edit->setText(QString(QLatin1Char(c)));
+                moveOn_();
+            }
+            return true;
+    }
+    return false;
+}
+
+}  // namespace torvik

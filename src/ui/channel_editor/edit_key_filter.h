@@ -1,0 +1,39 @@
+// The editors' keyboard rules for their fields: Enter moves on to the next field instead of
+// closing the dialog; text fields swallow copy, paste and cut, refuse characters above 127
+// and keep to their own character set, and select their whole text when they get the focus.
+// A name box takes one character and moves on at once.
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QLineEdit;
+class QWidget;
+
+namespace torvik {
+
+enum class TextRule {
+    Any,          // any character up to 127
+    RxFrequency,  // digits and "." only
+    NameBox,      // one printable character up to "}" except the backslash; then move on
+};
+
+class EditKeyFilter : public QObject {
+  public:
+    // `moveOn` gives the focus to the next field in the window's tab order.
+    EditKeyFilter(std::function<void()> moveOn, QObject* parent);
+
+    // A list or check box: Enter moves on.
+    void watchField(QWidget* field);
+    // A text field with its character rule. Its edit menu, drops and input methods are off,
+    // so nothing reaches it around the rules.
+    void watchText(QLineEdit* edit, TextRule rule);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    std::function<void()> moveOn_;
+};
+
+}  // namespace torvik

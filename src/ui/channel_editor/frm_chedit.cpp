@@ -1,0 +1,342 @@
+// FrmCHEdit: its controls, layout, labels and lists. The model/control traffic lives in
+// frm_chedit_sync.cpp.
+#include "ui/channel_editor/frm_chedit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "codeplug/tones.h"
+#include "ui/channel_editor/edit_key_filter.h"
+#include "ui/channel_editor/frm_chedit_keys.h"
+#include "ui/relabel.h"
+#include "ui/ui_text.h"
+
+namespace torvik {
+namespace {
+
+QComboBox* MakeCombo(QWidget* parent, const char* name) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setMaxVisibleItems(16);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return combo;
+}
+
+QCheckBox* MakeCheck(QWidget* parent, const char* name, int key, const char* designText) {
+    auto* check = new QCheckBox(QString::fromUtf8(designText), parent);
+    check->setObjectName(name);
+    SetLangKey(check, key);
+    return check;
+}
+
+QLabel* MakeLabel(QWidget* parent, int key, const char* designText, QWidget* buddy) {
+    auto* label = new QLabel(QString::fromUtf8(designText), parent);
+    if (key > 0) SetLangKey(label, key);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QLineEdit* MakeText(QWidget* parent, const QString& name, int maxLength, int widthChars) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setMaxLength(maxLength);
+    const QFontMetrics metrics = edit->fontMetrics();
+    edit->setFixedWidth(metrics.horizontalAdvance(QLatin1Char('W')) * widthChars +
+                        metrics.height());
+    return edit;
+}
+
+void SetItems(QComboBox* combo, const QStringList& items) {
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    combo->addItems(items);
+}
+
+QStringList KeyItems(const LanguageTexts& texts, std::initializer_list<int> keys) {
+    QStringList items;
+    for (int key : keys) items << LangQ(texts, key);
+    return items;
+}
+
+QStringList NumberItems(const std::vector<int>& numbers) {
+    QStringList items;
+    for (int n : numbers) items << QString::number(n);
+    return items;
+}
+
+// Keeps a control's place in the layout while it is hidden, so that switching between
+// controls that share a cell does not make the window jump.
+void KeepPlace(QWidget* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+}  // namespace
+
+FrmCHEdit::FrmCHEdit(Codeplug& codeplug, const FeatureFlags& features, int row,
+                     const LanguageTexts& texts, Reporter& reporter, QWidget* parent)
+    : QDialog(parent), texts_(texts), model_(codeplug, features, row, reporter) {
+    setObjectName("FrmCHEdit");
+    setWindowTitle(QStringLiteral("UHF信道信息编辑"));
+    SetLangKey(this, kKeyChannelEditCaption);
+    keys_ = new EditKeyFilter([this] { focusNextChild(); }, this);
+
+    buildControls();
+    buildLayout();
+    setTabOrder();
+    relabel();
+    fillLists();
+    connectControls();
+    refresh();
+    rxFreq_->setFocus();
+}
+
+void FrmCHEdit::buildControls() {
+    rxFreq_ = MakeText(this, "TextRxFreq", static_cast<int>(kFrequencyTextLength), 10);
+    txFreq_ = MakeText(this, "TextTxFreq", static_cast<int>(kFrequencyTextLength), 10);
+    keys_->watchText(rxFreq_, TextRule::RxFrequency);
+    keys_->watchText(txFreq_, TextRule::Any);
+    shift_ = new QLabel(this);
+    shift_->setObjectName("LabelShift");
+    shift_->setEnabled(false);  // a hint, shown in the muted text colour
+    dependents_.push_back(txFreq_);
+
+    for (int i = 0; i < kNameBoxes; ++i) {
+        QLineEdit* box = MakeText(this, QStringLiteral("TextName%1").arg(i + 1), 1, 1);
+        box->setAlignment(Qt::AlignCenter);
+        keys_->watchText(box, TextRule::NameBox);
+        name_[static_cast<std::size_t>(i)] = box;
+        dependents_.push_back(box);
+    }
+
+    step_ = MakeCombo(this, "ComboStep");
+    bandwidth_ = MakeCombo(this, "ComboBandwidth");
+    power_ = MakeCombo(this, "ComboPower");
+    signaling_ = MakeCombo(this, "ComboSignaling");
+    dtmfMemory_ = MakeCombo(this, "ComboDtmfMemory");
+    twoTone_ = MakeCombo(this, "ComboTwoTone");
+    fiveTone_ = MakeCombo(this, "ComboFiveTone");
+    rxTone_ = {MakeCombo(this, "ComboRxToneType"), MakeCombo(this, "ComboRxCtcss"),
+               MakeCombo(this, "ComboRxDcs"),
+               MakeCheck(this, "CheckRxDcsInvert", kKeyInverted, "反码")};
+    txTone_ = {MakeCombo(this, "ComboTxToneType"), MakeCombo(this, "ComboTxCtcss"),
+               MakeCombo(this, "ComboTxDcs"),
+               MakeCheck(this, "CheckTxDcsInvert", kKeyInverted, "反码")};
+    squelch_ = MakeCombo(this, "ComboSquelch");
+    scrambler_ = MakeCombo(this, "ComboScrambler");
+    dtmfPttId_ = MakeCombo(this, "ComboDtmfPttId");
+    fiveTonePttId_ = MakeCombo(this, "ComboFiveTonePttId");
+    busyLock_ = MakeCombo(this, "ComboBusyLock");
+    txInhibit_ = MakeCheck(this, "CheckTxInhibit", kKeyTxInhibit, "发射禁止");
+    reverse_ = MakeCheck(this, "CheckReverse", kKeyReverse, "倒频");
+    talkaround_ = MakeCheck(this, "CheckTalkaround", kKeyTalkaround, "脱网");
+    compander_ = MakeCheck(this, "CheckCompander", kKeyCompander, "压扩器");
+    scanSkip_ = MakeCheck(this, "CheckScanSkip", kKeyScanSkip, "扫描跳过");
+
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{step_,         bandwidth_,  power_,           signaling_,
+                                         dtmfMemory_,   twoTone_,    fiveTone_,        rxTone_.type,
+                                         rxTone_.ctcss, rxTone_.dcs, rxTone_.inverted, txTone_.type,
+                                         txTone_.ctcss, txTone_.dcs, txTone_.inverted, squelch_,
+                                         scrambler_,    dtmfPttId_,  fiveTonePttId_,   busyLock_,
+                                         txInhibit_,    reverse_,    talkaround_,      compander_,
+                                         scanSkip_}) {
+        keys_->watchField(w);
+        dependents_.push_back(w);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             dtmfMemory_, twoTone_, fiveTone_, rxTone_.ctcss, rxTone_.dcs, rxTone_.inverted,
+             txTone_.ctcss, txTone_.dcs, txTone_.inverted}) {
+        KeepPlace(w);
+    }
+
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons_->button(QDialogButtonBox::Ok)->setObjectName("CommandOK");
+    buttons_->button(QDialogButtonBox::Cancel)->setObjectName("CommandCancel");
+}
+
+void FrmCHEdit::buildLayout() {
+    // Frequencies and name.
+    auto* top = new QFormLayout;
+    auto* rxRow = new QHBoxLayout;
+    rxRow->addWidget(rxFreq_);
+    rxRow->addStretch(1);
+    top->addRow(MakeLabel(this, kKeyRxFreq, "接收频率", rxFreq_), rxRow);
+    auto* txRow = new QHBoxLayout;
+    txRow->addWidget(txFreq_);
+    txRow->addWidget(shift_);
+    txRow->addStretch(1);
+    top->addRow(MakeLabel(this, kKeyTxFreq, "发射频率", txFreq_), txRow);
+    auto* nameRow = new QHBoxLayout;
+    nameRow->setSpacing(2);
+    for (QLineEdit* box : name_) nameRow->addWidget(box);
+    nameRow->addStretch(1);
+    top->addRow(MakeLabel(this, kKeyName, "信道名称", name_[0]), nameRow);
+
+    // Channel settings on the left; the signalling number lists share one cell.
+    settingsForm_ = new QFormLayout;
+    settingsForm_->addRow(MakeLabel(this, kKeyStep, "步进", step_), step_);
+    settingsForm_->addRow(MakeLabel(this, kKeyBandwidth, "带宽", bandwidth_), bandwidth_);
+    settingsForm_->addRow(MakeLabel(this, kKeyPower, "发射功率", power_), power_);
+    auto* signalingRow = new QGridLayout;
+    signalingRow->addWidget(signaling_, 0, 0);
+    for (QComboBox* numbers : {dtmfMemory_, twoTone_, fiveTone_}) {
+        signalingRow->addWidget(numbers, 0, 1);
+    }
+    signalingRow->setColumnStretch(2, 1);
+    settingsForm_->addRow(MakeLabel(this, kKeySignaling, "可选信令", signaling_), signalingRow);
+    settingsForm_->addRow(MakeLabel(this, kKeySquelch, "静噪模式", squelch_), squelch_);
+    settingsForm_->addRow(MakeLabel(this, kKeyScrambler, "扰频", scrambler_), scrambler_);
+    settingsForm_->addRow(MakeLabel(this, kKeyDtmfPttId, "DTMF PTTID", dtmfPttId_), dtmfPttId_);
+    settingsForm_->addRow(MakeLabel(this, kKeyFiveTonePttId, "5Tone PTTID", fiveTonePttId_),
+                          fiveTonePttId_);
+    settingsForm_->addRow(MakeLabel(this, kKeyBusyLock, "遇忙锁定", busyLock_), busyLock_);
+
+    // Tones on the right, the CTCSS and DCS lists of a side sharing one cell; then the
+    // switches.
+    auto* tones = new QGridLayout;
+    rxToneLabel_ = MakeLabel(this, 0, "CTCSS/DCS", rxTone_.type);
+    txToneLabel_ = MakeLabel(this, 0, "CTCSS/DCS", txTone_.type);
+    int row = 0;
+    for (auto [label, controls] :
+         {std::pair{rxToneLabel_, rxTone_}, std::pair{txToneLabel_, txTone_}}) {
+        tones->addWidget(label, row, 0);
+        tones->addWidget(controls.type, row, 1);
+        tones->addWidget(controls.ctcss, row, 2);
+        tones->addWidget(controls.dcs, row, 2);
+        tones->addWidget(controls.inverted, row, 3);
+        ++row;
+    }
+    tones->setColumnStretch(4, 1);
+    auto* switches = new QGridLayout;
+    int i = 0;
+    for (QCheckBox* check : {txInhibit_, reverse_, talkaround_, compander_, scanSkip_}) {
+        switches->addWidget(check, i / 2, i % 2);
+        ++i;
+    }
+    auto* right = new QVBoxLayout;
+    right->addLayout(tones);
+    right->addSpacing(fontMetrics().height());
+    right->addLayout(switches);
+    right->addStretch(1);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(settingsForm_);
+    columns->addSpacing(2 * fontMetrics().height());
+    columns->addLayout(right, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addSpacing(fontMetrics().height() / 2);
+    layout->addLayout(columns);
+    layout->addStretch(1);
+    layout->addWidget(buttons_);
+}
+
+void FrmCHEdit::setTabOrder() {
+    std::vector<QWidget*> order{rxFreq_, txFreq_};
+    order.insert(order.end(), name_.begin(), name_.end());
+    for (QWidget* w : std::initializer_list<QWidget*>{step_,
+                                                      bandwidth_,
+                                                      power_,
+                                                      signaling_,
+                                                      dtmfMemory_,
+                                                      twoTone_,
+                                                      fiveTone_,
+                                                      squelch_,
+                                                      scrambler_,
+                                                      dtmfPttId_,
+                                                      fiveTonePttId_,
+                                                      busyLock_,
+                                                      rxTone_.type,
+                                                      rxTone_.ctcss,
+                                                      rxTone_.dcs,
+                                                      rxTone_.inverted,
+                                                      txTone_.type,
+                                                      txTone_.ctcss,
+                                                      txTone_.dcs,
+                                                      txTone_.inverted,
+                                                      txInhibit_,
+                                                      reverse_,
+                                                      talkaround_,
+                                                      compander_,
+                                                      scanSkip_,
+                                                      buttons_->button(QDialogButtonBox::Ok),
+                                                      buttons_->button(QDialogButtonBox::Cancel)}) {
+        order.push_back(w);
+    }
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    // Ctrl+Enter confirms from anywhere; a plain Enter moves on to the next field.
+    auto* confirm = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), this);
+    connect(confirm, &QShortcut::activated, this, &FrmCHEdit::CommandOK);
+    auto* confirmPad = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Enter), this);
+    connect(confirmPad, &QShortcut::activated, this, &FrmCHEdit::CommandOK);
+}
+
+void FrmCHEdit::relabel() {
+    RelabelForm(this, texts_);
+    LabelOkCancel(buttons_, texts_);
+    // The tone-type labels join two keys: "CTCSS/DCS" and "decode" or "encode".
+    auto toneLabel = [this](int sideKey) {
+        QString first = LangQ(texts_, kKeyToneType);
+        if (first.isEmpty()) first = QStringLiteral("CTCSS/DCS");
+        return first + " " + LangQ(texts_, sideKey);
+    };
+    rxToneLabel_->setText(toneLabel(kKeyDecode));
+    txToneLabel_->setText(toneLabel(kKeyEncode));
+}
+
+void FrmCHEdit::fillLists() {
+    QStringList steps;
+    for (std::string_view step : model_.stepChoices()) steps << Q(step);
+    SetItems(step_, steps);
+    SetItems(bandwidth_, {"25KHz", "20KHz", "12.5KHz"});
+    SetItems(power_, KeyItems(texts_, {kKeyPowerHigh, kKeyPowerMedium, kKeyPowerLow}));
+
+    QStringList signaling;
+    for (int type : model_.signalingChoices()) {
+        signaling << (type == kSignalingDtmf       ? QStringLiteral("DTMF")
+                      : type == kSignalingTwoTone  ? QStringLiteral("2Tone")
+                      : type == kSignalingFiveTone ? QStringLiteral("5Tone")
+                                                   : LangQ(texts_, kKeyNone));
+    }
+    SetItems(signaling_, signaling);
+    QStringList memories;
+    for (int i = 1; i <= kDtmfMemoryChoices; ++i) memories << QStringLiteral("M%1").arg(i);
+    SetItems(dtmfMemory_, memories);
+    SetItems(twoTone_, NumberItems(model_.twoToneChoices()));
+    SetItems(fiveTone_, NumberItems(model_.fiveToneChoices()));
+
+    QStringList ctcss;
+    for (std::string_view tone : CtcssTable) ctcss << Q(tone);
+    QStringList dcs;
+    for (int code = 0; code < kDcsCodeCount; ++code) {
+        dcs << QStringLiteral("%1").arg(code, 3, 8, QLatin1Char('0'));
+    }
+    for (const ToneControls* side : {&rxTone_, &txTone_}) {
+        SetItems(side->type, {LangQ(texts_, kKeyNone), "CTCSS", "DCS"});
+        SetItems(side->ctcss, ctcss);
+        SetItems(side->dcs, dcs);
+    }
+
+    SetItems(scrambler_, KeyItems(texts_, {kKeyOff, kKeyOn}));
+    const QStringList pttId = KeyItems(texts_, {kKeyOff, kKeyPttBegin, kKeyPttEnd, kKeyPttBoth});
+    SetItems(dtmfPttId_, pttId);
+    SetItems(fiveTonePttId_, pttId);
+    SetItems(busyLock_, {LangQ(texts_, kKeyOff), "Repeater", "Busy"});
+
+    settingsForm_->setRowVisible(dtmfPttId_, model_.offersDtmfPttId());
+    settingsForm_->setRowVisible(fiveTonePttId_, model_.offersFiveTonePttId());
+}
+
+}  // namespace torvik
