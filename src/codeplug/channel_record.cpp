@@ -1,5 +1,6 @@
 #include "codeplug/channel_record.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -38,6 +39,17 @@ void DefaultVfoChannel(ChannelTable& table, const BandLimits& limits) {
 }
 
 bool ChannelExists(const ChannelTable& table, int number) { return table.find(number) != nullptr; }
+
+bool DeleteChannel(ChannelTable& table, int number) {
+    const auto used = table.used();
+    const auto it = std::find_if(used.begin(), used.end(),
+                                 [number](const ChannelRecord& r) { return r.Number == number; });
+    if (it == used.end()) return false;
+    std::move(it + 1, used.end(), it);
+    --table.ChannelCount;
+    table.records[static_cast<std::size_t>(table.ChannelCount)] = ChannelRecord{};
+    return true;
+}
 
 int ValidChannelRef(const ChannelTable& table, int number) {
     int last = 0;

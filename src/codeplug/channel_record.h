@@ -153,6 +153,10 @@ void DefaultVfoChannel(ChannelTable& table, const BandLimits& limits);
 
 bool ChannelExists(const ChannelTable& table, int number);
 
+// Removes the used channel with this number: the records after it move one place down and
+// the freed slot becomes empty. False when no used channel has the number.
+bool DeleteChannel(ChannelTable& table, int number);
+
 // A memory-channel reference (1..200) that still names a used channel: the number itself
 // when it is used, else the last used memory channel in table order, else 0.
 int ValidChannelRef(const ChannelTable& table, int number);

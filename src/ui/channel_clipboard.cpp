@@ -37,17 +37,6 @@ void Paste(const ChannelClipboard& clipboard, ChannelTable& table, int list, int
 
 }  // namespace
 
-bool DeleteChannel(ChannelTable& table, int number) {
-    const auto used = table.used();
-    const auto it = std::find_if(used.begin(), used.end(),
-                                 [number](const ChannelRecord& r) { return r.Number == number; });
-    if (it == used.end()) return false;
-    std::move(it + 1, used.end(), it);
-    --table.ChannelCount;
-    table.records[static_cast<std::size_t>(table.ChannelCount)] = ChannelRecord{};
-    return true;
-}
-
 bool ApplyChannelClipboard(ChannelClipboard& clipboard, ChannelTable& table,
                            std::string_view command, int list, int row) {
     if (list != 0 || row < 1 || row > kChannelSlots) return false;

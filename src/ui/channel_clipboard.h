@@ -25,7 +25,4 @@ struct ChannelClipboard {
 bool ApplyChannelClipboard(ChannelClipboard& clipboard, ChannelTable& table,
                            std::string_view command, int list, int row);
 
-// Removes the first record of a channel number, moving every later record one place down.
-bool DeleteChannel(ChannelTable& table, int number);
-
 }  // namespace torvik

@@ -29,18 +29,6 @@ bool InList(int position, std::size_t size) {
     return position >= 0 && static_cast<std::size_t>(position) < size;
 }
 
-// Moves every record after the slot's one place down, as the channel list's Delete does.
-bool RemoveChannel(ChannelTable& table, int number) {
-    auto used = table.used();
-    for (std::size_t i = 0; i < used.size(); ++i) {
-        if (used[i].Number != number) continue;
-        for (std::size_t j = i + 1; j < used.size(); ++j) used[j - 1] = used[j];
-        --table.ChannelCount;
-        return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 ChannelEditModel::ChannelEditModel(Codeplug& codeplug, const FeatureFlags& features, int row,
@@ -285,7 +273,7 @@ OkOutcome ChannelEditModel::Ok() {
     }
     if (fields_.rxText.empty()) {
         outcome =
-            RemoveChannel(codeplug_.channels, row_) ? OkOutcome::Deleted : OkOutcome::Unchanged;
+            DeleteChannel(codeplug_.channels, row_) ? OkOutcome::Deleted : OkOutcome::Unchanged;
     } else if (ChannelExists(codeplug_.channels, row_)) {
         if (!ModifyUFreData(row_)) return OkOutcome::StayOpen;
     } else if (!AddNewUFreData(row_)) {
