@@ -36,11 +36,7 @@ FrmComSet::FrmComSet(const LanguageTexts& texts, PortMap& ports, Scanner scan, i
     combo1_->setMinimumContentsLength(24);
     combo1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("CommandOK");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("CommandCancel");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = MakeOkCancelButtons(this, this);
 
     auto* form = new QFormLayout;
     form->addRow(label, combo1_);

@@ -31,11 +31,7 @@ FrmLanguage::FrmLanguage(const LanguageTexts& texts, Language current, QWidget* 
     combo1_->addItem(LangQ(texts, kKeyChinese));
     combo1_->setCurrentIndex(static_cast<int>(current) - 1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("CommandOK");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("CommandCancel");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = MakeOkCancelButtons(this, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);

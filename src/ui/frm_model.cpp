@@ -47,11 +47,7 @@ FrmModel::FrmModel(const LanguageTexts& texts, int bandCode, Reporter& reporter,
     }
     combo2_->setCurrentIndex(std::clamp(ListIndexFromBandCode(bandCode), 0, kBandListSize - 1));
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("CommandOK");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("CommandCancel");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = MakeOkCancelButtons(this, this);
 
     auto* form = new QFormLayout;
     form->addRow(modelLabel, combo1_);

@@ -52,11 +52,7 @@ FrmPassWord::FrmPassWord(const LanguageTexts& texts, std::string_view current, Q
     text1_->setText(Q(current).left(kPasswordLength));
     text1_->selectAll();
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("CommandOK");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("CommandCancel");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = MakeOkCancelButtons(this, this);
 
     auto* form = new QFormLayout;
     form->addRow(label, text1_);

@@ -1,5 +1,8 @@
 #include "ui/relabel.h"
 
+#include <QDialog>
+#include <QPushButton>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -154,6 +157,17 @@ void LabelOkCancel(QDialogButtonBox* buttons, const LanguageTexts& texts) {
 void LabelCloseHelp(QAbstractButton* close, QAbstractButton* help, Language language) {
     if (close) close->setText(UiTextQ(UiText::CloseButton, language));
     if (help) help->setText(UiTextQ(UiText::HelpButton, language));
+}
+
+QDialogButtonBox* MakeOkCancelButtons(QWidget* parent, QDialog* dialog) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, parent);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName("CommandOK");
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName("CommandCancel");
+    if (dialog) {
+        QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    }
+    return buttons;
 }
 
 }  // namespace torvik

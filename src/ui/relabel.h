@@ -9,6 +9,7 @@
 #include "platform/language.h"
 
 class QAbstractButton;
+class QDialog;
 class QDialogButtonBox;
 class QObject;
 class QTabWidget;
@@ -34,6 +35,10 @@ void SetTabKeys(QTabWidget* tabs, const QList<int>& keys, const QList<int>& tipK
 // keys 20 and 21. Menu entries made with their key as caption ("1001") take the key over on
 // the first call. Controls without a key are left as they are.
 void RelabelForm(QWidget* window, const LanguageTexts& texts);
+
+// The OK and Cancel buttons every dialog has, named "CommandOK" and "CommandCancel". With
+// `dialog` given, they accept and reject it.
+QDialogButtonBox* MakeOkCancelButtons(QWidget* parent, QDialog* dialog = nullptr);
 
 // OK and Cancel captions from keys 101 and 102; a key the language file lacks keeps the
 // button's standard caption, so a dialog never ends up with blank buttons.

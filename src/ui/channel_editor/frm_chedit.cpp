@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 #include "codeplug/tones.h"
-#include "ui/channel_editor/edit_key_filter.h"
+#include "ui/edit_key_filter.h"
 #include "ui/channel_editor/frm_chedit_keys.h"
 #include "ui/relabel.h"
 #include "ui/ui_text.h"
@@ -160,9 +160,7 @@ void FrmCHEdit::buildControls() {
         KeepPlace(w);
     }
 
-    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons_->button(QDialogButtonBox::Ok)->setObjectName("CommandOK");
-    buttons_->button(QDialogButtonBox::Cancel)->setObjectName("CommandCancel");
+    buttons_ = MakeOkCancelButtons(this);
 }
 
 void FrmCHEdit::buildLayout() {

@@ -1,4 +1,4 @@
-#include "ui/channel_editor/edit_key_filter.h"
+#include "ui/edit_key_filter.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
