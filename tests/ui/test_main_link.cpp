@@ -1,5 +1,6 @@
 // Read, write and the radio-information read through the main window's real commands and
 // dialogs, against the virtual radio on a pseudo-terminal.
+#include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTableView>
@@ -8,6 +9,7 @@
 #include "codeplug/freq_code.h"
 #include "storage/snapshot.h"
 #include "support/recording_reporter.h"
+#include "ui/channel_editor/frm_chedit.h"
 #include "ui/channel_list_model.h"
 #include "ui/frm_main.h"
 #include "ui/frm_progress.h"
@@ -126,6 +128,52 @@ class MainLinkTest : public QObject {
         QVERIFY(runSession("mnuProRead"));
         QCOMPARE(cell(150, 1), copied);
         QVERIFY(cell(2, 1).isEmpty());
+    }
+
+    // A channel made in the channel editor, written to the radio and read back.
+    void channelEditorChangesComeBackFromTheRadio() {
+        select(40);
+        ModalDriver edit;
+        edit.dialog("FrmCHEdit", [](QWidget* w) {
+            auto* rx = w->findChild<QLineEdit*>("TextRxFreq");
+            QTest::keyClicks(rx, "146.5125");
+            auto* tx = w->findChild<QLineEdit*>("TextTxFreq");
+            tx->selectAll();
+            QTest::keyClick(tx, Qt::Key_Backspace);
+            QTest::keyClicks(tx, "145.9125");
+            // The name boxes take one character each and move on by themselves.
+            w->findChild<QLineEdit*>("TextName1")->setFocus();
+            for (char c : std::string("RPT")) QTest::keyClick(QApplication::focusWidget(), c);
+            static_cast<FrmCHEdit*>(w)->CommandOK();
+        });
+        window().findChild<QAction*>("mnuEditCH")->trigger();
+        QVERIFY(edit.done());
+        const ChannelRecord* made = window().codeplug().channels.find(40);
+        QVERIFY(made);
+        QCOMPARE(made->ShiftDir, 1);
+        QCOMPARE(made->Offset.text(), std::string("000060000"));
+        const QString rx = cell(40, 1);
+        const QString name = QString::fromStdString(made->Name.text());
+        QCOMPARE(rx, QString("146.51250"));
+        QCOMPARE(name, QString("RPT"));
+
+        ModalDriver write;
+        write.box(QMessageBox::Ok).box(QMessageBox::Ok);
+        QVERIFY(runSession("MnuProWrite"));
+        ModalDriver fresh;
+        fresh.box(QMessageBox::No).box(QMessageBox::Ok);
+        window().findChild<QAction*>("mnuFileNew")->trigger();
+        QVERIFY(cell(40, 1).isEmpty());
+        ModalDriver read;
+        read.box(QMessageBox::Ok).box(QMessageBox::Ok);
+        QVERIFY(runSession("mnuProRead"));
+
+        const ChannelRecord* back = window().codeplug().channels.find(40);
+        QVERIFY(back);
+        QCOMPARE(cell(40, 1), rx);
+        QCOMPARE(back->ShiftDir, 1);
+        QCOMPARE(back->Offset.text(), std::string("000060000"));
+        QCOMPARE(QString::fromStdString(back->Name.text()), name);
     }
 
     void readingAModifiedCodeplugOffersToSave() {
