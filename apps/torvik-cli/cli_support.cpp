@@ -7,6 +7,7 @@
 
 #include "codeplug/band.h"
 #include "factory/test_data.h"
+#include "storage/new_codeplug.h"
 
 namespace torvik::cli {
 
@@ -89,6 +90,14 @@ CliContext MakeContext(const QCommandLineParser& parser) {
     context.reporter.emplace(LanguageTexts::Load(context.home.languageFile(language), language),
                              parser.isSet("yes"));
     return context;
+}
+
+Codeplug FreshCodeplug(const CliContext& context, std::int16_t band) {
+    Codeplug codeplug;
+    codeplug.factoryMode = context.factoryMode;
+    codeplug.band.setCode(band);
+    NewCodeplug(codeplug, {context.home.initFolder(), context.settings.FactoryFres != 0});
+    return codeplug;
 }
 
 int Fail(const QString& what) {

@@ -12,6 +12,7 @@
 #include "app/app_home.h"
 #include "app/language_texts.h"
 #include "app/settings.h"
+#include "codeplug/codeplug.h"
 #include "platform/reporter.h"
 
 namespace torvik::cli {
@@ -58,6 +59,10 @@ std::optional<int> ParseVerb(QCommandLineParser& parser, const QStringList& argu
                              int positionalCount, const char* usage);
 
 CliContext MakeContext(const QCommandLineParser& parser);
+
+// A codeplug of this run's home, fresh from NewCodeplug for `band`, as the application starts
+// with one: a read decodes into it, an open replaces it.
+Codeplug FreshCodeplug(const CliContext& context, std::int16_t band = kDefaultBandCode);
 
 // Prints "torvik-cli: <what>" on stderr and returns kFailure.
 int Fail(const QString& what);

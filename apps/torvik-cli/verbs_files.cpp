@@ -9,7 +9,6 @@
 #include "codeplug/freq_code.h"
 #include "platform/file_io.h"
 #include "storage/codeplug_files.h"
-#include "storage/new_codeplug.h"
 #include "storage/snapshot.h"
 #include "textform/codeplug_json.h"
 #include "textform/codeplug_summary.h"
@@ -21,15 +20,6 @@ namespace {
 QString FailureWith(const TerminalReporter& reporter, const QString& what) {
     const std::string& why = reporter.lastError();
     return why.empty() ? what : what + ": " + QString::fromStdString(why);
-}
-
-// A codeplug of this run's home, fresh from NewCodeplug for `band`.
-Codeplug FreshCodeplug(CliContext& context, std::int16_t band) {
-    Codeplug codeplug;
-    codeplug.factoryMode = context.factoryMode;
-    codeplug.band.setCode(band);
-    NewCodeplug(codeplug, {context.home.initFolder(), context.settings.FactoryFres != 0});
-    return codeplug;
 }
 
 void AddBandOption(QCommandLineParser& parser) {

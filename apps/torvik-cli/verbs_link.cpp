@@ -11,7 +11,6 @@
 #include "qtlink/qt_serial_port.h"
 #include "qtlink/qt_wait_timer.h"
 #include "storage/codeplug_files.h"
-#include "storage/new_codeplug.h"
 #include "verbs.h"
 
 namespace torvik::cli {
@@ -92,9 +91,7 @@ int RunRead(const QStringList& arguments) {
         done >= 0) {
         return done;
     }
-    Codeplug codeplug;
-    codeplug.factoryMode = context.factoryMode;
-    NewCodeplug(codeplug, {context.home.initFolder(), context.settings.FactoryFres != 0});
+    Codeplug codeplug = FreshCodeplug(context);
     if (!RunSession(parser, context, codeplug, LinkMode::Read)) {
         return Fail(LinkFailure(context, "reading from the radio failed"));
     }
@@ -115,9 +112,7 @@ int RunWrite(const QStringList& arguments) {
         done >= 0) {
         return done;
     }
-    Codeplug codeplug;
-    codeplug.factoryMode = context.factoryMode;
-    NewCodeplug(codeplug, {context.home.initFolder(), context.settings.FactoryFres != 0});
+    Codeplug codeplug = FreshCodeplug(context);
     const QString in = parser.positionalArguments().at(0);
     if (!OpenCodeplug(in.toStdString(), codeplug, *context.reporter)) {
         return Fail(LinkFailure(context, qPrintable("cannot open " + in)));
