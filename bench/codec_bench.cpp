@@ -5,7 +5,7 @@
 #include <string>
 
 #include "codeplug/channel_codec.h"
-#include "codeplug/image_codec.h"
+#include "aggregate/image_codec.h"
 #include "storage/sample_codeplug.h"
 
 namespace {

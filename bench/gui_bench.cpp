@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     clock.start();
     QApplication app(argc, argv);
     torvik::PortMap ports(torvik::ProfileFile{});
-    const auto session = torvik::RunStartup({std::nullopt, "C", &ports});
+    const auto session = torvik::RunStartup({std::nullopt, "C", ports.presentNumbers()});
     torvik::frmMain window(*session, ports);
     window.show();
     QCoreApplication::processEvents();

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "cli_support.h"
-#include "codeplug/codeplug.h"
+#include "aggregate/codeplug.h"
 #include "link/link_host.h"
 #include "link/serial/port_map.h"
 

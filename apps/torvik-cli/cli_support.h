@@ -12,7 +12,7 @@
 #include "app/app_home.h"
 #include "app/language_texts.h"
 #include "app/settings.h"
-#include "codeplug/codeplug.h"
+#include "aggregate/codeplug.h"
 #include "platform/reporter.h"
 
 namespace torvik::cli {

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "cli_support.h"
-#include "codeplug/image_codec.h"
+#include "aggregate/image_codec.h"
 #include "codeplug/freq_code.h"
 #include "platform/file_io.h"
 #include "storage/codeplug_files.h"

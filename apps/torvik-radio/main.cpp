@@ -18,7 +18,7 @@
 #include <optional>
 
 #include "app/app_home.h"
-#include "codeplug/image_codec.h"
+#include "aggregate/image_codec.h"
 #include "link/virtual_radio.h"
 #include "platform/file_io.h"
 #include "storage/new_codeplug.h"

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "codeplug/feature_flags.h"
 #include "platform/profile_file.h"
 
 namespace torvik {
@@ -25,16 +26,6 @@ SetupSettings ReadSetupSettings(const ProfileFile& profile);
 
 // The start-up write-back: "IsFirstRun" becomes "0" when it was set, "comPort" is written.
 void WriteStartupValues(ProfileFile& profile, const SetupSettings& settings);
-
-// Which signalling systems the user interface offers. They only grow while the program runs
-// (a radio reporting a feature switches it on) and are kept between runs.
-struct FeatureFlags {
-    std::int16_t Has5Tone = 0;
-    std::int16_t Has2Tone = 0;
-    std::int16_t HasDTMF = 0;
-    std::int16_t HasFeature4 = 0;
-    bool operator==(const FeatureFlags&) const = default;
-};
 
 inline constexpr std::size_t kFeatureFileSize = 8;
 

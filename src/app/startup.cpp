@@ -1,7 +1,8 @@
 #include "app/startup.h"
 
+#include <algorithm>
+
 #include "factory/test_data.h"
-#include "link/serial/port_map.h"
 #include "storage/new_codeplug.h"
 
 namespace torvik {
@@ -15,8 +16,11 @@ std::unique_ptr<AppSession> RunStartup(const StartupOptions& options) {
 
     const ProfileFile profile = ProfileFile::Load(session->home.setupProfileForRead());
     session->settings = ReadSetupSettings(profile);
-    if (options.ports && !options.ports->IsPortPresent(session->settings.PortNumber)) {
-        session->settings.PortNumber = static_cast<std::int16_t>(options.ports->FirstPresentPort());
+    if (const auto& present = options.presentPorts;
+        present && std::find(present->begin(), present->end(), session->settings.PortNumber) ==
+                       present->end()) {
+        session->settings.PortNumber =
+            static_cast<std::int16_t>(present->empty() ? 0 : present->front());
     }
     SaveStartupSettings(*session);
     session->settings.isFirstRun = false;

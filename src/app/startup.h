@@ -8,22 +8,21 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/app_home.h"
 #include "app/language_texts.h"
 #include "app/settings.h"
-#include "codeplug/codeplug.h"
+#include "aggregate/codeplug.h"
 
 namespace torvik {
-
-class PortMap;
 
 struct StartupOptions {
     std::optional<std::filesystem::path> explicitHome;  // --home
     std::string localeName;                              // the user's locale, e.g. "zh_CN.UTF-8"
-    // The serial ports present now; the stored port number is checked against them. Nothing:
-    // the check is skipped.
-    const PortMap* ports = nullptr;
+    // The numbers of the serial ports present now, in the port map's order; the stored port
+    // number is checked against them. Nothing: the check is skipped.
+    std::optional<std::vector<int>> presentPorts;
 };
 
 // Everything the start-up prepares, alive for the whole run.

@@ -1,6 +1,6 @@
 #include "codeplug/identity.h"
 
-#include "app/message_table.h"
+#include "platform/message_table.h"
 #include "codeplug/band.h"
 #include "codeplug/fixed_text.h"
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-namespace torvik {
+#include "codeplug/test_data_bytes.h"
 
-using TestData = std::array<std::uint8_t, 16>;
+namespace torvik {
 
 // The marker file's first 128 bytes must hold exactly this (trailing blanks and NULs allowed).
 inline constexpr std::string_view kFactoryAccessText = "KV-207_4816_Service_ToolUnlocked";

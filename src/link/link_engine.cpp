@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/message_table.h"
+#include "platform/message_table.h"
 #include "link/link_texts.h"
 #include "link/password.h"
 

@@ -11,8 +11,8 @@
 #include <string_view>
 
 #include "app/settings.h"
-#include "codeplug/codeplug.h"
-#include "codeplug/image_codec.h"
+#include "aggregate/codeplug.h"
+#include "aggregate/image_codec.h"
 #include "factory/test_data.h"
 #include "link/frames.h"
 #include "link/link_host.h"

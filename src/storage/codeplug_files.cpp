@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/message_table.h"
+#include "platform/message_table.h"
 #include "codeplug/record_bytes.h"
 #include "factory/test_data.h"
 #include "platform/profile_file.h"

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "codeplug/codeplug.h"
+#include "aggregate/codeplug.h"
 #include "platform/reporter.h"
 
 namespace torvik {

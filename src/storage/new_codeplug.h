@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "codeplug/codeplug.h"
+#include "aggregate/codeplug.h"
 
 namespace torvik {
 

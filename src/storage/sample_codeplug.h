@@ -3,7 +3,7 @@
 // starts from it, and the tests and benchmarks use it to exercise every area of the image.
 #pragma once
 
-#include "codeplug/codeplug.h"
+#include "aggregate/codeplug.h"
 
 namespace torvik {
 

@@ -2,7 +2,7 @@
 // the test of whether the live codeplug differs from it.
 #pragma once
 
-#include "codeplug/codeplug.h"
+#include "aggregate/codeplug.h"
 
 namespace torvik {
 

@@ -4,7 +4,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
-#include "codeplug/codeplug.h"
+#include "aggregate/codeplug.h"
 
 namespace torvik {
 

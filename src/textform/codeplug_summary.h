@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "codeplug/codeplug.h"
+#include "aggregate/codeplug.h"
 #include "platform/reporter.h"
 
 namespace torvik {

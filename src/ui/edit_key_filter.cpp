@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QVariant>
 
-#include "codeplug/channel_edit/channel_edit_rules.h"
+#include "channel_edit/channel_edit_rules.h"
 
 namespace torvik {
 namespace {

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/message_table.h"
+#include "platform/message_table.h"
 #include "codeplug/band.h"
 #include "codeplug/identity.h"
 #include "ui/relabel.h"

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 
-#include "app/message_table.h"
+#include "platform/message_table.h"
 #include "ui/ui_text.h"
 
 namespace torvik {

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "codeplug/codeplug.h"
+#include "aggregate/codeplug.h"
 #include "platform/language.h"
 
 namespace torvik {

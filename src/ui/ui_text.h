@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/language_texts.h"
-#include "app/message_table.h"
+#include "platform/message_table.h"
 #include "platform/language.h"
 
 namespace torvik {

@@ -37,7 +37,7 @@ class StartupTest : public QObject {
 private slots:
     void missingSettingsGiveDefaults() {
         QTemporaryDir home;
-        const auto session = RunStartup({home.path().toStdString(), "C", nullptr});
+        const auto session = RunStartup({home.path().toStdString(), "C", std::nullopt});
         QCOMPARE(session->settings.PortNumber, 1);
         QCOMPARE(session->settings.StopBits, 1);
         QCOMPARE(session->language, Language::English);
@@ -56,7 +56,7 @@ private slots:
         Write(home, "TestData.ini", "KV-207_4816_Service_ToolUnlocked");
         PortMap ports{ProfileFile{}};
         ports.update({{"/dev/ttyUSB0", "/dev/ttyUSB0"}, {"/dev/ttyUSB1", "/dev/ttyUSB1"}});
-        const auto session = RunStartup({home.path().toStdString(), "zh_CN.UTF-8", &ports});
+        const auto session = RunStartup({home.path().toStdString(), "zh_CN.UTF-8", ports.presentNumbers()});
         QCOMPARE(session->settings.PortNumber, 1);  // 7 is not present: the first present port
         QCOMPARE(session->settings.HandshakeMode, 2);
         QCOMPARE(session->settings.StopBits, 2);

@@ -1,7 +1,7 @@
 // A fully populated codeplug through the whole image and back: every area of the image.
 #include <QtTest>
 
-#include "codeplug/image_codec.h"
+#include "aggregate/image_codec.h"
 #include "storage/sample_codeplug.h"
 #include "support/channel_compare.h"
 #include "support/recording_reporter.h"

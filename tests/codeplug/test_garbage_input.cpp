@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "codeplug/image_codec.h"
+#include "aggregate/image_codec.h"
 #include "codeplug/record_bytes.h"
 #include "support/recording_reporter.h"
 

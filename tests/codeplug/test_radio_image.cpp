@@ -1,7 +1,7 @@
 // The image's fill pattern, its range checks and the encode/decode drivers.
 #include <QtTest>
 
-#include "codeplug/image_codec.h"
+#include "aggregate/image_codec.h"
 #include "support/channel_compare.h"
 #include "support/recording_reporter.h"
 

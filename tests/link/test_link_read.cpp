@@ -2,7 +2,7 @@
 // waits, retries and time-outs, identity checks, serial errors and factory reads.
 #include <QtTest>
 
-#include "app/message_table.h"
+#include "platform/message_table.h"
 #include "support/link/link_bench.h"
 
 using namespace torvik;

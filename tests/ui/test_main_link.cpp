@@ -57,7 +57,7 @@ class MainLinkTest : public QObject {
         const std::string device = radio_.readLine().trimmed().toStdString();
         QVERIFY(!device.empty());
 
-        session_ = RunStartup({home_->std(), "en_US.UTF-8", nullptr});
+        session_ = RunStartup({home_->std(), "en_US.UTF-8", std::nullopt});
         ports_ = std::make_unique<PortMap>(ProfileFile{});
         const int number = ports_->addVirtual(device);
         window_ = std::make_unique<frmMain>(*session_, *ports_);

@@ -117,7 +117,7 @@ class MainWindowTest : public QObject {
   private slots:
     void init() {
         home_ = std::make_unique<test::TestHome>();
-        session_ = RunStartup({home_->std(), "en_US.UTF-8", nullptr});
+        session_ = RunStartup({home_->std(), "en_US.UTF-8", std::nullopt});
         ports_ = std::make_unique<PortMap>(ProfileFile{});
         ports_->addVirtual("/dev/pts/77");
         window_ = std::make_unique<frmMain>(*session_, *ports_);

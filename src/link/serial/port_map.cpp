@@ -85,6 +85,12 @@ std::vector<NumberedPort> PortMap::presentPorts() const {
     return ports;
 }
 
+std::vector<int> PortMap::presentNumbers() const {
+    std::vector<int> numbers;
+    for (const NumberedPort& port : presentPorts()) numbers.push_back(port.number);
+    return numbers;
+}
+
 bool PortMap::IsPortPresent(int number) const { return devicePath(number).has_value(); }
 
 int PortMap::FirstPresentPort() const {

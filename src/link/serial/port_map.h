@@ -44,6 +44,8 @@ public:
 
     // The present ports in number order.
     std::vector<NumberedPort> presentPorts() const;
+    // The numbers of presentPorts(), in the same order.
+    std::vector<int> presentNumbers() const;
     bool IsPortPresent(int number) const;
     // The number of the first present port, 0 when none is present.
     int FirstPresentPort() const;

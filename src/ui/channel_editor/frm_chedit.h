@@ -9,7 +9,7 @@
 
 #include "app/language_texts.h"
 #include "app/settings.h"
-#include "codeplug/channel_edit/channel_edit_model.h"
+#include "channel_edit/channel_edit_model.h"
 
 class QCheckBox;
 class QComboBox;

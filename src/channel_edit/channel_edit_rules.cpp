@@ -1,4 +1,4 @@
-#include "codeplug/channel_edit/channel_edit_rules.h"
+#include "channel_edit/channel_edit_rules.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "codeplug/channel_edit/channel_edit_model.h"
+#include "channel_edit/channel_edit_model.h"
 
 #include <stdexcept>
 

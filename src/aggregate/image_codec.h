@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "codeplug/codeplug.h"
+#include "aggregate/codeplug.h"
 #include "platform/reporter.h"
 
 namespace torvik {

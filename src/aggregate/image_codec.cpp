@@ -1,4 +1,4 @@
-#include "codeplug/image_codec.h"
+#include "aggregate/image_codec.h"
 
 #include <exception>
 #include <string_view>

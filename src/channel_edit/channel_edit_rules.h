@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings.h"
+#include "codeplug/feature_flags.h"
 #include "calling/fivetone/five_tone_settings.h"
 #include "calling/twotone/two_tone_settings.h"
 

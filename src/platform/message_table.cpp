@@ -1,4 +1,4 @@
-#include "app/message_table.h"
+#include "platform/message_table.h"
 
 #include <array>
 

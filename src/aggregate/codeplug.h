@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <string>
 
+#include "aggregate/codeplug_record.h"
 #include "codeplug/band.h"
 #include "codeplug/channel_record.h"
-#include "codeplug/codeplug_record.h"
 #include "codeplug/identity.h"
 #include "codeplug/radio_image.h"
-#include "factory/test_data.h"
+#include "codeplug/test_data_bytes.h"
 #include "functions/radioinfo/radio_info.h"
 
 namespace torvik {

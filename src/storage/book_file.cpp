@@ -1,4 +1,4 @@
-#include "calling/commbook/book_file.h"
+#include "storage/book_file.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include <system_error>
 #include <vector>
 
-#include "app/message_table.h"
+#include "platform/message_table.h"
 #include "codeplug/record_bytes.h"
 #include "platform/file_io.h"
 

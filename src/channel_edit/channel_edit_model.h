@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings.h"
-#include "codeplug/channel_edit/channel_edit_rules.h"
+#include "codeplug/feature_flags.h"
+#include "channel_edit/channel_edit_rules.h"
 #include "codeplug/channel_record.h"
-#include "codeplug/codeplug.h"
+#include "aggregate/codeplug.h"
 #include "platform/reporter.h"
 
 namespace torvik {

@@ -1,4 +1,4 @@
-#include "codeplug/codeplug_record.h"
+#include "aggregate/codeplug_record.h"
 
 #include "codeplug/record_bytes.h"
 

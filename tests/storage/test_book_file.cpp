@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "calling/commbook/book_file.h"
+#include "storage/book_file.h"
 #include "support/recording_reporter.h"
 
 using namespace torvik;
