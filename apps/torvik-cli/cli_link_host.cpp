@@ -94,8 +94,7 @@ void CliLinkHost::featuresChanged(const FeatureFlags& flags) {
 }
 
 void CliLinkHost::readCompleted() {
-    codeplug_.file = CodeplugFileState{};
-    TakeSnapshot(codeplug_);
+    AdoptReadCodeplug(codeplug_);
 }
 
 void CliLinkHost::infoReadCompleted() { UnpackRadioInfo(codeplug_.image, codeplug_.radioInfo); }

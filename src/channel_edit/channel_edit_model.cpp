@@ -295,17 +295,15 @@ bool ChannelEditModel::ModifyUFreData(int row) {
 }
 
 bool ChannelEditModel::AddNewUFreData(int row) {
-    ChannelTable& table = codeplug_.channels;
-    if (table.ChannelCount < 0 || table.ChannelCount >= kChannelSlots) {
+    ChannelRecord* slot = AppendChannel(codeplug_.channels);
+    if (!slot) {
         reporter_.show(Severity::Error, kChannelTableFullText);
         return false;
     }
     // Every number 0; the text fields are all set by the store rule.
-    ChannelRecord record = NewChannelRecord(row);
-    record.Spare6 = fields_.spare6;
-    StoreFields(record);
-    table.records[static_cast<std::size_t>(table.ChannelCount)] = record;
-    ++table.ChannelCount;
+    *slot = NewChannelRecord(row);
+    slot->Spare6 = fields_.spare6;
+    StoreFields(*slot);
     return true;
 }
 

@@ -142,7 +142,9 @@ void DecodeChannels(RadioImage& image, ChannelTable& table) {
         if (rx.starts_with("FFFFFFFF") || rx.starts_with("00000000")) continue;
 
         // Fields the image does not carry keep the values of the record already there.
-        ChannelRecord r = table.records[static_cast<std::size_t>(table.ChannelCount)];
+        ChannelRecord* appended = AppendChannel(table);
+        if (!appended) break;
+        ChannelRecord& r = *appended;
         r.Number = static_cast<std::int16_t>(number);
         r.Used = 1;
         if (HasBitmapBits(slot)) r.ScanSkip = EntryBit(image, L::kScanSkipBitmap, slot) ? 1 : 0;
@@ -187,9 +189,6 @@ void DecodeChannels(RadioImage& image, ChannelTable& table) {
         r.SquelchMode = byte(L::kSquelchMode);
         r.Scrambler = byte(L::kScrambler);
         if (HasCodeDigits(slot)) r.PttIdCode = FixedText<5>::Raw(DecodeCode(image, number));
-
-        table.records[static_cast<std::size_t>(table.ChannelCount)] = r;
-        ++table.ChannelCount;
     }
 }
 

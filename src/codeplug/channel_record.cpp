@@ -38,6 +38,11 @@ void DefaultVfoChannel(ChannelTable& table, const BandLimits& limits) {
     table.records[0] = vfo;
 }
 
+ChannelRecord* AppendChannel(ChannelTable& table) {
+    if (table.ChannelCount < 0 || table.ChannelCount >= kChannelSlots) return nullptr;
+    return &table.records[static_cast<std::size_t>(table.ChannelCount++)];
+}
+
 bool ChannelExists(const ChannelTable& table, int number) { return table.find(number) != nullptr; }
 
 bool DeleteChannel(ChannelTable& table, int number) {

@@ -151,6 +151,10 @@ ChannelRecord NewChannelRecord(int number);
 // Writes the default VFO channel into table position 0: the middle of the receive band.
 void DefaultVfoChannel(ChannelTable& table, const BandLimits& limits);
 
+// The table's next free slot, now counted as used; it keeps what the slot held, for the
+// caller to fill. Nothing when the table is full.
+ChannelRecord* AppendChannel(ChannelTable& table);
+
 bool ChannelExists(const ChannelTable& table, int number);
 
 // Removes the used channel with this number: the records after it move one place down and

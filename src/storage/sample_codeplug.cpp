@@ -66,8 +66,7 @@ void FillSampleCodeplug(Codeplug& codeplug) {
 
     codeplug.channels.ChannelCount = 0;
     for (int number = 1; number <= kChannelSlots; ++number) {
-        codeplug.channels.records[static_cast<std::size_t>(codeplug.channels.ChannelCount++)] =
-            SampleChannel(number, codeplug.band);
+        *AppendChannel(codeplug.channels) = SampleChannel(number, codeplug.band);
     }
 
     for (int k = 0; k < kTwoToneCodes; ++k) {

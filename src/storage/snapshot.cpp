@@ -28,6 +28,11 @@ void RestoreSnapshot(Codeplug& codeplug) {
     codeplug.channels.ChannelCount = codeplug.record.ChannelCount;
 }
 
+void AdoptReadCodeplug(Codeplug& codeplug) {
+    codeplug.file = CodeplugFileState{};
+    TakeSnapshot(codeplug);
+}
+
 bool IsModified(const Codeplug& codeplug) {
     const CodeplugSnapshot& saved = codeplug.snapshot;
     if (codeplug.band.code() != saved.record.SavedBandCode) return true;

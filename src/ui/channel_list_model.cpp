@@ -7,10 +7,33 @@
 #include <QStyleOptionHeader>
 #include <QTableView>
 
+#include <set>
+
+#include "document/codeplug_document.h"
 #include "ui/ui_text.h"
 
 namespace torvik {
 namespace {
+
+// A stored frequency that is not a number is reported while its row is drawn; a damaged file
+// can hold hundreds of them, so one redraw reports each message once.
+class OncePerRedraw : public Reporter {
+  public:
+    explicit OncePerRedraw(Reporter& inner) : inner_(inner) {}
+    Language language() const override { return inner_.language(); }
+    std::string langText(int key) const override { return inner_.langText(key); }
+    void show(Severity severity, std::string_view text, std::string_view title) override {
+        if (shown_.insert(std::string(text)).second) inner_.show(severity, text, title);
+    }
+    Answer ask(Severity severity, std::string_view text, Buttons buttons,
+               std::string_view title) override {
+        return inner_.ask(severity, text, buttons, title);
+    }
+
+  private:
+    Reporter& inner_;
+    std::set<std::string> shown_;
+};
 
 QString HeaderText(const std::string& text) {
     QString q = Q(text);
@@ -46,9 +69,42 @@ class CornerHeaderPainter : public QObject {
 
 }  // namespace
 
-ChannelListModel::ChannelListModel(QObject* parent) : QAbstractTableModel(parent) {
+ChannelListModel::ChannelListModel(const CodeplugDocument& document, Reporter& reporter,
+                                   QObject* parent)
+    : QAbstractTableModel(parent), document_(document), reporter_(reporter) {
     for (int row = 1; row <= kChannelListRows; ++row) {
         rows_[static_cast<std::size_t>(row - 1)][0] = Q(ChannelRowLabel(row));
+    }
+    connect(&document, &CodeplugDocument::channelsChanged, this, &ChannelListModel::refreshRows);
+    connect(&document, &CodeplugDocument::codeplugReplaced, this, &ChannelListModel::rebuild);
+    rebuild();
+}
+
+void ChannelListModel::rebuild() {
+    setHeaders(ChannelListHeaders(reporter_));
+    {
+        const QSignalBlocker quiet(this);
+        for (int row = 1; row <= kChannelListRows; ++row) clearRow(row);
+        OncePerRedraw reporter(reporter_);
+        const Codeplug& c = document_.codeplug();
+        for (const ChannelRecord& channel : c.channels.used()) {
+            if (channel.Number < 1 || channel.Number > kChannelListRows) continue;
+            setRow(channel.Number, ChannelRowCells(channel, c.band, reporter, GridRefresh::Full));
+        }
+    }
+    emit dataChanged(index(0, 0), index(kChannelListRows - 1, kChannelListColumns - 1));
+    emit rebuilt();
+}
+
+void ChannelListModel::refreshRows(const QList<int>& rows) {
+    OncePerRedraw reporter(reporter_);
+    const Codeplug& c = document_.codeplug();
+    for (const int row : rows) {
+        if (const ChannelRecord* channel = c.channels.find(row)) {
+            setRow(row, ChannelRowCells(*channel, c.band, reporter, GridRefresh::OneRow));
+        } else {
+            clearRow(row);
+        }
     }
 }
 
@@ -116,19 +172,6 @@ void ChannelListModel::clearRow(int row) {
         target[static_cast<std::size_t>(column)].clear();
     }
     emit dataChanged(index(row - 1, 1), index(row - 1, kChannelListColumns - 1));
-}
-
-void ChannelListModel::clearAllRows() {
-    const QSignalBlocker quiet(this);
-    for (Row& row : rows_) {
-        for (int column = 1; column < kChannelListColumns; ++column) {
-            row[static_cast<std::size_t>(column)].clear();
-        }
-    }
-}
-
-void ChannelListModel::endRebuild() {
-    emit dataChanged(index(0, 0), index(kChannelListRows - 1, kChannelListColumns - 1));
 }
 
 QString ChannelListModel::cell(int row, int column) const {

@@ -1,6 +1,7 @@
-// The channel list shown in the main window: 203 rows (one per channel number) of 11 columns.
-// Column 0 holds the row label; the view shows it as its fixed vertical header, so labels and
-// column headers stay in place while the list scrolls. The model only holds text; what the
+// The channel list shown in the main window: 203 rows (one per channel number) of 11 columns,
+// over the codeplug document. Column 0 holds the row label; the view shows it as its fixed
+// vertical header, so labels and column headers stay in place while the list scrolls. The
+// model keeps the text of every row and recomputes only the rows a change touched; what the
 // text is comes from the row rule of channel_rows.h.
 #pragma once
 
@@ -15,6 +16,8 @@ class QTableView;
 
 namespace torvik {
 
+class CodeplugDocument;
+
 // Colours of the list: header text, label text, and the background of every even row.
 inline const QColor kHeaderTextColour(0, 0, 155);
 inline const QColor kLabelTextColour(0, 0, 255);
@@ -24,31 +27,41 @@ class ChannelListModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    explicit ChannelListModel(QObject* parent = nullptr);
+    // Messages of the frequency conversion of a damaged row go to `reporter`, which also
+    // gives the header texts in the current language.
+    ChannelListModel(const CodeplugDocument& document, Reporter& reporter,
+                     QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    void setHeaders(const ChannelCells& headers);
-    // Grid rows are channel numbers 1..203.
-    void setRow(int row, const ChannelCells& cells);
-    void clearRow(int row);
-
-    // A whole rebuild: rows are written without signals, then one change covers them all.
-    void clearAllRows();
-    void endRebuild();
+    // Every row and header again: a new codeplug, another language.
+    void rebuild();
 
     QString cell(int row, int column) const;
     QString header(int column) const { return headers_[static_cast<std::size_t>(column)]; }
 
+  signals:
+    // A rebuild ended; column widths may change.
+    void rebuilt();
+
+  public:
     // The background of even rows; a dark desktop palette gets a shade of its own base colour
     // so the text stays readable.
     void setEvenRowColour(const QColor& colour) { evenRow_ = colour; }
 
   private:
     using Row = std::array<QString, kChannelListColumns>;
+    // Recomputes the rows of these channel numbers after an edit.
+    void refreshRows(const QList<int>& rows);
+    void setHeaders(const ChannelCells& headers);
+    void setRow(int row, const ChannelCells& cells);
+    void clearRow(int row);
+
+    const CodeplugDocument& document_;
+    Reporter& reporter_;
     std::array<Row, kChannelListRows> rows_;
     std::array<QString, kChannelListColumns> headers_;
     QColor evenRow_ = kEvenRowColour;

@@ -24,7 +24,6 @@
 #include "qtlink/qt_wait_timer.h"
 #include "storage/snapshot.h"
 #include "ui/channel_list_model.h"
-#include "ui/editors.h"
 #include "ui/frm_progress.h"
 #include "ui/gui_link_host.h"
 #include "ui/icons.h"
@@ -54,6 +53,7 @@ frmMain::frmMain(AppSession& session, PortMap& ports, QWidget* parent)
       session_(session),
       ports_(ports),
       reporter_(session.texts, this),
+      document_(std::make_unique<CodeplugDocument>(session.codeplug)),
       portSettings_{PortId::Number(session.settings.PortNumber), session.settings.HandshakeMode,
                     session.settings.StopBits} {
     setObjectName("frmMain");
@@ -63,23 +63,26 @@ frmMain::frmMain(AppSession& session, PortMap& ports, QWidget* parent)
     timer_ = std::make_unique<QtWaitTimer>();
     host_ = std::make_unique<GuiLinkHost>(*this);
     engine_ = std::make_unique<LinkEngine>(
-        LinkContext{session_.codeplug, session_.features, session_.codeplug.testData,
+        LinkContext{document_->linkCodeplug(), session_.features, document_->linkCodeplug().testData,
                     session_.factoryMode, portSettings_, *serial_, *timer_, reporter_, *host_});
     progress_ = new FrmProgress(this);
+    RegisterEditors(editors_);
 
+    buildActions();
     buildMenus();
     buildToolBar();
     buildCentre();
     buildStatusBar();
-    RegisterEditors(*this);
+    connectDocument();
 
     // Start: entries by features and factory mode, labels, view toggles, geometry, lists.
     ::torvik::RelabelForm(this, session_.texts);
-    actions_["MnuViewToolBar"]->setChecked(true);
-    actions_["MnuViewStatusBar"]->setChecked(true);
+    action(CommandId::ViewToolBar)->setChecked(true);
+    action(CommandId::ViewStatusBar)->setChecked(true);
     restoreWindowGeometry();
     applyFeatureFlags();
-    ShowListByData();
+    updateUndoEntries();
+    showCaption();
     list_->setCurrentIndex(model_->index(0, 1));
 }
 
@@ -88,86 +91,44 @@ frmMain::~frmMain() {
     engine_.reset();
 }
 
-QAction* frmMain::makeAction(const char* name, int key) {
-    auto* action = new QAction(QString::number(key), this);
-    action->setObjectName(name);
-    actions_[name] = action;
-    return action;
+void frmMain::buildActions() {
+    for (const CommandSpec& spec : MainCommands()) {
+        // A menu entry made with its key as caption takes its text at the first relabel.
+        auto* action = new QAction(spec.textKey > 0 ? QString::number(spec.textKey) : QString(),
+                                   this);
+        action->setObjectName(spec.objectName);
+        action->setShortcut(spec.shortcut);
+        action->setCheckable(spec.checkable);
+        const CommandId id = spec.id;
+        connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+        actions_[static_cast<std::size_t>(id)] = action;
+    }
+    // Redo answers both of the keys desktops use for it.
+    action(CommandId::Redo)->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+}
+
+void frmMain::runCommand(CommandId id) {
+    const CommandSpec& spec = CommandSpecOf(id);
+    if (spec.run) {
+        spec.run(*this);
+    } else if (spec.editor) {
+        openEditor(*spec.editor);
+    }
 }
 
 void frmMain::buildMenus() {
     QMenuBar* bar = menuBar();
-    auto addMenu = [&](const char* name, int key) {
-        QMenu* menu = bar->addMenu(QString::number(key));
-        menu->setObjectName(name);
-        menu->menuAction()->setObjectName(name);
-        return menu;
-    };
-    auto add = [&](QMenu* menu, const char* name, int key, auto slot, QKeySequence shortcut = {}) {
-        QAction* action = makeAction(name, key);
-        action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, slot);
-        menu->addAction(action);
-        return action;
-    };
-
-    QMenu* file = addMenu("mnuFile", 1000);
-    add(file, "mnuFileNew", 1001, &frmMain::fileNew, QKeySequence::New);
-    add(file, "mnuFileOpen", 1002, &frmMain::fileOpen, QKeySequence::Open);
-    add(file, "mnuFileSave", 1003, &frmMain::fileSave, QKeySequence::Save);
-    add(file, "mnuFileSaveAs", 1004, &frmMain::fileSaveAs, QKeySequence::SaveAs);
-    file->addSeparator();
-    add(
-        file, "mnuFilePrint", 1005, [this] { openEditor(EditorWindow::Print); },
-        QKeySequence::Print);
-    file->addSeparator();
-    add(file, "mnuFileExit", 1006, &QWidget::close, QKeySequence::Quit);
-
-    QMenu* model = addMenu("MnuModel", 1060);
-    add(model, "MnuModelInfo", 1061, &frmMain::modelDialog);
-
-    QMenu* channels = addMenu("MnuCHEdit", 1070);
-    add(
-        channels, "MnuCHCut", 1071, [this] { SetCHEdit("X", 0); }, QKeySequence::Cut);
-    add(
-        channels, "MnuCHCopy", 1072, [this] { SetCHEdit("C", 0); }, QKeySequence::Copy);
-    add(
-        channels, "MnuCHPaste", 1073, [this] { SetCHEdit("V", 0); }, QKeySequence::Paste);
-    add(
-        channels, "MnuCHDelete", 1074, [this] { SetCHEdit("D", 0); }, QKeySequence::Delete);
-
-    QMenu* edit = addMenu("mnuEdit", 1010);
-    add(edit, "mnuEditCH", 1011, &frmMain::editChannel);
-    add(edit, "MnuViewSetMode", 1021, [this] { openEditor(EditorWindow::Options); });
-    add(edit, "MnuViewDTMF", 1023, [this] { openEditor(EditorWindow::Dtmf); });
-    add(edit, "MnuView2Tone", 1024, [this] { openEditor(EditorWindow::TwoTone); });
-    add(edit, "MnuView5Tone", 1025, [this] { openEditor(EditorWindow::FiveTone); });
-    add(edit, "MnuViewScan", 2401, [this] { openEditor(EditorWindow::Scan); });
-    add(edit, "MnuViewAlert", 2601, [this] { openEditor(EditorWindow::Emergency); });
-    add(edit, "MnuCommBook", 1804, [this] { openEditor(EditorWindow::CommBook); });
-    add(edit, "MnuEMg", 1028, &frmMain::ReadRMGDataFromRadio);
-    add(edit, "mnuTestData", 8001, [this] { openEditor(EditorWindow::TestData); });
-
-    QMenu* set = addMenu("MnuSet", 1030);
-    add(set, "MnuSetCom", 1031, &frmMain::comSetDialog);
-    add(set, "MnuSetLanguage", 1032, &frmMain::languageDialog);
-    add(set, "MnuSetInit", 1033, &frmMain::initialise);
-
-    QMenu* radio = addMenu("mnuPro", 1040);
-    add(radio, "mnuProRead", 1041, &frmMain::readFromRadio);
-    add(radio, "MnuProWrite", 1042, &frmMain::writeToRadio);
-    add(radio, "MnuProPassWord", 1043, &frmMain::passwordDialog);
-
-    QMenu* view = addMenu("MnuView", 1020);
-    QAction* toolBar =
-        add(view, "MnuViewToolBar", 1026, [this](bool on) { toolBar_->setVisible(on); });
-    toolBar->setCheckable(true);
-    QAction* statusBarToggle =
-        add(view, "MnuViewStatusBar", 1027, [this](bool on) { statusBar()->setVisible(on); });
-    statusBarToggle->setCheckable(true);
-
-    QMenu* help = addMenu("MnuHelp", 1050);
-    add(help, "MnuHelpAbout", 1052, &frmMain::aboutBox);
+    for (const MenuSpec& menuSpec : MainMenus()) {
+        QMenu* menu = bar->addMenu(QString::number(menuSpec.textKey));
+        menu->setObjectName(menuSpec.objectName);
+        menu->menuAction()->setObjectName(menuSpec.objectName);
+        for (const CommandSpec& spec : MainCommands()) {
+            if (spec.menu != menuSpec.id) continue;
+            if (spec.separatorBefore) menu->addSeparator();
+            menu->addAction(action(spec.id));
+        }
+    }
 }
 
 void frmMain::buildToolBar() {
@@ -175,37 +136,58 @@ void frmMain::buildToolBar() {
     toolBar_->setObjectName("tbToolBar");
     toolBar_->setMovable(false);
     toolBar_->toggleViewAction()->setVisible(false);
-    // Toolbar buttons share the menus' actions; the button keys name them for the tests and
-    // the tooltip keys are the menu keys.
-    const struct {
-        const char* button;
-        const char* action;
-        int tipKey;
-        ToolIcon icon;
-    } buttons[] = {
-        {"TNewFile", "mnuFileNew", 1001, ToolIcon::New},
-        {"TOpenFile", "mnuFileOpen", 1002, ToolIcon::Open},
-        {"TSaveFile", "mnuFileSave", 1003, ToolIcon::Save},
-        {"TCommRead", "mnuProRead", 1041, ToolIcon::ReadRadio},
-        {"TCommPort", "MnuSetCom", 0, ToolIcon::SerialPort},
-        {"TCommWrite", "MnuProWrite", 1042, ToolIcon::WriteRadio},
-        {"CHCut", "MnuCHCut", 1071, ToolIcon::Cut},
-        {"CHCopy", "MnuCHCopy", 1072, ToolIcon::Copy},
-        {"CHPaste", "MnuCHPaste", 1073, ToolIcon::Paste},
-        {"CHDelete", "MnuCHDelete", 1074, ToolIcon::Delete},
-        {"TAbout", "MnuHelpAbout", 1052, ToolIcon::About},
-    };
-    for (const auto& b : buttons) {
-        QAction* action = actions_.at(b.action);
-        action->setIcon(ToolbarIcon(b.icon));
-        action->setProperty("buttonKey", QString::fromLatin1(b.button));
-        if (b.tipKey > 0) SetTipKey(action, b.tipKey);
-        toolBar_->addAction(action);
-        if (QWidget* widget = toolBar_->widgetForAction(action)) widget->setObjectName(b.button);
-        if (b.icon == ToolIcon::SerialPort || b.icon == ToolIcon::WriteRadio) {
-            toolBar_->addSeparator();
-        }
+    std::vector<const CommandSpec*> buttons;
+    for (const CommandSpec& spec : MainCommands()) {
+        if (spec.button.position > 0) buttons.push_back(&spec);
     }
+    std::sort(buttons.begin(), buttons.end(), [](const CommandSpec* a, const CommandSpec* b) {
+        return a->button.position < b->button.position;
+    });
+    // Toolbar buttons share the menus' actions; the tooltip keys are the menu keys.
+    for (const CommandSpec* spec : buttons) {
+        QAction* a = action(spec->id);
+        if (spec->icon) a->setIcon(ToolbarIcon(*spec->icon));
+        if (spec->button.tipKey > 0) SetTipKey(a, spec->button.tipKey);
+        toolBar_->addAction(a);
+        if (QWidget* widget = toolBar_->widgetForAction(a)) {
+            widget->setObjectName(spec->button.objectName);
+        }
+        if (spec->button.separatorAfter) toolBar_->addSeparator();
+    }
+}
+
+void frmMain::connectDocument() {
+    CodeplugDocument& doc = *document_;
+    connect(&doc, &CodeplugDocument::codeplugReplaced, this, [this] {
+        LoadShowTree();
+        showCaption();
+    });
+    connect(&doc, &CodeplugDocument::fileChanged, this, &frmMain::showCaption);
+    connect(&doc, &CodeplugDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(&doc.undoStack(), &QUndoStack::indexChanged, this, &frmMain::updateUndoEntries);
+    connect(&doc.undoStack(), &QUndoStack::cleanChanged, this, &frmMain::updateUndoEntries);
+    setWindowModified(doc.isModified());
+}
+
+void frmMain::updateUndoEntries() {
+    const QUndoStack& stack = document_->undoStack();
+    auto label = [&](CommandId id, UiText prefix, bool can, const QString& step) {
+        QAction* a = action(id);
+        a->setEnabled(can);
+        const QString text = UiTextQ(prefix, session_.language);
+        a->setText(can && !step.isEmpty() ? text + " " + step : text);
+    };
+    label(CommandId::Undo, UiText::Undo, stack.canUndo(), stack.undoText());
+    label(CommandId::Redo, UiText::Redo, stack.canRedo(), stack.redoText());
+}
+
+void frmMain::undo() { document_->undoStack().undo(); }
+
+void frmMain::redo() { document_->undoStack().redo(); }
+
+void frmMain::applyViewToggles() {
+    toolBar_->setVisible(action(CommandId::ViewToolBar)->isChecked());
+    statusBar()->setVisible(action(CommandId::ViewStatusBar)->isChecked());
 }
 
 void frmMain::buildCentre() {
@@ -216,11 +198,13 @@ void frmMain::buildCentre() {
     connect(tree_, &QTreeWidget::itemClicked, this, &frmMain::treeItemClicked);
     connect(tree_, &QTreeWidget::itemActivated, this, &frmMain::treeItemClicked);
 
-    model_ = new ChannelListModel(this);
+    model_ = new ChannelListModel(*document_, reporter_, this);
     if (palette().color(QPalette::Base).lightness() < 128) {
         model_->setEvenRowColour(palette().color(QPalette::AlternateBase));
     }
     list_ = MakeChannelListView(model_, this);
+    connect(model_, &ChannelListModel::rebuilt, this, [this] { FitChannelColumns(list_); });
+    FitChannelColumns(list_);
     list_->installEventFilter(this);
     connect(list_, &QTableView::doubleClicked, this, [this] { editChannel(); });
 
@@ -269,45 +253,36 @@ void frmMain::buildStatusBar() {
     clock_->start(kClockTickMs);
 }
 
-void frmMain::setEditorOpener(EditorWindow editor, EditorOpener opener) {
-    editors_[static_cast<std::size_t>(editor)] = std::move(opener);
+void frmMain::registerEditor(EditorId editor, EditorRegistry::Factory factory) {
+    editors_.add(editor, std::move(factory));
     updateEditorEntries();
     LoadShowTree();
 }
 
-bool frmMain::hasEditor(EditorWindow editor) const {
-    return static_cast<bool>(editors_[static_cast<std::size_t>(editor)]);
-}
-
-void frmMain::openEditor(EditorWindow editor) {
-    if (const EditorOpener& open = editors_[static_cast<std::size_t>(editor)]) open(*this);
+void frmMain::openEditor(EditorId editor) {
+    editors_.open(editor, {*document_, session_, reporter_, currentRow(), this});
 }
 
 void frmMain::updateEditorEntries() {
-    const std::pair<const char*, EditorWindow> entries[] = {
-        {"mnuEditCH", EditorWindow::Channel},      {"MnuViewSetMode", EditorWindow::Options},
-        {"MnuViewDTMF", EditorWindow::Dtmf},       {"MnuView2Tone", EditorWindow::TwoTone},
-        {"MnuView5Tone", EditorWindow::FiveTone},  {"MnuViewScan", EditorWindow::Scan},
-        {"MnuViewAlert", EditorWindow::Emergency}, {"MnuCommBook", EditorWindow::CommBook},
-        {"mnuTestData", EditorWindow::TestData},   {"mnuFilePrint", EditorWindow::Print},
-    };
-    for (const auto& [name, editor] : entries) actions_.at(name)->setEnabled(hasEditor(editor));
+    for (const CommandSpec& spec : MainCommands()) {
+        if (spec.editor) action(spec.id)->setEnabled(hasEditor(*spec.editor));
+    }
 }
 
 void frmMain::applyFeatureFlags() {
-    const FeatureFlags& flags = session_.features;
-    actions_.at("MnuViewDTMF")->setVisible(flags.HasDTMF != 0);
-    actions_.at("MnuView2Tone")->setVisible(flags.Has2Tone != 0);
-    actions_.at("MnuView5Tone")->setVisible(flags.Has5Tone != 0);
-    actions_.at("mnuTestData")->setVisible(session_.factoryMode);
+    for (const CommandSpec& spec : MainCommands()) {
+        action(spec.id)->setVisible(IsShown(spec.shown, session_.features, session_.factoryMode));
+    }
     updateEditorEntries();
     LoadShowTree();
 }
 
 void frmMain::Form_ReLoad() {
     ::torvik::RelabelForm(this, session_.texts);
+    updateUndoEntries();
     LoadShowTree();
-    ShowListByData();
+    showCaption();
+    model_->rebuild();
 }
 
 void frmMain::setLanguage(Language language) {
@@ -318,19 +293,9 @@ void frmMain::setLanguage(Language language) {
 
 void frmMain::treeItemClicked(QTreeWidgetItem* item) {
     if (!item || !(item->flags() & Qt::ItemIsEnabled)) return;
-    static const std::map<QString, EditorWindow> kNodes{
-        {"N4", EditorWindow::Options},   {"N5", EditorWindow::Dtmf},
-        {"N6", EditorWindow::TwoTone},   {"N7", EditorWindow::FiveTone},
-        {"N10", EditorWindow::Scan},     {"N11", EditorWindow::Emergency},
-        {"N8", EditorWindow::CommBook},  {"N9", EditorWindow::RadioInfo},
-        {"N14", EditorWindow::TestData},
-    };
-    const QString key = item->data(0, Qt::UserRole).toString();
-    if (key == "N1") {
-        list_->setFocus();
-        return;
-    }
-    if (const auto it = kNodes.find(key); it != kNodes.end()) openEditor(it->second);
+    bool ok = false;
+    const int command = item->data(0, kTreeCommandRole).toInt(&ok);
+    if (ok && command >= 0) runCommand(static_cast<CommandId>(command));
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -351,10 +316,11 @@ int frmMain::currentRow() const {
 
 void frmMain::editChannel() {
     const QModelIndex current = list_->currentIndex();
-    if (!current.isValid() || current.column() < 1 || !hasEditor(EditorWindow::Channel)) return;
-    EditRow = static_cast<std::int16_t>(current.row() + 1);
-    openEditor(EditorWindow::Channel);
+    if (!current.isValid() || current.column() < 1) return;
+    openEditor(EditorId::Channel);
 }
+
+void frmMain::focusChannelList() { list_->setFocus(); }
 
 // ---- geometry and close -----------------------------------------------------------------
 

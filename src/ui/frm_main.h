@@ -7,14 +7,16 @@
 #include <array>
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 
 #include "app/startup.h"
 #include "link/link_engine.h"
 #include "link/serial/port_map.h"
+#include "document/codeplug_document.h"
 #include "ui/channel_clipboard.h"
+#include "ui/editor_registry.h"
+#include "ui/main_commands.h"
 #include "ui/gui_reporter.h"
 
 class QAction;
@@ -34,23 +36,6 @@ class GuiLinkHost;
 class QtSerialPort;
 class QtWaitTimer;
 
-// The windows the main window opens. Each editor registers its opener once it exists; until
-// then its menu entry and tree node stay disabled.
-enum class EditorWindow {
-    Channel,
-    Options,
-    Dtmf,
-    TwoTone,
-    FiveTone,
-    Scan,
-    Emergency,
-    CommBook,
-    RadioInfo,
-    TestData,
-    Print,
-};
-inline constexpr int kEditorWindowCount = 11;
-
 // Settings-store names of the window geometry (values in twips).
 inline constexpr const char* kSettingsOrganisation = "TORVIK";
 inline constexpr const char* kSettingsApplication = "TORVIK";
@@ -60,7 +45,6 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 
   public:
-    using EditorOpener = std::function<void(frmMain&)>;
     // Chooses a data file: the filter ("Data File (*.dat)") and the current file in, the chosen
     // path out, nothing when cancelled.
     using FileChooser = std::function<std::optional<std::filesystem::path>(
@@ -69,20 +53,16 @@ class frmMain : public QMainWindow {
     frmMain(AppSession& session, PortMap& ports, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Caption and the whole channel list.
-    void ShowListByData();
     // The tree (nodes by feature flags and factory mode) and the data-file filter.
     void LoadShowTree();
     // Re-label, rebuild the tree, rebuild the list: after a language change.
     void Form_ReLoad();
-    // One row of a list (only list 0 exists); the column is ignored.
-    void ReShowGrid(int list, int row, int column);
-    // Channel clipboard on the current row: "C" copy, "X" cut, "V" paste, "D" delete.
-    void SetCHEdit(const QString& command, int list);
+    // A clipboard command on the current row of the channel list.
+    void SetCHEdit(ClipboardCommand command);
     // Reads the radio's information block and shows it.
     void ReadRMGDataFromRadio();
 
-    // The commands of the menus and toolbar.
+    // The commands of the menus, toolbar and tree.
     void fileNew();
     void fileOpen();
     // True when the codeplug was written.
@@ -96,9 +76,14 @@ class frmMain : public QMainWindow {
     void modelDialog();
     void languageDialog();
     void aboutBox();
+    void undo();
+    void redo();
+    // Shows the toolbar and the status bar as their View entries are ticked.
+    void applyViewToggles();
     // Opens the channel editor on the current cell (not on the header or label column).
     void editChannel();
-    void openEditor(EditorWindow editor);
+    void focusChannelList();
+    void openEditor(EditorId editor);
 
     // The language of the rest of the run; the window is re-labelled at once.
     void setLanguage(Language language);
@@ -106,17 +91,20 @@ class frmMain : public QMainWindow {
     // test-data entry in factory mode; rebuilds the tree.
     void applyFeatureFlags();
 
-    void setEditorOpener(EditorWindow editor, EditorOpener opener);
-    bool hasEditor(EditorWindow editor) const;
+    // Adds (or replaces) an editor; its menu entry and tree node follow at once.
+    void registerEditor(EditorId editor, EditorRegistry::Factory factory);
+    bool hasEditor(EditorId editor) const { return editors_.has(editor); }
     void setOpenFileChooser(FileChooser chooser) { chooseOpen_ = std::move(chooser); }
     void setSaveFileChooser(FileChooser chooser) { chooseSave_ = std::move(chooser); }
 
     AppSession& session() { return session_; }
-    Codeplug& codeplug() { return session_.codeplug; }
+    CodeplugDocument& document() { return *document_; }
+    const Codeplug& codeplug() const { return document_->codeplug(); }
     Reporter& reporter() { return reporter_; }
     LinkEngine& link() { return *engine_; }
     PortSettings& portSettings() { return portSettings_; }
     PortMap& ports() { return ports_; }
+    QAction* action(CommandId id) const { return actions_[static_cast<std::size_t>(id)]; }
     QTableView* channelList() const { return list_; }
     ChannelListModel* channelModel() const { return model_; }
     QTreeWidget* tree() const { return tree_; }
@@ -129,11 +117,6 @@ class frmMain : public QMainWindow {
     // Writes keys of the setup profile (section "language") together with the port map.
     void saveSetupValues(const std::vector<std::pair<std::string, std::string>>& values);
 
-    // The row the channel editor edits, set just before it opens.
-    std::int16_t EditRow = 0;
-    // True only while Initialise runs New: the template's channels are kept.
-    bool InitMode = false;
-
   signals:
     // A radio connection started from this window is over.
     void linkSessionFinished(int mode, bool success);
@@ -143,19 +126,23 @@ class frmMain : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    friend class GuiLinkHost;
-
-    QAction* makeAction(const char* name, int key);
+    void buildActions();
     void buildMenus();
     void buildToolBar();
     void buildStatusBar();
     void buildCentre();
+    void connectDocument();
     void updateEditorEntries();
+    void updateUndoEntries();
     void treeItemClicked(QTreeWidgetItem* item);
-    void makeNewCodeplug();
+    void runCommand(CommandId id);
+    // How a new codeplug is made; `keepTemplateChannels` for Initialise.
+    NewCodeplugOptions newCodeplugOptions(bool keepTemplateChannels) const;
+    void confirmAndMakeNew(bool initialising);
     // Asks whether to save a modified codeplug before it is replaced. False: stop.
     bool offerSave(const QString& question);
     QString caption() const;
+    void showCaption();
     void restoreWindowGeometry();
     void storeWindowGeometry();
     void clampSplitter();
@@ -163,11 +150,13 @@ class frmMain : public QMainWindow {
     AppSession& session_;
     PortMap& ports_;
     GuiReporter reporter_;
+    std::unique_ptr<CodeplugDocument> document_;
     PortSettings portSettings_;
     std::unique_ptr<QtSerialPort> serial_;
     std::unique_ptr<QtWaitTimer> timer_;
     std::unique_ptr<GuiLinkHost> host_;
     std::unique_ptr<LinkEngine> engine_;
+    EditorRegistry editors_;
 
     ChannelClipboard clipboard_;
     ChannelListModel* model_ = nullptr;
@@ -179,8 +168,7 @@ class frmMain : public QMainWindow {
     QLabel* dateLabel_ = nullptr;
     QLabel* timeLabel_ = nullptr;
     QTimer* clock_ = nullptr;
-    std::map<QString, QAction*> actions_;
-    std::array<EditorOpener, kEditorWindowCount> editors_;
+    std::array<QAction*, kCommandCount> actions_{};
     QString dataFileFilter_;
     FileChooser chooseOpen_;
     FileChooser chooseSave_;

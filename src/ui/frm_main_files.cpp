@@ -3,9 +3,6 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 
-#include "storage/codeplug_files.h"
-#include "storage/new_codeplug.h"
-#include "storage/snapshot.h"
 #include "ui/frm_main.h"
 #include "ui/ui_text.h"
 
@@ -27,10 +24,10 @@ QString DialogStart(const std::filesystem::path& current) {
 // Yes saves first (and stops when the codeplug could not be saved), No goes on, Cancel stops.
 // Nothing is asked when nothing was changed.
 bool frmMain::offerSave(const QString& question) {
-    if (!IsModified(session_.codeplug)) return true;
+    if (!document_->isModified()) return true;
     switch (reporter_.ask(Severity::Warning, U(question), Buttons::YesNoCancel)) {
         case Answer::Yes:
-            return fileSave() && !IsModified(session_.codeplug);
+            return fileSave() && !document_->isModified();
         case Answer::No:
             return true;
         default:
@@ -38,35 +35,33 @@ bool frmMain::offerSave(const QString& question) {
     }
 }
 
-void frmMain::makeNewCodeplug() {
-    NewCodeplug(session_.codeplug,
-                {session_.home.initFolder(), session_.settings.FactoryFres != 0 || InitMode});
-    clipboard_.clear();
-    ShowListByData();
+NewCodeplugOptions frmMain::newCodeplugOptions(bool keepTemplateChannels) const {
+    return {session_.home.initFolder(), session_.settings.FactoryFres != 0 || keepTemplateChannels};
 }
 
-void frmMain::fileNew() {
+void frmMain::fileNew() { confirmAndMakeNew(false); }
+
+void frmMain::initialise() { confirmAndMakeNew(true); }
+
+// New asks to save a modified codeplug, then whether to clear it; Initialise only asks to
+// save, and keeps the template's channels.
+void frmMain::confirmAndMakeNew(bool initialising) {
     QString question = Q(session_.texts.ReadMessageText("MSG", kSaveFirstKey));
     if (question.isEmpty()) question = MessageQ(MessageId::SaveChanges, session_.language);
     if (!offerSave(question)) return;
-    if (!InitMode) {
+    if (!initialising) {
         const Answer answer =
             reporter_.ask(Severity::Warning, MessageText(MessageId::ClearAll, session_.language),
                           Buttons::OkCancel);
         if (answer != Answer::Ok) return;
     }
-    makeNewCodeplug();
-}
-
-void frmMain::initialise() {
-    InitMode = true;
-    fileNew();
-    InitMode = false;
+    clipboard_.clear();
+    document_->makeNew(newCodeplugOptions(initialising));
 }
 
 void frmMain::fileOpen() {
     if (!offerSave(MessageQ(MessageId::SaveChanges, session_.language))) return;
-    const std::filesystem::path current = session_.codeplug.file.CurrentFile;
+    const std::filesystem::path current = codeplug().file.CurrentFile;
     std::optional<std::filesystem::path> chosen;
     if (chooseOpen_) {
         chosen = chooseOpen_(dataFileFilter_, current);
@@ -77,24 +72,22 @@ void frmMain::fileOpen() {
     }
     if (!chosen) return;
     // A file that cannot be read is reported and leaves the open codeplug as it was.
-    if (OpenCodeplug(*chosen, session_.codeplug, reporter_)) ShowListByData();
+    document_->open(*chosen, reporter_);
 }
 
 bool frmMain::fileSave() {
-    const CodeplugFileState& file = session_.codeplug.file;
+    const CodeplugFileState& file = codeplug().file;
     if (file.NoFileName) return fileSaveAs();
     const QString question = "\"" + QString::fromStdString(file.CurrentFile.filename().string()) +
                              "\"" + MessageQ(MessageId::Overwrite, session_.language);
     if (reporter_.ask(Severity::Question, U(question), Buttons::OkCancel) != Answer::Ok) {
         return false;
     }
-    const bool saved = SaveCodeplug(file.CurrentFile, session_.codeplug, reporter_);
-    setWindowTitle(caption());
-    return saved;
+    return document_->save(file.CurrentFile, reporter_);
 }
 
 bool frmMain::fileSaveAs() {
-    const std::filesystem::path current = session_.codeplug.file.CurrentFile;
+    const std::filesystem::path current = codeplug().file.CurrentFile;
     std::optional<std::filesystem::path> chosen;
     if (chooseSave_) {
         chosen = chooseSave_(dataFileFilter_, current);
@@ -110,9 +103,7 @@ bool frmMain::fileSaveAs() {
         }
     }
     if (!chosen) return false;
-    const bool saved = SaveCodeplug(*chosen, session_.codeplug, reporter_);
-    setWindowTitle(caption());
-    return saved;
+    return document_->save(*chosen, reporter_);
 }
 
 }  // namespace torvik

@@ -43,11 +43,11 @@ void frmMain::comSetDialog() {
 }
 
 void frmMain::modelDialog() {
-    FrmModel dialog(session_.texts, session_.codeplug.band.code(), reporter_, this);
+    FrmModel dialog(session_.texts, codeplug().band.code(), reporter_, this);
     dialog.exec();
     if (const std::optional<int> band = dialog.newBandCode()) {
-        session_.codeplug.band.setCode(static_cast<std::int16_t>(*band));
-        makeNewCodeplug();
+        clipboard_.clear();
+        document_->changeBand(static_cast<std::int16_t>(*band), newCodeplugOptions(false));
     }
 }
 

@@ -1,7 +1,6 @@
 #include "ui/gui_link_host.h"
 
 #include "functions/radioinfo/radio_info_codec.h"
-#include "storage/snapshot.h"
 #include "ui/frm_main.h"
 #include "ui/frm_password.h"
 #include "ui/frm_progress.h"
@@ -10,7 +9,7 @@
 namespace torvik {
 
 void GuiLinkHost::offerSaveBeforeRead() {
-    if (!IsModified(window_.codeplug())) return;
+    if (!window_.document().isModified()) return;
     AppSession& session = window_.session();
     std::string question = session.texts.ReadMessageText("MSG", "9001");
     if (question.empty()) question = MessageText(MessageId::SaveChanges, session.language);
@@ -70,17 +69,13 @@ void GuiLinkHost::featuresChanged(const FeatureFlags&) {
 }
 
 void GuiLinkHost::readCompleted() {
-    Codeplug& codeplug = window_.codeplug();
-    codeplug.file = CodeplugFileState{};
-    TakeSnapshot(codeplug);
-    window_.LoadShowTree();
-    window_.ShowListByData();
+    window_.document().adoptRead();
 }
 
 void GuiLinkHost::infoReadCompleted() {
-    Codeplug& codeplug = window_.codeplug();
+    Codeplug& codeplug = window_.document().linkCodeplug();
     UnpackRadioInfo(codeplug.image, codeplug.radioInfo);
-    window_.openEditor(EditorWindow::RadioInfo);
+    window_.openEditor(EditorId::RadioInfo);
 }
 
 void GuiLinkHost::sessionFinished(LinkMode mode, bool success) {

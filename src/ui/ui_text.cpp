@@ -20,6 +20,18 @@ QString UiTextQ(UiText id, Language language) {
         case UiText::DemoFailed:
             return zh ? QStringLiteral("演示对讲机无法启动。")
                       : QStringLiteral("The demo radio could not be started.");
+        case UiText::Undo:
+            return zh ? QStringLiteral("撤销") : QStringLiteral("Undo");
+        case UiText::Redo:
+            return zh ? QStringLiteral("重做") : QStringLiteral("Redo");
+        case UiText::EditChannelStep:
+            return zh ? QStringLiteral("编辑信道 %1") : QStringLiteral("Edit channel %1");
+        case UiText::CutChannelStep:
+            return zh ? QStringLiteral("剪切信道 %1") : QStringLiteral("Cut channel %1");
+        case UiText::PasteChannelStep:
+            return zh ? QStringLiteral("粘贴信道 %1") : QStringLiteral("Paste channel %1");
+        case UiText::DeleteChannelStep:
+            return zh ? QStringLiteral("删除信道 %1") : QStringLiteral("Delete channel %1");
     }
     return {};
 }

@@ -35,6 +35,12 @@ enum class UiText {
     SystemInfoMissing,  // the about box cannot tell
     NoSerialPort,       // start-up offers the demo radio
     DemoFailed,         // the demo radio did not start
+    Undo,               // Edit menu, followed by the step's name
+    Redo,
+    EditChannelStep,    // undo steps; %1 is the channel's row label
+    CutChannelStep,
+    PasteChannelStep,
+    DeleteChannelStep,
 };
 
 QString UiTextQ(UiText id, Language language);

@@ -61,7 +61,7 @@ QString Str(std::string_view s) {
 struct Open {
     Open(Codeplug& c, int row, FeatureFlags features = AllFeatures(),
          Language language = Language::English)
-        : texts(Texts(language)), dialog(c, features, row, texts, reporter) {
+        : texts(Texts(language)), document(c), dialog(document, features, row, texts, reporter) {
         dialog.show();
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -100,6 +100,7 @@ struct Open {
 
     LanguageTexts texts;
     RecordingReporter reporter;
+    CodeplugDocument document;
     FrmCHEdit dialog;
 };
 
@@ -399,7 +400,7 @@ class FrmCHEditTest : public QObject {
             ok = lang(101);
             QVERIFY(!caption.isEmpty() && caption != "Edit channel");
         }
-        QCOMPARE(o.dialog.windowTitle(), caption);
+        QCOMPARE(o.dialog.windowTitle(), caption + " - 0");  // the title names the channel
         QCOMPARE(o.labelOf(o.text("TextRxFreq")), rxLabel);
         QCOMPARE(o.labelOf(o.combo("ComboRxToneType")), rxTone);
         QCOMPARE(o.get<QPushButton>("CommandOK")->text(), ok);
@@ -444,7 +445,7 @@ class FrmCHEditTest : public QObject {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell);
         QCOMPARE(opened, 1);
-        QCOMPARE(window.EditRow, std::int16_t(5));
+        QCOMPARE(window.document().undoStack().undoText(), QString("Edit channel 4"));
         QVERIFY(ChannelExists(session.codeplug.channels, 5));
         QCOMPARE(model->cell(5, 1), QString("146.50000"));
 

@@ -220,19 +220,19 @@ class ChannelRowsTest : public QObject {
     void copyAnEmptyRowThenPasteEmptiesTheTarget() {
         ChannelClipboard clip;
         ChannelTable table = Table({1, 2, 3});
-        QVERIFY(ApplyChannelClipboard(clip, table, "C", 0, 50));
-        QVERIFY(ApplyChannelClipboard(clip, table, "V", 0, 2));
+        QVERIFY(ApplyChannelClipboard(clip, table, ClipboardCommand::Copy, 50));
+        QVERIFY(ApplyChannelClipboard(clip, table, ClipboardCommand::Paste, 2));
         QCOMPARE(Numbers(table), (QList<int>{1, 3}));
     }
 
     void pasteWithoutCopyDoesNothing() {
         ChannelClipboard clip;
         ChannelTable table = Table({1});
-        ApplyChannelClipboard(clip, table, "V", 0, 9);
+        ApplyChannelClipboard(clip, table, ClipboardCommand::Paste, 9);
         QCOMPARE(Numbers(table), QList<int>{1});
-        ApplyChannelClipboard(clip, table, "C", 0, 1);
+        ApplyChannelClipboard(clip, table, ClipboardCommand::Copy, 1);
         clip.clear();  // a new codeplug
-        ApplyChannelClipboard(clip, table, "V", 0, 9);
+        ApplyChannelClipboard(clip, table, ClipboardCommand::Paste, 9);
         QCOMPARE(Numbers(table), QList<int>{1});
     }
 
@@ -240,10 +240,10 @@ class ChannelRowsTest : public QObject {
         ChannelClipboard clip;
         ChannelTable table = Table({1, 2, 3});
         const ChannelRecord before = *table.find(2);
-        ApplyChannelClipboard(clip, table, "X", 0, 2);
+        ApplyChannelClipboard(clip, table, ClipboardCommand::Cut, 2);
         QCOMPARE(Numbers(table), (QList<int>{1, 3}));
         QCOMPARE(table.records[2], ChannelRecord{});  // the freed slot is cleared
-        ApplyChannelClipboard(clip, table, "V", 0, 2);
+        ApplyChannelClipboard(clip, table, ClipboardCommand::Paste, 2);
         QCOMPARE(Numbers(table), (QList<int>{1, 3, 2}));
         QCOMPARE(*table.find(2), before);
     }
@@ -251,29 +251,28 @@ class ChannelRowsTest : public QObject {
     void pasteOverwritesAndRenumbers() {
         ChannelClipboard clip;
         ChannelTable table = Table({1, 7});
-        ApplyChannelClipboard(clip, table, "C", 0, 1);
-        ApplyChannelClipboard(clip, table, "V", 0, 7);
+        ApplyChannelClipboard(clip, table, ClipboardCommand::Copy, 1);
+        ApplyChannelClipboard(clip, table, ClipboardCommand::Paste, 7);
         QCOMPARE(Numbers(table), (QList<int>{1, 7}));
         QCOMPARE(table.find(7)->Name.text(), "CH1");
-        ApplyChannelClipboard(clip, table, "V", 0, kChannelPA);
+        ApplyChannelClipboard(clip, table, ClipboardCommand::Paste, kChannelPA);
         QCOMPARE(Numbers(table), (QList<int>{1, 7, kChannelPA}));
     }
 
     void deleteMovesLaterRecordsDown() {
         ChannelClipboard clip;
         ChannelTable table = Table({4, 5, 6});
-        QVERIFY(ApplyChannelClipboard(clip, table, "D", 0, 4));
+        QVERIFY(ApplyChannelClipboard(clip, table, ClipboardCommand::Delete, 4));
         QCOMPARE(Numbers(table), (QList<int>{5, 6}));
-        QVERIFY(ApplyChannelClipboard(clip, table, "D", 0, 99));  // nothing there: no change
+        QVERIFY(ApplyChannelClipboard(clip, table, ClipboardCommand::Delete, 99));  // nothing there: no change
         QCOMPARE(table.ChannelCount, 2);
     }
 
-    void otherCommandsAndListsDoNothing() {
+    void rowsOutsideTheTableDoNothing() {
         ChannelClipboard clip;
         ChannelTable table = Table({1});
-        QVERIFY(!ApplyChannelClipboard(clip, table, "Z", 0, 1));
-        QVERIFY(!ApplyChannelClipboard(clip, table, "D", 1, 1));
-        QVERIFY(!ApplyChannelClipboard(clip, table, "D", 0, 0));
+        QVERIFY(!ApplyChannelClipboard(clip, table, ClipboardCommand::Delete, 0));
+        QVERIFY(!ApplyChannelClipboard(clip, table, ClipboardCommand::Delete, kChannelSlots + 1));
         QCOMPARE(Numbers(table), QList<int>{1});
     }
 
@@ -284,8 +283,8 @@ class ChannelRowsTest : public QObject {
             table.records[static_cast<std::size_t>(n - 1)] = Channel(n == 9 ? 300 : n);
         }
         table.ChannelCount = kChannelSlots;
-        ApplyChannelClipboard(clip, table, "C", 0, 1);
-        ApplyChannelClipboard(clip, table, "V", 0, 9);  // no record 9, no free slot
+        ApplyChannelClipboard(clip, table, ClipboardCommand::Copy, 1);
+        ApplyChannelClipboard(clip, table, ClipboardCommand::Paste, 9);  // no record 9, no free slot
         QCOMPARE(table.ChannelCount, kChannelSlots);
     }
 };

@@ -90,7 +90,7 @@ class MainLinkTest : public QObject {
         QVERIFY(!cell(1, 1).isEmpty());
         QVERIFY(!IsModified(codeplug));
         QVERIFY(codeplug.file.NoFileName);
-        QVERIFY(window().windowTitle().endsWith("[File:new.dat]"));
+        QVERIFY(window().windowTitle().endsWith("[File:new.dat][*]"));
         // The progress window, modal to the main window only, went to 100 and is closed again.
         QCOMPARE(window().progressWindow()->windowModality(), Qt::WindowModal);
         QCOMPARE(window().progressWindow()->percent(), 100);
@@ -103,13 +103,13 @@ class MainLinkTest : public QObject {
 
     void editedChannelsGoToTheRadioAndComeBack() {
         select(1);
-        window().SetCHEdit("C", 0);
+        window().SetCHEdit(ClipboardCommand::Copy);
         select(150);
-        window().SetCHEdit("V", 0);
+        window().SetCHEdit(ClipboardCommand::Paste);
         const QString copied = cell(150, 1);
         QCOMPARE(copied, cell(1, 1));
         select(2);
-        window().SetCHEdit("D", 0);
+        window().SetCHEdit(ClipboardCommand::Delete);
 
         ModalDriver write;
         write.box(QMessageBox::Ok).box(QMessageBox::Ok);
@@ -178,7 +178,7 @@ class MainLinkTest : public QObject {
 
     void readingAModifiedCodeplugOffersToSave() {
         select(150);
-        window().SetCHEdit("D", 0);
+        window().SetCHEdit(ClipboardCommand::Delete);
         ModalDriver driver;
         driver.box(QMessageBox::No).box(QMessageBox::Cancel);
         window().findChild<QAction*>("mnuProRead")->trigger();

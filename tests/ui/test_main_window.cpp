@@ -73,7 +73,7 @@ class MainWindowTest : public QObject {
     QAction* action(const char* name) { return window_->findChild<QAction*>(name); }
     QString cell(int row, int column) { return model()->cell(row, column); }
     void select(int row) { window_->channelList()->setCurrentIndex(model()->index(row - 1, 1)); }
-    bool modified() { return IsModified(window_->codeplug()); }
+    bool modified() { return window_->document().isModified(); }
 
     // A data-file pair holding channels that exercise the cell rules.
     QString writeFixture(const QString& name) {
@@ -152,7 +152,7 @@ class MainWindowTest : public QObject {
                  QColor(250, 250, 240));  // grid row 2
         QVERIFY(!model()->data(model()->index(0, 1), Qt::BackgroundRole).isValid());
         QCOMPARE(window().windowTitle(),
-                 "TORVIK[TORVIK:Rx(136 - 173.99750 MHz) Tx(136 - 173.99750 MHz)][File:new.dat]");
+                 "TORVIK[TORVIK:Rx(136 - 173.99750 MHz) Tx(136 - 173.99750 MHz)][File:new.dat][*]");
     }
 
     void openedFileShowsEveryCellRule() {
@@ -170,7 +170,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(cell(150, 8), "None");
         QVERIFY(cell(2, 1).isEmpty());
         QVERIFY(cell(kChannelVFO, 1).isEmpty());  // the file has no VFO channel
-        QVERIFY(window().windowTitle().endsWith("[File:" + path + "]"));
+        QVERIFY(window().windowTitle().endsWith("[File:" + path + "][*]"));
         QVERIFY(!modified());
     }
 
@@ -228,12 +228,12 @@ class MainWindowTest : public QObject {
 
     void newAsksToSaveThenToClear() {
         select(10);
-        window().SetCHEdit("V", 0);  // nothing copied yet: nothing happens
+        window().SetCHEdit(ClipboardCommand::Paste);  // nothing copied yet: nothing happens
         QVERIFY(!modified());
         select(kChannelVFO);
-        window().SetCHEdit("C", 0);
+        window().SetCHEdit(ClipboardCommand::Copy);
         select(10);
-        window().SetCHEdit("V", 0);
+        window().SetCHEdit(ClipboardCommand::Paste);
         QVERIFY(modified());
 
         ModalDriver cancelled;
@@ -249,15 +249,15 @@ class MainWindowTest : public QObject {
         QVERIFY(cell(10, 1).isEmpty());
         QVERIFY(!modified());
         // A new codeplug forgets the clipboard.
-        window().SetCHEdit("V", 0);
+        window().SetCHEdit(ClipboardCommand::Paste);
         QVERIFY(cell(10, 1).isEmpty());
     }
 
     void newWithCancelOrYesDoesNotLoseChanges() {
         select(kChannelVFO);
-        window().SetCHEdit("C", 0);
+        window().SetCHEdit(ClipboardCommand::Copy);
         select(10);
-        window().SetCHEdit("V", 0);
+        window().SetCHEdit(ClipboardCommand::Paste);
 
         ModalDriver cancel;
         cancel.box(QMessageBox::Cancel);
@@ -287,14 +287,13 @@ class MainWindowTest : public QObject {
         QVERIFY(none.texts.isEmpty());
         QVERIFY(window().codeplug().channels.ChannelCount > 1);
         QVERIFY(!cell(1, 1).isEmpty());
-        QVERIFY(!window().InitMode);
     }
 
     void openCancelledAndOpenFailed() {
         select(kChannelVFO);
-        window().SetCHEdit("C", 0);
+        window().SetCHEdit(ClipboardCommand::Copy);
         select(5);
-        window().SetCHEdit("V", 0);
+        window().SetCHEdit(ClipboardCommand::Paste);
         bool asked = false;
         window().setOpenFileChooser([&](const QString&, const std::filesystem::path&) {
             asked = true;
@@ -322,7 +321,7 @@ class MainWindowTest : public QObject {
         const QString path = writeFixture("fixture.dat");
         openThroughTheMenu(path);
         select(1);
-        window().SetCHEdit("D", 0);
+        window().SetCHEdit(ClipboardCommand::Delete);
         const QByteArray before = [&] {
             QFile f(path);
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -394,7 +393,10 @@ class MainWindowTest : public QObject {
         QVERIFY(action("MnuEMg")->isEnabled());
         QVERIFY(action("mnuEditCH")->isEnabled());  // the channel editor is registered
         bool opened = false;
-        window().setEditorOpener(EditorWindow::Scan, [&](frmMain&) { opened = true; });
+        window().registerEditor(EditorId::Scan, [&](const EditorContext&) {
+            opened = true;
+            return std::unique_ptr<QDialog>();
+        });
         QVERIFY(action("MnuViewScan")->isEnabled());
         QTreeWidget* tree = window().tree();
         const QTreeWidgetItem* root = tree->topLevelItem(0);
@@ -550,7 +552,7 @@ class MainWindowTest : public QObject {
     void closingAModifiedCodeplugAsks() {
         window().show();
         select(kChannelVFO);
-        window().SetCHEdit("D", 0);
+        window().SetCHEdit(ClipboardCommand::Delete);
         ModalDriver cancel;
         cancel.box(QMessageBox::Cancel);
         QVERIFY(!window().close());

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "codeplug/tones.h"
+#include "ui/channel_rows.h"
 #include "ui/edit_key_filter.h"
 #include "ui/channel_editor/frm_chedit_keys.h"
 #include "ui/relabel.h"
@@ -83,9 +84,13 @@ void KeepPlace(QWidget* widget) {
 
 }  // namespace
 
-FrmCHEdit::FrmCHEdit(Codeplug& codeplug, const FeatureFlags& features, int row,
+FrmCHEdit::FrmCHEdit(CodeplugDocument& document, const FeatureFlags& features, int row,
                      const LanguageTexts& texts, Reporter& reporter, QWidget* parent)
-    : QDialog(parent), texts_(texts), model_(codeplug, features, row, reporter) {
+    : QDialog(parent),
+      document_(document),
+      texts_(texts),
+      working_(document.codeplug()),
+      model_(working_, features, row, reporter) {
     setObjectName("FrmCHEdit");
     setWindowTitle(QStringLiteral("UHF信道信息编辑"));
     SetLangKey(this, kKeyChannelEditCaption);
@@ -292,6 +297,8 @@ void FrmCHEdit::relabel() {
     };
     rxToneLabel_->setText(toneLabel(kKeyDecode));
     txToneLabel_->setText(toneLabel(kKeyEncode));
+    // The title says which channel is edited.
+    setWindowTitle(windowTitle() + " - " + Q(ChannelRowLabel(model_.row())));
 }
 
 void FrmCHEdit::fillLists() {

@@ -1,6 +1,7 @@
 // FrmCHEdit, the modal dialog that edits one channel slot of the channel list. It shows the
-// state of a ChannelEditModel, forwards every user action to it and shows the result again;
-// OK stores (or deletes) through the model, which also repairs the channel references.
+// state of a ChannelEditModel on a working copy of the codeplug, forwards every user action to
+// it and shows the result again; OK stores (or deletes) through the model, which also repairs
+// the channel references, and commits the result to the document as one undoable step.
 #pragma once
 
 #include <QDialog>
@@ -10,6 +11,7 @@
 #include "app/language_texts.h"
 #include "app/settings.h"
 #include "channel_edit/channel_edit_model.h"
+#include "document/codeplug_document.h"
 
 class QCheckBox;
 class QComboBox;
@@ -26,14 +28,14 @@ class FrmCHEdit : public QDialog {
     Q_OBJECT
 
   public:
-    // Edits the slot `row` (1..203) of the codeplug's channel table. Nothing changes until OK.
-    FrmCHEdit(Codeplug& codeplug, const FeatureFlags& features, int row, const LanguageTexts& texts,
-              Reporter& reporter, QWidget* parent = nullptr);
+    // Edits the slot `row` (1..203) of the document's channel table. Nothing changes until OK.
+    FrmCHEdit(CodeplugDocument& document, const FeatureFlags& features, int row,
+              const LanguageTexts& texts, Reporter& reporter, QWidget* parent = nullptr);
 
     const ChannelEditModel& model() const { return model_; }
 
-    // OK: store, delete or refuse. Accepted when the dialog closed; the caller then redraws
-    // the slot's row.
+    // OK: store, delete or refuse. Accepted when the dialog closed and the change went to the
+    // document.
     void CommandOK();
 
   private:
@@ -56,7 +58,9 @@ class FrmCHEdit : public QDialog {
     void refreshSquelchList();
     QString shiftText() const;
 
+    CodeplugDocument& document_;
     const LanguageTexts& texts_;
+    Codeplug working_;
     ChannelEditModel model_;
     EditKeyFilter* keys_ = nullptr;
 

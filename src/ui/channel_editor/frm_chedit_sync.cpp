@@ -7,6 +7,8 @@
 #include <QLineEdit>
 
 #include "ui/channel_editor/frm_chedit.h"
+
+#include "ui/channel_rows.h"
 #include "ui/channel_editor/frm_chedit_keys.h"
 #include "ui/ui_text.h"
 
@@ -116,6 +118,9 @@ void FrmCHEdit::CommandOK() {
         rxFreq_->selectAll();
         return;
     }
+    const QString step =
+        UiTextQ(UiText::EditChannelStep, texts_.language()).arg(Q(ChannelRowLabel(model_.row())));
+    document_.commit(step, EditableStateOf(working_));
     accept();
 }
 

@@ -1,0 +1,27 @@
+#include "ui/editor_registry.h"
+
+#include "app/startup.h"
+#include "document/codeplug_document.h"
+#include "ui/channel_editor/frm_chedit.h"
+#include "ui/radio_info_view.h"
+
+namespace torvik {
+
+void EditorRegistry::open(EditorId id, const EditorContext& context) const {
+    const Factory& factory = factories_[Index(id)];
+    if (!factory) return;
+    if (const std::unique_ptr<QDialog> dialog = factory(context)) dialog->exec();
+}
+
+void RegisterEditors(EditorRegistry& registry) {
+    registry.add(EditorId::Channel, [](const EditorContext& c) {
+        return std::make_unique<FrmCHEdit>(c.document, c.session.features, c.row, c.session.texts,
+                                           c.reporter, c.parent);
+    });
+    registry.add(EditorId::RadioInfo, [](const EditorContext& c) {
+        return std::make_unique<RadioInfoView>(c.document.codeplug(), c.session.language,
+                                               c.parent);
+    });
+}
+
+}  // namespace torvik

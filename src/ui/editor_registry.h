@@ -1,0 +1,62 @@
+// The editors the main window opens, registered in one place. An editor is a modal dialog
+// built when it opens: it copies what it edits from the document, and its OK commits one
+// undoable step through the document. An editor not registered keeps its menu entry and
+// tree node disabled.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace torvik {
+
+struct AppSession;
+class CodeplugDocument;
+class Reporter;
+
+enum class EditorId {
+    Channel,
+    Options,
+    Dtmf,
+    TwoTone,
+    FiveTone,
+    Scan,
+    Emergency,
+    CommBook,
+    RadioInfo,
+    TestData,
+    Print,
+};
+inline constexpr std::size_t kEditorCount = 11;
+
+// What an editor gets when it opens.
+struct EditorContext {
+    CodeplugDocument& document;
+    const AppSession& session;  // texts, language, features, factory mode
+    Reporter& reporter;
+    int row = 0;  // the channel list's current row (a channel number), 0 when none
+    QWidget* parent = nullptr;
+};
+
+class EditorRegistry {
+  public:
+    // Builds the editor's dialog; nothing opens when it returns none.
+    using Factory = std::function<std::unique_ptr<QDialog>(const EditorContext&)>;
+
+    void add(EditorId id, Factory factory) { factories_[Index(id)] = std::move(factory); }
+    bool has(EditorId id) const { return static_cast<bool>(factories_[Index(id)]); }
+    // Builds the editor, runs it modally and destroys it.
+    void open(EditorId id, const EditorContext& context) const;
+
+  private:
+    static std::size_t Index(EditorId id) { return static_cast<std::size_t>(id); }
+    std::array<Factory, kEditorCount> factories_;
+};
+
+// Every editor of the application, one line each.
+void RegisterEditors(EditorRegistry& registry);
+
+}  // namespace torvik

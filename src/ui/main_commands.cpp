@@ -1,0 +1,177 @@
+#include "ui/main_commands.h"
+
+#include <array>
+
+#include "ui/frm_main.h"
+
+namespace torvik {
+namespace {
+
+using K = QKeySequence;
+using C = CommandId;
+using M = MenuId;
+
+constexpr std::array kMenus{
+    MenuSpec{M::File, "mnuFile", 1000},     MenuSpec{M::Model, "MnuModel", 1060},
+    MenuSpec{M::Channels, "MnuCHEdit", 1070}, MenuSpec{M::Edit, "mnuEdit", 1010},
+    MenuSpec{M::Set, "MnuSet", 1030},       MenuSpec{M::Radio, "mnuPro", 1040},
+    MenuSpec{M::View, "MnuView", 1020},     MenuSpec{M::Help, "MnuHelp", 1050},
+};
+
+// Shorthands for the table's columns.
+CommandSpec Entry(C id, M menu, const char* name, int key, void (*run)(frmMain&),
+                  K::StandardKey shortcut = K::UnknownKey) {
+    CommandSpec spec{id, menu, name, key};
+    spec.run = run;
+    spec.shortcut = shortcut;
+    return spec;
+}
+CommandSpec Editor(C id, M menu, const char* name, int key, EditorId editor,
+                   TreeNodeSpec node = {}, ShownWhen shown = ShownWhen::Always) {
+    CommandSpec spec{id, menu, name, key};
+    spec.editor = editor;
+    spec.node = node;
+    spec.shown = shown;
+    return spec;
+}
+CommandSpec Tool(CommandSpec spec, ToolIcon icon, ToolButtonSpec button) {
+    spec.icon = icon;
+    spec.button = button;
+    return spec;
+}
+CommandSpec SeparatorBefore(CommandSpec spec) {
+    spec.separatorBefore = true;
+    return spec;
+}
+CommandSpec Checkable(CommandSpec spec) {
+    spec.checkable = true;
+    return spec;
+}
+
+const std::vector<CommandSpec>& Table() {
+    static const std::vector<CommandSpec> table{
+        Tool(Entry(C::FileNew, M::File, "mnuFileNew", 1001, [](frmMain& w) { w.fileNew(); },
+                   K::New),
+             ToolIcon::New, {1, "TNewFile", 1001}),
+        Tool(Entry(C::FileOpen, M::File, "mnuFileOpen", 1002, [](frmMain& w) { w.fileOpen(); },
+                   K::Open),
+             ToolIcon::Open, {2, "TOpenFile", 1002}),
+        Tool(Entry(C::FileSave, M::File, "mnuFileSave", 1003, [](frmMain& w) { w.fileSave(); },
+                   K::Save),
+             ToolIcon::Save, {3, "TSaveFile", 1003}),
+        Entry(C::FileSaveAs, M::File, "mnuFileSaveAs", 1004, [](frmMain& w) { w.fileSaveAs(); },
+              K::SaveAs),
+        [] {
+            CommandSpec print = SeparatorBefore(
+                Editor(C::FilePrint, M::File, "mnuFilePrint", 1005, EditorId::Print));
+            print.shortcut = K::Print;
+            return print;
+        }(),
+        SeparatorBefore(Entry(C::FileExit, M::File, "mnuFileExit", 1006,
+                              [](frmMain& w) { w.close(); }, K::Quit)),
+
+        Entry(C::ModelInfo, M::Model, "MnuModelInfo", 1061, [](frmMain& w) { w.modelDialog(); }),
+
+        Tool(Entry(C::ChannelCut, M::Channels, "MnuCHCut", 1071,
+                   [](frmMain& w) { w.SetCHEdit(ClipboardCommand::Cut); }, K::Cut),
+             ToolIcon::Cut, {7, "CHCut", 1071}),
+        Tool(Entry(C::ChannelCopy, M::Channels, "MnuCHCopy", 1072,
+                   [](frmMain& w) { w.SetCHEdit(ClipboardCommand::Copy); }, K::Copy),
+             ToolIcon::Copy, {8, "CHCopy", 1072}),
+        Tool(Entry(C::ChannelPaste, M::Channels, "MnuCHPaste", 1073,
+                   [](frmMain& w) { w.SetCHEdit(ClipboardCommand::Paste); }, K::Paste),
+             ToolIcon::Paste, {9, "CHPaste", 1073}),
+        Tool(Entry(C::ChannelDelete, M::Channels, "MnuCHDelete", 1074,
+                   [](frmMain& w) { w.SetCHEdit(ClipboardCommand::Delete); }, K::Delete),
+             ToolIcon::Delete, {10, "CHDelete", 1074}),
+
+        Entry(C::Undo, M::Edit, "mnuEditUndo", 0, [](frmMain& w) { w.undo(); }, K::Undo),
+        Entry(C::Redo, M::Edit, "mnuEditRedo", 0, [](frmMain& w) { w.redo(); }, K::Redo),
+        [] {
+            CommandSpec edit = SeparatorBefore(
+                Editor(C::EditChannel, M::Edit, "mnuEditCH", 1011, EditorId::Channel));
+            edit.run = [](frmMain& w) { w.editChannel(); };
+            return edit;
+        }(),
+        [] {
+            CommandSpec list{C::ShowChannelList, M::None, "ShowChannelList", 0};
+            list.run = [](frmMain& w) { w.focusChannelList(); };
+            list.node = {"N1", 0, "CH"};
+            return list;
+        }(),
+        Editor(C::EditOptions, M::Edit, "MnuViewSetMode", 1021, EditorId::Options, {"N4", 5021}),
+        Editor(C::EditDtmf, M::Edit, "MnuViewDTMF", 1023, EditorId::Dtmf, {"N5", 5023},
+               ShownWhen::Dtmf),
+        Editor(C::EditTwoTone, M::Edit, "MnuView2Tone", 1024, EditorId::TwoTone, {"N6", 5024},
+               ShownWhen::TwoTone),
+        Editor(C::EditFiveTone, M::Edit, "MnuView5Tone", 1025, EditorId::FiveTone,
+               {"N7", 5025}, ShownWhen::FiveTone),
+        Editor(C::EditScan, M::Edit, "MnuViewScan", 2401, EditorId::Scan, {"N10", 2400}),
+        Editor(C::EditEmergency, M::Edit, "MnuViewAlert", 2601, EditorId::Emergency,
+               {"N11", 2600}),
+        Editor(C::EditCommBook, M::Edit, "MnuCommBook", 1804, EditorId::CommBook, {"N8", 5804}),
+        Editor(C::ShowRadioInfo, M::None, "ShowRadioInfo", 0, EditorId::RadioInfo,
+               {"N9", 5028}),
+        Entry(C::ReadRadioInfo, M::Edit, "MnuEMg", 1028,
+              [](frmMain& w) { w.ReadRMGDataFromRadio(); }),
+        Editor(C::EditTestData, M::Edit, "mnuTestData", 8001, EditorId::TestData,
+               {"N14", 8000}, ShownWhen::FactoryMode),
+
+        Tool(Entry(C::SetPort, M::Set, "MnuSetCom", 1031, [](frmMain& w) { w.comSetDialog(); }),
+             ToolIcon::SerialPort, {5, "TCommPort", 0, true}),
+        Entry(C::SetLanguage, M::Set, "MnuSetLanguage", 1032,
+              [](frmMain& w) { w.languageDialog(); }),
+        Entry(C::SetInitialise, M::Set, "MnuSetInit", 1033, [](frmMain& w) { w.initialise(); }),
+
+        Tool(Entry(C::RadioRead, M::Radio, "mnuProRead", 1041,
+                   [](frmMain& w) { w.readFromRadio(); }),
+             ToolIcon::ReadRadio, {4, "TCommRead", 1041}),
+        Tool(Entry(C::RadioWrite, M::Radio, "MnuProWrite", 1042,
+                   [](frmMain& w) { w.writeToRadio(); }),
+             ToolIcon::WriteRadio, {6, "TCommWrite", 1042, true}),
+        Entry(C::RadioPassword, M::Radio, "MnuProPassWord", 1043,
+              [](frmMain& w) { w.passwordDialog(); }),
+
+        Checkable(Entry(C::ViewToolBar, M::View, "MnuViewToolBar", 1026,
+                        [](frmMain& w) { w.applyViewToggles(); })),
+        Checkable(Entry(C::ViewStatusBar, M::View, "MnuViewStatusBar", 1027,
+                        [](frmMain& w) { w.applyViewToggles(); })),
+
+        Tool(Entry(C::HelpAbout, M::Help, "MnuHelpAbout", 1052, [](frmMain& w) { w.aboutBox(); }),
+             ToolIcon::About, {11, "TAbout", 1052}),
+    };
+    return table;
+}
+
+}  // namespace
+
+bool IsShown(ShownWhen rule, const FeatureFlags& flags, bool factoryMode) {
+    switch (rule) {
+        case ShownWhen::Always:
+            return true;
+        case ShownWhen::Dtmf:
+            return flags.HasDTMF != 0;
+        case ShownWhen::TwoTone:
+            return flags.Has2Tone != 0;
+        case ShownWhen::FiveTone:
+            return flags.Has5Tone != 0;
+        case ShownWhen::FactoryMode:
+            return factoryMode;
+    }
+    return true;
+}
+
+std::span<const MenuSpec> MainMenus() { return kMenus; }
+
+std::span<const CommandSpec> MainCommands() { return Table(); }
+
+const CommandSpec& CommandSpecOf(CommandId id) {
+    static const std::array<const CommandSpec*, kCommandCount> byId = [] {
+        std::array<const CommandSpec*, kCommandCount> index{};
+        for (const CommandSpec& spec : Table()) index[static_cast<std::size_t>(spec.id)] = &spec;
+        return index;
+    }();
+    return *byId[static_cast<std::size_t>(id)];
+}
+
+}  // namespace torvik

@@ -1,0 +1,108 @@
+// The main window's commands, declared once: each command's menu entry, toolbar button and
+// tree node, its text key, shortcut, icon, when it is shown and what it runs. Menus, toolbar
+// and tree are built from this table; the window finds a command's action by its id.
+#pragma once
+
+#include <QKeySequence>
+#include <optional>
+#include <span>
+
+#include "codeplug/feature_flags.h"
+#include "ui/editor_registry.h"
+#include "ui/icons.h"
+
+namespace torvik {
+
+class frmMain;
+
+enum class CommandId {
+    FileNew,
+    FileOpen,
+    FileSave,
+    FileSaveAs,
+    FilePrint,
+    FileExit,
+    ModelInfo,
+    ChannelCut,
+    ChannelCopy,
+    ChannelPaste,
+    ChannelDelete,
+    Undo,
+    Redo,
+    EditChannel,
+    EditOptions,
+    EditDtmf,
+    EditTwoTone,
+    EditFiveTone,
+    EditScan,
+    EditEmergency,
+    EditCommBook,
+    ReadRadioInfo,
+    EditTestData,
+    ShowChannelList,
+    ShowRadioInfo,
+    SetPort,
+    SetLanguage,
+    SetInitialise,
+    RadioRead,
+    RadioWrite,
+    RadioPassword,
+    ViewToolBar,
+    ViewStatusBar,
+    HelpAbout,
+};
+inline constexpr std::size_t kCommandCount = 34;
+
+enum class MenuId { None, File, Model, Channels, Edit, Set, Radio, View, Help };
+
+// When a command is shown: always, or only while a feature is on or in factory mode.
+enum class ShownWhen { Always, Dtmf, TwoTone, FiveTone, FactoryMode };
+
+struct MenuSpec {
+    MenuId id;
+    const char* objectName;
+    int textKey;
+};
+
+struct ToolButtonSpec {
+    int position = 0;  // 1.. from the left; 0: not on the toolbar
+    const char* objectName = nullptr;
+    int tipKey = 0;  // 0: no tooltip
+    bool separatorAfter = false;
+};
+
+struct TreeNodeSpec {
+    const char* key = nullptr;  // "N4"; nullptr: not in the tree
+    int textKey = 0;            // 0: `fixedText`
+    const char* fixedText = nullptr;
+};
+
+struct CommandSpec {
+    CommandId id;
+    MenuId menu;
+    const char* objectName;  // the action's name
+    int textKey;             // 0: the text is set by the window (Undo, Redo)
+    QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
+    bool separatorBefore = false;
+    bool checkable = false;
+    ShownWhen shown = ShownWhen::Always;
+    // The editor it opens; enabled only while that editor is registered.
+    std::optional<EditorId> editor;
+    // What it runs when it opens no editor, or runs instead of opening it directly.
+    void (*run)(frmMain&) = nullptr;
+    std::optional<ToolIcon> icon;
+    ToolButtonSpec button;
+    TreeNodeSpec node;
+};
+
+// The tree items carry their command's id in this role.
+inline constexpr int kTreeCommandRole = Qt::UserRole + 1;
+
+bool IsShown(ShownWhen rule, const FeatureFlags& flags, bool factoryMode);
+
+std::span<const MenuSpec> MainMenus();
+// In menu order; the tree and the toolbar take their own order from their specs.
+std::span<const CommandSpec> MainCommands();
+const CommandSpec& CommandSpecOf(CommandId id);
+
+}  // namespace torvik
