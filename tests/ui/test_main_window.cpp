@@ -492,6 +492,56 @@ class MainWindowTest : public QObject {
         QCOMPARE(NodeText(window().tree(), "N4"), "Options");
     }
 
+    // Paste and cut through the toolbar, then Ctrl+Z and Ctrl+Y as a user presses them: the
+    // Edit menu names the step, the list redraws only the touched row, and undoing back to
+    // the state of the last save leaves nothing to save.
+    void undoAndRedoFromTheKeyboard() {
+        QCOMPARE(action("mnuEditUndo")->text(), "Undo");
+        QVERIFY(!action("mnuEditUndo")->isEnabled());
+        select(kChannelVFO);
+        action("MnuCHCopy")->trigger();
+        select(10);
+        QSignalSpy redrawn(model(), &QAbstractItemModel::dataChanged);
+        QTest::mouseClick(window().findChild<QToolButton*>("CHPaste"), Qt::LeftButton);
+        QCOMPARE(redrawn.size(), 1);
+        QCOMPARE(redrawn.at(0).at(0).toModelIndex().row(), 9);
+        QCOMPARE(redrawn.at(0).at(1).toModelIndex().row(), 9);
+        QCOMPARE(action("mnuEditUndo")->text(), "Undo Paste channel 9");
+        QVERIFY(modified());
+        QVERIFY(window().isWindowModified());
+
+        window().show();
+        window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        QTest::keyClick(window().channelList(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(cell(10, 1).isEmpty());
+        QVERIFY(!modified());
+        QVERIFY(!window().isWindowModified());
+        QCOMPARE(action("mnuEditRedo")->text(), "Redo Paste channel 9");
+        QTest::keyClick(window().channelList(), Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(!cell(10, 1).isEmpty());
+        QTest::keyClick(window().channelList(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(cell(10, 1).isEmpty());
+        QTest::keyClick(window().channelList(), Qt::Key_Z,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(!cell(10, 1).isEmpty());
+
+        window().setLanguage(Language::Chinese);
+        select(10);
+        action("MnuCHCut")->trigger();
+        QVERIFY(cell(10, 1).isEmpty());
+        QCOMPARE(action("mnuEditUndo")->text(), "撤销 剪切信道 9");
+        window().undo();
+        QVERIFY(!cell(10, 1).isEmpty());
+
+        // A new codeplug starts without steps.
+        ModalDriver answered;
+        answered.box(QMessageBox::No).box(QMessageBox::Ok);
+        action("mnuFileNew")->trigger();
+        QVERIFY(!action("mnuEditUndo")->isEnabled());
+        QVERIFY(!action("mnuEditRedo")->isEnabled());
+    }
+
     void featureFlagsShowNodesAndMenus() {
         AppSession& s = window().session();
         s.features = FeatureFlags{};
