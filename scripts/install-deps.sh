@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-serialport-dev
+    qt6-base-dev qt6-serialport-dev qt6-translations-l10n
     libbenchmark-dev
     xvfb xauth fonts-wqy-zenhei poppler-utils socat
     locales bc

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "app/startup.h"
 #include "link/serial/port_map.h"
@@ -39,17 +40,13 @@ bool AskForDemo(Language language) {
     return box.exec() == QMessageBox::Yes;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("TORVIK CPS"));
-    QApplication::setApplicationVersion(
+void NameTheApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("TORVIK CPS"));
+    QCoreApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
-    QApplication::setWindowIcon(ApplicationIcon());
-    PrepareIconTheme();
+}
 
-    QCommandLineParser parser;
+void DescribeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Programming software for TORVIK radios."));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -58,6 +55,40 @@ int main(int argc, char** argv) {
         {"demo", "Start the built-in demo radio and use it as the serial port."},
         {"no-splash", "Show the main window at once."},
     });
+}
+
+// --help and --version only print, so they must work where no display is, as on a server or
+// in a package build.
+bool OnlyPrints(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h" || arg == "-?" || arg == "--help-all" ||
+            arg == "--version" || arg == "-v") {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (OnlyPrints(argc, argv)) {
+        QCoreApplication core(argc, argv);
+        NameTheApplication();
+        QCommandLineParser parser;
+        DescribeOptions(parser);
+        parser.process(core);  // prints and ends the program
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    NameTheApplication();
+    QApplication::setWindowIcon(ApplicationIcon());
+    PrepareIconTheme();
+
+    QCommandLineParser parser;
+    DescribeOptions(parser);
     parser.process(app);
 
     std::optional<std::filesystem::path> home;

@@ -27,6 +27,7 @@
 #include "ui/frm_progress.h"
 #include "ui/gui_link_host.h"
 #include "ui/icons.h"
+#include "ui/qt_translations.h"
 #include "ui/relabel.h"
 #include "ui/ui_text.h"
 
@@ -67,6 +68,7 @@ frmMain::frmMain(AppSession& session, PortMap& ports, QWidget* parent)
                     session_.factoryMode, portSettings_, *serial_, *timer_, reporter_, *host_});
     progress_ = new FrmProgress(this);
     RegisterEditors(editors_);
+    UseQtTranslations(session_.language);
 
     buildActions();
     buildMenus();
@@ -288,6 +290,7 @@ void frmMain::Form_ReLoad() {
 void frmMain::setLanguage(Language language) {
     session_.language = language;
     session_.texts = LanguageTexts::Load(session_.home.languageFile(language), language);
+    UseQtTranslations(language);
     Form_ReLoad();
 }
 

@@ -477,6 +477,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(window().findChild<QMenu*>("mnuFile")->title(), "&File");
         choose(1);
         QCOMPARE(window().session().language, Language::Chinese);
+        // Qt's own buttons speak Chinese too.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "取消");
         QCOMPARE(window().findChild<QMenu*>("mnuFile")->title(), "文件(&F)");
         QCOMPARE(action("mnuFileNew")->text(), "新建(&N)");
         QCOMPARE(action("mnuFileNew")->toolTip(), "新建");
@@ -488,6 +490,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(window().dataFileFilter(), "数据文件 (*.dat)");
         choose(0);
         QCOMPARE(window().findChild<QMenu*>("mnuFile")->title(), "&File");
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
         QCOMPARE(action("mnuFileOpen")->toolTip(), "Open");
         QCOMPARE(NodeText(window().tree(), "N4"), "Options");
     }
