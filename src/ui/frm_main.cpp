@@ -78,12 +78,11 @@ frmMain::frmMain(AppSession& session, PortMap& ports, QWidget* parent)
     connectDocument();
 
     // Start: entries by features and factory mode, labels, view toggles, geometry, lists.
-    ::torvik::RelabelForm(this, session_.texts);
+    relabel();
     action(CommandId::ViewToolBar)->setChecked(true);
     action(CommandId::ViewStatusBar)->setChecked(true);
     restoreWindowGeometry();
     applyFeatureFlags();
-    updateUndoEntries();
     showCaption();
     list_->setCurrentIndex(model_->index(0, 1));
 }
@@ -279,9 +278,15 @@ void frmMain::applyFeatureFlags() {
     LoadShowTree();
 }
 
-void frmMain::Form_ReLoad() {
+void frmMain::relabel() {
     ::torvik::RelabelForm(this, session_.texts);
     updateUndoEntries();
+    tree_->setAccessibleName(UiTextQ(UiText::SectionTree, session_.language));
+    list_->setAccessibleName(UiTextQ(UiText::ChannelList, session_.language));
+}
+
+void frmMain::Form_ReLoad() {
+    relabel();
     LoadShowTree();
     showCaption();
     model_->rebuild();

@@ -126,6 +126,8 @@ class frmMain : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Captions, tooltips and accessible names in the current language.
+    void relabel();
     void buildActions();
     void buildMenus();
     void buildToolBar();

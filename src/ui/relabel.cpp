@@ -37,8 +37,9 @@ int KeyInCaption(const QString& caption) {
     return ok && key > 0 ? key : 0;
 }
 
-// A tooltip shows the caption without its access key: "&New" and "新建(&N)" both become plain.
-QString TooltipText(QString text) {
+}  // namespace
+
+QString PlainText(QString text) {
     static const QRegularExpression kAccessInBrackets(QStringLiteral("\\(&[^)]\\)"));
     text.remove(kAccessInBrackets);
     text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
@@ -46,6 +47,8 @@ QString TooltipText(QString text) {
     text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
     return text.trimmed();
 }
+
+namespace {
 
 void RelabelAction(QAction* action, const LanguageTexts& texts) {
     if (action->isSeparator()) return;
@@ -56,7 +59,7 @@ void RelabelAction(QAction* action, const LanguageTexts& texts) {
     }
     if (key > 0) action->setText(LangQ(texts, key));
     if (const int tip = KeyOf(action, kTipKeyProperty); tip > 0) {
-        action->setToolTip(TooltipText(LangQ(texts, tip)));
+        action->setToolTip(PlainText(LangQ(texts, tip)));
     }
 }
 
@@ -74,7 +77,7 @@ void RelabelWidget(QWidget* widget, const LanguageTexts& texts) {
         }
     }
     if (const int tip = KeyOf(widget, kTipKeyProperty); tip > 0) {
-        widget->setToolTip(TooltipText(LangQ(texts, tip)));
+        widget->setToolTip(PlainText(LangQ(texts, tip)));
     }
     if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
         const QVariantList keys = tabs->property(kTabKeysProperty).toList();
@@ -139,6 +142,13 @@ void RelabelForm(QWidget* window, const LanguageTexts& texts) {
     ApplyLanguageFont(window, texts);
     for (QWidget* widget : window->findChildren<QWidget*>()) RelabelWidget(widget, texts);
     for (QAction* action : window->findChildren<QAction*>()) RelabelAction(action, texts);
+    NameByLabels(window);
+}
+
+void NameByLabels(QWidget* window) {
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (QWidget* buddy = label->buddy()) buddy->setAccessibleName(PlainText(label->text()));
+    }
 }
 
 void LabelOkCancel(QAbstractButton* ok, QAbstractButton* cancel, const LanguageTexts& texts) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 
 #include "app/language_texts.h"
 #include "platform/language.h"
@@ -39,6 +40,13 @@ void RelabelForm(QWidget* window, const LanguageTexts& texts);
 // The OK and Cancel buttons every dialog has, named "CommandOK" and "CommandCancel". With
 // `dialog` given, they accept and reject it.
 QDialogButtonBox* MakeOkCancelButtons(QWidget* parent, QDialog* dialog = nullptr);
+
+// The control a label names takes the label's text (without its access key) as accessible
+// name, for screen readers and GUI tests. RelabelForm does this for every labelled control.
+void NameByLabels(QWidget* window);
+
+// A caption without its access key: "&New" and "新建(&N)" both become plain.
+QString PlainText(QString text);
 
 // OK and Cancel captions from keys 101 and 102; a key the language file lacks keeps the
 // button's standard caption, so a dialog never ends up with blank buttons.

@@ -20,6 +20,10 @@ QString UiTextQ(UiText id, Language language) {
         case UiText::DemoFailed:
             return zh ? QStringLiteral("演示对讲机无法启动。")
                       : QStringLiteral("The demo radio could not be started.");
+        case UiText::ChannelList:
+            return zh ? QStringLiteral("信道列表") : QStringLiteral("Channel list");
+        case UiText::SectionTree:
+            return zh ? QStringLiteral("数据项目") : QStringLiteral("Codeplug sections");
         case UiText::Undo:
             return zh ? QStringLiteral("撤销") : QStringLiteral("Undo");
         case UiText::Redo:

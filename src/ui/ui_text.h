@@ -35,6 +35,8 @@ enum class UiText {
     SystemInfoMissing,  // the about box cannot tell
     NoSerialPort,       // start-up offers the demo radio
     DemoFailed,         // the demo radio did not start
+    ChannelList,        // accessible names of the main window's list and tree
+    SectionTree,
     Undo,               // Edit menu, followed by the step's name
     Redo,
     EditChannelStep,    // undo steps; %1 is the channel's row label

@@ -408,6 +408,34 @@ class FrmCHEditTest : public QObject {
         QCOMPARE(o.combo("ComboPower")->itemText(1), lang(1221));
     }
 
+    // A screen reader tells every control apart: each has a name of its own, and the tone
+    // controls say which side they belong to.
+    void everyControlHasADistinctAccessibleName() {
+        Codeplug c = MakeCodeplug();
+        Open o(c, 1);
+        QSet<QString> names;
+        for (QWidget* w : o.dialog.findChildren<QWidget*>()) {
+            if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w) &&
+                !qobject_cast<QCheckBox*>(w)) {
+                continue;
+            }
+            if (qobject_cast<QCheckBox*>(w) && w->accessibleName().isEmpty()) {
+                QVERIFY(!static_cast<QCheckBox*>(w)->text().isEmpty());  // its own text
+                names.insert(static_cast<QCheckBox*>(w)->text());
+                continue;
+            }
+            QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+            QVERIFY2(!names.contains(w->accessibleName()), qPrintable(w->accessibleName()));
+            names.insert(w->accessibleName());
+        }
+        const QString decode = QString::fromStdString(o.texts.LangText(1112));
+        const QString encode = QString::fromStdString(o.texts.LangText(1113));
+        QVERIFY(o.check("CheckRxDcsInvert")->accessibleName().contains(decode));
+        QVERIFY(o.check("CheckTxDcsInvert")->accessibleName().contains(encode));
+        QVERIFY(o.combo("ComboTxCtcss")->accessibleName().contains(encode));
+        QVERIFY(o.text("TextName3")->accessibleName().endsWith("3/7"));
+    }
+
     // The main window opens the editor on its list (double click, Enter, mnuEditCH) but not
     // on the label column, and redraws the row after OK.
     void openedFromTheChannelList() {

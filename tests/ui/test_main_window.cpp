@@ -479,6 +479,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(window().session().language, Language::Chinese);
         // Qt's own buttons speak Chinese too.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "取消");
+        QCOMPARE(window().channelList()->accessibleName(), "信道列表");
         QCOMPARE(window().findChild<QMenu*>("mnuFile")->title(), "文件(&F)");
         QCOMPARE(action("mnuFileNew")->text(), "新建(&N)");
         QCOMPARE(action("mnuFileNew")->toolTip(), "新建");
@@ -491,6 +492,8 @@ class MainWindowTest : public QObject {
         choose(0);
         QCOMPARE(window().findChild<QMenu*>("mnuFile")->title(), "&File");
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+        QCOMPARE(window().channelList()->accessibleName(), "Channel list");
+        QCOMPARE(window().tree()->accessibleName(), "Codeplug sections");
         QCOMPARE(action("mnuFileOpen")->toolTip(), "Open");
         QCOMPARE(NodeText(window().tree(), "N4"), "Options");
     }

@@ -297,8 +297,32 @@ void FrmCHEdit::relabel() {
     };
     rxToneLabel_->setText(toneLabel(kKeyDecode));
     txToneLabel_->setText(toneLabel(kKeyEncode));
+    nameControls();
     // The title says which channel is edited.
     setWindowTitle(windowTitle() + " - " + Q(ChannelRowLabel(model_.row())));
+}
+
+// Controls that share a label get names of their own that say which is which: the seven name
+// boxes by position, the number lists by signalling system, the tone lists and their
+// "Inverted" boxes by side (receive decodes, transmit encodes).
+void FrmCHEdit::nameControls() {
+    NameByLabels(this);
+    const QString name = name_[0]->accessibleName();
+    for (std::size_t i = 0; i < name_.size(); ++i) {
+        name_[i]->setAccessibleName(QStringLiteral("%1 %2/%3").arg(name).arg(i + 1).arg(name_.size()));
+    }
+    const QString signaling = signaling_->accessibleName();
+    dtmfMemory_->setAccessibleName(signaling + " DTMF");
+    twoTone_->setAccessibleName(signaling + " 2Tone");
+    fiveTone_->setAccessibleName(signaling + " 5Tone");
+    for (auto [label, controls] :
+         {std::pair{rxToneLabel_, rxTone_}, std::pair{txToneLabel_, txTone_}}) {
+        const QString side = PlainText(label->text());
+        controls.type->setAccessibleName(side);
+        controls.ctcss->setAccessibleName(side + " CTCSS");
+        controls.dcs->setAccessibleName(side + " DCS");
+        controls.inverted->setAccessibleName(side + " " + PlainText(controls.inverted->text()));
+    }
 }
 
 void FrmCHEdit::fillLists() {

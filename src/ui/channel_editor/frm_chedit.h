@@ -50,6 +50,7 @@ class FrmCHEdit : public QDialog {
     void buildLayout();
     void setTabOrder();
     void relabel();
+    void nameControls();
     void fillLists();
     void connectControls();
     void connectTone(ToneSide side, const ToneControls& controls);
