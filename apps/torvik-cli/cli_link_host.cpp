@@ -80,11 +80,7 @@ std::vector<PortId> CliLinkHost::searchCandidates() {
 
 void CliLinkHost::savePortSettings(const PortSettings& settings) {
     ProfileFile profile = ProfileFile::Load(context_.home.setupProfileForRead());
-    if (settings.port.number() > 0) {
-        profile.set(kSetupSection, "comPort", std::to_string(settings.port.number()));
-    }
-    profile.set(kSetupSection, "Handshaking", std::to_string(settings.HandshakeMode));
-    profile.set(kSetupSection, "StopBit", std::to_string(settings.StopBits));
+    RememberPortSettings(settings, context_.settings, profile);
     profile.save(context_.home.setupProfile());
 }
 

@@ -8,8 +8,7 @@
 #include "cli_support.h"
 #include "functions/radioinfo/radio_info_text.h"
 #include "link/link_engine.h"
-#include "qtlink/qt_serial_port.h"
-#include "qtlink/qt_wait_timer.h"
+#include "qtlink/qt_link_session.h"
 #include "storage/codeplug_files.h"
 #include "verbs.h"
 
@@ -48,13 +47,12 @@ bool RunSession(const QCommandLineParser& parser, CliContext& context, Codeplug&
     const std::optional<PortId> port = ChosenPort(parser, context);
 
     QEventLoop loop;
-    QtSerialPort serial([&ports](int number) { return ports.devicePath(number); });
-    QtWaitTimer timer;
     FeatureFlags features = ReadFeatureFlags(context.home.featureFile());
     PortSettings settings{*port, context.settings.HandshakeMode, context.settings.StopBits};
     CliLinkHost host(context, codeplug, ports, port, loop);
-    LinkEngine engine({codeplug, features, codeplug.testData, context.factoryMode, settings,
-                       serial, timer, *context.reporter, host});
+    QtLinkSession session(ports, {codeplug, features, context.factoryMode, settings,
+                                  *context.reporter, host});
+    LinkEngine& engine = session.engine();
     if (parser.isSet("password")) engine.setSessionPassword(parser.value("password").toStdString());
 
     const bool started = mode == LinkMode::Read    ? engine.BeginRead()

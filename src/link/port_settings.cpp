@@ -12,4 +12,16 @@ std::optional<LineSettings> LineSettingsFor(const PortSettings& settings) {
     return line;
 }
 
+void RememberPortSettings(const PortSettings& settings, SetupSettings& setup,
+                          ProfileFile& profile) {
+    if (settings.port.number() > 0) {
+        setup.PortNumber = static_cast<std::int16_t>(settings.port.number());
+        profile.set(kSetupSection, "comPort", std::to_string(settings.port.number()));
+    }
+    setup.HandshakeMode = settings.HandshakeMode;
+    setup.StopBits = settings.StopBits;
+    profile.set(kSetupSection, "Handshaking", std::to_string(settings.HandshakeMode));
+    profile.set(kSetupSection, "StopBit", std::to_string(settings.StopBits));
+}
+
 }  // namespace torvik

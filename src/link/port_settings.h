@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <optional>
 
+#include "app/settings.h"
 #include "link/serial/serial_port.h"
+#include "platform/profile_file.h"
 
 namespace torvik {
 
@@ -15,6 +17,11 @@ struct PortSettings {
     std::int16_t StopBits = 1;       // 1 or 2
     bool operator==(const PortSettings&) const = default;
 };
+
+// Keeps the settings a search chose, in the run's setup values and in the setup profile:
+// "comPort" (only for a port given by number), "Handshaking" and "StopBit".
+void RememberPortSettings(const PortSettings& settings, SetupSettings& setup,
+                          ProfileFile& profile);
 
 // The line settings to open the port with: 9600 baud, 8 data bits, no parity, the stop bits
 // and handshaking of `settings`. Nothing when a value is out of range or no port is chosen,

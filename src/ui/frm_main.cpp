@@ -20,8 +20,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-#include "qtlink/qt_serial_port.h"
-#include "qtlink/qt_wait_timer.h"
+#include "qtlink/qt_link_session.h"
 #include "storage/snapshot.h"
 #include "ui/channel_list_model.h"
 #include "ui/frm_progress.h"
@@ -59,13 +58,10 @@ frmMain::frmMain(AppSession& session, PortMap& ports, QWidget* parent)
                     session.settings.StopBits} {
     setObjectName("frmMain");
     if (session.settings.PortNumber <= 0) portSettings_.port = PortId();
-    serial_ =
-        std::make_unique<QtSerialPort>([this](int number) { return ports_.devicePath(number); });
-    timer_ = std::make_unique<QtWaitTimer>();
     host_ = std::make_unique<GuiLinkHost>(*this);
-    engine_ = std::make_unique<LinkEngine>(
-        LinkContext{document_->linkCodeplug(), session_.features, document_->linkCodeplug().testData,
-                    session_.factoryMode, portSettings_, *serial_, *timer_, reporter_, *host_});
+    link_ = std::make_unique<QtLinkSession>(
+        ports_, LinkSubject{document_->linkCodeplug(), session_.features, session_.factoryMode,
+                            portSettings_, reporter_, *host_});
     progress_ = new FrmProgress(this);
     RegisterEditors(editors_);
     UseQtTranslations(session_.language);
@@ -89,7 +85,7 @@ frmMain::frmMain(AppSession& session, PortMap& ports, QWidget* parent)
 
 frmMain::~frmMain() {
     // The engine talks to the host and the port until it is gone.
-    engine_.reset();
+    link_.reset();
 }
 
 void frmMain::buildActions() {
@@ -365,7 +361,7 @@ void frmMain::storeWindowGeometry() {
 
 void frmMain::closeEvent(QCloseEvent* event) {
     // A transfer in progress ends by itself; the window cannot go away under it.
-    if (!engine_->isIdle()) {
+    if (!link().isIdle()) {
         event->ignore();
         return;
     }

@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "app/startup.h"
-#include "link/link_engine.h"
+#include "qtlink/qt_link_session.h"
 #include "link/serial/port_map.h"
 #include "document/codeplug_document.h"
 #include "ui/channel_clipboard.h"
@@ -33,8 +33,6 @@ namespace torvik {
 class ChannelListModel;
 class FrmProgress;
 class GuiLinkHost;
-class QtSerialPort;
-class QtWaitTimer;
 
 // Settings-store names of the window geometry (values in twips).
 inline constexpr const char* kSettingsOrganisation = "TORVIK";
@@ -101,7 +99,7 @@ class frmMain : public QMainWindow {
     CodeplugDocument& document() { return *document_; }
     const Codeplug& codeplug() const { return document_->codeplug(); }
     Reporter& reporter() { return reporter_; }
-    LinkEngine& link() { return *engine_; }
+    LinkEngine& link() { return link_->engine(); }
     PortSettings& portSettings() { return portSettings_; }
     PortMap& ports() { return ports_; }
     QAction* action(CommandId id) const { return actions_[static_cast<std::size_t>(id)]; }
@@ -111,11 +109,13 @@ class frmMain : public QMainWindow {
     FrmProgress* progressWindow() const { return progress_; }
     const ChannelClipboard& clipboard() const { return clipboard_; }
     QString dataFileFilter() const { return dataFileFilter_; }
+    // The question asked before New and Read replace a modified codeplug.
+    QString saveFirstQuestion() const;
     // The grid row of the current cell (a channel number), 0 when none.
     int currentRow() const;
 
-    // Writes keys of the setup profile (section "language") together with the port map.
-    void saveSetupValues(const std::vector<std::pair<std::string, std::string>>& values);
+    // Changes the setup profile and writes it back together with the port map.
+    void saveSetupProfile(const std::function<void(ProfileFile&)>& change);
 
   signals:
     // A radio connection started from this window is over.
@@ -154,10 +154,8 @@ class frmMain : public QMainWindow {
     GuiReporter reporter_;
     std::unique_ptr<CodeplugDocument> document_;
     PortSettings portSettings_;
-    std::unique_ptr<QtSerialPort> serial_;
-    std::unique_ptr<QtWaitTimer> timer_;
     std::unique_ptr<GuiLinkHost> host_;
-    std::unique_ptr<LinkEngine> engine_;
+    std::unique_ptr<QtLinkSession> link_;
     EditorRegistry editors_;
 
     ChannelClipboard clipboard_;

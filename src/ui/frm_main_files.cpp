@@ -39,6 +39,11 @@ NewCodeplugOptions frmMain::newCodeplugOptions(bool keepTemplateChannels) const 
     return {session_.home.initFolder(), session_.settings.FactoryFres != 0 || keepTemplateChannels};
 }
 
+QString frmMain::saveFirstQuestion() const {
+    const QString question = Q(session_.texts.ReadMessageText("MSG", kSaveFirstKey));
+    return question.isEmpty() ? MessageQ(MessageId::SaveChanges, session_.language) : question;
+}
+
 void frmMain::fileNew() { confirmAndMakeNew(false); }
 
 void frmMain::initialise() { confirmAndMakeNew(true); }
@@ -46,9 +51,7 @@ void frmMain::initialise() { confirmAndMakeNew(true); }
 // New asks to save a modified codeplug, then whether to clear it; Initialise only asks to
 // save, and keeps the template's channels.
 void frmMain::confirmAndMakeNew(bool initialising) {
-    QString question = Q(session_.texts.ReadMessageText("MSG", kSaveFirstKey));
-    if (question.isEmpty()) question = MessageQ(MessageId::SaveChanges, session_.language);
-    if (!offerSave(question)) return;
+    if (!offerSave(saveFirstQuestion())) return;
     if (!initialising) {
         const Answer answer =
             reporter_.ask(Severity::Warning, MessageText(MessageId::ClearAll, session_.language),

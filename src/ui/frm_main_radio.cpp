@@ -12,20 +12,20 @@
 namespace torvik {
 
 void frmMain::readFromRadio() {
-    engine_->BeginRead();
+    link().BeginRead();
 }
 
 void frmMain::writeToRadio() {
-    engine_->BeginWrite();
+    link().BeginWrite();
 }
 
 void frmMain::ReadRMGDataFromRadio() {
-    engine_->BeginInfoRead();
+    link().BeginInfoRead();
 }
 
 void frmMain::passwordDialog() {
-    if (auto typed = FrmPassWord::Ask(session_.texts, engine_->SessionPassword(), this)) {
-        engine_->setSessionPassword(*typed);
+    if (auto typed = FrmPassWord::Ask(session_.texts, link().SessionPassword(), this)) {
+        link().setSessionPassword(*typed);
     }
 }
 
@@ -39,7 +39,9 @@ void frmMain::comSetDialog() {
         return;
     }
     portSettings_.port = PortId::Number(number);
-    saveSetupValues({{"comPort", std::to_string(number)}});
+    saveSetupProfile([number](ProfileFile& profile) {
+        profile.set(kSetupSection, "comPort", std::to_string(number));
+    });
 }
 
 void frmMain::modelDialog() {
@@ -61,9 +63,9 @@ void frmMain::aboutBox() {
     about.exec();
 }
 
-void frmMain::saveSetupValues(const std::vector<std::pair<std::string, std::string>>& values) {
+void frmMain::saveSetupProfile(const std::function<void(ProfileFile&)>& change) {
     ProfileFile profile = ProfileFile::Load(session_.home.setupProfileForRead());
-    for (const auto& [key, value] : values) profile.set(kSetupSection, key, value);
+    change(profile);
     ports_.store(profile);
     profile.save(session_.home.setupProfile());
 }

@@ -10,9 +10,7 @@ namespace torvik {
 
 void GuiLinkHost::offerSaveBeforeRead() {
     if (!window_.document().isModified()) return;
-    AppSession& session = window_.session();
-    std::string question = session.texts.ReadMessageText("MSG", "9001");
-    if (question.empty()) question = MessageText(MessageId::SaveChanges, session.language);
+    const std::string question = U(window_.saveFirstQuestion());
     if (window_.reporter().ask(Severity::Warning, question, Buttons::YesNoCancel) == Answer::Yes) {
         window_.fileSave();
     }
@@ -51,17 +49,9 @@ std::vector<PortId> GuiLinkHost::searchCandidates() {
 }
 
 void GuiLinkHost::savePortSettings(const PortSettings& settings) {
-    SetupSettings& setup = window_.session().settings;
-    std::vector<std::pair<std::string, std::string>> values;
-    if (settings.port.number() > 0) {
-        setup.PortNumber = static_cast<std::int16_t>(settings.port.number());
-        values.emplace_back("comPort", std::to_string(settings.port.number()));
-    }
-    setup.HandshakeMode = settings.HandshakeMode;
-    setup.StopBits = settings.StopBits;
-    values.emplace_back("Handshaking", std::to_string(settings.HandshakeMode));
-    values.emplace_back("StopBit", std::to_string(settings.StopBits));
-    window_.saveSetupValues(values);
+    window_.saveSetupProfile([&](ProfileFile& profile) {
+        RememberPortSettings(settings, window_.session().settings, profile);
+    });
 }
 
 void GuiLinkHost::featuresChanged(const FeatureFlags&) {
