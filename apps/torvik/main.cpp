@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QTimer>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -21,6 +22,9 @@
 namespace {
 
 using namespace torvik;
+
+// Long enough for the window's first layout and paint.
+constexpr int kScreenshotDelayMs = 500;
 
 // Starts the demo radio and makes its device the chosen port. False when it did not start.
 bool StartDemo(DemoRadio& demo, AppSession& session, PortMap& ports) {
@@ -54,6 +58,7 @@ void DescribeOptions(QCommandLineParser& parser) {
         {"home", "The application folder (language files, templates, settings).", "DIR"},
         {"demo", "Start the built-in demo radio and use it as the serial port."},
         {"no-splash", "Show the main window at once."},
+        {"screenshot", "Save a picture of the main window as a PNG file, then quit.", "FILE"},
     });
 }
 
@@ -118,7 +123,15 @@ int main(int argc, char** argv) {
 
     const QPixmap picture(QString::fromStdString(
         SplashPicturePath(session->home.dataDir, session->language).string()));
-    if (parser.isSet("no-splash") || picture.isNull()) {
+    if (parser.isSet("screenshot")) {
+        // For manuals and the software centre: the window as it first shows, without a splash.
+        window.show();
+        const QString file = parser.value("screenshot");
+        QTimer::singleShot(kScreenshotDelayMs, &window, [&window, file] {
+            const bool saved = window.grab().save(file, "PNG");
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
+    } else if (parser.isSet("no-splash") || picture.isNull()) {
         window.show();
     } else {
         auto* splash = new frmSplash(picture);
