@@ -5,7 +5,10 @@
 #include <QTimer>
 #include <QVariant>
 
+#include <cctype>
+
 #include "channel_edit/channel_edit_rules.h"
+#include "functions/options/option_rules.h"
 
 namespace torvik {
 namespace {
@@ -72,17 +75,31 @@ bool EditKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         if (c.unicode() > 127) return true;
     }
     const char c = static_cast<char>(text.front().unicode());
-    switch (static_cast<TextRule>(edit->property(kTextRuleProperty).toInt())) {
+    const auto rule = static_cast<TextRule>(edit->property(kTextRuleProperty).toInt());
+    switch (rule) {
         case TextRule::Any:
             return false;
         case TextRule::RxFrequency:
             return !AcceptRxFrequencyChar(c);
         case TextRule::NameBox:
-            if (AcceptNameChar(c)) {
+        case TextRule::MessageBox: {
+            const bool accepted =
+                rule == TextRule::NameBox ? AcceptNameChar(c) : IsWelcomeMessageChar(c);
+            if (accepted) {
                 edit->setText(QString(QLatin1Char(c)));
                 moveOn_();
             }
             return true;
+        }
+        case TextRule::Digits:
+            return !IsPasswordChar(c);
+        case TextRule::HexDigits:
+            if (!std::isxdigit(static_cast<unsigned char>(c))) return true;
+            if (std::islower(static_cast<unsigned char>(c))) {
+                edit->insert(QString(QLatin1Char(static_cast<char>(std::toupper(c)))));
+                return true;
+            }
+            return false;
     }
     return false;
 }

@@ -16,6 +16,9 @@ enum class TextRule {
     Any,          // any character up to 127
     RxFrequency,  // digits and "." only
     NameBox,      // one printable character up to "}" except the backslash; then move on
+    MessageBox,   // one printable character except "\" and "~"; then move on
+    Digits,       // "0".."9" only
+    HexDigits,    // "0".."9", "A".."F"; lower-case letters become upper-case
 };
 
 class EditKeyFilter : public QObject {

@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "document/codeplug_document.h"
 #include "ui/channel_editor/frm_chedit.h"
+#include "ui/options/frm_option.h"
 #include "ui/radio_info_view.h"
 
 namespace torvik {
@@ -17,6 +18,9 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.add(EditorId::Channel, [](const EditorContext& c) {
         return std::make_unique<FrmCHEdit>(c.document, c.session.features, c.row, c.session.texts,
                                            c.reporter, c.parent);
+    });
+    registry.add(EditorId::Options, [](const EditorContext& c) {
+        return std::make_unique<FrmOption>(c.document, c.session.texts, c.parent);
     });
     registry.add(EditorId::RadioInfo, [](const EditorContext& c) {
         return std::make_unique<RadioInfoView>(c.document.codeplug(), c.session.language,

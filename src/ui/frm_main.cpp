@@ -160,6 +160,10 @@ void frmMain::connectDocument() {
         showCaption();
     });
     connect(&doc, &CodeplugDocument::fileChanged, this, &frmMain::showCaption);
+    // The tree follows the optional functions.
+    connect(&doc, &CodeplugDocument::settingsChanged, this, [this](SettingsArea area) {
+        if (area == SettingsArea::Options) LoadShowTree();
+    });
     connect(&doc, &CodeplugDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(&doc.undoStack(), &QUndoStack::indexChanged, this, &frmMain::updateUndoEntries);
     connect(&doc.undoStack(), &QUndoStack::cleanChanged, this, &frmMain::updateUndoEntries);

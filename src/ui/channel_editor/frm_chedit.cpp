@@ -17,72 +17,12 @@
 #include "codeplug/tones.h"
 #include "ui/channel_rows.h"
 #include "ui/edit_key_filter.h"
+#include "ui/form_parts.h"
 #include "ui/channel_editor/frm_chedit_keys.h"
 #include "ui/relabel.h"
 #include "ui/ui_text.h"
 
 namespace torvik {
-namespace {
-
-QComboBox* MakeCombo(QWidget* parent, const char* name) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setMaxVisibleItems(16);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    return combo;
-}
-
-QCheckBox* MakeCheck(QWidget* parent, const char* name, int key, const char* designText) {
-    auto* check = new QCheckBox(QString::fromUtf8(designText), parent);
-    check->setObjectName(name);
-    SetLangKey(check, key);
-    return check;
-}
-
-QLabel* MakeLabel(QWidget* parent, int key, const char* designText, QWidget* buddy) {
-    auto* label = new QLabel(QString::fromUtf8(designText), parent);
-    if (key > 0) SetLangKey(label, key);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QLineEdit* MakeText(QWidget* parent, const QString& name, int maxLength, int widthChars) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setMaxLength(maxLength);
-    const QFontMetrics metrics = edit->fontMetrics();
-    edit->setFixedWidth(metrics.horizontalAdvance(QLatin1Char('W')) * widthChars +
-                        metrics.height());
-    return edit;
-}
-
-void SetItems(QComboBox* combo, const QStringList& items) {
-    const QSignalBlocker quiet(combo);
-    combo->clear();
-    combo->addItems(items);
-}
-
-QStringList KeyItems(const LanguageTexts& texts, std::initializer_list<int> keys) {
-    QStringList items;
-    for (int key : keys) items << LangQ(texts, key);
-    return items;
-}
-
-QStringList NumberItems(const std::vector<int>& numbers) {
-    QStringList items;
-    for (int n : numbers) items << QString::number(n);
-    return items;
-}
-
-// Keeps a control's place in the layout while it is hidden, so that switching between
-// controls that share a cell does not make the window jump.
-void KeepPlace(QWidget* widget) {
-    QSizePolicy policy = widget->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    widget->setSizePolicy(policy);
-}
-
-}  // namespace
 
 FrmCHEdit::FrmCHEdit(CodeplugDocument& document, const FeatureFlags& features, int row,
                      const LanguageTexts& texts, Reporter& reporter, QWidget* parent)

@@ -1,0 +1,284 @@
+#include "ui/options/frm_option.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "ui/edit_key_filter.h"
+#include "ui/form_parts.h"
+#include "ui/relabel.h"
+#include "ui/ui_text.h"
+
+namespace torvik {
+namespace {
+
+constexpr int kKeyCaption = 1701;
+constexpr int kKeyFirstRowLabel = 1702;  // row k: 1702 + k
+constexpr int kKeyFirstSwitch = 1730;    // switch j: 1730 + j
+constexpr int kKeyPasswordSwitch = 1737;
+constexpr int kKeyPasswordLabel = 1738;
+constexpr int kKeyWelcomeLabel = 1739;
+constexpr int kKeyOff = 1755;
+constexpr int kKeySeconds = 1782;
+
+// The rows the window shows, top to bottom; rows 4, 6, 7, 13 and 15 and switch 0 are never
+// shown and keep their values. Row 18 stands beside row 0.
+constexpr int kShownRows[] = {0, 1, 2, 3, 5, 8, 9, 10, 11, 12, 14, 16, 17};
+
+// Switches 1..4 with their design captions.
+constexpr const char* kSwitchDesignTexts[] = {"内部功能操作", "初始化按键", "尾音消除",
+                                              "禁止取消静噪"};
+
+}  // namespace
+
+FrmOption::FrmOption(CodeplugDocument& document, const LanguageTexts& texts, QWidget* parent)
+    : QDialog(parent),
+      document_(document),
+      texts_(texts),
+      state_(document.editableState()),
+      options_(state_.record.options) {
+    setObjectName("FrmOption");
+    setWindowTitle(QStringLiteral("可选功能"));
+    SetLangKey(this, kKeyCaption);
+    keys_ = new EditKeyFilter([this] { focusNextChild(); }, this);
+    buildControls();
+    buildLayout();
+    relabel();
+    fillLists();
+    showValues();
+    connectControls();
+}
+
+void FrmOption::buildControls() {
+    using O = OptionSettings;
+    rows_ = {{0, &O::row0Choice},        {1, &O::row1Choice},         {3, &O::row3Level},
+             {5, &O::row5Choice},        {8, &O::row8Number},         {9, &O::toneBurstFrequency},
+             {10, &O::row10Time},        {11, &O::row11Choice},       {12, &O::row12Choice},
+             {14, &O::row14Choice},      {16, &O::tailPhase},         {17, &O::row17Choice},
+             {18, &O::row18Choice}};
+    for (PositionRow& row : rows_) {
+        row.combo = MakeCombo(this, QStringLiteral("Combo%1").arg(row.row).toLatin1().constData());
+        keys_->watchField(row.combo);
+    }
+    row0_ = rowCombo(0);
+    row1_ = rowCombo(1);
+    row18_ = rowCombo(18);
+    row2_ = MakeCombo(this, "Combo2");
+    keys_->watchField(row2_);
+
+    for (std::size_t j = 0; j < switches_.size(); ++j) {
+        const int number = static_cast<int>(j) + 1;
+        switches_[j] = MakeCheck(this, QStringLiteral("Check%1").arg(number).toLatin1().constData(),
+                                 kKeyFirstSwitch + number, kSwitchDesignTexts[j]);
+        keys_->watchField(switches_[j]);
+    }
+    passwordSwitch_ = MakeCheck(this, "CheckPassword", kKeyPasswordSwitch, "启用开机密码");
+    keys_->watchField(passwordSwitch_);
+    password_ = MakeText(this, "TextPassword", static_cast<int>(kPasswordDigits), 8);
+    keys_->watchText(password_, TextRule::Digits);
+    passwordLabel_ = MakeLabel(this, kKeyPasswordLabel, "开机密码", password_);
+    for (std::size_t i = 0; i < welcome_.size(); ++i) {
+        QLineEdit* box = MakeText(this, QStringLiteral("TextWelcome%1").arg(i + 1), 1, 1);
+        box->setAlignment(Qt::AlignCenter);
+        keys_->watchText(box, TextRule::MessageBox);
+        welcome_[i] = box;
+    }
+    buttons_ = MakeOkCancelButtons(this);
+}
+
+QComboBox* FrmOption::rowCombo(int row) const {
+    if (row == 2) return row2_;
+    for (const PositionRow& r : rows_) {
+        if (r.row == row) return r.combo;
+    }
+    return nullptr;
+}
+
+void FrmOption::buildLayout() {
+    auto* rowsForm = new QFormLayout;
+    for (const int row : kShownRows) {
+        QLabel* label = MakeLabel(this, kKeyFirstRowLabel + row, "", rowCombo(row));
+        if (row == 0) {
+            auto* pair = new QHBoxLayout;
+            pair->addWidget(row0_);
+            pair->addWidget(row18_);
+            pair->addStretch(1);
+            KeepPlace(row18_);
+            rowsForm->addRow(label, pair);
+        } else {
+            rowsForm->addRow(label, rowCombo(row));
+        }
+    }
+
+    auto* switchFrame = new QGroupBox(this);
+    auto* switchColumn = new QVBoxLayout(switchFrame);
+    for (QCheckBox* check : switches_) switchColumn->addWidget(check);
+
+    auto* passwordRow = new QHBoxLayout;
+    passwordRow->addWidget(passwordLabel_);
+    passwordRow->addWidget(password_);
+    passwordRow->addStretch(1);
+
+    auto* welcomeRow = new QHBoxLayout;
+    welcomeRow->setSpacing(2);
+    for (QLineEdit* box : welcome_) welcomeRow->addWidget(box);
+    welcomeRow->addStretch(1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(switchFrame);
+    right->addSpacing(fontMetrics().height());
+    right->addWidget(passwordSwitch_);
+    right->addLayout(passwordRow);
+    right->addSpacing(fontMetrics().height());
+    right->addWidget(MakeLabel(this, kKeyWelcomeLabel, "开机画面", welcome_[0]));
+    right->addLayout(welcomeRow);
+    right->addStretch(1);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(rowsForm);
+    columns->addSpacing(2 * fontMetrics().height());
+    columns->addLayout(right, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addStretch(1);
+    layout->addWidget(buttons_);
+}
+
+void FrmOption::relabel() {
+    RelabelForm(this, texts_);
+    LabelOkCancel(buttons_, texts_);
+    // Controls that share a label get names of their own.
+    row18_->setAccessibleName(row0_->accessibleName() + " 2");
+    for (std::size_t i = 0; i < welcome_.size(); ++i) {
+        welcome_[i]->setAccessibleName(
+            QStringLiteral("%1 %2/%3").arg(PlainText(LangQ(texts_, kKeyWelcomeLabel))).arg(i + 1).arg(welcome_.size()));
+    }
+}
+
+void FrmOption::fillLists() {
+    auto combo = [this](int row) { return rowCombo(row); };
+    const LanguageTexts& t = texts_;
+    SetItems(combo(0), KeyItems(t, {1750, 1751, 1752}));
+    SetItems(combo(1), KeyItems(t, {1753, 1754}));
+    SetItems(combo(3), RangeItems(0, 20));
+    SetItems(combo(5), KeyItems(t, {1747, 1748, 1749}));
+    SetItems(combo(8), RangeItems(1, 32));
+    SetItems(combo(9), {"1750Hz", "2100Hz", "1000Hz", "1450Hz"});
+    QStringList times{LangQ(t, kKeyOff)};
+    for (int n = 1; n <= 30; ++n) times << QString::number(n) + LangQ(t, kKeySeconds);
+    SetItems(combo(10), times);
+    SetItems(combo(11), KeyItems(t, {kKeyOff, 1768, 1769, 1770}));
+    SetItems(combo(12), KeyItems(t, {1761, 1762}));
+    SetItems(combo(14), KeyItems(t, {1794, 1795}));
+    // The phase texts have built-in fallbacks, so the row never shows blank choices.
+    QStringList phases = KeyItems(t, {kKeyOff, 3010, 3011});
+    const QStringList builtIn{QStringLiteral("off"), QStringLiteral("120°"), QStringLiteral("180°")};
+    for (int i = 0; i < phases.size(); ++i) {
+        if (phases[i].isEmpty()) phases[i] = builtIn[i];
+    }
+    SetItems(combo(16), phases);
+    SetItems(combo(17), KeyItems(t, {1798, 1799}));
+    SetItems(combo(18), KeyItems(t, {1796, 1797}));
+
+    channelChoices_ = OptionChannelChoices(state_.channels);
+    QStringList channels;
+    for (const OptionChannelChoice& choice : channelChoices_) channels << Q(choice.text);
+    SetItems(row2_, channels);
+}
+
+void FrmOption::showValues() {
+    for (const PositionRow& row : rows_) {
+        const int value = options_.*row.field;
+        if (row.row == 0 || row.row == 1 || row.row == 18) {
+            // These three show their position as held; a position outside the list shows
+            // nothing and is kept unless the user chooses.
+            const QSignalBlocker quiet(row.combo);
+            row.combo->setCurrentIndex(value >= 0 && value < row.combo->count() ? value : -1);
+        } else {
+            SelectOrFirst(row.combo, value);
+        }
+    }
+    SelectOrFirst(row2_, OptionChannelPosition(channelChoices_, options_.row2Channel));
+    showCoupledRows();
+
+    switches_[0]->setChecked(options_.internalFunctionOperation != 0);
+    switches_[1]->setChecked(options_.initKey != 0);
+    switches_[2]->setChecked(options_.tailElimination != 0);
+    switches_[3]->setChecked(state_.record.squelchOffInhibit != 0);
+
+    const std::string boxes = WelcomeMessageBoxes(options_);
+    for (std::size_t i = 0; i < welcome_.size(); ++i) {
+        const char c = i < boxes.size() ? boxes[i] : ' ';
+        welcome_[i]->setText(c == ' ' ? QString() : QString(QLatin1Char(c)));
+    }
+    passwordSwitch_->setChecked(options_.powerOnPasswordEnabled != 0);
+    password_->setText(Q(options_.powerOnPassword.text()));
+    EnablePassWord(options_.powerOnPasswordEnabled);
+}
+
+void FrmOption::showCoupledRows() {
+    row1_->setEnabled(Row1Enabled(options_));
+    row18_->setVisible(Row18Shown(options_));
+}
+
+void FrmOption::connectControls() {
+    for (const PositionRow& row : rows_) {
+        if (row.row == 0) continue;
+        connect(row.combo, &QComboBox::activated, this,
+                [this, field = row.field](int position) {
+                    options_.*field = static_cast<std::int16_t>(position);
+                });
+    }
+    connect(row0_, &QComboBox::activated, this, &FrmOption::row0Chosen);
+    connect(row2_, &QComboBox::activated, this, [this](int position) {
+        if (position >= 0 && position < static_cast<int>(channelChoices_.size())) {
+            options_.row2Channel = channelChoices_[static_cast<std::size_t>(position)].value;
+        }
+    });
+    std::int16_t OptionSettings::*switchFields[] = {&OptionSettings::internalFunctionOperation,
+                                                    &OptionSettings::initKey,
+                                                    &OptionSettings::tailElimination};
+    for (std::size_t j = 0; j < std::size(switchFields); ++j) {
+        connect(switches_[j], &QCheckBox::toggled, this, [this, field = switchFields[j]](bool on) {
+            options_.*field = on ? 1 : 0;
+        });
+    }
+    connect(passwordSwitch_, &QCheckBox::toggled, this,
+            [this](bool on) { EnablePassWord(on ? 1 : 0); });
+    connect(buttons_, &QDialogButtonBox::accepted, this, &FrmOption::CommandOK);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void FrmOption::row0Chosen(int position) {
+    ApplyRow0Choice(options_, position);
+    SelectOrFirst(row1_, options_.row1Choice);
+    SelectOrFirst(row18_, options_.row18Choice);
+    showCoupledRows();
+}
+
+void FrmOption::EnablePassWord(int state) {
+    password_->setVisible(state == 1);
+    passwordLabel_->setVisible(state == 1);
+}
+
+void FrmOption::CommandOK() {
+    options_.powerOnPasswordEnabled = passwordSwitch_->isChecked() ? 1 : 0;
+    options_.powerOnPassword = PowerOnPasswordFromText(password_->text().toStdString());
+    std::string boxes;
+    for (QLineEdit* box : welcome_) {
+        boxes += box->text().isEmpty() ? ' ' : static_cast<char>(box->text().front().unicode());
+    }
+    options_.welcomeMessage = WelcomeMessageFromBoxes(boxes);
+    state_.record.squelchOffInhibit = switches_[3]->isChecked() ? 1 : 0;
+    document_.commit(PlainText(windowTitle()), state_);
+    accept();
+}
+
+}  // namespace torvik
