@@ -24,20 +24,52 @@ public:
 // `value` as a byte; anything outside 0..255 is an encoding error.
 std::uint8_t CheckedByte(long value);
 
-// One bit field of a packed byte: `value` in `width` bits starting at bit `shift`.
+// A bit field of an image layout: `width` bits from bit `shift` of the byte at `offset`
+// (from the start of its record, or of the image for an area at a fixed address). Each
+// field is declared once, beside its area's codec, and both the encoder and the decoder go
+// through that declaration, so a field's place is written down in one spot only. `name` is
+// how an encoding error names the field.
 struct BitField {
-    long value;
+    std::string_view name;
+    std::size_t offset;
     int shift;
-    int width = 1;
+    int width;
+
+    constexpr BitField(std::string_view fieldName, std::size_t byteOffset, int firstBit,
+                       int bitCount)
+        : name(fieldName), offset(byteOffset), shift(firstBit), width(bitCount) {
+        // A layout constant whose bits leave its byte does not compile.
+        if (bitCount < 1 || firstBit < 0 || firstBit + bitCount > 8) {
+            throw std::logic_error("bit field outside its byte");
+        }
+    }
+
+    // The largest value the field holds.
+    constexpr long maxValue() const { return (1L << width) - 1; }
 };
 
-// Packs the fields into one byte. A value that does not fit its own bits is an encoding
-// error: summing it in would silently change the neighbouring field.
-std::uint8_t PackBits(std::initializer_list<BitField> fields);
+// A value for a bit field, as written by PutFields.
+struct FieldValue {
+    BitField field;
+    long value;
+};
 
-// Reads `width` bits starting at `shift`.
-constexpr int BitsOf(std::uint8_t byte, int shift, int width = 1) {
-    return (byte >> shift) & ((1 << width) - 1);
+// Writes the byte the fields share, at base + their offset: each value in its own bits, every
+// bit that no field covers 0. A value that does not fit its bits is an encoding error naming
+// the field and the value: summing it in would silently change the neighbouring field.
+// Fields of different bytes, or with bits in common, are a mistake of the layout
+// (std::logic_error).
+void PutFields(RadioImage& image, std::size_t base, std::initializer_list<FieldValue> fields);
+
+// Reads a bit field of the record at `base`.
+int GetField(const RadioImage& image, std::size_t base, const BitField& field);
+
+// The same for an area whose fields have fixed image addresses.
+inline void PutFields(RadioImage& image, std::initializer_list<FieldValue> fields) {
+    PutFields(image, 0, fields);
+}
+inline int GetField(const RadioImage& image, const BitField& field) {
+    return GetField(image, 0, field);
 }
 
 // Entry bitmaps: entry j is bit (j mod 8) of byte base + j div 8.

@@ -37,6 +37,9 @@ std::string GetFreqCode(const RadioImage& image, std::size_t address, std::strin
     return digits;
 }
 
+// The radio has three power levels; a stored 3 reads as the highest.
+constexpr std::int16_t kHighestTxPower = 2;
+
 // Byte 10 stores simplex as 0 and the two shift directions as 2 and 3.
 long ShiftToImage(int shiftDir) { return shiftDir == 0 ? 0 : shiftDir + 1; }
 std::int16_t ShiftFromImage(int bits) { return static_cast<std::int16_t>(bits < 2 ? 0 : bits - 1); }
@@ -62,20 +65,24 @@ void EncodeChannel(ChannelRecord& r, RadioImage& image) {
     r.RxDcsBit8 = static_cast<std::int16_t>(r.RxDcs / 256);
 
     image.at(base + L::kStep) = CheckedByte(r.Step);
-    image.at(base + L::kFlags9) = PackBits({{r.TxInhibit, 0},
-                                            {r.Reverse, 1},
-                                            {r.Bandwidth, 2, 2},
-                                            {r.TxDcsInvert, 4},
-                                            {r.TxDcsBit8, 5},
-                                            {r.PttIdDecode, 6}});
-    image.at(base + L::kFlags10) = PackBits({{ShiftToImage(r.ShiftDir), 0, 2},
-                                             {r.TxPower, 2, 2},
-                                             {r.RxDcsInvert, 4},
-                                             {r.RxDcsBit8, 5},
-                                             {r.Compander, 6},
-                                             {r.Talkaround, 7}});
-    image.at(base + L::kToneTypes) =
-        PackBits({{r.TxToneType, 0, 2}, {r.RxToneType, 2, 2}, {r.DtmfCodeNo, 4, 4}});
+    PutFields(image, base,
+              {{L::kTxInhibit, r.TxInhibit},
+               {L::kReverse, r.Reverse},
+               {L::kBandwidth, r.Bandwidth},
+               {L::kTxDcsInvert, r.TxDcsInvert},
+               {L::kTxDcsBit8, r.TxDcsBit8},
+               {L::kPttIdDecode, r.PttIdDecode}});
+    PutFields(image, base,
+              {{L::kShift, ShiftToImage(r.ShiftDir)},
+               {L::kTxPower, r.TxPower},
+               {L::kRxDcsInvert, r.RxDcsInvert},
+               {L::kRxDcsBit8, r.RxDcsBit8},
+               {L::kCompander, r.Compander},
+               {L::kTalkaround, r.Talkaround}});
+    PutFields(image, base,
+              {{L::kTxToneType, r.TxToneType},
+               {L::kRxToneType, r.RxToneType},
+               {L::kDtmfCodeNo, r.DtmfCodeNo}});
     image.at(base + L::kTxCtcss) = CheckedByte(r.TxCtcss);
     image.at(base + L::kRxCtcss) = CheckedByte(r.RxCtcss);
     image.at(base + L::kTxDcsLow) = CheckedByte(r.TxDcs % 256);
@@ -86,7 +93,7 @@ void EncodeChannel(ChannelRecord& r, RadioImage& image) {
     PutImageName(r.Name.text(), image.block(base + L::kName, L::kNameBytes));
     image.at(base + L::kBusyLock) = CheckedByte(r.BusyLock);
     image.at(base + L::kByte27) = CheckedByte(r.Byte27);
-    image.at(base + L::kPttIdModes) = PackBits({{r.DtmfPttId, 0, 4}, {r.FiveTonePttId, 4, 4}});
+    PutFields(image, base, {{L::kDtmfPttId, r.DtmfPttId}, {L::kFiveTonePttId, r.FiveTonePttId}});
     image.at(base + L::kSquelchMode) = CheckedByte(r.SquelchMode);
     image.at(base + L::kScrambler) = CheckedByte(r.Scrambler);
 
@@ -154,24 +161,22 @@ void DecodeChannels(RadioImage& image, ChannelTable& table) {
         auto byte = [&](std::size_t offset) { return image.at(base + offset); };
         auto i16 = [](int v) { return static_cast<std::int16_t>(v); };
         r.Step = byte(L::kStep);
-        const std::uint8_t b9 = byte(L::kFlags9);
-        r.TxInhibit = i16(BitsOf(b9, 0));
-        r.Reverse = i16(BitsOf(b9, 1));
-        r.Bandwidth = i16(BitsOf(b9, 2, 2));
-        r.TxDcsInvert = i16(BitsOf(b9, 4));
-        r.TxDcsBit8 = i16(BitsOf(b9, 5));
-        r.PttIdDecode = i16(BitsOf(b9, 6));
-        const std::uint8_t b10 = byte(L::kFlags10);
-        r.ShiftDir = ShiftFromImage(BitsOf(b10, 0, 2));
-        r.TxPower = i16(std::min(BitsOf(b10, 2, 2), 2));
-        r.RxDcsInvert = i16(BitsOf(b10, 4));
-        r.RxDcsBit8 = i16(BitsOf(b10, 5));
-        r.Compander = i16(BitsOf(b10, 6));
-        r.Talkaround = i16(BitsOf(b10, 7));
-        const std::uint8_t b11 = byte(L::kToneTypes);
-        r.TxToneType = i16(BitsOf(b11, 0, 2));
-        r.RxToneType = i16(BitsOf(b11, 2, 2));
-        r.DtmfCodeNo = i16(BitsOf(b11, 4, 4));
+        auto field = [&](const BitField& f) { return i16(GetField(image, base, f)); };
+        r.TxInhibit = field(L::kTxInhibit);
+        r.Reverse = field(L::kReverse);
+        r.Bandwidth = field(L::kBandwidth);
+        r.TxDcsInvert = field(L::kTxDcsInvert);
+        r.TxDcsBit8 = field(L::kTxDcsBit8);
+        r.PttIdDecode = field(L::kPttIdDecode);
+        r.ShiftDir = ShiftFromImage(GetField(image, base, L::kShift));
+        r.TxPower = std::min(field(L::kTxPower), kHighestTxPower);
+        r.RxDcsInvert = field(L::kRxDcsInvert);
+        r.RxDcsBit8 = field(L::kRxDcsBit8);
+        r.Compander = field(L::kCompander);
+        r.Talkaround = field(L::kTalkaround);
+        r.TxToneType = field(L::kTxToneType);
+        r.RxToneType = field(L::kRxToneType);
+        r.DtmfCodeNo = field(L::kDtmfCodeNo);
         r.TxCtcss = byte(L::kTxCtcss);
         r.RxCtcss = byte(L::kRxCtcss);
         r.TxDcs = i16(256 * r.TxDcsBit8 + byte(L::kTxDcsLow));
@@ -183,9 +188,8 @@ void DecodeChannels(RadioImage& image, ChannelTable& table) {
         r.Name = FixedText<7>::Value(CutAtNul({reinterpret_cast<const char*>(name.data()), name.size()}));
         r.BusyLock = byte(L::kBusyLock);
         r.Byte27 = byte(L::kByte27);
-        const std::uint8_t modes = byte(L::kPttIdModes);
-        r.DtmfPttId = i16(BitsOf(modes, 0, 4));
-        r.FiveTonePttId = i16(BitsOf(modes, 4, 4));
+        r.DtmfPttId = field(L::kDtmfPttId);
+        r.FiveTonePttId = field(L::kFiveTonePttId);
         r.SquelchMode = byte(L::kSquelchMode);
         r.Scrambler = byte(L::kScrambler);
         if (HasCodeDigits(slot)) r.PttIdCode = FixedText<5>::Raw(DecodeCode(image, number));
