@@ -10,6 +10,16 @@
 #include "storage/new_codeplug.h"
 
 namespace torvik::cli {
+namespace {
+
+// The technical reason of a message, on a line of its own below it.
+void PrintReason(std::string_view detail) {
+    if (detail.empty()) return;
+    std::fprintf(stderr, "torvik-cli: reason: %.*s\n", static_cast<int>(detail.size()),
+                 detail.data());
+}
+
+}  // namespace
 
 TerminalReporter::TerminalReporter(LanguageTexts texts, bool assumeYes)
     : texts_(std::move(texts)), assumeYes_(assumeYes) {}
@@ -32,15 +42,22 @@ std::string TerminalReporter::langText(int key) const {
 }
 
 void TerminalReporter::show(Severity severity, std::string_view text, std::string_view) {
+    showDetailed(severity, text, {});
+}
+
+void TerminalReporter::showDetailed(Severity severity, std::string_view text,
+                                    std::string_view detail) {
     if (text.empty()) return;
     if (severity == Severity::Error) {
         // The first error says what went wrong; later ones only say that it failed.
         if (!lastError_.empty()) return;
         lastError_ = std::string(text);
+        lastErrorDetail_ = std::string(detail);
         return;
     }
     const char* label = severity == Severity::Warning ? "warning" : "note";
     std::fprintf(stderr, "torvik-cli: %s: %.*s\n", label, static_cast<int>(text.size()), text.data());
+    PrintReason(detail);
 }
 
 Answer TerminalReporter::ask(Severity, std::string_view text, Buttons buttons, std::string_view) {
@@ -102,6 +119,13 @@ Codeplug FreshCodeplug(const CliContext& context, std::int16_t band) {
 
 int Fail(const QString& what) {
     std::fprintf(stderr, "torvik-cli: %s\n", qPrintable(what));
+    return kFailure;
+}
+
+int FailWithError(const TerminalReporter& reporter, const QString& what) {
+    const std::string& why = reporter.lastError();
+    Fail(why.empty() ? what : what + ": " + QString::fromStdString(why));
+    PrintReason(reporter.lastErrorDetail());
     return kFailure;
 }
 

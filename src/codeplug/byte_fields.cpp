@@ -11,9 +11,9 @@ std::string NamedValue(std::string_view name, long value) {
 
 }  // namespace
 
-std::uint8_t CheckedByte(long value) {
+std::uint8_t CheckedByte(long value, std::string_view name) {
     if (value < 0 || value > 255) {
-        throw EncodeError(NamedValue({}, value) + " does not fit in a byte");
+        throw EncodeError(NamedValue(name, value) + " does not fit in a byte");
     }
     return static_cast<std::uint8_t>(value);
 }

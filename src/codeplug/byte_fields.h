@@ -21,8 +21,25 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// `value` as a byte; anything outside 0..255 is an encoding error.
-std::uint8_t CheckedByte(long value);
+// Runs `write`; an encoding error it raises is raised again with "`context`: " in front, so
+// the message says which field or record could not be written.
+template <class Write>
+void WithContext(std::string_view context, Write&& write) {
+    try {
+        write();
+    } catch (const EncodeError& error) {
+        throw EncodeError(std::string(context) + ": " + error.what());
+    }
+}
+
+// The name of an array element in those messages: "codeTable[3]".
+inline std::string IndexedName(std::string_view array, int index) {
+    return std::string(array) + "[" + std::to_string(index) + "]";
+}
+
+// `value` as a byte; anything outside 0..255 is an encoding error, naming the field when
+// `name` is given.
+std::uint8_t CheckedByte(long value, std::string_view name = {});
 
 // A bit field of an image layout: `width` bits from bit `shift` of the byte at `offset`
 // (from the start of its record, or of the image for an area at a fixed address). Each

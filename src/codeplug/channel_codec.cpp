@@ -1,6 +1,8 @@
 #include "codeplug/channel_codec.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "codeplug/byte_fields.h"
 #include "codeplug/freq_code.h"
@@ -46,7 +48,8 @@ std::int16_t ShiftFromImage(int bits) { return static_cast<std::int16_t>(bits < 
 
 void EncodeChannel(ChannelRecord& r, RadioImage& image) {
     if (r.Number < 1 || r.Number > kChannelSlots) {
-        throw EncodeError("channel number " + std::to_string(r.Number) + " out of range");
+        throw EncodeError("Number = " + std::to_string(r.Number) + " is not a channel number 1.." +
+                          std::to_string(kChannelSlots));
     }
     const int slot = r.Number - 1;
     const std::size_t base = L::RecordBase(r.Number);
@@ -57,14 +60,19 @@ void EncodeChannel(ChannelRecord& r, RadioImage& image) {
     }
 
     std::string rx = r.RxFreq.text();
-    PutFreqCode(image, base + L::kRxFreq, rx.empty() ? "FFFFFFFF" : rx);
-    PutFreqCode(image, base + L::kOffset, r.Offset.text());
+    WithContext("RxFreq",
+                [&] { PutFreqCode(image, base + L::kRxFreq, rx.empty() ? "FFFFFFFF" : rx); });
+    WithContext("Offset", [&] { PutFreqCode(image, base + L::kOffset, r.Offset.text()); });
 
-    if (r.TxDcs < 0 || r.RxDcs < 0) throw EncodeError("negative DCS code");
+    for (auto [name, dcs] : {std::pair{"TxDcs", r.TxDcs}, std::pair{"RxDcs", r.RxDcs}}) {
+        if (dcs < 0) {
+            throw EncodeError(std::string(name) + " = " + std::to_string(dcs) + " is negative");
+        }
+    }
     r.TxDcsBit8 = static_cast<std::int16_t>(r.TxDcs / 256);
     r.RxDcsBit8 = static_cast<std::int16_t>(r.RxDcs / 256);
 
-    image.at(base + L::kStep) = CheckedByte(r.Step);
+    image.at(base + L::kStep) = CheckedByte(r.Step, "Step");
     PutFields(image, base,
               {{L::kTxInhibit, r.TxInhibit},
                {L::kReverse, r.Reverse},
@@ -83,27 +91,29 @@ void EncodeChannel(ChannelRecord& r, RadioImage& image) {
               {{L::kTxToneType, r.TxToneType},
                {L::kRxToneType, r.RxToneType},
                {L::kDtmfCodeNo, r.DtmfCodeNo}});
-    image.at(base + L::kTxCtcss) = CheckedByte(r.TxCtcss);
-    image.at(base + L::kRxCtcss) = CheckedByte(r.RxCtcss);
+    image.at(base + L::kTxCtcss) = CheckedByte(r.TxCtcss, "TxCtcss");
+    image.at(base + L::kRxCtcss) = CheckedByte(r.RxCtcss, "RxCtcss");
     image.at(base + L::kTxDcsLow) = CheckedByte(r.TxDcs % 256);
     image.at(base + L::kRxDcsLow) = CheckedByte(r.RxDcs % 256);
-    image.at(base + L::kSignaling) = CheckedByte(r.Signaling);
-    image.at(base + L::kTwoToneNo) = CheckedByte(r.TwoToneNo);
-    image.at(base + L::kFiveToneNo) = CheckedByte(r.FiveToneNo);
+    image.at(base + L::kSignaling) = CheckedByte(r.Signaling, "Signaling");
+    image.at(base + L::kTwoToneNo) = CheckedByte(r.TwoToneNo, "TwoToneNo");
+    image.at(base + L::kFiveToneNo) = CheckedByte(r.FiveToneNo, "FiveToneNo");
     PutImageName(r.Name.text(), image.block(base + L::kName, L::kNameBytes));
-    image.at(base + L::kBusyLock) = CheckedByte(r.BusyLock);
-    image.at(base + L::kByte27) = CheckedByte(r.Byte27);
+    image.at(base + L::kBusyLock) = CheckedByte(r.BusyLock, "BusyLock");
+    image.at(base + L::kByte27) = CheckedByte(r.Byte27, "Byte27");
     PutFields(image, base, {{L::kDtmfPttId, r.DtmfPttId}, {L::kFiveTonePttId, r.FiveTonePttId}});
-    image.at(base + L::kSquelchMode) = CheckedByte(r.SquelchMode);
-    image.at(base + L::kScrambler) = CheckedByte(r.Scrambler);
+    image.at(base + L::kSquelchMode) = CheckedByte(r.SquelchMode, "SquelchMode");
+    image.at(base + L::kScrambler) = CheckedByte(r.Scrambler, "Scrambler");
 
     if (HasCodeDigits(slot)) {
         std::string code = r.PttIdCode.text();
         code.resize(L::kCodeDigits, '0');
         auto out = image.block(L::CodeBase(r.Number), L::kCodeDigits);
-        for (std::size_t i = 0; i < L::kCodeDigits; ++i) {
-            out[i] = static_cast<std::uint8_t>(HexDigitValue(code[i]));
-        }
+        WithContext("PttIdCode", [&] {
+            for (std::size_t i = 0; i < L::kCodeDigits; ++i) {
+                out[i] = static_cast<std::uint8_t>(HexDigitValue(code[i]));
+            }
+        });
     }
 }
 
@@ -133,7 +143,18 @@ std::size_t ChannelLayout::RecordBase(int number) {
 }
 
 void EncodeChannels(ChannelTable& table, RadioImage& image) {
-    for (ChannelRecord& record : table.used()) EncodeChannel(record, image);
+    for (ChannelRecord& record : table.used()) {
+        try {
+            EncodeChannel(record, image);
+        } catch (const EncodeError& error) {
+            // Said as the user finds the channel: by its number and its row in the list.
+            std::string where = "channel " + std::to_string(record.Number);
+            if (record.Number >= 1 && record.Number <= kChannelSlots) {
+                where += " (row label \"" + ChannelListLabel(record.Number) + "\")";
+            }
+            throw EncodeError(where + ": " + error.what());
+        }
+    }
 }
 
 void DecodeChannels(RadioImage& image, ChannelTable& table) {

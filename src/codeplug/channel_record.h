@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <tuple>
 
 #include "codeplug/band.h"
@@ -144,6 +145,10 @@ private:
         return ChannelCount < 0 ? 0 : std::min<std::size_t>(ChannelCount, kChannelSlots);
     }
 };
+
+// How the channel list labels a channel number: "0".."199" for memory channels 1..200,
+// then "PA", "PB", "VFO".
+std::string ChannelListLabel(int number);
 
 // An empty record for a channel number: no frequency, zero offset, blank name, "00000".
 ChannelRecord NewChannelRecord(int number);

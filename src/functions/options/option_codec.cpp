@@ -41,18 +41,21 @@ std::int16_t Flag(const RadioImage& image, const BitField& field) {
 
 void PackOptions(const OptionSettings& o, std::uint8_t squelchOffInhibit,
                  const OptionAreaDtmf& dtmf, RadioImage& image) {
-    for (const auto& field : L::kByteFields) image.at(field.offset) = CheckedByte(o.*field.member);
+    for (const auto& field : L::kByteFields) {
+        image.at(field.offset) =
+            CheckedByte(o.*field.member, FieldName(kOptionSettingsFields, field.member));
+    }
     for (std::size_t offset : L::kZeroBytes) image.at(offset) = 0x00;
 
     PutFields(image, {{L::kRow14Choice, o.row14Choice},
                       {L::kTailElimination, o.tailElimination},
                       {L::kAniEnabled, dtmf.aniEnabled},
                       {L::kSquelchOffInhibit, squelchOffInhibit}});
-    image.at(L::kDigitDuration) = CheckedByte(dtmf.digitDuration);
+    image.at(L::kDigitDuration) = CheckedByte(dtmf.digitDuration, "digitDuration");
     PutFields(image, {{L::kFunctionOperation, o.functionOperation},
                       {L::kInternalFunctionOperation, o.internalFunctionOperation},
                       {L::kInitKey, o.initKey}});
-    image.at(L::kPasswordEnabled) = CheckedByte(o.powerOnPasswordEnabled);
+    image.at(L::kPasswordEnabled) = CheckedByte(o.powerOnPasswordEnabled, "powerOnPasswordEnabled");
 
     PutText(o.welcomeMessage, image.block(L::kWelcome, L::kWelcomeBytes));
     PutText(o.powerOnPassword, image.block(L::kPassword, L::kPasswordBytes));
