@@ -4,9 +4,11 @@
 
 #include <cstdio>
 #include <iostream>
+#include <utility>
 
 #include "codeplug/band.h"
 #include "factory/test_data.h"
+#include "link/link_texts.h"
 #include "storage/new_codeplug.h"
 
 namespace torvik::cli {
@@ -28,17 +30,19 @@ std::string TerminalReporter::langText(int key) const {
     std::string text = texts_.LangText(key);
     if (!text.empty()) return text;
     // Without language files the radio messages still say something.
-    switch (key) {
-        case 2002: return "the serial port cannot be opened";
-        case 2003: return "the radio does not answer; retry?";
-        case 2004: return "read completed";
-        case 2005: return "write completed";
-        case 2006: return "the radio could not be read";
-        case 2007: return "the radio could not be written";
-        case 2008: return "the radio information could not be read";
-        case 9001: return "the codeplug has unsaved changes; save it first?";
-        default: return text;
+    static constexpr std::pair<int, std::string_view> kFallbacks[] = {
+        {link_text::kPortError, "the serial port cannot be opened"},
+        {link_text::kRetryQuestion, "the radio does not answer; retry?"},
+        {link_text::kReadDone, "read completed"},
+        {link_text::kWriteDone, "write completed"},
+        {link_text::kReadFailed, "the radio could not be read"},
+        {link_text::kWriteFailed, "the radio could not be written"},
+        {link_text::kInfoReadFailed, "the radio information could not be read"},
+    };
+    for (const auto& [fallbackKey, fallback] : kFallbacks) {
+        if (fallbackKey == key) return std::string(fallback);
     }
+    return text;
 }
 
 void TerminalReporter::show(Severity severity, std::string_view text, std::string_view) {

@@ -63,8 +63,7 @@ std::uint8_t HexPairToByte(char high, char low) {
 }
 
 std::string ByteToHex2(std::uint8_t value) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    return {kDigits[value >> 4], kDigits[value & 0x0F]};
+    return {HexDigit(value >> 4), HexDigit(value & 0x0F)};
 }
 
 void PutLittleEndian16(RadioImage& image, std::size_t address, std::uint16_t value) {

@@ -100,6 +100,11 @@ int HexDigitValue(char c);
 // Two characters read as one hexadecimal byte ("43" gives 0x43, so decimal pairs give BCD).
 std::uint8_t HexPairToByte(char high, char low);
 
+// The upper-case hexadecimal digit of a value 0..15.
+constexpr char HexDigit(int value) {
+    return "0123456789ABCDEF"[value];
+}
+
 // Two upper-case, zero-padded hexadecimal digits.
 std::string ByteToHex2(std::uint8_t value);
 

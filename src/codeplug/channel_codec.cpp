@@ -118,11 +118,10 @@ void EncodeChannel(ChannelRecord& r, RadioImage& image) {
 }
 
 std::string DecodeCode(RadioImage& image, int number) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string code;
     for (std::uint8_t& digit : image.block(L::CodeBase(number), L::kCodeDigits)) {
         if (digit > 15) digit = 0;  // repaired in the image, so a write sends a valid code
-        code += kDigits[digit];
+        code += HexDigit(digit);
     }
     return code;
 }

@@ -106,12 +106,11 @@ void GetInfoCode(const RadioImage& image, std::size_t base, InfoCode& info) {
     if (length > kInfoCodeSymbols) length = 0;  // would run into the name
     info.length = length;
 
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string symbols;
     for (std::uint8_t byte : image.block(base + L::kInfoSymbols, length)) {
         // One symbol per byte, written without a leading zero (0x0A gives "A").
-        if (byte >= 16) symbols += kDigits[byte >> 4];
-        symbols += kDigits[byte & 0x0F];
+        if (byte >= 16) symbols += HexDigit(byte >> 4);
+        symbols += HexDigit(byte & 0x0F);
     }
     symbols.resize(length);
     info.code = FixedText<12>::Value(symbols);
