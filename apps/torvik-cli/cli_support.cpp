@@ -4,12 +4,24 @@
 
 #include <cstdio>
 #include <iostream>
+#include <utility>
 
 #include "codeplug/band.h"
 #include "factory/test_data.h"
+#include "link/link_texts.h"
 #include "storage/new_codeplug.h"
 
 namespace torvik::cli {
+namespace {
+
+// The technical reason of a message, on a line of its own below it.
+void PrintReason(std::string_view detail) {
+    if (detail.empty()) return;
+    std::fprintf(stderr, "torvik-cli: reason: %.*s\n", static_cast<int>(detail.size()),
+                 detail.data());
+}
+
+}  // namespace
 
 TerminalReporter::TerminalReporter(LanguageTexts texts, bool assumeYes)
     : texts_(std::move(texts)), assumeYes_(assumeYes) {}
@@ -18,29 +30,38 @@ std::string TerminalReporter::langText(int key) const {
     std::string text = texts_.LangText(key);
     if (!text.empty()) return text;
     // Without language files the radio messages still say something.
-    switch (key) {
-        case 2002: return "the serial port cannot be opened";
-        case 2003: return "the radio does not answer; retry?";
-        case 2004: return "read completed";
-        case 2005: return "write completed";
-        case 2006: return "the radio could not be read";
-        case 2007: return "the radio could not be written";
-        case 2008: return "the radio information could not be read";
-        case 9001: return "the codeplug has unsaved changes; save it first?";
-        default: return text;
+    static constexpr std::pair<int, std::string_view> kFallbacks[] = {
+        {link_text::kPortError, "the serial port cannot be opened"},
+        {link_text::kRetryQuestion, "the radio does not answer; retry?"},
+        {link_text::kReadDone, "read completed"},
+        {link_text::kWriteDone, "write completed"},
+        {link_text::kReadFailed, "the radio could not be read"},
+        {link_text::kWriteFailed, "the radio could not be written"},
+        {link_text::kInfoReadFailed, "the radio information could not be read"},
+    };
+    for (const auto& [fallbackKey, fallback] : kFallbacks) {
+        if (fallbackKey == key) return std::string(fallback);
     }
+    return text;
 }
 
 void TerminalReporter::show(Severity severity, std::string_view text, std::string_view) {
+    showDetailed(severity, text, {});
+}
+
+void TerminalReporter::showDetailed(Severity severity, std::string_view text,
+                                    std::string_view detail) {
     if (text.empty()) return;
     if (severity == Severity::Error) {
         // The first error says what went wrong; later ones only say that it failed.
         if (!lastError_.empty()) return;
         lastError_ = std::string(text);
+        lastErrorDetail_ = std::string(detail);
         return;
     }
     const char* label = severity == Severity::Warning ? "warning" : "note";
     std::fprintf(stderr, "torvik-cli: %s: %.*s\n", label, static_cast<int>(text.size()), text.data());
+    PrintReason(detail);
 }
 
 Answer TerminalReporter::ask(Severity, std::string_view text, Buttons buttons, std::string_view) {
@@ -102,6 +123,13 @@ Codeplug FreshCodeplug(const CliContext& context, std::int16_t band) {
 
 int Fail(const QString& what) {
     std::fprintf(stderr, "torvik-cli: %s\n", qPrintable(what));
+    return kFailure;
+}
+
+int FailWithError(const TerminalReporter& reporter, const QString& what) {
+    const std::string& why = reporter.lastError();
+    Fail(why.empty() ? what : what + ": " + QString::fromStdString(why));
+    PrintReason(reporter.lastErrorDetail());
     return kFailure;
 }
 

@@ -19,9 +19,10 @@ namespace torvik::cli {
 
 enum ExitCode { kSuccess = 0, kFailure = 1, kUsage = 2 };
 
-// Messages on the terminal. Errors are held back so a failing verb can print exactly one line
-// naming what failed and why; warnings and information go to stderr as they come. Questions
-// are answered "yes" with --yes, asked on the terminal when there is one, else refused.
+// Messages on the terminal. Errors are held back so a failing verb can print one line naming
+// what failed and why, and the technical reason on a second line when there is one; warnings
+// and information go to stderr as they come. Questions are answered "yes" with --yes, asked on
+// the terminal when there is one, else refused.
 class TerminalReporter : public Reporter {
 public:
     TerminalReporter(LanguageTexts texts, bool assumeYes);
@@ -29,16 +30,19 @@ public:
     Language language() const override { return texts_.language(); }
     std::string langText(int key) const override;
     void show(Severity severity, std::string_view text, std::string_view title) override;
+    void showDetailed(Severity severity, std::string_view text, std::string_view detail) override;
     Answer ask(Severity severity, std::string_view text, Buttons buttons,
                std::string_view title) override;
 
-    // The first error message shown, for the one-line failure report.
+    // The first error message shown, for the failure report, and the reason that came with it.
     const std::string& lastError() const { return lastError_; }
+    const std::string& lastErrorDetail() const { return lastErrorDetail_; }
 
 private:
     LanguageTexts texts_;
     bool assumeYes_;
     std::string lastError_;
+    std::string lastErrorDetail_;
 };
 
 // The run's home, settings and reporter, from the common options.
@@ -66,6 +70,9 @@ Codeplug FreshCodeplug(const CliContext& context, std::int16_t band = kDefaultBa
 
 // Prints "torvik-cli: <what>" on stderr and returns kFailure.
 int Fail(const QString& what);
+// Fail() with the first error the reporter held back: "torvik-cli: <what>: <error>", then
+// "torvik-cli: reason: <detail>" when the error came with a technical reason.
+int FailWithError(const TerminalReporter& reporter, const QString& what);
 int UsageError(const QString& what);
 
 // A band code from --band: a code of the band table, else nothing.

@@ -17,11 +17,6 @@
 namespace torvik::cli {
 namespace {
 
-QString FailureWith(const TerminalReporter& reporter, const QString& what) {
-    const std::string& why = reporter.lastError();
-    return why.empty() ? what : what + ": " + QString::fromStdString(why);
-}
-
 void AddBandOption(QCommandLineParser& parser) {
     parser.addOption({"band", "Band code (see 'torvik-cli bands'); default 3.", "CODE"});
 }
@@ -42,7 +37,7 @@ int RunNew(const QStringList& arguments) {
     Codeplug codeplug = FreshCodeplug(context, *band);
     const QString out = parser.positionalArguments().at(0);
     if (!SaveCodeplug(out.toStdString(), codeplug, *context.reporter)) {
-        return Fail(FailureWith(*context.reporter, "cannot save " + out));
+        return FailWithError(*context.reporter, "cannot save " + out);
     }
     return kSuccess;
 }
@@ -60,10 +55,10 @@ int RunEncode(const QStringList& arguments) {
     const QString out = parser.positionalArguments().at(1);
     Codeplug codeplug = FreshCodeplug(context, kDefaultBandCode);
     if (!OpenCodeplug(in.toStdString(), codeplug, *context.reporter)) {
-        return Fail(FailureWith(*context.reporter, "cannot open " + in));
+        return FailWithError(*context.reporter, "cannot open " + in);
     }
     const std::optional<EncodedImage> encoded = EncodeImage(codeplug, *context.reporter);
-    if (!encoded) return Fail(FailureWith(*context.reporter, "cannot encode " + in));
+    if (!encoded) return FailWithError(*context.reporter, "cannot encode " + in);
     const auto& bytes = encoded->image().bytes();
     if (!WriteFileAtomically(out.toStdString(),
                              std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
@@ -98,7 +93,7 @@ int RunDecode(const QStringList& arguments) {
     DecodeImage(codeplug);
     TakeSnapshot(codeplug);
     if (!SaveCodeplug(out.toStdString(), codeplug, *context.reporter)) {
-        return Fail(FailureWith(*context.reporter, "cannot save " + out));
+        return FailWithError(*context.reporter, "cannot save " + out);
     }
     return kSuccess;
 }
@@ -113,7 +108,7 @@ int RunShow(const QStringList& arguments) {
     const QString in = parser.positionalArguments().at(0);
     Codeplug codeplug = FreshCodeplug(context, kDefaultBandCode);
     if (!OpenCodeplug(in.toStdString(), codeplug, *context.reporter)) {
-        return Fail(FailureWith(*context.reporter, "cannot open " + in));
+        return FailWithError(*context.reporter, "cannot open " + in);
     }
     if (parser.isSet("json")) {
         std::fputs(QJsonDocument(CodeplugToJson(codeplug)).toJson(QJsonDocument::Indented).constData(),

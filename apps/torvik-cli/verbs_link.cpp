@@ -63,11 +63,6 @@ bool RunSession(const QCommandLineParser& parser, CliContext& context, Codeplug&
     return host.succeeded();
 }
 
-QString LinkFailure(const CliContext& context, const char* what) {
-    const std::string& why = context.reporter->lastError();
-    return QString(what) + (why.empty() ? QString() : ": " + QString::fromStdString(why));
-}
-
 int ParseLinkVerb(QCommandLineParser& parser, const QStringList& arguments, int files,
                   const char* usage, CliContext& context) {
     if (auto done = ParseVerb(parser, arguments, files, usage)) return *done;
@@ -91,11 +86,11 @@ int RunRead(const QStringList& arguments) {
     }
     Codeplug codeplug = FreshCodeplug(context);
     if (!RunSession(parser, context, codeplug, LinkMode::Read)) {
-        return Fail(LinkFailure(context, "reading from the radio failed"));
+        return FailWithError(*context.reporter, "reading from the radio failed");
     }
     const QString out = parser.positionalArguments().at(0);
     if (!SaveCodeplug(out.toStdString(), codeplug, *context.reporter)) {
-        return Fail(LinkFailure(context, qPrintable("cannot save " + out)));
+        return FailWithError(*context.reporter, "cannot save " + out);
     }
     return kSuccess;
 }
@@ -113,10 +108,10 @@ int RunWrite(const QStringList& arguments) {
     Codeplug codeplug = FreshCodeplug(context);
     const QString in = parser.positionalArguments().at(0);
     if (!OpenCodeplug(in.toStdString(), codeplug, *context.reporter)) {
-        return Fail(LinkFailure(context, qPrintable("cannot open " + in)));
+        return FailWithError(*context.reporter, "cannot open " + in);
     }
     if (!RunSession(parser, context, codeplug, LinkMode::Write)) {
-        return Fail(LinkFailure(context, "writing to the radio failed"));
+        return FailWithError(*context.reporter, "writing to the radio failed");
     }
     return kSuccess;
 }
@@ -133,7 +128,7 @@ int RunInfo(const QStringList& arguments) {
     }
     Codeplug codeplug;
     if (!RunSession(parser, context, codeplug, LinkMode::InfoRead)) {
-        return Fail(LinkFailure(context, "reading the radio information failed"));
+        return FailWithError(*context.reporter, "reading the radio information failed");
     }
     const RadioInfoDisplay info = DisplayRadioInfo(codeplug.radioInfo);
     const std::pair<const char*, const std::string*> rows[] = {

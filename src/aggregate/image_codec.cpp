@@ -77,8 +77,10 @@ std::optional<EncodedImage> EncodeImage(Codeplug& codeplug, Reporter& reporter) 
     for (const EncodeStep& step : kEncodeOrder) {
         try {
             step.encode(codeplug);
-        } catch (const std::exception&) {
-            reporter.show(Severity::Error, step.failureText);
+        } catch (const std::exception& error) {
+            // The area's own text for the user, and the encoder's reason (which record,
+            // which field, which value) beside it.
+            reporter.showDetailed(Severity::Error, step.failureText, error.what());
             PrefillImage(codeplug.image);
             return std::nullopt;
         }

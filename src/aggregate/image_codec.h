@@ -22,8 +22,8 @@ private:
 };
 
 // Prefills the codeplug's image and runs the area encoders in order. The first encoder that
-// fails reports its own fixed message and stops the run; the image is then prefilled again
-// and nothing is returned.
+// fails reports its own fixed message, with the reason it gave as the detail, and stops the
+// run; the image is then prefilled again and nothing is returned.
 std::optional<EncodedImage> EncodeImage(Codeplug& codeplug, Reporter& reporter);
 
 // Rebuilds the channel table and every function record from the codeplug's image, after a

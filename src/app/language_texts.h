@@ -11,6 +11,11 @@
 
 namespace torvik {
 
+// Section "MSG" of the language files, and its key of the question asked before New and Read
+// replace a codeplug with unsaved changes (Yes/No/Cancel).
+inline constexpr std::string_view kMessageSection = "MSG";
+inline constexpr std::string_view kSaveFirstMessageKey = "9001";
+
 // The longest text a key may hold; longer values are cut (at a character boundary).
 inline constexpr std::size_t kMaxLangTextBytes = 254;
 

@@ -4,12 +4,11 @@
 #include <cmath>
 #include <optional>
 
+#include "codeplug/freq_code.h"
 #include "platform/number_text.h"
 
 namespace torvik {
 namespace {
-
-constexpr double kTenHzPerMhz = 100000.0;
 
 // Frequencies compare in whole 10 Hz units: the codes cannot hold less, and doubles parsed
 // from two texts of the same frequency need not be bit-equal after arithmetic.

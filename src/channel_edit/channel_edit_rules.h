@@ -8,9 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "codeplug/feature_flags.h"
 #include "calling/fivetone/five_tone_settings.h"
 #include "calling/twotone/two_tone_settings.h"
+#include "codeplug/channel_record.h"
+#include "codeplug/feature_flags.h"
 
 namespace torvik {
 
@@ -28,14 +29,6 @@ inline constexpr int kScramblerChoices = 2;    // off, on
 inline constexpr int kBusyLockChoices = 3;     // off, repeater, busy
 inline constexpr int kSquelchModes = 5;        // the full squelch list F0..F4
 inline constexpr int kExtraDisplayChoices = 10;
-
-enum ToneType { kToneNone = 0, kToneCtcss = 1, kToneDcs = 2 };
-enum SignalingType {
-    kSignalingNone = 0,
-    kSignalingDtmf = 1,
-    kSignalingTwoTone = 2,
-    kSignalingFiveTone = 3
-};
 
 // The position a stored value selects in a list of `count` entries: the value itself when
 // it is an entry, else the first entry. Values a newer file or radio may hold must not stop

@@ -2,27 +2,48 @@
 
 namespace torvik {
 
-std::uint8_t CheckedByte(long value) {
+namespace {
+
+std::string NamedValue(std::string_view name, long value) {
+    const std::string number = std::to_string(value);
+    return name.empty() ? "value " + number : std::string(name) + " = " + number;
+}
+
+}  // namespace
+
+std::uint8_t CheckedByte(long value, std::string_view name) {
     if (value < 0 || value > 255) {
-        throw EncodeError("value " + std::to_string(value) + " does not fit in a byte");
+        throw EncodeError(NamedValue(name, value) + " does not fit in a byte");
     }
     return static_cast<std::uint8_t>(value);
 }
 
-std::uint8_t PackBits(std::initializer_list<BitField> fields) {
-    long sum = 0;
-    for (const BitField& field : fields) {
-        if (field.value < 0 || field.value >= (1L << field.width)) {
-            throw EncodeError("value " + std::to_string(field.value) + " does not fit in " +
-                              std::to_string(field.width) + " bits");
+void PutFields(RadioImage& image, std::size_t base, std::initializer_list<FieldValue> fields) {
+    if (fields.size() == 0) return;
+    const std::size_t offset = fields.begin()->field.offset;
+    long byte = 0;
+    long used = 0;
+    for (const auto& [field, value] : fields) {
+        const long mask = field.maxValue() << field.shift;
+        if (field.offset != offset || (used & mask) != 0) {
+            throw std::logic_error(std::string(field.name) + " does not share its byte cleanly");
         }
-        sum += field.value << field.shift;
+        if (value < 0 || value > field.maxValue()) {
+            throw EncodeError(NamedValue(field.name, value) + " does not fit " +
+                              std::to_string(field.width) + (field.width == 1 ? " bit" : " bits"));
+        }
+        used |= mask;
+        byte |= value << field.shift;
     }
-    return CheckedByte(sum);
+    image.at(base + offset) = CheckedByte(byte);
+}
+
+int GetField(const RadioImage& image, std::size_t base, const BitField& field) {
+    return static_cast<int>((image.at(base + field.offset) >> field.shift) & field.maxValue());
 }
 
 bool EntryBit(const RadioImage& image, std::size_t base, int entry) {
-    return BitsOf(image.at(base + static_cast<std::size_t>(entry / 8)), entry % 8) != 0;
+    return ((image.at(base + static_cast<std::size_t>(entry / 8)) >> (entry % 8)) & 1) != 0;
 }
 
 void ClearEntryBit(RadioImage& image, std::size_t base, int entry) {
@@ -42,8 +63,7 @@ std::uint8_t HexPairToByte(char high, char low) {
 }
 
 std::string ByteToHex2(std::uint8_t value) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    return {kDigits[value >> 4], kDigits[value & 0x0F]};
+    return {HexDigit(value >> 4), HexDigit(value & 0x0F)};
 }
 
 void PutLittleEndian16(RadioImage& image, std::size_t address, std::uint16_t value) {

@@ -21,23 +21,72 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// `value` as a byte; anything outside 0..255 is an encoding error.
-std::uint8_t CheckedByte(long value);
+// Runs `write`; an encoding error it raises is raised again with "`context`: " in front, so
+// the message says which field or record could not be written.
+template <class Write>
+void WithContext(std::string_view context, Write&& write) {
+    try {
+        write();
+    } catch (const EncodeError& error) {
+        throw EncodeError(std::string(context) + ": " + error.what());
+    }
+}
 
-// One bit field of a packed byte: `value` in `width` bits starting at bit `shift`.
+// The name of an array element in those messages: "codeTable[3]".
+inline std::string IndexedName(std::string_view array, int index) {
+    return std::string(array) + "[" + std::to_string(index) + "]";
+}
+
+// `value` as a byte; anything outside 0..255 is an encoding error, naming the field when
+// `name` is given.
+std::uint8_t CheckedByte(long value, std::string_view name = {});
+
+// A bit field of an image layout: `width` bits from bit `shift` of the byte at `offset`
+// (from the start of its record, or of the image for an area at a fixed address). Each
+// field is declared once, beside its area's codec, and both the encoder and the decoder go
+// through that declaration, so a field's place is written down in one spot only. `name` is
+// how an encoding error names the field.
 struct BitField {
-    long value;
+    std::string_view name;
+    std::size_t offset;
     int shift;
-    int width = 1;
+    int width;
+
+    constexpr BitField(std::string_view fieldName, std::size_t byteOffset, int firstBit,
+                       int bitCount)
+        : name(fieldName), offset(byteOffset), shift(firstBit), width(bitCount) {
+        // A layout constant whose bits leave its byte does not compile.
+        if (bitCount < 1 || firstBit < 0 || firstBit + bitCount > 8) {
+            throw std::logic_error("bit field outside its byte");
+        }
+    }
+
+    // The largest value the field holds.
+    constexpr long maxValue() const { return (1L << width) - 1; }
 };
 
-// Packs the fields into one byte. A value that does not fit its own bits is an encoding
-// error: summing it in would silently change the neighbouring field.
-std::uint8_t PackBits(std::initializer_list<BitField> fields);
+// A value for a bit field, as written by PutFields.
+struct FieldValue {
+    BitField field;
+    long value;
+};
 
-// Reads `width` bits starting at `shift`.
-constexpr int BitsOf(std::uint8_t byte, int shift, int width = 1) {
-    return (byte >> shift) & ((1 << width) - 1);
+// Writes the byte the fields share, at base + their offset: each value in its own bits, every
+// bit that no field covers 0. A value that does not fit its bits is an encoding error naming
+// the field and the value: summing it in would silently change the neighbouring field.
+// Fields of different bytes, or with bits in common, are a mistake of the layout
+// (std::logic_error).
+void PutFields(RadioImage& image, std::size_t base, std::initializer_list<FieldValue> fields);
+
+// Reads a bit field of the record at `base`.
+int GetField(const RadioImage& image, std::size_t base, const BitField& field);
+
+// The same for an area whose fields have fixed image addresses.
+inline void PutFields(RadioImage& image, std::initializer_list<FieldValue> fields) {
+    PutFields(image, 0, fields);
+}
+inline int GetField(const RadioImage& image, const BitField& field) {
+    return GetField(image, 0, field);
 }
 
 // Entry bitmaps: entry j is bit (j mod 8) of byte base + j div 8.
@@ -50,6 +99,11 @@ void ClearEntryBit(RadioImage& image, std::size_t base, int entry);
 int HexDigitValue(char c);
 // Two characters read as one hexadecimal byte ("43" gives 0x43, so decimal pairs give BCD).
 std::uint8_t HexPairToByte(char high, char low);
+
+// The upper-case hexadecimal digit of a value 0..15.
+constexpr char HexDigit(int value) {
+    return "0123456789ABCDEF"[value];
+}
 
 // Two upper-case, zero-padded hexadecimal digits.
 std::string ByteToHex2(std::uint8_t value);

@@ -1,6 +1,8 @@
 #include "codeplug/channel_codec.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "codeplug/byte_fields.h"
 #include "codeplug/freq_code.h"
@@ -37,13 +39,17 @@ std::string GetFreqCode(const RadioImage& image, std::size_t address, std::strin
     return digits;
 }
 
+// The radio has three power levels; a stored 3 reads as the highest.
+constexpr std::int16_t kHighestTxPower = 2;
+
 // Byte 10 stores simplex as 0 and the two shift directions as 2 and 3.
 long ShiftToImage(int shiftDir) { return shiftDir == 0 ? 0 : shiftDir + 1; }
 std::int16_t ShiftFromImage(int bits) { return static_cast<std::int16_t>(bits < 2 ? 0 : bits - 1); }
 
 void EncodeChannel(ChannelRecord& r, RadioImage& image) {
     if (r.Number < 1 || r.Number > kChannelSlots) {
-        throw EncodeError("channel number " + std::to_string(r.Number) + " out of range");
+        throw EncodeError("Number = " + std::to_string(r.Number) + " is not a channel number 1.." +
+                          std::to_string(kChannelSlots));
     }
     const int slot = r.Number - 1;
     const std::size_t base = L::RecordBase(r.Number);
@@ -54,58 +60,68 @@ void EncodeChannel(ChannelRecord& r, RadioImage& image) {
     }
 
     std::string rx = r.RxFreq.text();
-    PutFreqCode(image, base + L::kRxFreq, rx.empty() ? "FFFFFFFF" : rx);
-    PutFreqCode(image, base + L::kOffset, r.Offset.text());
+    WithContext("RxFreq",
+                [&] { PutFreqCode(image, base + L::kRxFreq, rx.empty() ? "FFFFFFFF" : rx); });
+    WithContext("Offset", [&] { PutFreqCode(image, base + L::kOffset, r.Offset.text()); });
 
-    if (r.TxDcs < 0 || r.RxDcs < 0) throw EncodeError("negative DCS code");
+    for (auto [name, dcs] : {std::pair{"TxDcs", r.TxDcs}, std::pair{"RxDcs", r.RxDcs}}) {
+        if (dcs < 0) {
+            throw EncodeError(std::string(name) + " = " + std::to_string(dcs) + " is negative");
+        }
+    }
     r.TxDcsBit8 = static_cast<std::int16_t>(r.TxDcs / 256);
     r.RxDcsBit8 = static_cast<std::int16_t>(r.RxDcs / 256);
 
-    image.at(base + L::kStep) = CheckedByte(r.Step);
-    image.at(base + L::kFlags9) = PackBits({{r.TxInhibit, 0},
-                                            {r.Reverse, 1},
-                                            {r.Bandwidth, 2, 2},
-                                            {r.TxDcsInvert, 4},
-                                            {r.TxDcsBit8, 5},
-                                            {r.PttIdDecode, 6}});
-    image.at(base + L::kFlags10) = PackBits({{ShiftToImage(r.ShiftDir), 0, 2},
-                                             {r.TxPower, 2, 2},
-                                             {r.RxDcsInvert, 4},
-                                             {r.RxDcsBit8, 5},
-                                             {r.Compander, 6},
-                                             {r.Talkaround, 7}});
-    image.at(base + L::kToneTypes) =
-        PackBits({{r.TxToneType, 0, 2}, {r.RxToneType, 2, 2}, {r.DtmfCodeNo, 4, 4}});
-    image.at(base + L::kTxCtcss) = CheckedByte(r.TxCtcss);
-    image.at(base + L::kRxCtcss) = CheckedByte(r.RxCtcss);
+    image.at(base + L::kStep) = CheckedByte(r.Step, "Step");
+    PutFields(image, base,
+              {{L::kTxInhibit, r.TxInhibit},
+               {L::kReverse, r.Reverse},
+               {L::kBandwidth, r.Bandwidth},
+               {L::kTxDcsInvert, r.TxDcsInvert},
+               {L::kTxDcsBit8, r.TxDcsBit8},
+               {L::kPttIdDecode, r.PttIdDecode}});
+    PutFields(image, base,
+              {{L::kShift, ShiftToImage(r.ShiftDir)},
+               {L::kTxPower, r.TxPower},
+               {L::kRxDcsInvert, r.RxDcsInvert},
+               {L::kRxDcsBit8, r.RxDcsBit8},
+               {L::kCompander, r.Compander},
+               {L::kTalkaround, r.Talkaround}});
+    PutFields(image, base,
+              {{L::kTxToneType, r.TxToneType},
+               {L::kRxToneType, r.RxToneType},
+               {L::kDtmfCodeNo, r.DtmfCodeNo}});
+    image.at(base + L::kTxCtcss) = CheckedByte(r.TxCtcss, "TxCtcss");
+    image.at(base + L::kRxCtcss) = CheckedByte(r.RxCtcss, "RxCtcss");
     image.at(base + L::kTxDcsLow) = CheckedByte(r.TxDcs % 256);
     image.at(base + L::kRxDcsLow) = CheckedByte(r.RxDcs % 256);
-    image.at(base + L::kSignaling) = CheckedByte(r.Signaling);
-    image.at(base + L::kTwoToneNo) = CheckedByte(r.TwoToneNo);
-    image.at(base + L::kFiveToneNo) = CheckedByte(r.FiveToneNo);
+    image.at(base + L::kSignaling) = CheckedByte(r.Signaling, "Signaling");
+    image.at(base + L::kTwoToneNo) = CheckedByte(r.TwoToneNo, "TwoToneNo");
+    image.at(base + L::kFiveToneNo) = CheckedByte(r.FiveToneNo, "FiveToneNo");
     PutImageName(r.Name.text(), image.block(base + L::kName, L::kNameBytes));
-    image.at(base + L::kBusyLock) = CheckedByte(r.BusyLock);
-    image.at(base + L::kByte27) = CheckedByte(r.Byte27);
-    image.at(base + L::kPttIdModes) = PackBits({{r.DtmfPttId, 0, 4}, {r.FiveTonePttId, 4, 4}});
-    image.at(base + L::kSquelchMode) = CheckedByte(r.SquelchMode);
-    image.at(base + L::kScrambler) = CheckedByte(r.Scrambler);
+    image.at(base + L::kBusyLock) = CheckedByte(r.BusyLock, "BusyLock");
+    image.at(base + L::kByte27) = CheckedByte(r.Byte27, "Byte27");
+    PutFields(image, base, {{L::kDtmfPttId, r.DtmfPttId}, {L::kFiveTonePttId, r.FiveTonePttId}});
+    image.at(base + L::kSquelchMode) = CheckedByte(r.SquelchMode, "SquelchMode");
+    image.at(base + L::kScrambler) = CheckedByte(r.Scrambler, "Scrambler");
 
     if (HasCodeDigits(slot)) {
         std::string code = r.PttIdCode.text();
         code.resize(L::kCodeDigits, '0');
         auto out = image.block(L::CodeBase(r.Number), L::kCodeDigits);
-        for (std::size_t i = 0; i < L::kCodeDigits; ++i) {
-            out[i] = static_cast<std::uint8_t>(HexDigitValue(code[i]));
-        }
+        WithContext("PttIdCode", [&] {
+            for (std::size_t i = 0; i < L::kCodeDigits; ++i) {
+                out[i] = static_cast<std::uint8_t>(HexDigitValue(code[i]));
+            }
+        });
     }
 }
 
 std::string DecodeCode(RadioImage& image, int number) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string code;
     for (std::uint8_t& digit : image.block(L::CodeBase(number), L::kCodeDigits)) {
         if (digit > 15) digit = 0;  // repaired in the image, so a write sends a valid code
-        code += kDigits[digit];
+        code += HexDigit(digit);
     }
     return code;
 }
@@ -126,7 +142,18 @@ std::size_t ChannelLayout::RecordBase(int number) {
 }
 
 void EncodeChannels(ChannelTable& table, RadioImage& image) {
-    for (ChannelRecord& record : table.used()) EncodeChannel(record, image);
+    for (ChannelRecord& record : table.used()) {
+        try {
+            EncodeChannel(record, image);
+        } catch (const EncodeError& error) {
+            // Said as the user finds the channel: by its number and its row in the list.
+            std::string where = "channel " + std::to_string(record.Number);
+            if (record.Number >= 1 && record.Number <= kChannelSlots) {
+                where += " (row label \"" + ChannelListLabel(record.Number) + "\")";
+            }
+            throw EncodeError(where + ": " + error.what());
+        }
+    }
 }
 
 void DecodeChannels(RadioImage& image, ChannelTable& table) {
@@ -154,24 +181,22 @@ void DecodeChannels(RadioImage& image, ChannelTable& table) {
         auto byte = [&](std::size_t offset) { return image.at(base + offset); };
         auto i16 = [](int v) { return static_cast<std::int16_t>(v); };
         r.Step = byte(L::kStep);
-        const std::uint8_t b9 = byte(L::kFlags9);
-        r.TxInhibit = i16(BitsOf(b9, 0));
-        r.Reverse = i16(BitsOf(b9, 1));
-        r.Bandwidth = i16(BitsOf(b9, 2, 2));
-        r.TxDcsInvert = i16(BitsOf(b9, 4));
-        r.TxDcsBit8 = i16(BitsOf(b9, 5));
-        r.PttIdDecode = i16(BitsOf(b9, 6));
-        const std::uint8_t b10 = byte(L::kFlags10);
-        r.ShiftDir = ShiftFromImage(BitsOf(b10, 0, 2));
-        r.TxPower = i16(std::min(BitsOf(b10, 2, 2), 2));
-        r.RxDcsInvert = i16(BitsOf(b10, 4));
-        r.RxDcsBit8 = i16(BitsOf(b10, 5));
-        r.Compander = i16(BitsOf(b10, 6));
-        r.Talkaround = i16(BitsOf(b10, 7));
-        const std::uint8_t b11 = byte(L::kToneTypes);
-        r.TxToneType = i16(BitsOf(b11, 0, 2));
-        r.RxToneType = i16(BitsOf(b11, 2, 2));
-        r.DtmfCodeNo = i16(BitsOf(b11, 4, 4));
+        auto field = [&](const BitField& f) { return i16(GetField(image, base, f)); };
+        r.TxInhibit = field(L::kTxInhibit);
+        r.Reverse = field(L::kReverse);
+        r.Bandwidth = field(L::kBandwidth);
+        r.TxDcsInvert = field(L::kTxDcsInvert);
+        r.TxDcsBit8 = field(L::kTxDcsBit8);
+        r.PttIdDecode = field(L::kPttIdDecode);
+        r.ShiftDir = ShiftFromImage(GetField(image, base, L::kShift));
+        r.TxPower = std::min(field(L::kTxPower), kHighestTxPower);
+        r.RxDcsInvert = field(L::kRxDcsInvert);
+        r.RxDcsBit8 = field(L::kRxDcsBit8);
+        r.Compander = field(L::kCompander);
+        r.Talkaround = field(L::kTalkaround);
+        r.TxToneType = field(L::kTxToneType);
+        r.RxToneType = field(L::kRxToneType);
+        r.DtmfCodeNo = field(L::kDtmfCodeNo);
         r.TxCtcss = byte(L::kTxCtcss);
         r.RxCtcss = byte(L::kRxCtcss);
         r.TxDcs = i16(256 * r.TxDcsBit8 + byte(L::kTxDcsLow));
@@ -183,9 +208,8 @@ void DecodeChannels(RadioImage& image, ChannelTable& table) {
         r.Name = FixedText<7>::Value(CutAtNul({reinterpret_cast<const char*>(name.data()), name.size()}));
         r.BusyLock = byte(L::kBusyLock);
         r.Byte27 = byte(L::kByte27);
-        const std::uint8_t modes = byte(L::kPttIdModes);
-        r.DtmfPttId = i16(BitsOf(modes, 0, 4));
-        r.FiveTonePttId = i16(BitsOf(modes, 4, 4));
+        r.DtmfPttId = field(L::kDtmfPttId);
+        r.FiveTonePttId = field(L::kFiveTonePttId);
         r.SquelchMode = byte(L::kSquelchMode);
         r.Scrambler = byte(L::kScrambler);
         if (HasCodeDigits(slot)) r.PttIdCode = FixedText<5>::Raw(DecodeCode(image, number));

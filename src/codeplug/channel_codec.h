@@ -21,6 +21,7 @@
 
 #include <cstddef>
 
+#include "codeplug/byte_fields.h"
 #include "codeplug/channel_record.h"
 #include "codeplug/radio_image.h"
 
@@ -62,6 +63,29 @@ struct ChannelLayout {
     static constexpr std::size_t kPttIdModes = 28;
     static constexpr std::size_t kSquelchMode = 29;
     static constexpr std::size_t kScrambler = 30;
+
+    // The bit fields of the flag bytes. Byte 9 bit 7 has no field and is written 0.
+    static constexpr BitField kTxInhibit{"TxInhibit", kFlags9, 0, 1};
+    static constexpr BitField kReverse{"Reverse", kFlags9, 1, 1};
+    static constexpr BitField kBandwidth{"Bandwidth", kFlags9, 2, 2};
+    static constexpr BitField kTxDcsInvert{"TxDcsInvert", kFlags9, 4, 1};
+    static constexpr BitField kTxDcsBit8{"TxDcsBit8", kFlags9, 5, 1};
+    static constexpr BitField kPttIdDecode{"PttIdDecode", kFlags9, 6, 1};
+
+    // Simplex is 0 and a shift direction d is d + 1: 2 minus, 3 plus.
+    static constexpr BitField kShift{"ShiftDir + 1", kFlags10, 0, 2};
+    static constexpr BitField kTxPower{"TxPower", kFlags10, 2, 2};
+    static constexpr BitField kRxDcsInvert{"RxDcsInvert", kFlags10, 4, 1};
+    static constexpr BitField kRxDcsBit8{"RxDcsBit8", kFlags10, 5, 1};
+    static constexpr BitField kCompander{"Compander", kFlags10, 6, 1};
+    static constexpr BitField kTalkaround{"Talkaround", kFlags10, 7, 1};
+
+    static constexpr BitField kTxToneType{"TxToneType", kToneTypes, 0, 2};
+    static constexpr BitField kRxToneType{"RxToneType", kToneTypes, 2, 2};
+    static constexpr BitField kDtmfCodeNo{"DtmfCodeNo", kToneTypes, 4, 4};
+
+    static constexpr BitField kDtmfPttId{"DtmfPttId", kPttIdModes, 0, 4};
+    static constexpr BitField kFiveTonePttId{"FiveTonePttId", kPttIdModes, 4, 4};
 
     // Image address of the record of a channel number 1..203.
     static std::size_t RecordBase(int number);

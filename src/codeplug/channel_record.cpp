@@ -20,6 +20,19 @@ ChannelRecord* ChannelTable::find(int number) {
     return const_cast<ChannelRecord*>(std::as_const(*this).find(number));
 }
 
+std::string ChannelListLabel(int number) {
+    switch (number) {
+        case kChannelPA:
+            return "PA";
+        case kChannelPB:
+            return "PB";
+        case kChannelVFO:
+            return "VFO";
+        default:
+            return std::to_string(number - 1);
+    }
+}
+
 ChannelRecord NewChannelRecord(int number) {
     ChannelRecord record;
     record.Number = static_cast<std::int16_t>(number);

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <tuple>
 
 #include "codeplug/band.h"
@@ -19,6 +20,15 @@ inline constexpr int kChannelPA = 201;
 inline constexpr int kChannelPB = 202;
 inline constexpr int kChannelVFO = 203;
 inline constexpr int kChannelSlots = 203;
+
+// The codes of a channel's TxToneType / RxToneType and of its Signaling.
+enum ToneType { kToneNone = 0, kToneCtcss = 1, kToneDcs = 2 };
+enum SignalingType {
+    kSignalingNone = 0,
+    kSignalingDtmf = 1,
+    kSignalingTwoTone = 2,
+    kSignalingFiveTone = 3
+};
 
 // One used channel. Field order is the order of the channel file's records. A default record
 // is an empty slot: no frequency, no offset, blank name, code "00000".
@@ -44,13 +54,13 @@ struct ChannelRecord {
     std::int16_t RxDcsBit8 = 0;
     std::int16_t Compander = 0;
     std::int16_t Spare4 = 0;
-    std::int16_t TxToneType = 0;  // 0 none, 1 CTCSS, 2 DCS
+    std::int16_t TxToneType = 0;  // ToneType: 0 none, 1 CTCSS, 2 DCS
     std::int16_t RxToneType = 0;
     std::int16_t TxCtcss = 0;  // index into CtcssTable
     std::int16_t RxCtcss = 0;
     std::int16_t TxDcs = 0;  // 0..511, octal digits name the code
     std::int16_t RxDcs = 0;
-    std::int16_t Signaling = 0;  // 0 none, 1 DTMF, 2 2-Tone, 3 5-Tone
+    std::int16_t Signaling = 0;  // SignalingType: 0 none, 1 DTMF, 2 2-Tone, 3 5-Tone
     std::int16_t Spare5 = 0;
     std::int16_t TwoToneNo = 0;
     std::int16_t FiveToneNo = 0;
@@ -144,6 +154,10 @@ private:
         return ChannelCount < 0 ? 0 : std::min<std::size_t>(ChannelCount, kChannelSlots);
     }
 };
+
+// How the channel list labels a channel number: "0".."199" for memory channels 1..200,
+// then "PA", "PB", "VFO".
+std::string ChannelListLabel(int number);
 
 // An empty record for a channel number: no frequency, zero offset, blank name, "00000".
 ChannelRecord NewChannelRecord(int number);

@@ -9,7 +9,6 @@ namespace torvik {
 namespace {
 
 constexpr std::string_view kNotNumeric = "Not IsNumeric";
-constexpr double kTenHzPerMhz = 100000.0;
 
 // The code read as MHz: the first four characters, a point, the rest.
 std::optional<double> CodeValue(std::string_view code) {

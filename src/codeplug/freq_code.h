@@ -12,6 +12,8 @@
 namespace torvik {
 
 inline constexpr std::string_view kNoFrequencyCode = "FFFFFFFFF";
+// The codes' unit: 10 Hz steps in one MHz.
+inline constexpr double kTenHzPerMhz = 100000.0;
 inline constexpr std::string_view kZeroOffsetCode = "000000000";
 // Language-file key of the "frequency out of range" warning.
 inline constexpr int kFrequencyRangeTextKey = 2001;

@@ -4,6 +4,7 @@
 
 #include <string_view>
 #include <tuple>
+#include <type_traits>
 #include <vector>
 
 namespace torvik {
@@ -17,6 +18,19 @@ struct FieldRef {
 template <class Record, class T>
 constexpr FieldRef<Record, T> Field(std::string_view name, T Record::*member) {
     return {name, member};
+}
+
+// The name the list gives to `member`; empty when the list does not hold it.
+template <class Fields, class Record, class T>
+std::string_view FieldName(const Fields& fields, T Record::*member) {
+    std::string_view name;
+    auto match = [&](const auto& f) {
+        if constexpr (std::is_same_v<decltype(f.member), T Record::*>) {
+            if (f.member == member) name = f.name;
+        }
+    };
+    std::apply([&](const auto&... f) { (match(f), ...); }, fields);
+    return name;
 }
 
 // Calls visit(name, value) for every field of `record` in list order.

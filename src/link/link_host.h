@@ -21,8 +21,8 @@ class LinkHost {
     virtual ~LinkHost() = default;
 
     // First step of a read: when the codeplug has unsaved changes, ask whether to save it
-    // (language text 9001 of section "MSG", Yes/No/Cancel) and save on Yes. Whatever the
-    // answer, the read goes on.
+    // (the language text kSaveFirstMessageKey of section kMessageSection, Yes/No/Cancel) and
+    // save on Yes. Whatever the answer, the read goes on.
     virtual void offerSaveBeforeRead() = 0;
 
     // The progress window of a read or write, with its caption, the bar at 0 and "0%". It

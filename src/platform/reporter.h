@@ -29,6 +29,17 @@ public:
     // Shows a message with an OK button; `text` is UTF-8 in the current language.
     virtual void show(Severity severity, std::string_view text, std::string_view title = {}) = 0;
 
+    // The same message with the exact technical reason beside it (English, for whoever has
+    // to find the cause). A reporter with no place of its own for the reason shows it on a
+    // line below the text, so it is never lost.
+    virtual void showDetailed(Severity severity, std::string_view text, std::string_view detail) {
+        if (detail.empty()) {
+            show(severity, text);
+        } else {
+            show(severity, std::string(text).append("\n").append(detail));
+        }
+    }
+
     // Asks a question and returns the button chosen.
     virtual Answer ask(Severity severity, std::string_view text, Buttons buttons,
                        std::string_view title = {}) = 0;

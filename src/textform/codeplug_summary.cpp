@@ -19,8 +19,10 @@ std::string ChannelLabel(int number) {
 }
 
 std::string ToneText(int type, int ctcss, int dcs, int inverted) {
-    if (type == 1) return ctcss >= 0 && ctcss < kCtcssCount ? std::string(CtcssTable[ctcss]) : "?";
-    if (type == 2) return DcsText(dcs, inverted != 0);
+    if (type == kToneCtcss) {
+        return ctcss >= 0 && ctcss < kCtcssCount ? std::string(CtcssTable[ctcss]) : "?";
+    }
+    if (type == kToneDcs) return DcsText(dcs, inverted != 0);
     return "-";
 }
 

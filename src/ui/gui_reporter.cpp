@@ -44,13 +44,23 @@ QWidget* GuiReporter::parentForBox() const {
 }
 
 void GuiReporter::show(Severity severity, std::string_view text, std::string_view title) {
-    ask(severity, text, Buttons::Ok, title);
+    runBox(severity, text, Buttons::Ok, title, {});
+}
+
+void GuiReporter::showDetailed(Severity severity, std::string_view text, std::string_view detail) {
+    runBox(severity, text, Buttons::Ok, {}, detail);
 }
 
 Answer GuiReporter::ask(Severity severity, std::string_view text, Buttons buttons,
                         std::string_view title) {
+    return runBox(severity, text, buttons, title, {});
+}
+
+Answer GuiReporter::runBox(Severity severity, std::string_view text, Buttons buttons,
+                           std::string_view title, std::string_view detail) {
     QMessageBox box(IconOf(severity), title.empty() ? QString(kDefaultTitle) : Q(title),
                     BoxText(text), QMessageBox::NoButton, parentForBox());
+    if (!detail.empty()) box.setDetailedText(Q(detail));
     switch (buttons) {
         case Buttons::Ok:
             box.setStandardButtons(QMessageBox::Ok);

@@ -21,11 +21,15 @@ class GuiReporter : public Reporter {
     Language language() const override { return texts_.language(); }
     std::string langText(int key) const override { return texts_.LangText(key); }
     void show(Severity severity, std::string_view text, std::string_view title = {}) override;
+    // The reason goes behind the box's "Show Details..." button.
+    void showDetailed(Severity severity, std::string_view text, std::string_view detail) override;
     Answer ask(Severity severity, std::string_view text, Buttons buttons,
                std::string_view title = {}) override;
 
   private:
     QWidget* parentForBox() const;
+    Answer runBox(Severity severity, std::string_view text, Buttons buttons, std::string_view title,
+                  std::string_view detail);
 
     const LanguageTexts& texts_;
     QPointer<QWidget> fallbackParent_;

@@ -101,6 +101,29 @@ private slots:
         if (exitCode == 1) QCOMPARE(r.err.count('\n'), 1);
     }
 
+    // An encoder that refuses a value: the one-line failure names the area's message, and a
+    // second line gives the reason.
+    void encodeFailureGivesTheReason() {
+        QCOMPARE(cli({"new", path("bad.dat")}).exitCode, 0);
+        // A new codeplug's channel file holds the VFO alone; its TxPower is the 16-bit
+        // little-endian field at byte 49 of the 108-byte record.
+        constexpr qint64 kTxPower = 49;
+        QFile channels(path("bad.fre"));
+        QVERIFY(channels.open(QIODevice::ReadWrite));
+        QVERIFY(channels.seek(kTxPower));
+        QCOMPARE(channels.write(QByteArray::fromHex("0700")), 2);
+        channels.close();
+
+        const Run r = cli({"encode", path("bad.dat"), path("bad.img")});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(QString::fromUtf8(r.err),
+                 "torvik-cli: cannot encode " + path("bad.dat") +
+                     ": SetCommDataByFrequencyError\n"
+                     "torvik-cli: reason: channel 203 (row label \"VFO\"): TxPower = 7 does not "
+                     "fit 2 bits\n");
+        QVERIFY(!QFileInfo::exists(path("bad.img")));
+    }
+
     void helpForEachVerb() {
         for (const char* verb : {"new", "encode", "decode", "show"}) {
             const Run r = cli({verb, "--help"});

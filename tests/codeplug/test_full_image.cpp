@@ -67,6 +67,67 @@ private slots:
         QVERIFY(!EncodeImage(codeplug, reporter).has_value());
         QCOMPARE(reporter.shownTexts(), std::vector<std::string>{message.toStdString()});
     }
+
+    // A failure keeps the encoder's reason beside the area's text: which record, which field,
+    // which value.
+    void failureReason_data() {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("channel bit field")
+            << 0 << "SetCommDataByFrequencyError"
+            << "channel 5 (row label \"4\"): TxPower = 7 does not fit 2 bits";
+        QTest::newRow("channel byte")
+            << 1 << "SetCommDataByFrequencyError"
+            << "channel 203 (row label \"VFO\"): Step = 999 does not fit in a byte";
+        QTest::newRow("channel code") << 2 << "SetCommDataByFrequencyError"
+                                      << "channel 201 (row label \"PA\"): RxFreq: not a "
+                                         "hexadecimal digit: 'X'";
+        QTest::newRow("option bit") << 3 << "SetCommDataByOptionError"
+                                    << "initKey = 2 does not fit 1 bit";
+        QTest::newRow("option byte") << 4 << "SetCommDataByOptionError"
+                                     << "row7Duration = 300 does not fit in a byte";
+        QTest::newRow("5-Tone entry") << 5 << "SetCommDataBy5ToneError"
+                                      << "codeTable[3]: not a hexadecimal digit: 'G'";
+        QTest::newRow("DTMF byte") << 6 << "SetCommDataByDTMFError"
+                                   << "preSendDelay = 300 does not fit in a byte";
+    }
+    void failureReason() {
+        QFETCH(int, change);
+        QFETCH(QString, message);
+        QFETCH(QString, detail);
+        Codeplug codeplug;
+        FillSampleCodeplug(codeplug);
+        switch (change) {
+            case 0:
+                codeplug.channels.find(5)->TxPower = 7;
+                break;
+            case 1:
+                codeplug.channels.find(kChannelVFO)->Step = 999;
+                break;
+            case 2:
+                codeplug.channels.find(kChannelPA)->RxFreq = FixedText<9>::Raw("04350X000");
+                break;
+            case 3:
+                codeplug.record.options.initKey = 2;
+                break;
+            case 4:
+                codeplug.record.options.row7Duration = 300;
+                break;
+            case 5:
+                codeplug.record.fiveTone.codeTable[3].code = FixedText<40>::Value("12G45");
+                break;
+            case 6:
+                codeplug.record.dtmf.preSendDelay = 300;
+                break;
+        }
+        RecordingReporter reporter;
+        QVERIFY(!EncodeImage(codeplug, reporter).has_value());
+        QCOMPARE(reporter.shown.size(), 1u);
+        QCOMPARE(reporter.shown[0].severity, Severity::Error);
+        QCOMPARE(QString::fromStdString(reporter.shown[0].text), message);
+        QCOMPARE(QString::fromStdString(reporter.shown[0].detail), detail);
+    }
 };
 
 QTEST_APPLESS_MAIN(FullImageTest)

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "aggregate/image_codec.h"
+#include "codeplug/byte_fields.h"
 #include "support/channel_compare.h"
 #include "support/recording_reporter.h"
 
@@ -47,6 +48,48 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ImageRangeError, image.block(RadioImage::kSize - 4, 5));
         QVERIFY_THROWS_EXCEPTION(ImageRangeError, image.fill(10, 9, 0));
         QCOMPARE(image.block(RadioImage::kSize - 4, 4).size(), 4u);
+    }
+
+    // Fields declared once and written together: each value in its own bits, the bits no
+    // field covers 0, and a value wider than its field an error that names it.
+    void bitFields_data() {
+        QTest::addColumn<int>("low");
+        QTest::addColumn<int>("high");
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("both fit") << 1 << 3 << 0x31 << "";
+        QTest::newRow("zeros clear the byte") << 0 << 0 << 0x00 << "";
+        QTest::newRow("too wide") << 2 << 0 << -1 << "Low = 2 does not fit 1 bit";
+        QTest::newRow("negative") << 0 << -1 << -1 << "High = -1 does not fit 2 bits";
+    }
+    void bitFields() {
+        QFETCH(int, low);
+        QFETCH(int, high);
+        QFETCH(int, byte);
+        QFETCH(QString, error);
+        static constexpr BitField kLow{"Low", 3, 0, 1};
+        static constexpr BitField kHigh{"High", 3, 4, 2};
+        RadioImage image;
+        image.fill(0, RadioImage::kSize - 1, 0xFF);
+        try {
+            PutFields(image, 100, {{kLow, low}, {kHigh, high}});
+            QVERIFY(error.isEmpty());
+        } catch (const EncodeError& e) {
+            QCOMPARE(QString(e.what()), error);
+            QCOMPARE(image.at(103), 0xFF);  // nothing written
+            return;
+        }
+        QCOMPARE(int(image.at(103)), byte);
+        QCOMPARE(GetField(image, 100, kLow), low);
+        QCOMPARE(GetField(image, 100, kHigh), high);
+    }
+
+    void bitFieldsOfOneByteOnly() {
+        RadioImage image;
+        QVERIFY_THROWS_EXCEPTION(std::logic_error,
+                                 PutFields(image, {{{"A", 1, 0, 2}, 0}, {{"B", 1, 1, 1}, 0}}));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error,
+                                 PutFields(image, {{{"A", 1, 0, 1}, 0}, {{"B", 2, 1, 1}, 0}}));
     }
 
     void encodeWithoutEntriesLeavesBitmapsSet() {

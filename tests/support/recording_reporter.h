@@ -15,6 +15,7 @@ public:
     struct Shown {
         Severity severity;
         std::string text;
+        std::string detail;  // the technical reason shown beside the text, if any
     };
 
     Language lang = Language::English;
@@ -31,7 +32,11 @@ public:
     }
 
     void show(Severity severity, std::string_view text, std::string_view) override {
-        shown.push_back({severity, std::string(text)});
+        shown.push_back({severity, std::string(text), {}});
+    }
+
+    void showDetailed(Severity severity, std::string_view text, std::string_view detail) override {
+        shown.push_back({severity, std::string(text), std::string(detail)});
     }
 
     Answer ask(Severity, std::string_view text, Buttons, std::string_view) override {

@@ -60,10 +60,10 @@ void PackDtmf(DtmfSettings& s, RadioImage& image) {
     image.at(L::kGroup) = IsSymbolValue(s.groupCode) ? CheckedByte(s.groupCode) : L::kGroupOffByte;
     image.at(L::kDecodeResponse) =
         CheckedByte(s.decodeResponse > kMaxDecodeResponse ? 0 : s.decodeResponse);
-    image.at(L::kPreSendDelay) = CheckedByte(s.preSendDelay);
+    image.at(L::kPreSendDelay) = CheckedByte(s.preSendDelay, "preSendDelay");
     image.at(L::kFirstDigitDelay) =
         CheckedByte(s.firstDigitDelay > kMaxFirstDigitDelay ? 0 : s.firstDigitDelay);
-    image.at(L::kResetTime) = CheckedByte(s.resetTime);
+    image.at(L::kResetTime) = CheckedByte(s.resetTime, "resetTime");
 
     const std::string id = NormalizeDtmfId(s.dtmfId.raw());
     s.dtmfId = FixedText<3>::Value(id);
@@ -72,16 +72,21 @@ void PackDtmf(DtmfSettings& s, RadioImage& image) {
         digits[i] = static_cast<std::uint8_t>(HexDigitValue(id[i]));
     }
 
-    image.at(L::kSideTone) = CheckedByte(s.sideTone);
-    image.at(L::kPostSendDelay) = CheckedByte(s.postSendDelay);
-    image.at(L::kPauseTime) = CheckedByte(s.pauseTime);
+    image.at(L::kSideTone) = CheckedByte(s.sideTone, "sideTone");
+    image.at(L::kPostSendDelay) = CheckedByte(s.postSendDelay, "postSendDelay");
+    image.at(L::kPauseTime) = CheckedByte(s.pauseTime, "pauseTime");
 
-    PackCode(s.pttIdBeginCode, true, image, L::kPttIdBeginCode);
-    PackCode(s.pttIdEndCode, true, image, L::kPttIdEndCode);
-    PackCode(s.remoteKillCode, false, image, L::kRemoteKillCode);
-    PackCode(s.remoteStunCode, false, image, L::kRemoteStunCode);
+    WithContext("pttIdBeginCode",
+                [&] { PackCode(s.pttIdBeginCode, true, image, L::kPttIdBeginCode); });
+    WithContext("pttIdEndCode", [&] { PackCode(s.pttIdEndCode, true, image, L::kPttIdEndCode); });
+    WithContext("remoteKillCode",
+                [&] { PackCode(s.remoteKillCode, false, image, L::kRemoteKillCode); });
+    WithContext("remoteStunCode",
+                [&] { PackCode(s.remoteStunCode, false, image, L::kRemoteStunCode); });
     for (int m = 0; m < kDtmfMemoryCodes; ++m) {
-        PackCode(s.memoryCodes[static_cast<std::size_t>(m)], true, image, L::MemoryCode(m));
+        WithContext(IndexedName("memoryCodes", m), [&] {
+            PackCode(s.memoryCodes[static_cast<std::size_t>(m)], true, image, L::MemoryCode(m));
+        });
     }
 }
 

@@ -106,12 +106,11 @@ void GetInfoCode(const RadioImage& image, std::size_t base, InfoCode& info) {
     if (length > kInfoCodeSymbols) length = 0;  // would run into the name
     info.length = length;
 
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string symbols;
     for (std::uint8_t byte : image.block(base + L::kInfoSymbols, length)) {
         // One symbol per byte, written without a leading zero (0x0A gives "A").
-        if (byte >= 16) symbols += kDigits[byte >> 4];
-        symbols += kDigits[byte & 0x0F];
+        if (byte >= 16) symbols += HexDigit(byte >> 4);
+        symbols += HexDigit(byte & 0x0F);
     }
     symbols.resize(length);
     info.code = FixedText<12>::Value(symbols);
@@ -143,25 +142,33 @@ void PackFiveTone(FiveToneSettings& s, std::uint8_t decodeTime, RadioImage& imag
     image.at(L::kByte812) = s.byte812;
     image.at(L::kByte813) = s.byte813;
     image.at(L::kByte814) = s.byte814;
-    image.at(L::kFirstDigitDelay) = CheckedByte(s.firstDigitDelay);
-    image.at(L::kSideTone) = CheckedByte(s.sideTone);
-    image.at(L::kByte817) = CheckedByte(s.byte817);
-    image.at(L::kPauseCodeRange) = CheckedByte(s.pauseCodeRange);
-    image.at(L::kPauseTime) = CheckedByte(s.pauseTime);
+    image.at(L::kFirstDigitDelay) = CheckedByte(s.firstDigitDelay, "firstDigitDelay");
+    image.at(L::kSideTone) = CheckedByte(s.sideTone, "sideTone");
+    image.at(L::kByte817) = CheckedByte(s.byte817, "byte817");
+    image.at(L::kPauseCodeRange) = CheckedByte(s.pauseCodeRange, "pauseCodeRange");
+    image.at(L::kPauseTime) = CheckedByte(s.pauseTime, "pauseTime");
     image.at(L::kDecodeTime) = decodeTime;
 
-    PutCodeBlock(s.pttIdBegin, image, L::kPttIdBegin, L::kPttIdSymbolCapacity, false);
-    PutCodeBlock(s.pttIdEnd, image, L::kPttIdEnd, L::kPttIdSymbolCapacity, false);
+    WithContext("pttIdBegin", [&] {
+        PutCodeBlock(s.pttIdBegin, image, L::kPttIdBegin, L::kPttIdSymbolCapacity, false);
+    });
+    WithContext("pttIdEnd", [&] {
+        PutCodeBlock(s.pttIdEnd, image, L::kPttIdEnd, L::kPttIdSymbolCapacity, false);
+    });
 
     for (int i = 0; i < kInfoCodeCount; ++i) {
-        PutInfoCode(s.infoCodes[static_cast<std::size_t>(i)], image, L::InfoCodeBase(i));
+        WithContext(IndexedName("infoCodes", i), [&] {
+            PutInfoCode(s.infoCodes[static_cast<std::size_t>(i)], image, L::InfoCodeBase(i));
+        });
     }
 
     // Every block is written, stored or not; the prefilled bitmap marks all entries empty.
     for (int k = 0; k < kFiveToneEntryCount; ++k) {
         FiveToneCode& entry = s.codeTable[static_cast<std::size_t>(k)];
         if (entry.empty == 0) ClearEntryBit(image, L::kEntryBitmap, k);
-        PutCodeBlock(entry, image, L::CodeTableBase(k), L::kCodeSymbolCapacity, true);
+        WithContext(IndexedName("codeTable", k), [&] {
+            PutCodeBlock(entry, image, L::CodeTableBase(k), L::kCodeSymbolCapacity, true);
+        });
     }
 }
 

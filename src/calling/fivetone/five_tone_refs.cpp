@@ -3,11 +3,6 @@
 #include "functions/emergency/emergency_rules.h"
 
 namespace torvik {
-namespace {
-
-constexpr std::int16_t kSignalingFiveTone = 3;
-
-}  // namespace
 
 void CorrectFiveToneReferences(const FiveToneSettings& settings, ChannelTable& channels,
                                EmergencySettings& emergency) {

@@ -9,8 +9,6 @@ static_assert(SerializedSize<TwoToneSettings> == 568);
 
 namespace {
 
-constexpr std::int16_t kSignalingTwoTone = 2;
-
 bool IsStored(const TwoToneSettings& settings, int number) {
     return number >= 0 && number < kTwoToneCodes && settings.codes[number].empty == 0;
 }

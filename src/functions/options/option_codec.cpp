@@ -33,27 +33,29 @@ void GetText(std::span<const std::uint8_t> in, FixedText<N>& field) {
 static_assert(L::kWelcomeBytes == decltype(OptionSettings::welcomeMessage)::kWidth);
 static_assert(L::kPasswordBytes == decltype(OptionSettings::powerOnPassword)::kWidth);
 
-std::int16_t Bit(std::uint8_t byte, int shift) {
-    return static_cast<std::int16_t>(BitsOf(byte, shift));
+std::int16_t Flag(const RadioImage& image, const BitField& field) {
+    return static_cast<std::int16_t>(GetField(image, field));
 }
 
 }  // namespace
 
 void PackOptions(const OptionSettings& o, std::uint8_t squelchOffInhibit,
                  const OptionAreaDtmf& dtmf, RadioImage& image) {
-    for (const auto& field : L::kByteFields) image.at(field.offset) = CheckedByte(o.*field.member);
+    for (const auto& field : L::kByteFields) {
+        image.at(field.offset) =
+            CheckedByte(o.*field.member, FieldName(kOptionSettingsFields, field.member));
+    }
     for (std::size_t offset : L::kZeroBytes) image.at(offset) = 0x00;
 
-    image.at(L::kSwitchesA) = PackBits({{o.row14Choice, L::kRow14ChoiceBit},
-                                        {o.tailElimination, L::kTailEliminationBit},
-                                        {dtmf.aniEnabled, L::kAniEnabledBit},
-                                        {squelchOffInhibit, L::kSquelchOffInhibitBit}});
-    image.at(L::kDigitDuration) = CheckedByte(dtmf.digitDuration);
-    image.at(L::kSwitchesB) =
-        PackBits({{o.functionOperation, L::kFunctionOperationBit},
-                  {o.internalFunctionOperation, L::kInternalFunctionOperationBit},
-                  {o.initKey, L::kInitKeyBit}});
-    image.at(L::kPasswordEnabled) = CheckedByte(o.powerOnPasswordEnabled);
+    PutFields(image, {{L::kRow14Choice, o.row14Choice},
+                      {L::kTailElimination, o.tailElimination},
+                      {L::kAniEnabled, dtmf.aniEnabled},
+                      {L::kSquelchOffInhibit, squelchOffInhibit}});
+    image.at(L::kDigitDuration) = CheckedByte(dtmf.digitDuration, "digitDuration");
+    PutFields(image, {{L::kFunctionOperation, o.functionOperation},
+                      {L::kInternalFunctionOperation, o.internalFunctionOperation},
+                      {L::kInitKey, o.initKey}});
+    image.at(L::kPasswordEnabled) = CheckedByte(o.powerOnPasswordEnabled, "powerOnPasswordEnabled");
 
     PutText(o.welcomeMessage, image.block(L::kWelcome, L::kWelcomeBytes));
     PutText(o.powerOnPassword, image.block(L::kPassword, L::kPasswordBytes));
@@ -65,17 +67,15 @@ void UnpackOptions(const RadioImage& image, OptionSettings& o, std::uint8_t& squ
     // Row 18 has two choices; anything else the radio holds reads as the first.
     if (o.row18Choice > 1) o.row18Choice = 0;
 
-    const std::uint8_t a = image.at(L::kSwitchesA);
-    o.row14Choice = Bit(a, L::kRow14ChoiceBit);
-    o.tailElimination = Bit(a, L::kTailEliminationBit);
-    dtmf.aniEnabled = Bit(a, L::kAniEnabledBit);
-    squelchOffInhibit = static_cast<std::uint8_t>(BitsOf(a, L::kSquelchOffInhibitBit));
+    o.row14Choice = Flag(image, L::kRow14Choice);
+    o.tailElimination = Flag(image, L::kTailElimination);
+    dtmf.aniEnabled = Flag(image, L::kAniEnabled);
+    squelchOffInhibit = static_cast<std::uint8_t>(GetField(image, L::kSquelchOffInhibit));
     dtmf.digitDuration = image.at(L::kDigitDuration);
 
-    const std::uint8_t b = image.at(L::kSwitchesB);
-    o.functionOperation = Bit(b, L::kFunctionOperationBit);
-    o.internalFunctionOperation = Bit(b, L::kInternalFunctionOperationBit);
-    o.initKey = Bit(b, L::kInitKeyBit);
+    o.functionOperation = Flag(image, L::kFunctionOperation);
+    o.internalFunctionOperation = Flag(image, L::kInternalFunctionOperation);
+    o.initKey = Flag(image, L::kInitKey);
     o.powerOnPasswordEnabled = image.at(L::kPasswordEnabled);
 
     GetText(image.block(L::kWelcome, L::kWelcomeBytes), o.welcomeMessage);

@@ -22,6 +22,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "codeplug/byte_fields.h"
 #include "codeplug/radio_image.h"
 #include "functions/options/option_settings.h"
 
@@ -60,17 +61,18 @@ struct OptionLayout {
     static constexpr std::array<std::size_t, 3> kZeroBytes{553, 554, 557};
 
     static constexpr std::size_t kSwitchesA = 560;
-    static constexpr int kRow14ChoiceBit = 0;
-    static constexpr int kTailEliminationBit = 1;
-    static constexpr int kAniEnabledBit = 2;
-    static constexpr int kSquelchOffInhibitBit = 6;
+    static constexpr BitField kRow14Choice{"row14Choice", kSwitchesA, 0, 1};
+    static constexpr BitField kTailElimination{"tailElimination", kSwitchesA, 1, 1};
+    static constexpr BitField kAniEnabled{"aniEnabled", kSwitchesA, 2, 1};
+    static constexpr BitField kSquelchOffInhibit{"squelchOffInhibit", kSwitchesA, 6, 1};
 
     static constexpr std::size_t kDigitDuration = 562;
 
     static constexpr std::size_t kSwitchesB = 563;
-    static constexpr int kFunctionOperationBit = 0;
-    static constexpr int kInternalFunctionOperationBit = 1;
-    static constexpr int kInitKeyBit = 3;
+    static constexpr BitField kFunctionOperation{"functionOperation", kSwitchesB, 0, 1};
+    static constexpr BitField kInternalFunctionOperation{"internalFunctionOperation", kSwitchesB, 1,
+                                                         1};
+    static constexpr BitField kInitKey{"initKey", kSwitchesB, 3, 1};
 
     static constexpr std::size_t kPasswordEnabled = 568;
 };
