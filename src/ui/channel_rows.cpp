@@ -83,13 +83,6 @@ std::string TransmitText(const ChannelRecord& channel, const std::string& rxText
 
 }  // namespace
 
-std::string ChannelRowLabel(int row) {
-    if (row == kChannelPA) return "PA";
-    if (row == kChannelPB) return "PB";
-    if (row == kChannelVFO) return "VFO";
-    return std::to_string(row - 1);
-}
-
 ChannelCells ChannelListHeaders(const Reporter& texts) {
     auto two = [&](int first, int second) {
         return texts.langText(first) + "\r\n" + texts.langText(second);
@@ -103,11 +96,11 @@ ChannelCells ChannelListHeaders(const Reporter& texts) {
 }
 
 std::string ToneText(int toneType, int ctcss, int dcs, int dcsInvert, const Reporter& texts) {
-    if (toneType == 1) {
+    if (toneType == kToneCtcss) {
         const int index = ctcss >= 0 && ctcss < kCtcssCount ? ctcss : 0;
         return std::string(CtcssTable[static_cast<std::size_t>(index)]);
     }
-    if (toneType == 2) {
+    if (toneType == kToneDcs) {
         const int code = dcs >= 0 && dcs < kDcsCodeCount ? dcs : 0;
         return DcsText(code, dcsInvert >= 1);
     }
@@ -117,7 +110,7 @@ std::string ToneText(int toneType, int ctcss, int dcs, int dcsInvert, const Repo
 ChannelCells ChannelRowCells(const ChannelRecord& channel, const Band& band, Reporter& reporter,
                              GridRefresh refresh) {
     ChannelCells cells;
-    cells[0] = ChannelRowLabel(channel.Number);
+    cells[0] = ChannelListLabel(channel.Number);
     cells[1] = FreqCodeToText(channel.RxFreq.raw(), band.limits(), reporter);
     cells[2] = TransmitText(channel, cells[1], reporter);
     cells[3] = GbkToUtf8Lossy(channel.Name.text());

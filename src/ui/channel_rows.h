@@ -24,9 +24,6 @@ using ChannelCells = std::array<std::string, kChannelListColumns>;
 // out-of-range bandwidth differently.
 enum class GridRefresh { Full, OneRow };
 
-// "0".."199" for the memory channels, then "PA", "PB", "VFO".
-std::string ChannelRowLabel(int row);
-
 // Header texts of the columns (two-key headers on two lines).
 ChannelCells ChannelListHeaders(const Reporter& texts);
 

@@ -5,6 +5,7 @@
 #include "ui/channel_editor/frm_chedit.h"
 #include "ui/options/frm_option.h"
 #include "ui/radio_info_view.h"
+#include "ui/scan/frm_scan.h"
 
 namespace torvik {
 
@@ -21,6 +22,9 @@ void RegisterEditors(EditorRegistry& registry) {
     });
     registry.add(EditorId::Options, [](const EditorContext& c) {
         return std::make_unique<FrmOption>(c.document, c.session.texts, c.parent);
+    });
+    registry.add(EditorId::Scan, [](const EditorContext& c) {
+        return std::make_unique<FrmScan>(c.document, c.session.texts, c.reporter, c.parent);
     });
     registry.add(EditorId::RadioInfo, [](const EditorContext& c) {
         return std::make_unique<RadioInfoView>(c.document.codeplug(), c.session.language,

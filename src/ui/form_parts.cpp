@@ -75,6 +75,22 @@ QStringList RangeItems(int first, int last) {
     return items;
 }
 
+void FillMemoryChannels(QComboBox* combo, const std::vector<int>& channels) {
+    QStringList items;
+    for (const int n : channels) items << QString::number(n - 1);
+    SetItems(combo, items);
+}
+
+void ShowMemoryChannel(QComboBox* combo, int channel) {
+    SelectTextOrFirst(combo, QString::number(channel - 1));
+}
+
+int ShownMemoryChannel(const QComboBox* combo) {
+    bool ok = false;
+    const int shown = combo->currentText().toInt(&ok);
+    return ok ? shown + 1 : 0;
+}
+
 void SelectOrFirst(QComboBox* combo, int position) {
     const QSignalBlocker quiet(combo);
     combo->setCurrentIndex(position >= 0 && position < combo->count() ? position

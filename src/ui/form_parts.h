@@ -33,6 +33,12 @@ QStringList NumberItems(const std::vector<int>& numbers);
 // The decimal numbers first..last.
 QStringList RangeItems(int first, int last);
 
+// A memory-channel list: channel n (1..200) shows as the number n - 1. Shows `channel`, or
+// the first entry when it is not offered; reading gives the channel shown, 0 for none.
+void FillMemoryChannels(QComboBox* combo, const std::vector<int>& channels);
+void ShowMemoryChannel(QComboBox* combo, int channel);
+int ShownMemoryChannel(const QComboBox* combo);
+
 // Keeps a control's place in the layout while it is hidden, so that switching between
 // controls that share a cell does not make the window jump.
 void KeepPlace(QWidget* widget);

@@ -9,9 +9,6 @@
 namespace torvik {
 namespace {
 
-// The question asked before New and Read replace a modified codeplug.
-constexpr const char* kSaveFirstKey = "9001";
-
 // A relative current file ("new.dat") is offered in the user's documents folder.
 QString DialogStart(const std::filesystem::path& current) {
     const QString path = QString::fromStdString(current.string());
@@ -40,7 +37,8 @@ NewCodeplugOptions frmMain::newCodeplugOptions(bool keepTemplateChannels) const 
 }
 
 QString frmMain::saveFirstQuestion() const {
-    const QString question = Q(session_.texts.ReadMessageText("MSG", kSaveFirstKey));
+    const QString question =
+        Q(session_.texts.ReadMessageText(kMessageSection, kSaveFirstMessageKey));
     return question.isEmpty() ? MessageQ(MessageId::SaveChanges, session_.language) : question;
 }
 

@@ -41,7 +41,7 @@ void frmMain::SetCHEdit(ClipboardCommand command) {
     EditableState state = document_->editableState();
     if (!ApplyChannelClipboard(clipboard_, state.channels, command, row)) return;
     if (command == ClipboardCommand::Copy) return;
-    const QString step = UiTextQ(StepText(command), session_.language).arg(Q(ChannelRowLabel(row)));
+    const QString step = UiTextQ(StepText(command), session_.language).arg(Q(ChannelListLabel(row)));
     document_->commit(step, state);
 }
 

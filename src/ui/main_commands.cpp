@@ -19,16 +19,24 @@ constexpr std::array kMenus{
 };
 
 // Shorthands for the table's columns.
+CommandSpec Base(C id, M menu, const char* name, int key) {
+    CommandSpec spec;
+    spec.id = id;
+    spec.menu = menu;
+    spec.objectName = name;
+    spec.textKey = key;
+    return spec;
+}
 CommandSpec Entry(C id, M menu, const char* name, int key, void (*run)(frmMain&),
                   K::StandardKey shortcut = K::UnknownKey) {
-    CommandSpec spec{id, menu, name, key};
+    CommandSpec spec = Base(id, menu, name, key);
     spec.run = run;
     spec.shortcut = shortcut;
     return spec;
 }
 CommandSpec Editor(C id, M menu, const char* name, int key, EditorId editor,
                    TreeNodeSpec node = {}, ShownWhen shown = ShownWhen::Always) {
-    CommandSpec spec{id, menu, name, key};
+    CommandSpec spec = Base(id, menu, name, key);
     spec.editor = editor;
     spec.node = node;
     spec.shown = shown;
@@ -94,7 +102,7 @@ const std::vector<CommandSpec>& Table() {
             return edit;
         }(),
         [] {
-            CommandSpec list{C::ShowChannelList, M::None, "ShowChannelList", 0};
+            CommandSpec list = Base(C::ShowChannelList, M::None, "ShowChannelList", 0);
             list.run = [](frmMain& w) { w.focusChannelList(); };
             list.node = {"N1", 0, "CH"};
             return list;

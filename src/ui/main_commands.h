@@ -78,10 +78,10 @@ struct TreeNodeSpec {
 };
 
 struct CommandSpec {
-    CommandId id;
-    MenuId menu;
-    const char* objectName;  // the action's name
-    int textKey;             // 0: the text is set by the window (Undo, Redo)
+    CommandId id = CommandId::FileNew;
+    MenuId menu = MenuId::None;
+    const char* objectName = nullptr;  // the action's name
+    int textKey = 0;                   // 0: the text is set by the window (Undo, Redo)
     QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
     bool separatorBefore = false;
     bool checkable = false;

@@ -57,7 +57,7 @@ class ChannelRowsTest : public QObject {
     void rowLabels() {
         QFETCH(int, row);
         QFETCH(QString, label);
-        QCOMPARE(QString::fromStdString(ChannelRowLabel(row)), label);
+        QCOMPARE(QString::fromStdString(ChannelListLabel(row)), label);
     }
 
     void headersUseTheirKeys() {

@@ -239,7 +239,7 @@ void FrmCHEdit::relabel() {
     txToneLabel_->setText(toneLabel(kKeyEncode));
     nameControls();
     // The title says which channel is edited.
-    setWindowTitle(windowTitle() + " - " + Q(ChannelRowLabel(model_.row())));
+    setWindowTitle(windowTitle() + " - " + Q(ChannelListLabel(model_.row())));
 }
 
 // Controls that share a label get names of their own that say which is which: the seven name

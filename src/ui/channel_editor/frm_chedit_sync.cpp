@@ -119,7 +119,7 @@ void FrmCHEdit::CommandOK() {
         return;
     }
     const QString step =
-        UiTextQ(UiText::EditChannelStep, texts_.language()).arg(Q(ChannelRowLabel(model_.row())));
+        UiTextQ(UiText::EditChannelStep, texts_.language()).arg(Q(ChannelListLabel(model_.row())));
     document_.commit(step, EditableStateOf(working_));
     accept();
 }
