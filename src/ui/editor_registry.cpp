@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "document/codeplug_document.h"
 #include "ui/channel_editor/frm_chedit.h"
+#include "ui/emergency/frm_alert.h"
 #include "ui/options/frm_option.h"
 #include "ui/radio_info_view.h"
 #include "ui/scan/frm_scan.h"
@@ -25,6 +26,9 @@ void RegisterEditors(EditorRegistry& registry) {
     });
     registry.add(EditorId::Scan, [](const EditorContext& c) {
         return std::make_unique<FrmScan>(c.document, c.session.texts, c.reporter, c.parent);
+    });
+    registry.add(EditorId::Emergency, [](const EditorContext& c) {
+        return std::make_unique<FrmAlert>(c.document, c.session.texts, c.parent);
     });
     registry.add(EditorId::RadioInfo, [](const EditorContext& c) {
         return std::make_unique<RadioInfoView>(c.document.codeplug(), c.session.language,
