@@ -7,6 +7,7 @@
 #include "ui/options/frm_option.h"
 #include "ui/radio_info_view.h"
 #include "ui/scan/frm_scan.h"
+#include "ui/testdata/frm_test_data.h"
 
 namespace torvik {
 
@@ -29,6 +30,9 @@ void RegisterEditors(EditorRegistry& registry) {
     });
     registry.add(EditorId::Emergency, [](const EditorContext& c) {
         return std::make_unique<FrmAlert>(c.document, c.session.texts, c.parent);
+    });
+    registry.add(EditorId::TestData, [](const EditorContext& c) {
+        return std::make_unique<FrmTestData>(c.document, c.session.texts, c.reporter, c.parent);
     });
     registry.add(EditorId::RadioInfo, [](const EditorContext& c) {
         return std::make_unique<RadioInfoView>(c.document.codeplug(), c.session.language,
