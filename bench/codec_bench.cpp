@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "codeplug/channel_codec.h"
 #include "aggregate/image_codec.h"
+#include "codeplug/channel_codec.h"
 #include "storage/sample_codeplug.h"
 
 namespace {
 
 class SilentReporter : public torvik::Reporter {
-public:
+  public:
     torvik::Language language() const override { return torvik::Language::English; }
     std::string langText(int) const override { return {}; }
     void show(torvik::Severity, std::string_view, std::string_view) override {}

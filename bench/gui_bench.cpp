@@ -3,7 +3,6 @@
 // any Qt platform; `QT_QPA_PLATFORM=offscreen build/bin/gui_bench` needs no display.
 #include <QApplication>
 #include <QElapsedTimer>
-
 #include <cstdio>
 #include <fstream>
 #include <string>

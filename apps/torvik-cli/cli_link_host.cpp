@@ -44,18 +44,21 @@ CliLinkHost::CliLinkHost(CliContext& context, Codeplug& codeplug, const PortMap&
 
 void CliLinkHost::openProgress(std::string_view caption) {
     progressOpen_ = true;
-    if (showProgress_) std::fprintf(stderr, "%.*s\n", static_cast<int>(caption.size()), caption.data());
+    if (showProgress_)
+        std::fprintf(stderr, "%.*s\n", static_cast<int>(caption.size()), caption.data());
     SetProgressValue(0);
 }
 
 void CliLinkHost::setProgressCaption(std::string_view caption) {
-    if (showProgress_) std::fprintf(stderr, "\n%.*s\n", static_cast<int>(caption.size()), caption.data());
+    if (showProgress_)
+        std::fprintf(stderr, "\n%.*s\n", static_cast<int>(caption.size()), caption.data());
 }
 
 void CliLinkHost::SetProgressValue(int percent) {
     if (!showProgress_ || !progressOpen_) return;
     const int filled = percent * kBarWidth / 100;
-    std::fprintf(stderr, "\r[%s%s] %3d%%", std::string(static_cast<std::size_t>(filled), '#').c_str(),
+    std::fprintf(stderr, "\r[%s%s] %3d%%",
+                 std::string(static_cast<std::size_t>(filled), '#').c_str(),
                  std::string(static_cast<std::size_t>(kBarWidth - filled), '.').c_str(), percent);
     std::fflush(stderr);
 }
@@ -74,7 +77,8 @@ std::optional<std::string> CliLinkHost::askPassword(std::string_view) {
 std::vector<PortId> CliLinkHost::searchCandidates() {
     std::vector<PortId> candidates;
     if (explicitPort_ && explicitPort_->isDevice()) candidates.push_back(*explicitPort_);
-    for (const NumberedPort& port : ports_.presentPorts()) candidates.push_back(PortId::Number(port.number));
+    for (const NumberedPort& port : ports_.presentPorts())
+        candidates.push_back(PortId::Number(port.number));
     return candidates;
 }
 
@@ -93,7 +97,9 @@ void CliLinkHost::readCompleted() {
     AdoptReadCodeplug(codeplug_);
 }
 
-void CliLinkHost::infoReadCompleted() { UnpackRadioInfo(codeplug_.image, codeplug_.radioInfo); }
+void CliLinkHost::infoReadCompleted() {
+    UnpackRadioInfo(codeplug_.image, codeplug_.radioInfo);
+}
 
 void CliLinkHost::sessionFinished(LinkMode, bool success) {
     closeProgress();

@@ -4,19 +4,18 @@
 #pragma once
 
 #include <QEventLoop>
-
 #include <optional>
 #include <string>
 
-#include "cli_support.h"
 #include "aggregate/codeplug.h"
+#include "cli_support.h"
 #include "link/link_host.h"
 #include "link/serial/port_map.h"
 
 namespace torvik::cli {
 
 class CliLinkHost : public LinkHost {
-public:
+  public:
     CliLinkHost(CliContext& context, Codeplug& codeplug, const PortMap& ports,
                 std::optional<PortId> explicitPort, QEventLoop& loop);
 
@@ -36,7 +35,7 @@ public:
     bool finished() const { return finished_; }
     bool succeeded() const { return succeeded_; }
 
-private:
+  private:
     CliContext& context_;
     Codeplug& codeplug_;
     const PortMap& ports_;

@@ -60,12 +60,13 @@ void TerminalReporter::showDetailed(Severity severity, std::string_view text,
         return;
     }
     const char* label = severity == Severity::Warning ? "warning" : "note";
-    std::fprintf(stderr, "torvik-cli: %s: %.*s\n", label, static_cast<int>(text.size()), text.data());
+    std::fprintf(stderr, "torvik-cli: %s: %.*s\n", label, static_cast<int>(text.size()),
+                 text.data());
     PrintReason(detail);
 }
 
 Answer TerminalReporter::ask(Severity, std::string_view text, Buttons buttons, std::string_view) {
-    const Answer yes = buttons == Buttons::YesNoCancel ? Answer::Yes
+    const Answer yes = buttons == Buttons::YesNoCancel   ? Answer::Yes
                        : buttons == Buttons::RetryCancel ? Answer::Retry
                                                          : Answer::Ok;
     const bool interactive = ::isatty(STDIN_FILENO) != 0;
@@ -81,8 +82,10 @@ Answer TerminalReporter::ask(Severity, std::string_view text, Buttons buttons, s
 
 void AddCommonOptions(QCommandLineParser& parser) {
     parser.addHelpOption();
-    parser.addOption({"home", "Use DIR as the application folder (language files, templates, "
-                              "settings). Default: $TORVIK_HOME, else the program's folder.", "DIR"});
+    parser.addOption({"home",
+                      "Use DIR as the application folder (language files, templates, "
+                      "settings). Default: $TORVIK_HOME, else the program's folder.",
+                      "DIR"});
     parser.addOption({"yes", "Answer every question with yes/OK."});
 }
 

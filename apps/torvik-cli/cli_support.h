@@ -5,14 +5,13 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 #include <string>
 
+#include "aggregate/codeplug.h"
 #include "app/app_home.h"
 #include "app/language_texts.h"
 #include "app/settings.h"
-#include "aggregate/codeplug.h"
 #include "platform/reporter.h"
 
 namespace torvik::cli {
@@ -24,7 +23,7 @@ enum ExitCode { kSuccess = 0, kFailure = 1, kUsage = 2 };
 // and information go to stderr as they come. Questions are answered "yes" with --yes, asked on
 // the terminal when there is one, else refused.
 class TerminalReporter : public Reporter {
-public:
+  public:
     TerminalReporter(LanguageTexts texts, bool assumeYes);
 
     Language language() const override { return texts_.language(); }
@@ -38,7 +37,7 @@ public:
     const std::string& lastError() const { return lastError_; }
     const std::string& lastErrorDetail() const { return lastErrorDetail_; }
 
-private:
+  private:
     LanguageTexts texts_;
     bool assumeYes_;
     std::string lastError_;

@@ -1,11 +1,10 @@
 // The file verbs: new, encode, decode, show.
 #include <QFile>
 #include <QJsonDocument>
-
 #include <cstdio>
 
-#include "cli_support.h"
 #include "aggregate/image_codec.h"
+#include "cli_support.h"
 #include "codeplug/freq_code.h"
 #include "platform/file_io.h"
 #include "storage/codeplug_files.h"
@@ -27,8 +26,10 @@ int RunNew(const QStringList& arguments) {
     QCommandLineParser parser;
     AddCommonOptions(parser);
     AddBandOption(parser);
-    parser.addPositionalArgument("OUT.dat", "The data file to create (its channel file beside it).");
-    if (auto done = ParseVerb(parser, arguments, 1, "Make a new codeplug and save it as a file pair.")) {
+    parser.addPositionalArgument("OUT.dat",
+                                 "The data file to create (its channel file beside it).");
+    if (auto done =
+            ParseVerb(parser, arguments, 1, "Make a new codeplug and save it as a file pair.")) {
         return *done;
     }
     const auto band = ParseBandOption(parser, kDefaultBandCode);
@@ -60,8 +61,9 @@ int RunEncode(const QStringList& arguments) {
     const std::optional<EncodedImage> encoded = EncodeImage(codeplug, *context.reporter);
     if (!encoded) return FailWithError(*context.reporter, "cannot encode " + in);
     const auto& bytes = encoded->image().bytes();
-    if (!WriteFileAtomically(out.toStdString(),
-                             std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
+    if (!WriteFileAtomically(
+            out.toStdString(),
+            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
         return Fail("cannot write " + out);
     }
     return kSuccess;
@@ -86,7 +88,9 @@ int RunDecode(const QStringList& arguments) {
     if (!bytes) return Fail("cannot read " + in);
     if (bytes->size() != RadioImage::kSize) {
         return Fail(QString("%1 holds %2 bytes, not a %3-byte radio image")
-                        .arg(in).arg(bytes->size()).arg(RadioImage::kSize));
+                        .arg(in)
+                        .arg(bytes->size())
+                        .arg(RadioImage::kSize));
     }
     Codeplug codeplug = FreshCodeplug(context, *band);
     std::copy(bytes->begin(), bytes->end(), codeplug.image.block(0, RadioImage::kSize).begin());
@@ -111,8 +115,9 @@ int RunShow(const QStringList& arguments) {
         return FailWithError(*context.reporter, "cannot open " + in);
     }
     if (parser.isSet("json")) {
-        std::fputs(QJsonDocument(CodeplugToJson(codeplug)).toJson(QJsonDocument::Indented).constData(),
-                   stdout);
+        std::fputs(
+            QJsonDocument(CodeplugToJson(codeplug)).toJson(QJsonDocument::Indented).constData(),
+            stdout);
         return kSuccess;
     }
     std::fputs(CodeplugSummary(codeplug, *context.reporter).c_str(), stdout);

@@ -1,7 +1,6 @@
 // The radio verbs: read, write, info. The same engine as the application drives the port,
 // on this program's event loop.
 #include <QEventLoop>
-
 #include <cstdio>
 
 #include "cli_link_host.h"
@@ -16,8 +15,10 @@ namespace torvik::cli {
 namespace {
 
 void AddLinkOptions(QCommandLineParser& parser) {
-    parser.addOption({"device", "The serial device of the radio (a path such as /dev/ttyUSB0 or "
-                                "the virtual radio's pseudo-terminal).", "PATH"});
+    parser.addOption({"device",
+                      "The serial device of the radio (a path such as /dev/ttyUSB0 or "
+                      "the virtual radio's pseudo-terminal).",
+                      "PATH"});
     parser.addOption({"port", "The port number (see the port list of the application).", "N"});
     parser.addOption({"password", "The radio's programming password.", "TEXT"});
 }
@@ -50,8 +51,8 @@ bool RunSession(const QCommandLineParser& parser, CliContext& context, Codeplug&
     FeatureFlags features = ReadFeatureFlags(context.home.featureFile());
     PortSettings settings{*port, context.settings.HandshakeMode, context.settings.StopBits};
     CliLinkHost host(context, codeplug, ports, port, loop);
-    QtLinkSession session(ports, {codeplug, features, context.factoryMode, settings,
-                                  *context.reporter, host});
+    QtLinkSession session(
+        ports, {codeplug, features, context.factoryMode, settings, *context.reporter, host});
     LinkEngine& engine = session.engine();
     if (parser.isSet("password")) engine.setSessionPassword(parser.value("password").toStdString());
 
@@ -121,8 +122,8 @@ int RunInfo(const QStringList& arguments) {
     AddCommonOptions(parser);
     AddLinkOptions(parser);
     CliContext context;
-    if (int done = ParseLinkVerb(parser, arguments, 0, "Show the radio's embedded information.",
-                                 context);
+    if (int done =
+            ParseLinkVerb(parser, arguments, 0, "Show the radio's embedded information.", context);
         done >= 0) {
         return done;
     }

@@ -2,23 +2,22 @@
 // programming cable does and answers the programming protocol from a 16 KB memory kept in an
 // image file, so writes persist between runs. Faults can be injected; --baud-pace sends at
 // the byte rate of a real 9600-baud line. It is also the application's built-in demo radio.
-#include <QCommandLineParser>
-#include <QCoreApplication>
-
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <chrono>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
 #include <optional>
 
-#include "app/app_home.h"
 #include "aggregate/image_codec.h"
+#include "app/app_home.h"
 #include "link/virtual_radio.h"
 #include "platform/file_io.h"
 #include "storage/new_codeplug.h"
@@ -32,16 +31,20 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kByteTime = std::chrono::microseconds(1000000 * 10 / 9600);
 
 volatile sig_atomic_t g_stop = 0;
-void OnSignal(int) { g_stop = 1; }
+void OnSignal(int) {
+    g_stop = 1;
+}
 
 class QuietReporter : public Reporter {
-public:
+  public:
     Language language() const override { return Language::English; }
     std::string langText(int) const override { return {}; }
     void show(Severity, std::string_view text, std::string_view) override {
         std::fprintf(stderr, "torvik-radio: %.*s\n", static_cast<int>(text.size()), text.data());
     }
-    Answer ask(Severity, std::string_view, Buttons, std::string_view) override { return Answer::Cancel; }
+    Answer ask(Severity, std::string_view, Buttons, std::string_view) override {
+        return Answer::Cancel;
+    }
 };
 
 // The memory of a radio fresh from the factory: a new codeplug of its band, encoded.
@@ -59,7 +62,8 @@ std::optional<VirtualRadio::Memory> FactoryMemory(const AppHome& home, int band)
 }
 
 bool SaveMemory(const std::filesystem::path& path, const VirtualRadio::Memory& memory) {
-    return WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(memory.data()), memory.size()));
+    return WriteFileAtomically(
+        path, std::string_view(reinterpret_cast<const char*>(memory.data()), memory.size()));
 }
 
 int OpenPseudoTerminal(std::string& slaveName, int& slaveFd) {
@@ -97,7 +101,8 @@ int main(int argc, char** argv) {
         {"model", "Model identity (default MERLAN).", "TEXT", "MERLAN"},
         {"radio-version", "Firmware version (default V100).", "TEXT", "V100"},
         {"band", "Band code (default 3).", "CODE", "3"},
-        {"features", "Feature bits as hex: 80 5-Tone, 40 2-Tone, 20 DTMF, 10 fourth (default E0).", "HEX", "E0"},
+        {"features", "Feature bits as hex: 80 5-Tone, 40 2-Tone, 20 DTMF, 10 fourth (default E0).",
+         "HEX", "E0"},
         {"killed", "Report the radio as killed."},
         {"stunned", "Report the radio as stunned."},
         {"password", "Programming password (up to 4 characters).", "TEXT"},
@@ -131,9 +136,9 @@ int main(int argc, char** argv) {
     std::optional<std::filesystem::path> explicitHome;
     if (parser.isSet("home")) explicitHome = parser.value("home").toStdString();
     const AppHome home = ResolveAppHome(explicitHome);
-    const std::filesystem::path imagePath = parser.isSet("image")
-                                                ? std::filesystem::path(parser.value("image").toStdString())
-                                                : PerUserFolder() / "virtual-radio.img";
+    const std::filesystem::path imagePath =
+        parser.isSet("image") ? std::filesystem::path(parser.value("image").toStdString())
+                              : PerUserFolder() / "virtual-radio.img";
 
     VirtualRadio::Memory memory{};
     const std::optional<std::string> stored = ReadWholeFile(imagePath);
@@ -178,7 +183,8 @@ int main(int argc, char** argv) {
         std::filesystem::remove(link, ec);
         std::filesystem::create_symlink(device, link, ec);
         if (ec) {
-            std::fprintf(stderr, "torvik-radio: cannot link %s: %s\n", link.c_str(), ec.message().c_str());
+            std::fprintf(stderr, "torvik-radio: cannot link %s: %s\n", link.c_str(),
+                         ec.message().c_str());
             return 1;
         }
     }
@@ -201,7 +207,8 @@ int main(int argc, char** argv) {
         const bool idle = queue.empty();
         int timeoutMs = 200;
         if (!queue.empty()) {
-            const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(queue.front().due - Clock::now());
+            const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(
+                queue.front().due - Clock::now());
             timeoutMs = std::max<int>(0, static_cast<int>(wait.count()));
         }
         pollfd pfd{master, POLLIN, 0};
@@ -210,8 +217,10 @@ int main(int argc, char** argv) {
             std::uint8_t buffer[512];
             const ssize_t n = ::read(master, buffer, sizeof buffer);
             if (n > 0) {
-                for (const RadioOutput& piece : radio.receive(std::span(buffer, static_cast<std::size_t>(n)))) {
-                    Clock::time_point due = std::max(Clock::now(), lineFree) + std::chrono::milliseconds(piece.delayMs);
+                for (const RadioOutput& piece :
+                     radio.receive(std::span(buffer, static_cast<std::size_t>(n)))) {
+                    Clock::time_point due =
+                        std::max(Clock::now(), lineFree) + std::chrono::milliseconds(piece.delayMs);
                     for (std::uint8_t b : piece.bytes) {
                         queue.push_back({due, b});
                         if (pace) due += kByteTime;
@@ -230,8 +239,10 @@ int main(int argc, char** argv) {
         std::size_t written = 0;
         while (written < out.size()) {
             const ssize_t n = ::write(master, out.data() + written, out.size() - written);
-            if (n > 0) written += static_cast<std::size_t>(n);
-            else if (errno != EAGAIN && errno != EINTR) break;
+            if (n > 0)
+                written += static_cast<std::size_t>(n);
+            else if (errno != EAGAIN && errno != EINTR)
+                break;
         }
         // Written memory is saved once the line has been quiet for a while (nothing to send,
         // nothing received), not between blocks of a transfer.

@@ -101,7 +101,8 @@ int main(int argc, char** argv) {
     const AppHome appHome = ResolveAppHome(home);
     PortMap ports(ProfileFile::Load(appHome.setupProfileForRead()));
     const bool portsAdded = ports.update(ScanSerialDevices());
-    const std::unique_ptr<AppSession> session = RunStartup({home, SystemLocaleName(), ports.presentNumbers()});
+    const std::unique_ptr<AppSession> session =
+        RunStartup({home, SystemLocaleName(), ports.presentNumbers()});
     if (portsAdded) {
         // Numbers given to new adapters stay with them in later runs.
         ProfileFile profile = ProfileFile::Load(session->home.setupProfileForRead());

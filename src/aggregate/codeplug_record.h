@@ -49,7 +49,9 @@ inline constexpr std::tuple kCodeplugRecordFields{
     Field("decodeTime", &CodeplugRecord::decodeTime),
     Field("squelchOffInhibit", &CodeplugRecord::squelchOffInhibit)};
 
-constexpr const auto& FieldsOf(const CodeplugRecord*) { return kCodeplugRecordFields; }
+constexpr const auto& FieldsOf(const CodeplugRecord*) {
+    return kCodeplugRecordFields;
+}
 
 // Every function record at its defaults, in the order a new codeplug sets them: DTMF, 2-Tone,
 // 5-Tone, optional functions, scan, emergency, communication book.

@@ -12,10 +12,10 @@ namespace torvik {
 // An image that EncodeImage built completely. A write transfer accepts nothing else, so a
 // half-encoded image can never be sent.
 class EncodedImage {
-public:
+  public:
     const RadioImage& image() const { return image_; }
 
-private:
+  private:
     friend std::optional<EncodedImage> EncodeImage(Codeplug& codeplug, Reporter& reporter);
     explicit EncodedImage(const RadioImage& image) : image_(image) {}
     RadioImage image_;

@@ -20,7 +20,7 @@ inline constexpr std::string_view kSaveFirstMessageKey = "9001";
 inline constexpr std::size_t kMaxLangTextBytes = 254;
 
 class LanguageTexts {
-public:
+  public:
     LanguageTexts() = default;
     static LanguageTexts Load(const std::filesystem::path& languageFile, Language language);
 
@@ -31,7 +31,7 @@ public:
     // A named section and text key ("MSG", "OPTION"), the same way.
     std::string ReadMessageText(std::string_view section, std::string_view key) const;
 
-private:
+  private:
     ProfileFile file_;
     Language language_ = Language::English;
 };

@@ -31,8 +31,8 @@ std::unique_ptr<AppSession> RunStartup(const StartupOptions& options) {
     NewCodeplug(codeplug, {session->home.initFolder(), session->settings.FactoryFres != 0});
     ResetRadioInfo(codeplug.radioInfo);
 
-    session->texts = LanguageTexts::Load(session->home.languageFile(session->language),
-                                         session->language);
+    session->texts =
+        LanguageTexts::Load(session->home.languageFile(session->language), session->language);
     session->features = ReadFeatureFlags(session->home.featureFile());
     return session;
 }

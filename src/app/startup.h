@@ -10,16 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "aggregate/codeplug.h"
 #include "app/app_home.h"
 #include "app/language_texts.h"
 #include "app/settings.h"
-#include "aggregate/codeplug.h"
 
 namespace torvik {
 
 struct StartupOptions {
     std::optional<std::filesystem::path> explicitHome;  // --home
-    std::string localeName;                              // the user's locale, e.g. "zh_CN.UTF-8"
+    std::string localeName;                             // the user's locale, e.g. "zh_CN.UTF-8"
     // The numbers of the serial ports present now, in the port map's order; the stored port
     // number is checked against them. Nothing: the check is skipped.
     std::optional<std::vector<int>> presentPorts;

@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "codeplug/feature_flags.h"
+#include "aggregate/codeplug.h"
 #include "channel_edit/channel_edit_rules.h"
 #include "codeplug/channel_record.h"
-#include "aggregate/codeplug.h"
+#include "codeplug/feature_flags.h"
 #include "platform/reporter.h"
 
 namespace torvik {

@@ -17,7 +17,7 @@ namespace torvik {
 
 // A value that cannot be written into the image as the layout requires.
 class EncodeError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -12,14 +12,19 @@ namespace {
 
 using L = ChannelLayout;
 
-bool HasBitmapBits(int slot) { return slot < L::kBitmapSlots; }
-bool HasCodeDigits(int slot) { return slot < kMemoryChannels; }
+bool HasBitmapBits(int slot) {
+    return slot < L::kBitmapSlots;
+}
+bool HasCodeDigits(int slot) {
+    return slot < kMemoryChannels;
+}
 
 // A code as 4 BCD bytes: the first 8 characters, padded with "0", as hex pairs.
 void PutFreqCode(RadioImage& image, std::size_t address, std::string code) {
     code.resize(8, '0');
     auto out = image.block(address, L::kFreqBytes);
-    for (std::size_t i = 0; i < L::kFreqBytes; ++i) out[i] = HexPairToByte(code[2 * i], code[2 * i + 1]);
+    for (std::size_t i = 0; i < L::kFreqBytes; ++i)
+        out[i] = HexPairToByte(code[2 * i], code[2 * i + 1]);
 }
 
 // The 8 digits of 4 BCD bytes, or `fallback` when they are not all decimal, followed by the
@@ -31,10 +36,18 @@ std::string GetFreqCode(const RadioImage& image, std::size_t address, std::strin
     if (!IsDecimalDigits(digits)) digits = fallback;
     switch (digits.back()) {
         case '2':
-        case '7': digits += '5'; break;
-        case '3': digits += '3'; break;
-        case '6': digits += '6'; break;
-        default: digits += '0'; break;
+        case '7':
+            digits += '5';
+            break;
+        case '3':
+            digits += '3';
+            break;
+        case '6':
+            digits += '6';
+            break;
+        default:
+            digits += '0';
+            break;
     }
     return digits;
 }
@@ -43,8 +56,12 @@ std::string GetFreqCode(const RadioImage& image, std::size_t address, std::strin
 constexpr std::int16_t kHighestTxPower = 2;
 
 // Byte 10 stores simplex as 0 and the two shift directions as 2 and 3.
-long ShiftToImage(int shiftDir) { return shiftDir == 0 ? 0 : shiftDir + 1; }
-std::int16_t ShiftFromImage(int bits) { return static_cast<std::int16_t>(bits < 2 ? 0 : bits - 1); }
+long ShiftToImage(int shiftDir) {
+    return shiftDir == 0 ? 0 : shiftDir + 1;
+}
+std::int16_t ShiftFromImage(int bits) {
+    return static_cast<std::int16_t>(bits < 2 ? 0 : bits - 1);
+}
 
 void EncodeChannel(ChannelRecord& r, RadioImage& image) {
     if (r.Number < 1 || r.Number > kChannelSlots) {
@@ -130,9 +147,12 @@ std::string DecodeCode(RadioImage& image, int number) {
 
 std::size_t ChannelLayout::RecordBase(int number) {
     switch (number) {
-        case kChannelPA: return kPABase;
-        case kChannelPB: return kPBBase;
-        case kChannelVFO: return kVfoBase;
+        case kChannelPA:
+            return kPABase;
+        case kChannelPB:
+            return kPBBase;
+        case kChannelVFO:
+            return kVfoBase;
         default:
             if (number < 1 || number > kMemoryChannels) {
                 throw ImageRangeError("channel number out of range");
@@ -205,7 +225,8 @@ void DecodeChannels(RadioImage& image, ChannelTable& table) {
         r.TwoToneNo = byte(L::kTwoToneNo);
         r.FiveToneNo = byte(L::kFiveToneNo);
         const auto name = image.block(base + L::kName, L::kNameBytes);
-        r.Name = FixedText<7>::Value(CutAtNul({reinterpret_cast<const char*>(name.data()), name.size()}));
+        r.Name = FixedText<7>::Value(
+            CutAtNul({reinterpret_cast<const char*>(name.data()), name.size()}));
         r.BusyLock = byte(L::kBusyLock);
         r.Byte27 = byte(L::kByte27);
         r.DtmfPttId = field(L::kDtmfPttId);

@@ -56,7 +56,9 @@ ChannelRecord* AppendChannel(ChannelTable& table) {
     return &table.records[static_cast<std::size_t>(table.ChannelCount++)];
 }
 
-bool ChannelExists(const ChannelTable& table, int number) { return table.find(number) != nullptr; }
+bool ChannelExists(const ChannelTable& table, int number) {
+    return table.find(number) != nullptr;
+}
 
 bool DeleteChannel(ChannelTable& table, int number) {
     const auto used = table.used();

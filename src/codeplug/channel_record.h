@@ -33,9 +33,9 @@ enum SignalingType {
 // One used channel. Field order is the order of the channel file's records. A default record
 // is an empty slot: no frequency, no offset, blank name, code "00000".
 struct ChannelRecord {
-    std::int16_t Number = 0;    // 1..203
-    std::int16_t Used = 0;      // 1 used, 0 empty
-    std::int16_t ScanSkip = 0;  // 1 skipped by scan
+    std::int16_t Number = 0;                               // 1..203
+    std::int16_t Used = 0;                                 // 1 used, 0 empty
+    std::int16_t ScanSkip = 0;                             // 1 skipped by scan
     FixedText<9> RxFreq = FixedText<9>::Raw("FFFFFFFFF");  // FreqCode, all F: none
     FixedText<9> Offset = FixedText<9>::Raw("000000000");  // FreqCode of the offset magnitude
     FixedText<7> Name;
@@ -127,7 +127,9 @@ inline constexpr std::tuple kChannelRecordFields{
     Field("PttIdDecode", &ChannelRecord::PttIdDecode),
     Field("PttIdCode", &ChannelRecord::PttIdCode)};
 
-constexpr const auto& FieldsOf(const ChannelRecord*) { return kChannelRecordFields; }
+constexpr const auto& FieldsOf(const ChannelRecord*) {
+    return kChannelRecordFields;
+}
 
 template <class Record, class Visit>
 void VisitChannelFields(Record& record, Visit&& visit) {
@@ -149,7 +151,7 @@ struct ChannelTable {
 
     bool operator==(const ChannelTable&) const = default;
 
-private:
+  private:
     std::size_t UsedCount() const {
         return ChannelCount < 0 ? 0 : std::min<std::size_t>(ChannelCount, kChannelSlots);
     }

@@ -19,17 +19,21 @@ std::optional<double> CodeValue(std::string_view code) {
     return ParseDecimal(text);
 }
 
-bool IsEmptyCode(std::string_view code) { return code.empty() || code == kNoFrequencyCode; }
+bool IsEmptyCode(std::string_view code) {
+    return code.empty() || code == kNoFrequencyCode;
+}
 
-long RoundToLong(double value) { return std::lround(value); }
+long RoundToLong(double value) {
+    return std::lround(value);
+}
 
 double Snap(double mhz, double low, int bandCode) {
     const long raster = HasFineRaster(bandCode) ? 250 : 500;  // 2.5 or 5 kHz in 10 Hz units
     const long f = RoundToLong(mhz * kTenHzPerMhz);
     const long g = f - RoundToLong(low * kTenHzPerMhz);
     const long a = g % raster;
-    const long b = g % 625;   // 6.25 kHz
-    const long c = g % 2500;  // 25 kHz
+    const long b = g % 625;                                     // 6.25 kHz
+    const long c = g % 2500;                                    // 25 kHz
     const long k = std::lrint(static_cast<double>(c) / 833.0);  // ties to even
     long result = f;
     if (a != 0 && b != 0 && c % 833 != 0) {
@@ -65,7 +69,9 @@ std::string CheckText(std::string_view text, bool rx, const Band& band, Reporter
 
 }  // namespace
 
-std::string FormatFrequency(double mhz) { return FormatFixed(mhz, 3, 5); }
+std::string FormatFrequency(double mhz) {
+    return FormatFixed(mhz, 3, 5);
+}
 
 std::string FreqTextToCode(std::string_view text) {
     const std::optional<double> value = ParseDecimal(text);
@@ -128,8 +134,8 @@ std::string OffsetFromTx(std::string_view offsetText, std::string_view rxText, i
     const std::optional<double> offset = ParseDecimal(offsetText);
     const std::optional<double> rx = ParseDecimal(rxText);
     if (!offset || !rx) return FormatFrequency(0);
-    const double tx = CheckTxFrequency(shiftDir == 1 ? *rx - *offset : *rx + *offset, band,
-                                       reporter);
+    const double tx =
+        CheckTxFrequency(shiftDir == 1 ? *rx - *offset : *rx + *offset, band, reporter);
     return FormatFrequency(std::fabs(tx - *rx));
 }
 

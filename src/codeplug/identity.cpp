@@ -1,8 +1,8 @@
 #include "codeplug/identity.h"
 
-#include "platform/message_table.h"
 #include "codeplug/band.h"
 #include "codeplug/fixed_text.h"
+#include "platform/message_table.h"
 
 namespace torvik {
 

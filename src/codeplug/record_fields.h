@@ -41,7 +41,8 @@ void VisitFields(const Fields& fields, Record& record, Visit&& visit) {
 
 // The names of the fields whose values differ between `a` and `b`, in list order.
 template <class Fields, class Record>
-std::vector<std::string_view> ChangedFields(const Fields& fields, const Record& a, const Record& b) {
+std::vector<std::string_view> ChangedFields(const Fields& fields, const Record& a,
+                                            const Record& b) {
     std::vector<std::string_view> changed;
     std::apply(
         [&](const auto&... f) {

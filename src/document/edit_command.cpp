@@ -11,8 +11,12 @@ EditCommand::EditCommand(CodeplugDocument& document, const QString& name, Editab
       before_(std::move(before)),
       after_(std::move(after)) {}
 
-void EditCommand::redo() { document_.apply(after_, before_); }
+void EditCommand::redo() {
+    document_.apply(after_, before_);
+}
 
-void EditCommand::undo() { document_.apply(before_, after_); }
+void EditCommand::undo() {
+    document_.apply(before_, after_);
+}
 
 }  // namespace torvik

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "platform/message_table.h"
 #include "link/link_texts.h"
 #include "link/password.h"
+#include "platform/message_table.h"
 
 namespace torvik {
 namespace {

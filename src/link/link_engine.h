@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings.h"
 #include "aggregate/codeplug.h"
 #include "aggregate/image_codec.h"
+#include "app/settings.h"
 #include "factory/test_data.h"
 #include "link/frames.h"
 #include "link/link_host.h"

@@ -20,8 +20,7 @@ struct PortSettings {
 
 // Keeps the settings a search chose, in the run's setup values and in the setup profile:
 // "comPort" (only for a port given by number), "Handshaking" and "StopBit".
-void RememberPortSettings(const PortSettings& settings, SetupSettings& setup,
-                          ProfileFile& profile);
+void RememberPortSettings(const PortSettings& settings, SetupSettings& setup, ProfileFile& profile);
 
 // The line settings to open the port with: 9600 baud, 8 data bits, no parity, the stop bits
 // and handshaking of `settings`. Nothing when a value is out of range or no port is chosen,

@@ -56,9 +56,9 @@ std::string_view MessageText(MessageId id, Language language) {
 }
 
 std::string_view TransferTitle(TransferDirection direction, Language language) {
-    return MessageText(direction == TransferDirection::Read ? MessageId::ReadTitle
-                                                            : MessageId::WriteTitle,
-                       language);
+    return MessageText(
+        direction == TransferDirection::Read ? MessageId::ReadTitle : MessageId::WriteTitle,
+        language);
 }
 
 }  // namespace torvik

@@ -17,7 +17,7 @@ enum class Buttons { Ok, OkCancel, YesNoCancel, RetryCancel };
 enum class Answer { Ok, Cancel, Yes, No, Retry };
 
 class Reporter {
-public:
+  public:
     virtual ~Reporter() = default;
 
     // The language every built-in text is chosen in.

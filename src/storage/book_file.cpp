@@ -8,9 +8,9 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/message_table.h"
 #include "codeplug/record_bytes.h"
 #include "platform/file_io.h"
+#include "platform/message_table.h"
 
 namespace torvik {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/message_table.h"
 #include "codeplug/record_bytes.h"
 #include "factory/test_data.h"
+#include "platform/message_table.h"
 #include "platform/profile_file.h"
 #include "storage/snapshot.h"
 
@@ -20,7 +20,9 @@ std::span<const std::uint8_t> AsBytes(const std::string& s) {
     return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
 }
 
-std::string AsString(const std::vector<std::uint8_t>& v) { return {v.begin(), v.end()}; }
+std::string AsString(const std::vector<std::uint8_t>& v) {
+    return {v.begin(), v.end()};
+}
 
 void FileError(Reporter& reporter) {
     reporter.show(Severity::Error, MessageText(MessageId::FileError, reporter.language()));
@@ -93,7 +95,8 @@ bool SaveCodeplug(const std::filesystem::path& path, Codeplug& codeplug, Reporte
     record.SavedBandCode = codeplug.band.code();
     record.ChannelCount = codeplug.channels.ChannelCount;
     std::string channels;
-    for (const ChannelRecord& channel : codeplug.channels.used()) channels += AsString(ToBytes(channel));
+    for (const ChannelRecord& channel : codeplug.channels.used())
+        channels += AsString(ToBytes(channel));
 
     std::vector<FileContent> files{{path, AsString(ToBytes(record))},
                                    {ChannelFilePath(path), channels}};

@@ -9,7 +9,7 @@
 namespace torvik {
 
 struct NewCodeplugOptions {
-    std::filesystem::path initFolder;  // where the factory templates live; empty: none
+    std::filesystem::path initFolder;   // where the factory templates live; empty: none
     bool keepTemplateChannels = false;  // FactoryFres non-zero, or the Init command
 };
 

@@ -11,10 +11,14 @@ namespace {
 
 std::string ChannelLabel(int number) {
     switch (number) {
-        case kChannelPA: return "PA";
-        case kChannelPB: return "PB";
-        case kChannelVFO: return "VFO";
-        default: return std::to_string(number);
+        case kChannelPA:
+            return "PA";
+        case kChannelPB:
+            return "PB";
+        case kChannelVFO:
+            return "VFO";
+        default:
+            return std::to_string(number);
     }
 }
 
@@ -38,7 +42,8 @@ std::string CodeplugSummary(const Codeplug& codeplug, Reporter& reporter) {
     out += line;
     for (const ChannelRecord& r : codeplug.channels.used()) {
         const std::string rx = FreqCodeToText(r.RxFreq.text(), codeplug.band.limits(), reporter);
-        const std::string offset = FreqCodeToText(r.Offset.text(), codeplug.band.limits(), reporter);
+        const std::string offset =
+            FreqCodeToText(r.Offset.text(), codeplug.band.limits(), reporter);
         const char* shift = r.ShiftDir == 1 ? "-" : r.ShiftDir == 2 ? "+" : "";
         std::snprintf(line, sizeof line, "%-4s %-10s %-10s %-5s %-7s %-7s %s\n",
                       ChannelLabel(r.Number).c_str(), rx.c_str(), offset.c_str(), shift,

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 #include <QTableView>
-
 #include <set>
 
 #include "document/codeplug_document.h"

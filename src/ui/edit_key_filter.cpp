@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <QVariant>
-
 #include <cctype>
 
 #include "channel_edit/channel_edit_rules.h"

@@ -35,8 +35,7 @@ void RegisterEditors(EditorRegistry& registry) {
         return std::make_unique<FrmTestData>(c.document, c.session.texts, c.reporter, c.parent);
     });
     registry.add(EditorId::RadioInfo, [](const EditorContext& c) {
-        return std::make_unique<RadioInfoView>(c.document.codeplug(), c.session.language,
-                                               c.parent);
+        return std::make_unique<RadioInfoView>(c.document.codeplug(), c.session.language, c.parent);
     });
 }
 

@@ -10,7 +10,6 @@
 
 namespace torvik {
 
-
 QComboBox* MakeCombo(QWidget* parent, const char* name) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name);

@@ -91,8 +91,8 @@ frmMain::~frmMain() {
 void frmMain::buildActions() {
     for (const CommandSpec& spec : MainCommands()) {
         // A menu entry made with its key as caption takes its text at the first relabel.
-        auto* action = new QAction(spec.textKey > 0 ? QString::number(spec.textKey) : QString(),
-                                   this);
+        auto* action =
+            new QAction(spec.textKey > 0 ? QString::number(spec.textKey) : QString(), this);
         action->setObjectName(spec.objectName);
         action->setShortcut(spec.shortcut);
         action->setCheckable(spec.checkable);
@@ -101,8 +101,9 @@ void frmMain::buildActions() {
         actions_[static_cast<std::size_t>(id)] = action;
     }
     // Redo answers both of the keys desktops use for it.
-    action(CommandId::Redo)->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    action(CommandId::Redo)
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 }
 
 void frmMain::runCommand(CommandId id) {
@@ -182,9 +183,13 @@ void frmMain::updateUndoEntries() {
     label(CommandId::Redo, UiText::Redo, stack.canRedo(), stack.redoText());
 }
 
-void frmMain::undo() { document_->undoStack().undo(); }
+void frmMain::undo() {
+    document_->undoStack().undo();
+}
 
-void frmMain::redo() { document_->undoStack().redo(); }
+void frmMain::redo() {
+    document_->undoStack().redo();
+}
 
 void frmMain::applyViewToggles() {
     toolBar_->setVisible(action(CommandId::ViewToolBar)->isChecked());
@@ -328,7 +333,9 @@ void frmMain::editChannel() {
     openEditor(EditorId::Channel);
 }
 
-void frmMain::focusChannelList() { list_->setFocus(); }
+void frmMain::focusChannelList() {
+    list_->setFocus();
+}
 
 // ---- geometry and close -----------------------------------------------------------------
 

@@ -11,13 +11,13 @@
 #include <optional>
 
 #include "app/startup.h"
-#include "qtlink/qt_link_session.h"
-#include "link/serial/port_map.h"
 #include "document/codeplug_document.h"
+#include "link/serial/port_map.h"
+#include "qtlink/qt_link_session.h"
 #include "ui/channel_clipboard.h"
 #include "ui/editor_registry.h"
-#include "ui/main_commands.h"
 #include "ui/gui_reporter.h"
+#include "ui/main_commands.h"
 
 class QAction;
 class QLabel;

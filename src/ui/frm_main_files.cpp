@@ -42,9 +42,13 @@ QString frmMain::saveFirstQuestion() const {
     return question.isEmpty() ? MessageQ(MessageId::SaveChanges, session_.language) : question;
 }
 
-void frmMain::fileNew() { confirmAndMakeNew(false); }
+void frmMain::fileNew() {
+    confirmAndMakeNew(false);
+}
 
-void frmMain::initialise() { confirmAndMakeNew(true); }
+void frmMain::initialise() {
+    confirmAndMakeNew(true);
+}
 
 // New asks to save a modified codeplug, then whether to clear it; Initialise only asks to
 // save, and keeps the template's channels.

@@ -34,14 +34,17 @@ QString frmMain::caption() const {
            QString::fromStdString(c.file.CurrentFile.string()) + "][*]";
 }
 
-void frmMain::showCaption() { setWindowTitle(caption()); }
+void frmMain::showCaption() {
+    setWindowTitle(caption());
+}
 
 void frmMain::SetCHEdit(ClipboardCommand command) {
     const int row = currentRow();
     EditableState state = document_->editableState();
     if (!ApplyChannelClipboard(clipboard_, state.channels, command, row)) return;
     if (command == ClipboardCommand::Copy) return;
-    const QString step = UiTextQ(StepText(command), session_.language).arg(Q(ChannelListLabel(row)));
+    const QString step =
+        UiTextQ(StepText(command), session_.language).arg(Q(ChannelListLabel(row)));
     document_->commit(step, state);
 }
 

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/message_table.h"
 #include "codeplug/band.h"
 #include "codeplug/identity.h"
+#include "platform/message_table.h"
 #include "ui/relabel.h"
 #include "ui/ui_text.h"
 

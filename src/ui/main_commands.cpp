@@ -12,10 +12,10 @@ using C = CommandId;
 using M = MenuId;
 
 constexpr std::array kMenus{
-    MenuSpec{M::File, "mnuFile", 1000},     MenuSpec{M::Model, "MnuModel", 1060},
+    MenuSpec{M::File, "mnuFile", 1000},       MenuSpec{M::Model, "MnuModel", 1060},
     MenuSpec{M::Channels, "MnuCHEdit", 1070}, MenuSpec{M::Edit, "mnuEdit", 1010},
-    MenuSpec{M::Set, "MnuSet", 1030},       MenuSpec{M::Radio, "mnuPro", 1040},
-    MenuSpec{M::View, "MnuView", 1020},     MenuSpec{M::Help, "MnuHelp", 1050},
+    MenuSpec{M::Set, "MnuSet", 1030},         MenuSpec{M::Radio, "mnuPro", 1040},
+    MenuSpec{M::View, "MnuView", 1020},       MenuSpec{M::Help, "MnuHelp", 1050},
 };
 
 // Shorthands for the table's columns.
@@ -34,8 +34,8 @@ CommandSpec Entry(C id, M menu, const char* name, int key, void (*run)(frmMain&)
     spec.shortcut = shortcut;
     return spec;
 }
-CommandSpec Editor(C id, M menu, const char* name, int key, EditorId editor,
-                   TreeNodeSpec node = {}, ShownWhen shown = ShownWhen::Always) {
+CommandSpec Editor(C id, M menu, const char* name, int key, EditorId editor, TreeNodeSpec node = {},
+                   ShownWhen shown = ShownWhen::Always) {
     CommandSpec spec = Base(id, menu, name, key);
     spec.editor = editor;
     spec.node = node;
@@ -58,43 +58,52 @@ CommandSpec Checkable(CommandSpec spec) {
 
 const std::vector<CommandSpec>& Table() {
     static const std::vector<CommandSpec> table{
-        Tool(Entry(C::FileNew, M::File, "mnuFileNew", 1001, [](frmMain& w) { w.fileNew(); },
-                   K::New),
+        Tool(Entry(
+                 C::FileNew, M::File, "mnuFileNew", 1001, [](frmMain& w) { w.fileNew(); }, K::New),
              ToolIcon::New, {1, "TNewFile", 1001}),
-        Tool(Entry(C::FileOpen, M::File, "mnuFileOpen", 1002, [](frmMain& w) { w.fileOpen(); },
-                   K::Open),
+        Tool(Entry(
+                 C::FileOpen, M::File, "mnuFileOpen", 1002, [](frmMain& w) { w.fileOpen(); },
+                 K::Open),
              ToolIcon::Open, {2, "TOpenFile", 1002}),
-        Tool(Entry(C::FileSave, M::File, "mnuFileSave", 1003, [](frmMain& w) { w.fileSave(); },
-                   K::Save),
+        Tool(Entry(
+                 C::FileSave, M::File, "mnuFileSave", 1003, [](frmMain& w) { w.fileSave(); },
+                 K::Save),
              ToolIcon::Save, {3, "TSaveFile", 1003}),
-        Entry(C::FileSaveAs, M::File, "mnuFileSaveAs", 1004, [](frmMain& w) { w.fileSaveAs(); },
-              K::SaveAs),
+        Entry(
+            C::FileSaveAs, M::File, "mnuFileSaveAs", 1004, [](frmMain& w) { w.fileSaveAs(); },
+            K::SaveAs),
         [] {
             CommandSpec print = SeparatorBefore(
                 Editor(C::FilePrint, M::File, "mnuFilePrint", 1005, EditorId::Print));
             print.shortcut = K::Print;
             return print;
         }(),
-        SeparatorBefore(Entry(C::FileExit, M::File, "mnuFileExit", 1006,
-                              [](frmMain& w) { w.close(); }, K::Quit)),
+        SeparatorBefore(Entry(
+            C::FileExit, M::File, "mnuFileExit", 1006, [](frmMain& w) { w.close(); }, K::Quit)),
 
         Entry(C::ModelInfo, M::Model, "MnuModelInfo", 1061, [](frmMain& w) { w.modelDialog(); }),
 
-        Tool(Entry(C::ChannelCut, M::Channels, "MnuCHCut", 1071,
-                   [](frmMain& w) { w.SetCHEdit(ClipboardCommand::Cut); }, K::Cut),
+        Tool(Entry(
+                 C::ChannelCut, M::Channels, "MnuCHCut", 1071,
+                 [](frmMain& w) { w.SetCHEdit(ClipboardCommand::Cut); }, K::Cut),
              ToolIcon::Cut, {7, "CHCut", 1071}),
-        Tool(Entry(C::ChannelCopy, M::Channels, "MnuCHCopy", 1072,
-                   [](frmMain& w) { w.SetCHEdit(ClipboardCommand::Copy); }, K::Copy),
+        Tool(Entry(
+                 C::ChannelCopy, M::Channels, "MnuCHCopy", 1072,
+                 [](frmMain& w) { w.SetCHEdit(ClipboardCommand::Copy); }, K::Copy),
              ToolIcon::Copy, {8, "CHCopy", 1072}),
-        Tool(Entry(C::ChannelPaste, M::Channels, "MnuCHPaste", 1073,
-                   [](frmMain& w) { w.SetCHEdit(ClipboardCommand::Paste); }, K::Paste),
+        Tool(Entry(
+                 C::ChannelPaste, M::Channels, "MnuCHPaste", 1073,
+                 [](frmMain& w) { w.SetCHEdit(ClipboardCommand::Paste); }, K::Paste),
              ToolIcon::Paste, {9, "CHPaste", 1073}),
-        Tool(Entry(C::ChannelDelete, M::Channels, "MnuCHDelete", 1074,
-                   [](frmMain& w) { w.SetCHEdit(ClipboardCommand::Delete); }, K::Delete),
+        Tool(Entry(
+                 C::ChannelDelete, M::Channels, "MnuCHDelete", 1074,
+                 [](frmMain& w) { w.SetCHEdit(ClipboardCommand::Delete); }, K::Delete),
              ToolIcon::Delete, {10, "CHDelete", 1074}),
 
-        Entry(C::Undo, M::Edit, "mnuEditUndo", 0, [](frmMain& w) { w.undo(); }, K::Undo),
-        Entry(C::Redo, M::Edit, "mnuEditRedo", 0, [](frmMain& w) { w.redo(); }, K::Redo),
+        Entry(
+            C::Undo, M::Edit, "mnuEditUndo", 0, [](frmMain& w) { w.undo(); }, K::Undo),
+        Entry(
+            C::Redo, M::Edit, "mnuEditRedo", 0, [](frmMain& w) { w.redo(); }, K::Redo),
         [] {
             CommandSpec edit = SeparatorBefore(
                 Editor(C::EditChannel, M::Edit, "mnuEditCH", 1011, EditorId::Channel));
@@ -112,18 +121,16 @@ const std::vector<CommandSpec>& Table() {
                ShownWhen::Dtmf),
         Editor(C::EditTwoTone, M::Edit, "MnuView2Tone", 1024, EditorId::TwoTone, {"N6", 5024},
                ShownWhen::TwoTone),
-        Editor(C::EditFiveTone, M::Edit, "MnuView5Tone", 1025, EditorId::FiveTone,
-               {"N7", 5025}, ShownWhen::FiveTone),
+        Editor(C::EditFiveTone, M::Edit, "MnuView5Tone", 1025, EditorId::FiveTone, {"N7", 5025},
+               ShownWhen::FiveTone),
         Editor(C::EditScan, M::Edit, "MnuViewScan", 2401, EditorId::Scan, {"N10", 2400}),
-        Editor(C::EditEmergency, M::Edit, "MnuViewAlert", 2601, EditorId::Emergency,
-               {"N11", 2600}),
+        Editor(C::EditEmergency, M::Edit, "MnuViewAlert", 2601, EditorId::Emergency, {"N11", 2600}),
         Editor(C::EditCommBook, M::Edit, "MnuCommBook", 1804, EditorId::CommBook, {"N8", 5804}),
-        Editor(C::ShowRadioInfo, M::None, "ShowRadioInfo", 0, EditorId::RadioInfo,
-               {"N9", 5028}),
+        Editor(C::ShowRadioInfo, M::None, "ShowRadioInfo", 0, EditorId::RadioInfo, {"N9", 5028}),
         Entry(C::ReadRadioInfo, M::Edit, "MnuEMg", 1028,
               [](frmMain& w) { w.ReadRMGDataFromRadio(); }),
-        Editor(C::EditTestData, M::Edit, "mnuTestData", 8001, EditorId::TestData,
-               {"N14", 8000}, ShownWhen::FactoryMode),
+        Editor(C::EditTestData, M::Edit, "mnuTestData", 8001, EditorId::TestData, {"N14", 8000},
+               ShownWhen::FactoryMode),
 
         Tool(Entry(C::SetPort, M::Set, "MnuSetCom", 1031, [](frmMain& w) { w.comSetDialog(); }),
              ToolIcon::SerialPort, {5, "TCommPort", 0, true}),
@@ -169,9 +176,13 @@ bool IsShown(ShownWhen rule, const FeatureFlags& flags, bool factoryMode) {
     return true;
 }
 
-std::span<const MenuSpec> MainMenus() { return kMenus; }
+std::span<const MenuSpec> MainMenus() {
+    return kMenus;
+}
 
-std::span<const CommandSpec> MainCommands() { return Table(); }
+std::span<const CommandSpec> MainCommands() {
+    return Table();
+}
 
 const CommandSpec& CommandSpecOf(CommandId id) {
     static const std::array<const CommandSpec*, kCommandCount> byId = [] {

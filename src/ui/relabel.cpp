@@ -1,11 +1,9 @@
 #include "ui/relabel.h"
 
-#include <QDialog>
-#include <QPushButton>
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QGroupBox>

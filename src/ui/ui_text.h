@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "app/language_texts.h"
-#include "platform/message_table.h"
 #include "platform/language.h"
+#include "platform/message_table.h"
 
 namespace torvik {
 
@@ -37,9 +37,9 @@ enum class UiText {
     DemoFailed,         // the demo radio did not start
     ChannelList,        // accessible names of the main window's list and tree
     SectionTree,
-    Undo,               // Edit menu, followed by the step's name
+    Undo,  // Edit menu, followed by the step's name
     Redo,
-    EditChannelStep,    // undo steps; %1 is the channel's row label
+    EditChannelStep,  // undo steps; %1 is the channel's row label
     CutChannelStep,
     PasteChannelStep,
     DeleteChannelStep,

@@ -2,7 +2,6 @@
 // language, factory mode, features and the first codeplug; and number text under a
 // comma-decimal locale.
 #include <QtTest>
-
 #include <clocale>
 #include <cstdio>
 
@@ -34,7 +33,7 @@ QByteArray Read(const QTemporaryDir& dir, const QString& name) {
 class StartupTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void missingSettingsGiveDefaults() {
         QTemporaryDir home;
         const auto session = RunStartup({home.path().toStdString(), "C", std::nullopt});
@@ -56,7 +55,8 @@ private slots:
         Write(home, "TestData.ini", "KV-207_4816_Service_ToolUnlocked");
         PortMap ports{ProfileFile{}};
         ports.update({{"/dev/ttyUSB0", "/dev/ttyUSB0"}, {"/dev/ttyUSB1", "/dev/ttyUSB1"}});
-        const auto session = RunStartup({home.path().toStdString(), "zh_CN.UTF-8", ports.presentNumbers()});
+        const auto session =
+            RunStartup({home.path().toStdString(), "zh_CN.UTF-8", ports.presentNumbers()});
         QCOMPARE(session->settings.PortNumber, 1);  // 7 is not present: the first present port
         QCOMPARE(session->settings.HandshakeMode, 2);
         QCOMPARE(session->settings.StopBits, 2);
@@ -65,7 +65,8 @@ private slots:
         QVERIFY(session->codeplug.factoryMode);
         QCOMPARE(session->features, (FeatureFlags{1, 0, 1, 0}));
         QCOMPARE(Read(home, "language/mysetup.ini"),
-                 QByteArray("[language]\r\nIsFirstRun=0\r\ncomPort=1\r\nHandshaking=2\r\nStopBit=2\r\n"));
+                 QByteArray(
+                     "[language]\r\nIsFirstRun=0\r\ncomPort=1\r\nHandshaking=2\r\nStopBit=2\r\n"));
 
         session->features.Has2Tone = 1;
         QVERIFY(SaveFeatureFlags(*session));
@@ -75,7 +76,8 @@ private slots:
     void numbersIgnoreTheUserLocale() {
         const char* previous = std::setlocale(LC_ALL, nullptr);
         const std::string restore = previous ? previous : "C";
-        if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) QSKIP("the de_DE.UTF-8 locale is not installed");
+        if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+            QSKIP("the de_DE.UTF-8 locale is not installed");
         char probe[16];
         std::snprintf(probe, sizeof probe, "%.1f", 1.5);
         QCOMPARE(QByteArray(probe), QByteArray("1,5"));  // the locale really uses a comma

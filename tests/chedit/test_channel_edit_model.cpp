@@ -2,8 +2,8 @@
 // while the user edits, and what OK stores, deletes or refuses.
 #include <QtTest>
 
-#include "channel_edit/channel_edit_model.h"
 #include "aggregate/image_codec.h"
+#include "channel_edit/channel_edit_model.h"
 #include "support/channel_compare.h"
 #include "support/recording_reporter.h"
 

@@ -9,8 +9,10 @@ class AppHelpTest : public QObject {
     void answersWithoutADisplay_data() {
         QTest::addColumn<QString>("flag");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("help") << "--help" << "--demo";
-        QTest::newRow("version") << "--version" << "TORVIK CPS";
+        QTest::newRow("help") << "--help"
+                              << "--demo";
+        QTest::newRow("version") << "--version"
+                                 << "TORVIK CPS";
     }
     void answersWithoutADisplay() {
         QFETCH(QString, flag);

@@ -27,11 +27,12 @@ class CliTest : public QObject {
         process.setArguments(arguments + QStringList{"--home", home_.path()});
         process.start();
         process.waitForFinished(30000);
-        return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+        return {process.exitCode(), process.readAllStandardOutput(),
+                process.readAllStandardError()};
     }
     QString path(const QString& name) const { return work_.filePath(name); }
 
-private slots:
+  private slots:
     void initTestCase() {
         // The build's templates, so `new` behaves as in an installed program.
         QVERIFY(QDir().mkpath(home_.filePath("Init")));
@@ -55,9 +56,9 @@ private slots:
         const QJsonObject vfo = json.value("ChannelTable").toArray().at(0).toObject();
         QCOMPARE(vfo.value("Number").toInt(), 203);
         QVERIFY(vfo.value("RxFreq").toString().startsWith("04"));
-        for (const char* key : {"DtmfSettings", "TwoToneSettings", "FiveToneSettings", "decodeTime",
-                                "OptionSettings", "squelchOffInhibit", "ScanSettings",
-                                "EmergencySettings", "CommBook"}) {
+        for (const char* key :
+             {"DtmfSettings", "TwoToneSettings", "FiveToneSettings", "decodeTime", "OptionSettings",
+              "squelchOffInhibit", "ScanSettings", "EmergencySettings", "CommBook"}) {
             QVERIFY2(json.contains(key), key);
         }
 
@@ -89,7 +90,8 @@ private slots:
         QTest::newRow("missing argument") << QStringList{"encode", "x.dat"} << 2;
         QTest::newRow("unknown band") << QStringList{"new", "--band", "9", "x.dat"} << 2;
         QTest::newRow("missing data file") << QStringList{"show", "/nonexistent/x.dat"} << 1;
-        QTest::newRow("image of the wrong size") << QStringList{"decode", TORVIK_CLI_PATH, "x.dat"} << 1;
+        QTest::newRow("image of the wrong size")
+            << QStringList{"decode", TORVIK_CLI_PATH, "x.dat"} << 1;
         QTest::newRow("unwritable output") << QStringList{"new", "/proc/x/y.dat"} << 1;
     }
     void failures() {

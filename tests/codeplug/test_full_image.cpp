@@ -12,7 +12,7 @@ using test::RecordingReporter;
 class FullImageTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void imageRecordsImage() {
         Codeplug original;
         FillSampleCodeplug(original);
@@ -58,10 +58,18 @@ private slots:
         Codeplug codeplug;
         FillSampleCodeplug(codeplug);
         switch (area) {
-            case 0: codeplug.channels.records[0].Step = 999; break;
-            case 1: codeplug.record.dtmf.digitDuration = 999; break;  // kept in the option area
-            case 2: codeplug.record.fiveTone.codeTable[3].code = FixedText<40>::Value("12G45"); break;
-            case 3: codeplug.record.dtmf.preSendDelay = 300; break;
+            case 0:
+                codeplug.channels.records[0].Step = 999;
+                break;
+            case 1:
+                codeplug.record.dtmf.digitDuration = 999;
+                break;  // kept in the option area
+            case 2:
+                codeplug.record.fiveTone.codeTable[3].code = FixedText<40>::Value("12G45");
+                break;
+            case 3:
+                codeplug.record.dtmf.preSendDelay = 300;
+                break;
         }
         RecordingReporter reporter;
         QVERIFY(!EncodeImage(codeplug, reporter).has_value());

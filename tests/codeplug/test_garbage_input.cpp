@@ -1,7 +1,6 @@
 // Whatever a radio or a damaged file hands over: decoding never fails, and encoding the result
 // either succeeds or fails with its area's message, never with a crash or an escaped error.
 #include <QtTest>
-
 #include <random>
 
 #include "aggregate/image_codec.h"
@@ -20,7 +19,7 @@ constexpr int kRounds = 200;
 class GarbageInputTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void randomImages() {
         std::mt19937 random(20261210);
         std::uniform_int_distribution<int> byte(0, 255);

@@ -32,7 +32,7 @@ Codeplug WithVfo() {
 class RadioImageTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void prefillPattern() {
         RadioImage image;
         image.fill(0, RadioImage::kSize - 1, 0x55);

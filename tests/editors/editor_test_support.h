@@ -28,6 +28,23 @@ inline Codeplug NewTestCodeplug() {
     return c;
 }
 
+// The texts of a list's entries, in order.
+inline QStringList Items(const QComboBox* combo) {
+    QStringList list;
+    for (int i = 0; i < combo->count(); ++i) list << combo->itemText(i);
+    return list;
+}
+
+// Used channels with these numbers, appended to the table.
+inline void AddChannels(ChannelTable& table, std::initializer_list<int> numbers) {
+    for (const int number : numbers) {
+        ChannelRecord r = NewChannelRecord(number);
+        r.Used = 1;
+        r.RxFreq = FixedText<9>::Raw("014500000");
+        *AppendChannel(table) = r;
+    }
+}
+
 // Shows a dialog as the user meets it and works its controls by name.
 template <class Dialog>
 struct Shown {

@@ -25,18 +25,8 @@ class FrmAlertTest : public QObject {
         for (auto& entry : s.record.fiveTone.codeTable) entry.empty = 1;
         s.record.fiveTone.codeTable[4].empty = 0;
         s.record.fiveTone.codeTable[99].empty = 0;
-        for (const int number : {5, 9}) {
-            ChannelRecord r = NewChannelRecord(number);
-            r.Used = 1;
-            r.RxFreq = FixedText<9>::Raw("014500000");
-            *AppendChannel(s.channels) = r;
-        }
+        test::AddChannels(s.channels, {5, 9});
         document_->commit("setup", s);
-    }
-    QStringList items(QComboBox* combo) {
-        QStringList list;
-        for (int i = 0; i < combo->count(); ++i) list << combo->itemText(i);
-        return list;
     }
 
   private slots:
@@ -53,10 +43,10 @@ class FrmAlertTest : public QObject {
         store(s);
         Shown<FrmAlert> o(*document_, texts_);
         QComboBox* codes = o.combo("ComboIdCode");
-        QCOMPARE(items(codes), (QStringList{"M3", "M7"}));
+        QCOMPARE(test::Items(codes), (QStringList{"M3", "M7"}));
         QCOMPARE(codes->currentText(), "M7");
         o.choose(o.combo("ComboIdCodeType"), 2);
-        QCOMPARE(items(codes), (QStringList{"4", "99"}));
+        QCOMPARE(test::Items(codes), (QStringList{"4", "99"}));
         o.choose(codes, 1);
         o.ok();
         QCOMPARE(alarm().idCodeType, 2);

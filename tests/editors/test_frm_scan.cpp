@@ -20,18 +20,8 @@ class FrmScanTest : public QObject {
     void store(const ScanSettings& settings) {
         EditableState s = document_->editableState();
         s.record.scan = settings;
-        for (const int number : {3, 8, 12}) {
-            ChannelRecord r = NewChannelRecord(number);
-            r.Used = 1;
-            r.RxFreq = FixedText<9>::Raw("014500000");
-            *AppendChannel(s.channels) = r;
-        }
+        test::AddChannels(s.channels, {3, 8, 12});
         document_->commit("setup", s);
-    }
-    QStringList items(QComboBox* combo) {
-        QStringList list;
-        for (int i = 0; i < combo->count(); ++i) list << combo->itemText(i);
-        return list;
     }
 
   private slots:
@@ -47,10 +37,9 @@ class FrmScanTest : public QObject {
         Shown<FrmScan> o(*document_, texts_, reporter_);
         const auto full = FullRevertList(reporter_);
         QComboBox* revert = o.combo("ComboRevert");
-        QCOMPARE(items(revert), (QStringList{QString::fromStdString(full[0]),
-                                             QString::fromStdString(full[1]),
-                                             QString::fromStdString(full[4]),
-                                             QString::fromStdString(full[5])}));
+        QCOMPARE(test::Items(revert),
+                 (QStringList{QString::fromStdString(full[0]), QString::fromStdString(full[1]),
+                              QString::fromStdString(full[4]), QString::fromStdString(full[5])}));
         QVERIFY(!o.combo("ComboPriorityChannel1")->isEnabled());
         o.choose(revert, 2);
         o.choose(o.combo("ComboPriority"), 3);
@@ -88,7 +77,7 @@ class FrmScanTest : public QObject {
         s.scanType = 2;
         store(s);
         Shown<FrmScan> o(*document_, texts_, reporter_);
-        QCOMPARE(items(o.combo("ComboPriorityChannel1")), (QStringList{"2", "7", "11"}));
+        QCOMPARE(test::Items(o.combo("ComboPriorityChannel1")), (QStringList{"2", "7", "11"}));
         QCOMPARE(o.combo("ComboPriorityChannel1")->currentText(), "11");
         QCOMPARE(o.combo("ComboPriorityChannel2")->currentText(), "2");
         QCOMPARE(o.combo("ComboScanBackA")->currentText(), "1.0");

@@ -20,11 +20,12 @@ class FrmTestDataTest : public QObject {
 
     const TestData& data() { return document_->codeplug().testData; }
     void chooseAlways(FrmTestData& dialog, const QString& path) {
-        dialog.setFileChooser([path](bool, const QString& filter, const std::filesystem::path&)
-                                  -> std::optional<std::filesystem::path> {
-            if (filter != "Test Data File (*.ted)") return std::nullopt;
-            return path.toStdString();
-        });
+        dialog.setFileChooser(
+            [path](bool, const QString& filter,
+                   const std::filesystem::path&) -> std::optional<std::filesystem::path> {
+                if (filter != "Test Data File (*.ted)") return std::nullopt;
+                return path.toStdString();
+            });
     }
 
   private slots:

@@ -11,7 +11,7 @@
 namespace torvik::test {
 
 class RecordingReporter : public Reporter {
-public:
+  public:
     struct Shown {
         Severity severity;
         std::string text;

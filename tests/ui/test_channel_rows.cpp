@@ -264,7 +264,8 @@ class ChannelRowsTest : public QObject {
         ChannelTable table = Table({4, 5, 6});
         QVERIFY(ApplyChannelClipboard(clip, table, ClipboardCommand::Delete, 4));
         QCOMPARE(Numbers(table), (QList<int>{5, 6}));
-        QVERIFY(ApplyChannelClipboard(clip, table, ClipboardCommand::Delete, 99));  // nothing there: no change
+        QVERIFY(ApplyChannelClipboard(clip, table, ClipboardCommand::Delete,
+                                      99));  // nothing there: no change
         QCOMPARE(table.ChannelCount, 2);
     }
 
@@ -284,7 +285,8 @@ class ChannelRowsTest : public QObject {
         }
         table.ChannelCount = kChannelSlots;
         ApplyChannelClipboard(clip, table, ClipboardCommand::Copy, 1);
-        ApplyChannelClipboard(clip, table, ClipboardCommand::Paste, 9);  // no record 9, no free slot
+        ApplyChannelClipboard(clip, table, ClipboardCommand::Paste,
+                              9);  // no record 9, no free slot
         QCOMPARE(table.ChannelCount, kChannelSlots);
     }
 };

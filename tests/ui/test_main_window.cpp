@@ -526,8 +526,7 @@ class MainWindowTest : public QObject {
         QVERIFY(!cell(10, 1).isEmpty());
         QTest::keyClick(window().channelList(), Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(cell(10, 1).isEmpty());
-        QTest::keyClick(window().channelList(), Qt::Key_Z,
-                        Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(window().channelList(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(!cell(10, 1).isEmpty());
 
         window().setLanguage(Language::Chinese);

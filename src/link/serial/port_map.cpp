@@ -91,7 +91,9 @@ std::vector<int> PortMap::presentNumbers() const {
     return numbers;
 }
 
-bool PortMap::IsPortPresent(int number) const { return devicePath(number).has_value(); }
+bool PortMap::IsPortPresent(int number) const {
+    return devicePath(number).has_value();
+}
 
 int PortMap::FirstPresentPort() const {
     const auto ports = presentPorts();

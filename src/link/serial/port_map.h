@@ -31,7 +31,7 @@ inline constexpr int kMaxPortNumber = 255;
 inline constexpr std::string_view kPortMapSection = "ports";
 
 class PortMap {
-public:
+  public:
     // Restores the remembered assignments ("<number>=<key>" lines of section "ports").
     explicit PortMap(const ProfileFile& profile);
 
@@ -59,7 +59,7 @@ public:
     // Writes the assignments into the profile's "ports" section.
     void store(ProfileFile& profile) const;
 
-private:
+  private:
     int assign(const std::string& key);
 
     std::vector<std::pair<int, std::string>> assigned_;  // number -> key, remembered

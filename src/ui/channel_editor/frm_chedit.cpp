@@ -15,10 +15,10 @@
 #include <QVBoxLayout>
 
 #include "codeplug/tones.h"
+#include "ui/channel_editor/frm_chedit_keys.h"
 #include "ui/channel_rows.h"
 #include "ui/edit_key_filter.h"
 #include "ui/form_parts.h"
-#include "ui/channel_editor/frm_chedit_keys.h"
 #include "ui/relabel.h"
 #include "ui/ui_text.h"
 
@@ -249,7 +249,8 @@ void FrmCHEdit::nameControls() {
     NameByLabels(this);
     const QString name = name_[0]->accessibleName();
     for (std::size_t i = 0; i < name_.size(); ++i) {
-        name_[i]->setAccessibleName(QStringLiteral("%1 %2/%3").arg(name).arg(i + 1).arg(name_.size()));
+        name_[i]->setAccessibleName(
+            QStringLiteral("%1 %2/%3").arg(name).arg(i + 1).arg(name_.size()));
     }
     const QString signaling = signaling_->accessibleName();
     dtmfMemory_->setAccessibleName(signaling + " DTMF");

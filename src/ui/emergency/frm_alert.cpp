@@ -28,7 +28,9 @@ constexpr int kMaxSeconds = 255;
 constexpr int kMaxPreAlert = 254;
 constexpr int kFirstLoneWorkerTime = 5;
 
-std::uint8_t Byte(int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); }
+std::uint8_t Byte(int value) {
+    return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+}
 
 // The number a list shows, or `fallback` when it shows nothing or no number.
 int ShownNumber(const QComboBox* combo, int fallback) {
@@ -110,7 +112,8 @@ void FrmAlert::buildLayout() {
 
 void FrmAlert::fillLists() {
     SetItems(alarmMode_, KeyItems(texts_, {2630, 2631, 2632, 2633}));
-    SetItems(idCodeType_, {LangQ(texts_, kKeyIdNone), QStringLiteral("DTMF"), QStringLiteral("5Tone")});
+    SetItems(idCodeType_,
+             {LangQ(texts_, kKeyIdNone), QStringLiteral("DTMF"), QStringLiteral("5Tone")});
     const QStringList seconds = RangeItems(1, kMaxSeconds);
     SetItems(alarmTime_, seconds);
     SetItems(txTime_, seconds);
@@ -175,7 +178,9 @@ void FrmAlert::applyAlarmModeRule() {
     }
 }
 
-void FrmAlert::applyChannelRule() { channel_->setEnabled(channelSelect_->currentIndex() == 0); }
+void FrmAlert::applyChannelRule() {
+    channel_->setEnabled(channelSelect_->currentIndex() == 0);
+}
 
 void FrmAlert::applyLoneWorkerRule() {
     preAlert_->setEnabled(autoCheck_->isChecked());

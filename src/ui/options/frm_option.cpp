@@ -57,10 +57,10 @@ FrmOption::FrmOption(CodeplugDocument& document, const LanguageTexts& texts, QWi
 
 void FrmOption::buildControls() {
     using O = OptionSettings;
-    rows_ = {{0, &O::row0Choice},        {1, &O::row1Choice},         {3, &O::row3Level},
-             {5, &O::row5Choice},        {8, &O::row8Number},         {9, &O::toneBurstFrequency},
-             {10, &O::row10Time},        {11, &O::row11Choice},       {12, &O::row12Choice},
-             {14, &O::row14Choice},      {16, &O::tailPhase},         {17, &O::row17Choice},
+    rows_ = {{0, &O::row0Choice},   {1, &O::row1Choice},   {3, &O::row3Level},
+             {5, &O::row5Choice},   {8, &O::row8Number},   {9, &O::toneBurstFrequency},
+             {10, &O::row10Time},   {11, &O::row11Choice}, {12, &O::row12Choice},
+             {14, &O::row14Choice}, {16, &O::tailPhase},   {17, &O::row17Choice},
              {18, &O::row18Choice}};
     for (PositionRow& row : rows_) {
         row.combo = MakeCombo(this, QStringLiteral("Combo%1").arg(row.row).toLatin1().constData());
@@ -157,8 +157,10 @@ void FrmOption::relabel() {
     // Controls that share a label get names of their own.
     row18_->setAccessibleName(row0_->accessibleName() + " 2");
     for (std::size_t i = 0; i < welcome_.size(); ++i) {
-        welcome_[i]->setAccessibleName(
-            QStringLiteral("%1 %2/%3").arg(PlainText(LangQ(texts_, kKeyWelcomeLabel))).arg(i + 1).arg(welcome_.size()));
+        welcome_[i]->setAccessibleName(QStringLiteral("%1 %2/%3")
+                                           .arg(PlainText(LangQ(texts_, kKeyWelcomeLabel)))
+                                           .arg(i + 1)
+                                           .arg(welcome_.size()));
     }
 }
 
@@ -179,7 +181,8 @@ void FrmOption::fillLists() {
     SetItems(combo(14), KeyItems(t, {1794, 1795}));
     // The phase texts have built-in fallbacks, so the row never shows blank choices.
     QStringList phases = KeyItems(t, {kKeyOff, 3010, 3011});
-    const QStringList builtIn{QStringLiteral("off"), QStringLiteral("120°"), QStringLiteral("180°")};
+    const QStringList builtIn{QStringLiteral("off"), QStringLiteral("120°"),
+                              QStringLiteral("180°")};
     for (int i = 0; i < phases.size(); ++i) {
         if (phases[i].isEmpty()) phases[i] = builtIn[i];
     }
@@ -231,10 +234,9 @@ void FrmOption::showCoupledRows() {
 void FrmOption::connectControls() {
     for (const PositionRow& row : rows_) {
         if (row.row == 0) continue;
-        connect(row.combo, &QComboBox::activated, this,
-                [this, field = row.field](int position) {
-                    options_.*field = static_cast<std::int16_t>(position);
-                });
+        connect(row.combo, &QComboBox::activated, this, [this, field = row.field](int position) {
+            options_.*field = static_cast<std::int16_t>(position);
+        });
     }
     connect(row0_, &QComboBox::activated, this, &FrmOption::row0Chosen);
     connect(row2_, &QComboBox::activated, this, [this](int position) {
@@ -246,9 +248,8 @@ void FrmOption::connectControls() {
                                                     &OptionSettings::initKey,
                                                     &OptionSettings::tailElimination};
     for (std::size_t j = 0; j < std::size(switchFields); ++j) {
-        connect(switches_[j], &QCheckBox::toggled, this, [this, field = switchFields[j]](bool on) {
-            options_.*field = on ? 1 : 0;
-        });
+        connect(switches_[j], &QCheckBox::toggled, this,
+                [this, field = switchFields[j]](bool on) { options_.*field = on ? 1 : 0; });
     }
     connect(passwordSwitch_, &QCheckBox::toggled, this,
             [this](bool on) { EnablePassWord(on ? 1 : 0); });

@@ -1,10 +1,10 @@
 #include "ui/scan/frm_scan.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "functions/emergency/channel_refs.h"
@@ -140,8 +140,8 @@ void FrmScan::InitRevertList() {
 // The revert entry of the stored choice, or the first entry the priority offers; the choice
 // then names what is shown.
 void FrmScan::showRevert() {
-    scan_.revertChoice = static_cast<std::uint8_t>(
-        ReselectRevert(priority_->currentIndex(), scan_.revertChoice));
+    scan_.revertChoice =
+        static_cast<std::uint8_t>(ReselectRevert(priority_->currentIndex(), scan_.revertChoice));
     const auto it = std::find(revertShown_.begin(), revertShown_.end(), scan_.revertChoice);
     SelectOrFirst(revert_, it == revertShown_.end() ? 0 : int(it - revertShown_.begin()));
 }

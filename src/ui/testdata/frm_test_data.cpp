@@ -48,8 +48,8 @@ QString Text(Language language, const char* english, const char* chinese) {
 
 }  // namespace
 
-FrmTestData::FrmTestData(CodeplugDocument& document, const LanguageTexts& texts,
-                         Reporter& reporter, QWidget* parent)
+FrmTestData::FrmTestData(CodeplugDocument& document, const LanguageTexts& texts, Reporter& reporter,
+                         QWidget* parent)
     : QDialog(parent),
       document_(document),
       reporter_(reporter),
@@ -66,8 +66,8 @@ FrmTestData::FrmTestData(CodeplugDocument& document, const LanguageTexts& texts,
         keys_->watchText(box, TextRule::HexDigits);
         boxes_[i] = box;
         const ItemLabel& label = kItemLabels[i - kFirstEditable];
-        form->addRow(MakeLabel(this, 0, Text(language_, label.english, label.chinese).toUtf8(), box),
-                     box);
+        form->addRow(
+            MakeLabel(this, 0, Text(language_, label.english, label.chinese).toUtf8(), box), box);
     }
     load_ = new QPushButton(Text(language_, "&Load", "加载(&L)"), this);
     load_->setObjectName("CommandLoad");
