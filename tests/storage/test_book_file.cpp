@@ -83,21 +83,31 @@ class BookFileTest : public QObject {
 
     void refusedReads_data() {
         QTest::addColumn<int>("size");  // -1: no file, -2: a folder
+        QTest::addColumn<char>("fill");
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing") << -1 << int(Language::English) << "file error.";
-        QTest::newRow("folder") << -2 << int(Language::English) << "file error.";
-        QTest::newRow("empty") << 0 << int(Language::English) << "file error.";
-        QTest::newRow("one byte short") << 1791 << int(Language::English) << "file error.";
-        QTest::newRow("Chinese") << 100 << int(Language::Chinese) << "文件错误。";
+        const QString notABook = QStringLiteral(
+            "file error.\r\nThis is not a communication book file (1792 bytes of call IDs and "
+            "names). The book was not changed.");
+        QTest::newRow("missing") << -1 << '\0' << int(Language::English) << "file error.";
+        QTest::newRow("folder") << -2 << '\0' << int(Language::English) << "file error.";
+        QTest::newRow("empty") << 0 << '\0' << int(Language::English) << notABook;
+        QTest::newRow("one byte short") << 1791 << '\0' << int(Language::English) << notABook;
+        QTest::newRow("Chinese") << 100 << '7' << int(Language::Chinese)
+                                 << QStringLiteral(
+                                        "文件错误。\r\n该文件不是通信簿文件（1792 字节的呼叫 ID "
+                                        "与名称）。通信簿未被更改。");
+        QTest::newRow("text file") << 4000 << 'x' << int(Language::English) << notABook;
+        QTest::newRow("erased memory") << 1792 << '\xFF' << int(Language::English) << notABook;
     }
     void refusedReads() {
         QFETCH(int, size);
+        QFETCH(char, fill);
         QFETCH(int, language);
         QFETCH(QString, message);
         QTemporaryDir dir;
         const fs::path path = fs::path(dir.path().toStdString()) / "book.cb";
-        if (size >= 0) WriteRaw(path, QByteArray(size, '7'));
+        if (size >= 0) WriteRaw(path, QByteArray(size, fill));
         if (size == -2) fs::create_directory(path);
 
         RecordingReporter reporter;
@@ -107,6 +117,22 @@ class BookFileTest : public QObject {
         QVERIFY(book == SampleBook());
         QCOMPARE(reporter.shownTexts(), std::vector<std::string>{message.toStdString()});
         QCOMPARE(reporter.shown[0].severity, Severity::Error);
+    }
+
+    // One wrong byte anywhere in the record makes the file foreign.
+    void oneDamagedEntryRefusesTheFile() {
+        QTemporaryDir dir;
+        const fs::path path = fs::path(dir.path().toStdString()) / "book.cb";
+        RecordingReporter reporter;
+        QVERIFY(WriteBookFile(path, SampleBook(), reporter));
+        QByteArray bytes = ReadAll(path);
+        bytes[14 * 100 + 2 + 5 + 3] = '\x01';
+        WriteRaw(path, bytes);
+        CommBook book;
+        ResetCommBook(book);
+        const CommBook before = book;
+        QVERIFY(!ReadBookFile(path, book, reporter));
+        QVERIFY(book == before);
     }
 
     void longerFileReadsItsFirstRecord() {
