@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QVariant>
 
+#include "calling/commbook/comm_book.h"
+#include "calling/dtmf/dtmf_text.h"
 #include "channel_edit/channel_edit_rules.h"
 
 namespace torvik {
@@ -27,10 +29,28 @@ bool IsClipboardKey(const QKeyEvent* key) {
            (key->key() == Qt::Key_C || key->key() == Qt::Key_V || key->key() == Qt::Key_X);
 }
 
-// A key that types something (not backspace, delete, arrows and the like).
+// A key that types something (not backspace, delete, arrows, Ctrl+A and the like).
 bool TypesText(const QKeyEvent* key) {
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return false;
+    }
     const QString text = key->text();
     return !text.isEmpty() && text.front().isPrint();
+}
+
+std::optional<char> AcceptDigit(char c) {
+    if (c >= '0' && c <= '9') return c;
+    return std::nullopt;
+}
+
+// Types what the rule makes of the character: true when the key is handled here (refused, or
+// typed as another character), false when the box may take it as it is.
+bool TypeAccepted(QLineEdit* edit, char c, std::optional<char> (*accept)(char)) {
+    const std::optional<char> typed = accept(c);
+    if (!typed) return true;
+    if (*typed == c) return false;
+    edit->insert(QString(QLatin1Char(*typed)));
+    return true;
 }
 
 }  // namespace
@@ -83,6 +103,14 @@ bool EditKeyFilter::eventFilter(QObject* watched, QEvent* event) {
                 moveOn_();
             }
             return true;
+        case TextRule::Digits:
+            return TypeAccepted(edit, c, AcceptDigit);
+        case TextRule::DtmfCode:
+            return TypeAccepted(edit, c, AcceptDtmfCodeChar);
+        case TextRule::BookCallId:
+            return TypeAccepted(edit, c, AcceptBookCallIdChar);
+        case TextRule::BookName:
+            return TypeAccepted(edit, c, AcceptBookNameChar);
     }
     return false;
 }

@@ -3,6 +3,8 @@
 #include "app/startup.h"
 #include "document/codeplug_document.h"
 #include "ui/channel_editor/frm_chedit.h"
+#include "ui/commbook/frm_commu_book.h"
+#include "ui/dtmf/frm_dtmf.h"
 #include "ui/radio_info_view.h"
 
 namespace torvik {
@@ -17,6 +19,12 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.add(EditorId::Channel, [](const EditorContext& c) {
         return std::make_unique<FrmCHEdit>(c.document, c.session.features, c.row, c.session.texts,
                                            c.reporter, c.parent);
+    });
+    registry.add(EditorId::Dtmf, [](const EditorContext& c) {
+        return std::make_unique<FrmDTMF>(c.document, c.session.texts, c.reporter, c.parent);
+    });
+    registry.add(EditorId::CommBook, [](const EditorContext& c) {
+        return std::make_unique<FrmCommuBook>(c.document, c.session.texts, c.reporter, c.parent);
     });
     registry.add(EditorId::RadioInfo, [](const EditorContext& c) {
         return std::make_unique<RadioInfoView>(c.document.codeplug(), c.session.language,

@@ -369,6 +369,10 @@ class MainWindowTest : public QObject {
                                     << "frmAbout";
         QTest::newRow("about button") << "TAbout"
                                       << "frmAbout";
+        QTest::newRow("DTMF menu") << "MnuViewDTMF"
+                                   << "FrmDTMF";
+        QTest::newRow("communication book menu") << "MnuCommBook"
+                                                 << "FrmCommuBook";
     }
     void menusAndToolbarOpenTheirDialogs() {
         QFETCH(QString, control);
@@ -386,8 +390,7 @@ class MainWindowTest : public QObject {
     }
 
     void editorsWithoutWindowsAreDisabled() {
-        for (const char* name :
-             {"MnuViewSetMode", "MnuViewScan", "MnuViewAlert", "MnuCommBook", "mnuFilePrint"}) {
+        for (const char* name : {"MnuViewSetMode", "MnuViewScan", "MnuViewAlert", "mnuFilePrint"}) {
             QVERIFY2(!action(name)->isEnabled(), name);
         }
         QVERIFY(action("MnuEMg")->isEnabled());
@@ -567,6 +570,8 @@ class MainWindowTest : public QObject {
         QVERIFY(action("MnuView5Tone")->isVisible());
         QVERIFY(action("mnuTestData")->isVisible());
         QCOMPARE(NodeText(window().tree(), "N5"), "DTMF");
+        QVERIFY(action("MnuViewDTMF")->isEnabled());
+        QVERIFY(action("MnuCommBook")->isEnabled());
         QCOMPARE(window().tree()->topLevelItem(0)->text(0), "TORVIK");
     }
 

@@ -11,62 +11,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "codeplug/tones.h"
 #include "ui/channel_rows.h"
 #include "ui/edit_key_filter.h"
+#include "ui/form_widgets.h"
 #include "ui/channel_editor/frm_chedit_keys.h"
 #include "ui/relabel.h"
 #include "ui/ui_text.h"
 
 namespace torvik {
 namespace {
-
-QComboBox* MakeCombo(QWidget* parent, const char* name) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setMaxVisibleItems(16);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    return combo;
-}
-
-QCheckBox* MakeCheck(QWidget* parent, const char* name, int key, const char* designText) {
-    auto* check = new QCheckBox(QString::fromUtf8(designText), parent);
-    check->setObjectName(name);
-    SetLangKey(check, key);
-    return check;
-}
-
-QLabel* MakeLabel(QWidget* parent, int key, const char* designText, QWidget* buddy) {
-    auto* label = new QLabel(QString::fromUtf8(designText), parent);
-    if (key > 0) SetLangKey(label, key);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QLineEdit* MakeText(QWidget* parent, const QString& name, int maxLength, int widthChars) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setMaxLength(maxLength);
-    const QFontMetrics metrics = edit->fontMetrics();
-    edit->setFixedWidth(metrics.horizontalAdvance(QLatin1Char('W')) * widthChars +
-                        metrics.height());
-    return edit;
-}
-
-void SetItems(QComboBox* combo, const QStringList& items) {
-    const QSignalBlocker quiet(combo);
-    combo->clear();
-    combo->addItems(items);
-}
-
-QStringList KeyItems(const LanguageTexts& texts, std::initializer_list<int> keys) {
-    QStringList items;
-    for (int key : keys) items << LangQ(texts, key);
-    return items;
-}
 
 QStringList NumberItems(const std::vector<int>& numbers) {
     QStringList items;
@@ -278,12 +234,8 @@ void FrmCHEdit::setTabOrder() {
                                                       buttons_->button(QDialogButtonBox::Cancel)}) {
         order.push_back(w);
     }
-    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
-    // Ctrl+Enter confirms from anywhere; a plain Enter moves on to the next field.
-    auto* confirm = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), this);
-    connect(confirm, &QShortcut::activated, this, &FrmCHEdit::CommandOK);
-    auto* confirmPad = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Enter), this);
-    connect(confirmPad, &QShortcut::activated, this, &FrmCHEdit::CommandOK);
+    ChainTabOrder(order);
+    AddConfirmShortcuts(this, [this] { CommandOK(); });
 }
 
 void FrmCHEdit::relabel() {
