@@ -13,6 +13,8 @@ namespace {
 
 constexpr int kCallIdLength = decltype(CommBookEntry::callId)::kWidth;
 constexpr int kNameLength = decltype(CommBookEntry::name)::kWidth;
+// The grid counts its header as row 0.
+constexpr int kHeaderRows = 1;
 
 }  // namespace
 
@@ -73,7 +75,7 @@ void BookGrid::commitOpenEditor() {
 }
 
 int BookGrid::currentEditRow() const {
-    return currentIndex().isValid() ? currentIndex().row() + 1 : 0;
+    return currentIndex().isValid() ? currentIndex().row() + kHeaderRows : 0;
 }
 
 int BookGrid::currentEditColumn() const {

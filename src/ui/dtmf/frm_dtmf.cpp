@@ -26,7 +26,12 @@
 namespace torvik {
 namespace {
 
-constexpr int kMemoryRows = kDtmfMemoryCodes / 2;
+// The memories stand in two columns of a label and a box each.
+constexpr int kMemoryColumns = 2;
+constexpr int kCellsPerMemory = 2;
+constexpr int kMemoryRows = kDtmfMemoryCodes / kMemoryColumns;
+// The PTT-ID and remote-control boxes, labelled from section "OPTION".
+constexpr std::size_t kOptionLabelledBoxes = kDtmfCodeBoxes - kDtmfBeginBox;
 // Box widths in wide characters: enough for a whole code of digits.
 constexpr int kLongBoxChars = 16;
 constexpr int kShortBoxChars = 10;
@@ -115,7 +120,7 @@ void FrmDTMF::buildLayout() {
     auto* memories = new QGridLayout;
     for (int m = 0; m < kDtmfMemoryCodes; ++m) {
         const int row = m % kMemoryRows;
-        const int column = 2 * (m / kMemoryRows);
+        const int column = kCellsPerMemory * (m / kMemoryRows);
         QLineEdit* box = codes_[static_cast<std::size_t>(m)];
         auto* label = MakeLabel(this, 0, "", box);
         label->setText(QStringLiteral("M%1").arg(m + 1));
@@ -123,7 +128,7 @@ void FrmDTMF::buildLayout() {
         memories->addWidget(label, row, column);
         memories->addWidget(box, row, column + 1);
     }
-    memories->setColumnStretch(4, 1);
+    memories->setColumnStretch(kMemoryColumns * kCellsPerMemory, 1);
     // Their labels come from section "OPTION" (relabel()).
     auto* others = new QFormLayout;
     for (int box = kDtmfBeginBox; box < kDtmfCodeBoxes; ++box) {
@@ -192,8 +197,8 @@ void FrmDTMF::setTabOrder() {
 void FrmDTMF::relabel() {
     RelabelForm(this, texts_);
     LabelOkCancel(buttons_, texts_);
-    const std::array<const char*, 4> optionKeys{kOptionPttIdBegin, kOptionPttIdEnd,
-                                                kOptionRemoteKill, kOptionRemoteStun};
+    const std::array<const char*, kOptionLabelledBoxes> optionKeys{
+        kOptionPttIdBegin, kOptionPttIdEnd, kOptionRemoteKill, kOptionRemoteStun};
     for (int box = kDtmfBeginBox; box < kDtmfCodeBoxes; ++box) {
         codeLabels_[static_cast<std::size_t>(box)]->setText(Q(texts_.ReadMessageText(
             kOptionSection, optionKeys[static_cast<std::size_t>(box - kDtmfBeginBox)])));

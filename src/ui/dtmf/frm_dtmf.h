@@ -50,7 +50,8 @@ class FrmDTMF : public QDialog {
 
   private:
     // Each list with the form field it shows.
-    using ListFields = std::array<std::pair<int*, QComboBox*>, 11>;
+    static constexpr std::size_t kLists = 11;
+    using ListFields = std::array<std::pair<int*, QComboBox*>, kLists>;
     ListFields listFields(DtmfForm& form) const;
 
     void buildControls();
