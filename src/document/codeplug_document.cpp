@@ -52,6 +52,10 @@ void CodeplugDocument::adoptRead() {
     replaced();
 }
 
+void CodeplugDocument::rememberBookFile(const std::filesystem::path& path) {
+    codeplug_.file.BookFile = path.string();
+}
+
 bool CodeplugDocument::save(const std::filesystem::path& path, Reporter& reporter) {
     const bool saved = SaveCodeplug(path, codeplug_, reporter);
     if (saved) undoStack_.setClean();

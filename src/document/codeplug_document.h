@@ -45,6 +45,10 @@ class CodeplugDocument : public QObject {
     // A completed read left the radio's codeplug in place: it becomes an untitled "new.dat".
     void adoptRead();
 
+    // The book file last imported or exported, offered for the next export. It is no part of
+    // the codeplug's content: no undo step, no change to the modified flag.
+    void rememberBookFile(const std::filesystem::path& path);
+
     // Writes the file pair; on success the present state is the saved one.
     bool save(const std::filesystem::path& path, Reporter& reporter);
 

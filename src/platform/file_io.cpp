@@ -104,6 +104,18 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
     }
 }
 
+std::optional<std::string> ReadFileHead(const std::filesystem::path& path, std::size_t maxBytes) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes(maxBytes, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(maxBytes));
+    if (in.bad()) return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
 bool WriteFilesAtomically(const std::vector<FileContent>& files) {
     std::vector<Staged> staged(files.size());
     bool ok = true;

@@ -27,4 +27,8 @@ bool WriteFilesAtomically(const std::vector<FileContent>& files);
 // The whole content of a file, or nothing when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
+// At most the first `maxBytes` bytes of a file (all of a shorter one), or nothing when it
+// cannot be read: a file chosen by mistake may be huge.
+std::optional<std::string> ReadFileHead(const std::filesystem::path& path, std::size_t maxBytes);
+
 }  // namespace torvik

@@ -38,6 +38,10 @@ constexpr std::array kMessageTable{
     Entry{MessageId::ChannelFileIncomplete,
           "The channel file is missing or incomplete; only the channels it holds were loaded.",
           "信道文件缺失或不完整，只载入了其中已有的信道。"},
+    Entry{MessageId::NotABookFile,
+          "This is not a communication book file (1792 bytes of call IDs and names). The book "
+          "was not changed.",
+          "该文件不是通信簿文件（1792 字节的呼叫 ID 与名称）。通信簿未被更改。"},
 };
 
 constexpr bool TableIsInEnumOrder() {

@@ -27,6 +27,7 @@ enum class MessageId {
     FreqCleared,
     Warning,
     ChannelFileIncomplete,
+    NotABookFile,
 };
 
 enum class TransferDirection { Read, Write };

@@ -23,16 +23,32 @@ void ReportFileError(Reporter& reporter) {
     reporter.show(Severity::Error, MessageText(MessageId::FileError, reporter.language()));
 }
 
+void ReportNotABook(Reporter& reporter) {
+    const Language language = reporter.language();
+    reporter.show(Severity::Error, std::string(MessageText(MessageId::FileError, language)) +
+                                       "\r\n" +
+                                       std::string(MessageText(MessageId::NotABookFile, language)));
+}
+
 }  // namespace
 
 bool ReadBookFile(const fs::path& path, CommBook& book, Reporter& reporter) {
-    const std::optional<std::string> bytes = ReadWholeFile(path);
-    if (!bytes || bytes->size() < kRecordBytes) {
+    const std::optional<std::string> bytes = ReadFileHead(path, kRecordBytes);
+    if (!bytes) {
         ReportFileError(reporter);
         return false;
     }
-    book = FromBytes<CommBook>(
+    if (bytes->size() < kRecordBytes) {
+        ReportNotABook(reporter);
+        return false;
+    }
+    const CommBook read = FromBytes<CommBook>(
         std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), kRecordBytes));
+    if (!std::all_of(read.begin(), read.end(), IsPlausibleBookEntry)) {
+        ReportNotABook(reporter);
+        return false;
+    }
+    book = read;
     return true;
 }
 

@@ -13,9 +13,10 @@ namespace torvik {
 // The name offered for a codeplug's first book export.
 inline constexpr std::string_view kDefaultBookFile = "new.cb";
 
-// Reads the book record at the start of the file into `book`. A file that cannot be read or
-// is shorter than one record is reported as "file error." and leaves `book` as it was.
-// Bytes after the record are ignored.
+// Reads the book record at the start of the file into `book`. A file that cannot be read is
+// reported as "file error."; one shorter than a record, or whose record holds an entry no
+// book has (IsPlausibleBookEntry), as "file error." and that it is not a book. Either way
+// `book` stays as it was. Bytes after the record are ignored.
 bool ReadBookFile(const std::filesystem::path& path, CommBook& book, Reporter& reporter);
 
 // Writes `book` as the first 1792 bytes of the file; the bytes of a longer existing file

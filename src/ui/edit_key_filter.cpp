@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <cctype>
 
+#include "calling/commbook/comm_book.h"
+#include "calling/dtmf/dtmf_text.h"
 #include "channel_edit/channel_edit_rules.h"
 #include "functions/options/option_rules.h"
 
@@ -29,10 +31,34 @@ bool IsClipboardKey(const QKeyEvent* key) {
            (key->key() == Qt::Key_C || key->key() == Qt::Key_V || key->key() == Qt::Key_X);
 }
 
-// A key that types something (not backspace, delete, arrows and the like).
+// A key that types something (not backspace, delete, arrows, Ctrl+A and the like).
 bool TypesText(const QKeyEvent* key) {
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return false;
+    }
     const QString text = key->text();
     return !text.isEmpty() && text.front().isPrint();
+}
+
+std::optional<char> AcceptDigit(char c) {
+    if (c >= '0' && c <= '9') return c;
+    return std::nullopt;
+}
+
+// Hexadecimal digits, small letters raised to capitals.
+std::optional<char> AcceptHexDigit(char c) {
+    if (!std::isxdigit(static_cast<unsigned char>(c))) return std::nullopt;
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
+
+// Types what the rule makes of the character: true when the key is handled here (refused, or
+// typed as another character), false when the box may take it as it is.
+bool TypeAccepted(QLineEdit* edit, char c, std::optional<char> (*accept)(char)) {
+    const std::optional<char> typed = accept(c);
+    if (!typed) return true;
+    if (*typed == c) return false;
+    edit->insert(QString(QLatin1Char(*typed)));
+    return true;
 }
 
 }  // namespace
@@ -91,14 +117,15 @@ bool EditKeyFilter::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         case TextRule::Digits:
-            return !IsPasswordChar(c);
+            return TypeAccepted(edit, c, AcceptDigit);
+        case TextRule::DtmfCode:
+            return TypeAccepted(edit, c, AcceptDtmfCodeChar);
+        case TextRule::BookCallId:
+            return TypeAccepted(edit, c, AcceptBookCallIdChar);
+        case TextRule::BookName:
+            return TypeAccepted(edit, c, AcceptBookNameChar);
         case TextRule::HexDigits:
-            if (!std::isxdigit(static_cast<unsigned char>(c))) return true;
-            if (std::islower(static_cast<unsigned char>(c))) {
-                edit->insert(QString(QLatin1Char(static_cast<char>(std::toupper(c)))));
-                return true;
-            }
-            return false;
+            return TypeAccepted(edit, c, AcceptHexDigit);
     }
     return false;
 }

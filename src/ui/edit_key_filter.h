@@ -1,7 +1,8 @@
 // The editors' keyboard rules for their fields: Enter moves on to the next field instead of
 // closing the dialog; text fields swallow copy, paste and cut, refuse characters above 127
 // and keep to their own character set, and select their whole text when they get the focus.
-// A name box takes one character and moves on at once.
+// A name box takes one character and moves on at once; a box that turns lower-case letters
+// into capitals types the capital.
 #pragma once
 
 #include <QObject>
@@ -16,9 +17,12 @@ enum class TextRule {
     Any,          // any character up to 127
     RxFrequency,  // digits and "." only
     NameBox,      // one printable character up to "}" except the backslash; then move on
-    MessageBox,   // one printable character except "\" and "~"; then move on
-    Digits,       // "0".."9" only
-    HexDigits,    // "0".."9", "A".."F"; lower-case letters become upper-case
+    MessageBox,   // one printable character except the backslash and "~"; then move on
+    Digits,       // "0"-"9"
+    DtmfCode,     // DTMF symbols: digits, "*", "#", "A"-"D" ("a"-"d" typed as capitals)
+    BookCallId,   // a communication-book call ID: digits
+    BookName,     // a communication-book name: capitals, digits, blank (small letters raised)
+    HexDigits,    // "0"-"9", "A"-"F" ("a"-"f" typed as capitals)
 };
 
 class EditKeyFilter : public QObject {

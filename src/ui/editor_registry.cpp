@@ -3,6 +3,8 @@
 #include "app/startup.h"
 #include "document/codeplug_document.h"
 #include "ui/channel_editor/frm_chedit.h"
+#include "ui/commbook/frm_commu_book.h"
+#include "ui/dtmf/frm_dtmf.h"
 #include "ui/emergency/frm_alert.h"
 #include "ui/options/frm_option.h"
 #include "ui/radio_info_view.h"
@@ -33,6 +35,12 @@ void RegisterEditors(EditorRegistry& registry) {
     });
     registry.add(EditorId::TestData, [](const EditorContext& c) {
         return std::make_unique<FrmTestData>(c.document, c.session.texts, c.reporter, c.parent);
+    });
+    registry.add(EditorId::Dtmf, [](const EditorContext& c) {
+        return std::make_unique<FrmDTMF>(c.document, c.session.texts, c.reporter, c.parent);
+    });
+    registry.add(EditorId::CommBook, [](const EditorContext& c) {
+        return std::make_unique<FrmCommuBook>(c.document, c.session.texts, c.reporter, c.parent);
     });
     registry.add(EditorId::RadioInfo, [](const EditorContext& c) {
         return std::make_unique<RadioInfoView>(c.document.codeplug(), c.session.language, c.parent);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 
 #include "ui/relabel.h"
 #include "ui/ui_text.h"
@@ -66,6 +67,23 @@ void KeepPlace(QWidget* widget) {
     QSizePolicy policy = widget->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     widget->setSizePolicy(policy);
+}
+
+QStringList TextItems(const std::vector<std::string>& texts) {
+    QStringList items;
+    for (const std::string& text : texts) items << Q(text);
+    return items;
+}
+
+void ChainTabOrder(const std::vector<QWidget*>& order) {
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void AddConfirmShortcuts(QWidget* dialog, const std::function<void()>& confirm) {
+    for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | enter), dialog);
+        QObject::connect(shortcut, &QShortcut::activated, dialog, confirm);
+    }
 }
 
 QStringList RangeItems(int first, int last) {

@@ -5,7 +5,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "app/language_texts.h"
@@ -29,6 +31,7 @@ QLineEdit* MakeText(QWidget* parent, const QString& name, int maxLength, int wid
 // Replaces a list's items without telling its listeners.
 void SetItems(QComboBox* combo, const QStringList& items);
 QStringList KeyItems(const LanguageTexts& texts, std::initializer_list<int> keys);
+QStringList TextItems(const std::vector<std::string>& texts);
 QStringList NumberItems(const std::vector<int>& numbers);
 // The decimal numbers first..last.
 QStringList RangeItems(int first, int last);
@@ -38,6 +41,13 @@ QStringList RangeItems(int first, int last);
 void FillMemoryChannels(QComboBox* combo, const std::vector<int>& channels);
 void ShowMemoryChannel(QComboBox* combo, int channel);
 int ShownMemoryChannel(const QComboBox* combo);
+
+// Tab visits the controls in this order.
+void ChainTabOrder(const std::vector<QWidget*>& order);
+
+// Ctrl+Enter (either Enter key) runs `confirm` from anywhere in the dialog, while a plain
+// Enter moves on to the next field.
+void AddConfirmShortcuts(QWidget* dialog, const std::function<void()>& confirm);
 
 // Keeps a control's place in the layout while it is hidden, so that switching between
 // controls that share a cell does not make the window jump.

@@ -16,6 +16,7 @@
 #include "qtlink/qt_link_session.h"
 #include "ui/channel_clipboard.h"
 #include "ui/editor_registry.h"
+#include "ui/file_dialogs.h"
 #include "ui/gui_reporter.h"
 #include "ui/main_commands.h"
 
@@ -43,10 +44,8 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 
   public:
-    // Chooses a data file: the filter ("Data File (*.dat)") and the current file in, the chosen
-    // path out, nothing when cancelled.
-    using FileChooser = std::function<std::optional<std::filesystem::path>(
-        const QString& filter, const std::filesystem::path& current)>;
+    // Chooses a data file.
+    using FileChooser = torvik::FileChooser;
 
     frmMain(AppSession& session, PortMap& ports, QWidget* parent = nullptr);
     ~frmMain() override;

@@ -1,22 +1,10 @@
 // The main window's file commands: New, Open, Save, Save As, Initialise, and the offer to
 // save a modified codeplug before it is replaced.
-#include <QFileDialog>
-#include <QStandardPaths>
-
+#include "ui/file_dialogs.h"
 #include "ui/frm_main.h"
 #include "ui/ui_text.h"
 
 namespace torvik {
-namespace {
-
-// A relative current file ("new.dat") is offered in the user's documents folder.
-QString DialogStart(const std::filesystem::path& current) {
-    const QString path = QString::fromStdString(current.string());
-    if (current.is_absolute()) return path;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/" + path;
-}
-
-}  // namespace
 
 // Yes saves first (and stops when the codeplug could not be saved), No goes on, Cancel stops.
 // Nothing is asked when nothing was changed.
@@ -67,14 +55,9 @@ void frmMain::confirmAndMakeNew(bool initialising) {
 void frmMain::fileOpen() {
     if (!offerSave(MessageQ(MessageId::SaveChanges, session_.language))) return;
     const std::filesystem::path current = codeplug().file.CurrentFile;
-    std::optional<std::filesystem::path> chosen;
-    if (chooseOpen_) {
-        chosen = chooseOpen_(dataFileFilter_, current);
-    } else {
-        const QString path =
-            QFileDialog::getOpenFileName(this, QString(), DialogStart(current), dataFileFilter_);
-        if (!path.isEmpty()) chosen = path.toStdString();
-    }
+    const std::optional<std::filesystem::path> chosen =
+        chooseOpen_ ? chooseOpen_(dataFileFilter_, current)
+                    : ChooseFileToOpen(this, dataFileFilter_, current);
     if (!chosen) return;
     // A file that cannot be read is reported and leaves the open codeplug as it was.
     document_->open(*chosen, reporter_);
@@ -93,20 +76,11 @@ bool frmMain::fileSave() {
 
 bool frmMain::fileSaveAs() {
     const std::filesystem::path current = codeplug().file.CurrentFile;
-    std::optional<std::filesystem::path> chosen;
-    if (chooseSave_) {
-        chosen = chooseSave_(dataFileFilter_, current);
-    } else {
-        QFileDialog dialog(this, QString(), DialogStart(current), dataFileFilter_);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        // The channel file takes the data file's name with "fre" for its last three
-        // characters, so a data file must end in ".dat".
-        dialog.setDefaultSuffix(QStringLiteral("dat"));
-        dialog.selectFile(DialogStart(current));
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-            chosen = dialog.selectedFiles().front().toStdString();
-        }
-    }
+    // The channel file takes the data file's name with "fre" for its last three characters,
+    // so a data file must end in ".dat".
+    const std::optional<std::filesystem::path> chosen =
+        chooseSave_ ? chooseSave_(dataFileFilter_, current)
+                    : ChooseFileToSave(this, dataFileFilter_, current, QStringLiteral("dat"));
     if (!chosen) return false;
     return document_->save(*chosen, reporter_);
 }

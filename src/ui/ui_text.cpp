@@ -36,6 +36,9 @@ QString UiTextQ(UiText id, Language language) {
             return zh ? QStringLiteral("粘贴信道 %1") : QStringLiteral("Paste channel %1");
         case UiText::DeleteChannelStep:
             return zh ? QStringLiteral("删除信道 %1") : QStringLiteral("Delete channel %1");
+        case UiText::BookFileFilter:
+            return zh ? QStringLiteral("通信簿文件 (*.cb);;所有文件 (*)")
+                      : QStringLiteral("Communication book (*.cb);;All files (*)");
     }
     return {};
 }

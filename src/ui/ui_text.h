@@ -43,6 +43,7 @@ enum class UiText {
     CutChannelStep,
     PasteChannelStep,
     DeleteChannelStep,
+    BookFileFilter,     // file dialogs of the communication book
 };
 
 QString UiTextQ(UiText id, Language language);

@@ -53,6 +53,17 @@ RadioImage RealisticArea() {
     return image;
 }
 
+// A book-file row: the number low byte first, then the call-ID and name bytes, with "_"
+// standing for NUL.
+QByteArray FileRow(int number, const char* callId, const char* name) {
+    QByteArray row;
+    row += static_cast<char>(number & 0xFF);
+    row += static_cast<char>((number >> 8) & 0xFF);
+    row += QByteArray(callId).replace('_', '\0');
+    row += QByteArray(name).replace('_', '\0');
+    return row;
+}
+
 }  // namespace
 
 class CommBookTest : public QObject {
@@ -226,6 +237,41 @@ class CommBookTest : public QObject {
         RadioImage encoded = Prefilled();
         PackCommBook(book, encoded);
         QVERIFY(encoded == original);
+    }
+
+    void typedCharacters() {
+        QCOMPARE(AcceptBookCallIdChar('7'), std::optional<char>('7'));
+        QCOMPARE(AcceptBookCallIdChar('a'), std::optional<char>());
+        QCOMPARE(AcceptBookCallIdChar(' '), std::optional<char>());
+        QCOMPARE(AcceptBookNameChar('q'), std::optional<char>('Q'));
+        QCOMPARE(AcceptBookNameChar('Q'), std::optional<char>('Q'));
+        QCOMPARE(AcceptBookNameChar(' '), std::optional<char>(' '));
+        QCOMPARE(AcceptBookNameChar('9'), std::optional<char>('9'));
+        for (char refused : {'\\', '~', '-', '.', '\x7F', '\xB0'}) {
+            QCOMPARE(AcceptBookNameChar(refused), std::optional<char>());
+        }
+    }
+
+    void plausibleEntries_data() {
+        QTest::addColumn<QByteArray>("row");  // as a book file holds it
+        QTest::addColumn<bool>("plausible");
+        QTest::newRow("empty") << FileRow(5, "_    ", "_      ") << true;
+        QTest::newRow("never written") << QByteArray(14, '\0') << true;
+        QTest::newRow("full") << FileRow(127, "12345", "CAR 1-2") << true;
+        QTest::newRow("blank padded") << FileRow(1, "12   ", "AB     ") << true;
+        QTest::newRow("number 128") << FileRow(128, "_    ", "_      ") << false;
+        QTest::newRow("negative number") << FileRow(0xFFFF, "_    ", "_      ") << false;
+        QTest::newRow("letter in ID") << FileRow(1, "12A_ ", "_      ") << false;
+        QTest::newRow("bytes after the NUL") << FileRow(1, "12_xy", "_      ") << false;
+        QTest::newRow("control character") << FileRow(1, "12_  ", "A\tB_   ") << false;
+        QTest::newRow("byte above 127") << FileRow(1, "12_  ", "\xC4\xE3_    ") << false;
+    }
+    void plausibleEntries() {
+        QFETCH(QByteArray, row);
+        QFETCH(bool, plausible);
+        const CommBookEntry entry = FromBytes<CommBookEntry>(
+            std::span(reinterpret_cast<const std::uint8_t*>(row.constData()), 14));
+        QCOMPARE(IsPlausibleBookEntry(entry), plausible);
     }
 
     void editedCells() {

@@ -13,6 +13,8 @@
 
 #include "link/serial/port_map.h"
 #include "support/channel_compare.h"
+#include "support/data_texts.h"
+#include "support/dialog_user.h"
 #include "support/recording_reporter.h"
 #include "ui/channel_editor/frm_chedit.h"
 #include "ui/channel_list_model.h"
@@ -22,12 +24,6 @@ using namespace torvik;
 using test::RecordingReporter;
 
 namespace {
-
-LanguageTexts Texts(Language language) {
-    const char* file = language == Language::Chinese ? "chinese.ini" : "english.ini";
-    return LanguageTexts::Load(std::filesystem::path(TORVIK_DATA_DIR) / "language" / file,
-                               language);
-}
 
 FeatureFlags AllFeatures() {
     return {1, 1, 1, 0};
@@ -58,38 +54,20 @@ QString Str(std::string_view s) {
 }
 
 // The dialog shown and active, as a user meets it.
-struct Open {
+struct Open : test::DialogUser {
     Open(Codeplug& c, int row, FeatureFlags features = AllFeatures(),
          Language language = Language::English)
-        : texts(Texts(language)), document(c), dialog(document, features, row, texts, reporter) {
-        dialog.show();
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    }
-    template <class T>
-    T* get(const char* name) {
-        T* w = dialog.findChild<T*>(name);
-        if (!w) qFatal("no control %s", name);
-        return w;
-    }
-    QLineEdit* text(const char* name) { return get<QLineEdit>(name); }
-    QComboBox* combo(const char* name) { return get<QComboBox>(name); }
-    QCheckBox* check(const char* name) { return get<QCheckBox>(name); }
-    QWidget* focus() { return QApplication::focusWidget(); }
-    QString focusName() { return focus() ? focus()->objectName() : QString(); }
-    // Each key goes to whatever has the focus at that moment, as typing does.
-    void type(const QString& keys) {
-        for (QChar c : keys) QTest::keyClick(focus(), c.toLatin1());
+        : texts(test::DataTexts(language)),
+          document(c),
+          dialog(document, features, row, texts, reporter) {
+        meet(&dialog);
     }
     // A click on a check box's box, wherever the layout has stretched it to.
     void click(QCheckBox* check) {
         QTest::mouseClick(check, Qt::LeftButton, {},
                           QPoint(check->height() / 2, check->height() / 2));
     }
-    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        QTest::keyClick(focus(), k, m);
-    }
-    void clickOk() { QTest::mouseClick(get<QPushButton>("CommandOK"), Qt::LeftButton); }
+    void clickOk() { clickButton("CommandOK"); }
     // The label that names a control.
     QString labelOf(QWidget* control) {
         for (QLabel* label : dialog.findChildren<QLabel*>()) {
@@ -440,7 +418,7 @@ class FrmCHEditTest : public QObject {
     // on the label column, and redraws the row after OK.
     void openedFromTheChannelList() {
         AppSession session;
-        session.texts = Texts(Language::English);
+        session.texts = test::DataTexts(Language::English);
         session.features = AllFeatures();
         PortMap ports(ProfileFile::Parse(""));
         frmMain window(session, ports);

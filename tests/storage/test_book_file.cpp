@@ -3,9 +3,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
-#include <fstream>
 
 #include "storage/book_file.h"
+#include "support/file_bytes.h"
 #include "support/recording_reporter.h"
 
 using namespace torvik;
@@ -24,16 +24,6 @@ CommBook SampleBook() {
     book[1].name = FixedText<7>::Value("CAR 12");
     book[127].name = FixedText<7>::Raw("ABCDEFG");
     return book;
-}
-
-QByteArray ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(in), {}));
-}
-
-void WriteRaw(const fs::path& path, const QByteArray& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.constData(), bytes.size());
 }
 
 QStringList Entries(const fs::path& folder) {
@@ -57,7 +47,7 @@ class BookFileTest : public QObject {
         RecordingReporter reporter;
         QVERIFY(WriteBookFile(path, SampleBook(), reporter));
 
-        const QByteArray file = ReadAll(path);
+        const QByteArray file = ReadFileBytes(path);
         QCOMPARE(file.size(), 1792);
         QCOMPARE(file.mid(0, 14), QByteArray("\0\0"
                                              "123\0 "
@@ -83,21 +73,31 @@ class BookFileTest : public QObject {
 
     void refusedReads_data() {
         QTest::addColumn<int>("size");  // -1: no file, -2: a folder
+        QTest::addColumn<char>("fill");
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing") << -1 << int(Language::English) << "file error.";
-        QTest::newRow("folder") << -2 << int(Language::English) << "file error.";
-        QTest::newRow("empty") << 0 << int(Language::English) << "file error.";
-        QTest::newRow("one byte short") << 1791 << int(Language::English) << "file error.";
-        QTest::newRow("Chinese") << 100 << int(Language::Chinese) << "文件错误。";
+        const QString notABook = QStringLiteral(
+            "file error.\r\nThis is not a communication book file (1792 bytes of call IDs and "
+            "names). The book was not changed.");
+        QTest::newRow("missing") << -1 << '\0' << int(Language::English) << "file error.";
+        QTest::newRow("folder") << -2 << '\0' << int(Language::English) << "file error.";
+        QTest::newRow("empty") << 0 << '\0' << int(Language::English) << notABook;
+        QTest::newRow("one byte short") << 1791 << '\0' << int(Language::English) << notABook;
+        QTest::newRow("Chinese") << 100 << '7' << int(Language::Chinese)
+                                 << QStringLiteral(
+                                        "文件错误。\r\n该文件不是通信簿文件（1792 字节的呼叫 ID "
+                                        "与名称）。通信簿未被更改。");
+        QTest::newRow("text file") << 4000 << 'x' << int(Language::English) << notABook;
+        QTest::newRow("erased memory") << 1792 << '\xFF' << int(Language::English) << notABook;
     }
     void refusedReads() {
         QFETCH(int, size);
+        QFETCH(char, fill);
         QFETCH(int, language);
         QFETCH(QString, message);
         QTemporaryDir dir;
         const fs::path path = fs::path(dir.path().toStdString()) / "book.cb";
-        if (size >= 0) WriteRaw(path, QByteArray(size, '7'));
+        if (size >= 0) WriteFileBytes(path, QByteArray(size, fill));
         if (size == -2) fs::create_directory(path);
 
         RecordingReporter reporter;
@@ -109,12 +109,28 @@ class BookFileTest : public QObject {
         QCOMPARE(reporter.shown[0].severity, Severity::Error);
     }
 
+    // One wrong byte anywhere in the record makes the file foreign.
+    void oneDamagedEntryRefusesTheFile() {
+        QTemporaryDir dir;
+        const fs::path path = fs::path(dir.path().toStdString()) / "book.cb";
+        RecordingReporter reporter;
+        QVERIFY(WriteBookFile(path, SampleBook(), reporter));
+        QByteArray bytes = ReadFileBytes(path);
+        bytes[14 * 100 + 2 + 5 + 3] = '\x01';
+        WriteFileBytes(path, bytes);
+        CommBook book;
+        ResetCommBook(book);
+        const CommBook before = book;
+        QVERIFY(!ReadBookFile(path, book, reporter));
+        QVERIFY(book == before);
+    }
+
     void longerFileReadsItsFirstRecord() {
         QTemporaryDir dir;
         const fs::path path = fs::path(dir.path().toStdString()) / "long.cb";
         RecordingReporter reporter;
         QVERIFY(WriteBookFile(path, SampleBook(), reporter));
-        WriteRaw(path, ReadAll(path) + QByteArray(300, '\xEE'));
+        WriteFileBytes(path, ReadFileBytes(path) + QByteArray(300, '\xEE'));
         CommBook book;
         QVERIFY(ReadBookFile(path, book, reporter));
         QVERIFY(book == SampleBook());
@@ -134,13 +150,13 @@ class BookFileTest : public QObject {
         const fs::path path = fs::path(dir.path().toStdString()) / "old.cb";
         QByteArray old(oldSize, '\0');
         for (int i = 0; i < oldSize; ++i) old[i] = static_cast<char>(i * 7);
-        WriteRaw(path, old);
+        WriteFileBytes(path, old);
         fs::permissions(path,
                         fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 
         RecordingReporter reporter;
         QVERIFY(WriteBookFile(path, SampleBook(), reporter));
-        const QByteArray file = ReadAll(path);
+        const QByteArray file = ReadFileBytes(path);
         QCOMPARE(file.size(), newSize);
         QCOMPARE(file.mid(14, 14), QByteArray("\x01\0"
                                               "12345"
@@ -155,12 +171,12 @@ class BookFileTest : public QObject {
     void writeThroughALink() {
         QTemporaryDir dir;
         const fs::path folder = dir.path().toStdString();
-        WriteRaw(folder / "real.cb", QByteArray(10, 'x'));
+        WriteFileBytes(folder / "real.cb", QByteArray(10, 'x'));
         fs::create_symlink("real.cb", folder / "link.cb");
         RecordingReporter reporter;
         QVERIFY(WriteBookFile(folder / "link.cb", SampleBook(), reporter));
         QVERIFY(fs::is_symlink(folder / "link.cb"));
-        QCOMPARE(ReadAll(folder / "real.cb").size(), 1792);
+        QCOMPARE(ReadFileBytes(folder / "real.cb").size(), 1792);
     }
 
     void failedWriteKeepsTheOldFile() {
@@ -168,11 +184,11 @@ class BookFileTest : public QObject {
         // A name so long that no temporary name can be made beside it.
         const fs::path path = fs::path(dir.path().toStdString()) / (std::string(250, 'b') + ".cb");
         const QByteArray old(2000, 'o');
-        WriteRaw(path, old);
+        WriteFileBytes(path, old);
         RecordingReporter reporter;
         QVERIFY(!WriteBookFile(path, SampleBook(), reporter));
         QCOMPARE(reporter.shownTexts(), std::vector<std::string>{"file error."});
-        QCOMPARE(ReadAll(path), old);
+        QCOMPARE(ReadFileBytes(path), old);
         QCOMPARE(Entries(path.parent_path()).size(), 1);
     }
 

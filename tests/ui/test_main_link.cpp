@@ -1,16 +1,22 @@
 // Read, write and the radio-information read through the main window's real commands and
 // dialogs, against the virtual radio on a pseudo-terminal.
+#include <QComboBox>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTreeWidget>
 
+#include "calling/dtmf/dtmf_form.h"
 #include "codeplug/freq_code.h"
 #include "storage/snapshot.h"
+#include "support/file_bytes.h"
 #include "support/recording_reporter.h"
 #include "ui/channel_editor/frm_chedit.h"
 #include "ui/channel_list_model.h"
+#include "ui/commbook/frm_commu_book.h"
+#include "ui/dtmf/frm_dtmf.h"
 #include "ui/frm_main.h"
 #include "ui/frm_progress.h"
 #include "ui_test_support.h"
@@ -21,6 +27,28 @@ using test::ModalDriver;
 namespace {
 
 constexpr int kSessionTimeoutMs = 60000;
+constexpr int kBookRowBytes = 14;
+
+// A full book file laid down from its layout (entry i at 14 i: the number low byte first, 5
+// call-ID bytes, 7 name bytes), with short and full IDs and names.
+QByteArray FullBookFile() {
+    QByteArray file;
+    for (int i = 0; i < 128; ++i) {
+        QByteArray row(kBookRowBytes, ' ');
+        row[0] = static_cast<char>(i);
+        row[1] = '\0';
+        const QByteArray id =
+            i % 2 ? QByteArray::number(20000 + 3 * i) : QByteArray::number(100 + i);
+        const QByteArray name =
+            i % 2 ? "CAR " + QByteArray::number(100 + i) : "T" + QByteArray::number(i);
+        row.replace(2, id.size(), id);
+        if (id.size() < 5) row[2 + id.size()] = '\0';
+        row.replace(7, name.size(), name);
+        if (name.size() < 7) row[7 + name.size()] = '\0';
+        file += row;
+    }
+    return file;
+}
 
 }  // namespace
 
@@ -174,6 +202,71 @@ class MainLinkTest : public QObject {
         QCOMPARE(back->ShiftDir, 1);
         QCOMPARE(back->Offset.text(), std::string("000060000"));
         QCOMPARE(QString::fromStdString(back->Name.text()), name);
+    }
+
+    // DTMF signalling and a full communication book set up in their editors, written to the
+    // radio and read back.
+    void dtmfAndBookComeBackFromTheRadio() {
+        ModalDriver dtmf;
+        dtmf.dialog("FrmDTMF", [](QWidget* w) {
+            auto* editor = static_cast<FrmDTMF*>(w);
+            QTest::keyClicks(editor->codeBox(0), "555*123");
+            QTest::keyClicks(editor->codeBox(15), "123456789abcd*#012345678");
+            QTest::keyClicks(editor->codeBox(kDtmfBeginBox), "*123");
+            QTest::keyClicks(editor->codeBox(kDtmfKillBox), "9*9");
+            QTest::keyClicks(editor->codeBox(kDtmfStunBox), "9#9");
+            auto* id = w->findChild<QLineEdit*>("TextDtmfId");
+            id->selectAll();
+            QTest::keyClicks(id, "123");
+            for (const char* list : {"ComboAni", "ComboSeparator", "ComboGroup",
+                                     "ComboDecodeResponse", "ComboPauseTime"}) {
+                QTest::keyClick(w->findChild<QComboBox*>(list), Qt::Key_End);
+            }
+            editor->CommandOK();
+        });
+        window().findChild<QAction*>("MnuViewDTMF")->trigger();
+        QVERIFY(dtmf.done());
+        const DtmfSettings dtmfSet = window().codeplug().record.dtmf;
+        QCOMPARE(QString::fromStdString(dtmfSet.dtmfId.text()), QString("123"));
+        QCOMPARE(dtmfSet.separatorCode, 15);
+
+        const std::filesystem::path bookFile = home_->path("team.cb").toStdString();
+        test::WriteFileBytes(bookFile, FullBookFile());
+        ModalDriver book;
+        book.dialog("FrmCommuBook", [bookFile](QWidget* w) {
+            auto* editor = static_cast<FrmCommuBook*>(w);
+            editor->setOpenFileChooser([bookFile](const QString&, const std::filesystem::path&) {
+                return std::optional(bookFile);
+            });
+            QTest::mouseClick(w->findChild<QPushButton*>("CommandInput"), Qt::LeftButton);
+            editor->CommandOK();
+        });
+        QTreeWidgetItem* root = window().tree()->topLevelItem(0);
+        for (int i = 0; i < root->childCount(); ++i) {
+            if (root->child(i)->data(0, Qt::UserRole) == "N8") {
+                emit window().tree()->itemClicked(root->child(i), 0);
+            }
+        }
+        QVERIFY(book.done());
+        QVERIFY(book.unexpected.isEmpty());
+        const CommBook bookSet = window().codeplug().record.commBook;
+        for (const CommBookEntry& entry : bookSet) QVERIFY(!entry.callId.text().empty());
+        QCOMPARE(QString::fromStdString(bookSet[0].callId.text()), QString("100"));
+
+        ModalDriver write;
+        write.box(QMessageBox::Ok).box(QMessageBox::Ok);
+        QVERIFY(runSession("MnuProWrite"));
+        ModalDriver fresh;
+        fresh.box(QMessageBox::No).box(QMessageBox::Ok);
+        window().findChild<QAction*>("mnuFileNew")->trigger();
+        QVERIFY(window().codeplug().record.commBook[0].callId.text().empty());
+        ModalDriver read;
+        read.box(QMessageBox::Ok).box(QMessageBox::Ok);
+        QVERIFY(runSession("mnuProRead"));
+
+        const Codeplug& back = window().codeplug();
+        QVERIFY(DtmfFormOf(back.record.dtmf) == DtmfFormOf(dtmfSet));
+        QVERIFY(back.record.commBook == bookSet);
     }
 
     void readingAModifiedCodeplugOffersToSave() {

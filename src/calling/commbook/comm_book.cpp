@@ -30,6 +30,25 @@ std::string SortKey(const FixedText<5>& callId) {
     return key;
 }
 
+// Printable ASCII, the characters a radio name can show.
+constexpr char kFirstPrintable = ' ';
+constexpr char kLastPrintable = '~';
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The text of a fixed-width field as CutAtNul reads it, when every byte after it is padding.
+template <std::size_t N>
+std::optional<std::string> PaddedText(const FixedText<N>& field) {
+    const std::string_view raw = field.raw();
+    const std::string text = field.text();
+    for (char c : raw.substr(text.size())) {
+        if (c != '\0' && c != ' ') return std::nullopt;
+    }
+    return text;
+}
+
 }  // namespace
 
 void ResetCommBook(CommBook& book) {
@@ -68,6 +87,31 @@ void StoreBookCallId(CommBookEntry& entry, std::string_view text) {
 
 void StoreBookName(CommBookEntry& entry, std::string_view text) {
     entry.name = FixedText<7>::Value(CutAtNul(text));
+}
+
+std::optional<char> AcceptBookCallIdChar(char c) {
+    if (IsDigit(c)) return c;
+    return std::nullopt;
+}
+
+std::optional<char> AcceptBookNameChar(char c) {
+    if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
+    if ((c >= 'A' && c <= 'Z') || IsDigit(c) || c == ' ') return c;
+    return std::nullopt;
+}
+
+bool IsPlausibleBookEntry(const CommBookEntry& entry) {
+    if (entry.number < 0 || entry.number >= kCommBookEntries) return false;
+    const std::optional<std::string> callId = PaddedText(entry.callId);
+    const std::optional<std::string> name = PaddedText(entry.name);
+    if (!callId || !name) return false;
+    for (char c : *callId) {
+        if (!IsDigit(c)) return false;
+    }
+    for (char c : *name) {
+        if (c < kFirstPrintable || c > kLastPrintable) return false;
+    }
+    return true;
 }
 
 }  // namespace torvik

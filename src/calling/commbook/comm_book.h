@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <tuple>
 
@@ -45,5 +46,16 @@ void SortCommBook(CommBook& book);
 // then held as a fixed-width value (an empty text as a single NUL).
 void StoreBookCallId(CommBookEntry& entry, std::string_view text);
 void StoreBookName(CommBookEntry& entry, std::string_view text);
+
+// A character typed into a call-ID cell (digits only) or a name cell (upper-case letters,
+// digits and the blank; a lower-case letter becomes upper case): what the cell takes, or
+// nothing when it refuses the character.
+std::optional<char> AcceptBookCallIdChar(char c);
+std::optional<char> AcceptBookNameChar(char c);
+
+// Whether an entry read from a book file is one this program could have written: a number
+// 0..127, a call ID of digits and a name of printable ASCII, each followed by nothing but
+// NULs and blanks. A file of anything else is not a book.
+bool IsPlausibleBookEntry(const CommBookEntry& entry);
 
 }  // namespace torvik

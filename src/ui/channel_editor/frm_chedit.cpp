@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "codeplug/tones.h"
@@ -218,12 +217,8 @@ void FrmCHEdit::setTabOrder() {
                                                       buttons_->button(QDialogButtonBox::Cancel)}) {
         order.push_back(w);
     }
-    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
-    // Ctrl+Enter confirms from anywhere; a plain Enter moves on to the next field.
-    auto* confirm = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), this);
-    connect(confirm, &QShortcut::activated, this, &FrmCHEdit::CommandOK);
-    auto* confirmPad = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Enter), this);
-    connect(confirmPad, &QShortcut::activated, this, &FrmCHEdit::CommandOK);
+    ChainTabOrder(order);
+    AddConfirmShortcuts(this, [this] { CommandOK(); });
 }
 
 void FrmCHEdit::relabel() {

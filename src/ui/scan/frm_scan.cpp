@@ -22,12 +22,6 @@ constexpr int kKeyScanOff = 2430;
 constexpr int kKeyScanOn = 2431;
 constexpr int kKeyEntryTone = 2413;
 
-QStringList TextItems(const auto& texts) {
-    QStringList items;
-    for (const std::string& text : texts) items << Q(text);
-    return items;
-}
-
 QStringList PositionItems(int count, std::string (*text)(int)) {
     QStringList items;
     for (int p = 0; p < count; ++p) items << Q(text(p));
