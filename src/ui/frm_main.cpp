@@ -89,14 +89,14 @@ frmMain::~frmMain() {
 }
 
 void frmMain::buildActions() {
-    for (const CommandSpec& spec : MainCommands()) {
+    for (const CommandEntry& entry : MainCommands()) {
         // A menu entry made with its key as caption takes its text at the first relabel.
         auto* action =
-            new QAction(spec.textKey > 0 ? QString::number(spec.textKey) : QString(), this);
-        action->setObjectName(spec.objectName);
-        action->setShortcut(spec.shortcut);
-        action->setCheckable(spec.checkable);
-        const CommandId id = spec.id;
+            new QAction(entry.textKey > 0 ? QString::number(entry.textKey) : QString(), this);
+        action->setObjectName(entry.objectName);
+        action->setShortcut(entry.shortcut);
+        action->setCheckable(entry.checkable);
+        const CommandId id = entry.id;
         connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
         actions_[static_cast<std::size_t>(id)] = action;
     }
@@ -107,24 +107,24 @@ void frmMain::buildActions() {
 }
 
 void frmMain::runCommand(CommandId id) {
-    const CommandSpec& spec = CommandSpecOf(id);
-    if (spec.run) {
-        spec.run(*this);
-    } else if (spec.editor) {
-        openEditor(*spec.editor);
+    const CommandEntry& entry = CommandEntryOf(id);
+    if (entry.run) {
+        entry.run(*this);
+    } else if (entry.editor) {
+        openEditor(*entry.editor);
     }
 }
 
 void frmMain::buildMenus() {
     QMenuBar* bar = menuBar();
-    for (const MenuSpec& menuSpec : MainMenus()) {
-        QMenu* menu = bar->addMenu(QString::number(menuSpec.textKey));
-        menu->setObjectName(menuSpec.objectName);
-        menu->menuAction()->setObjectName(menuSpec.objectName);
-        for (const CommandSpec& spec : MainCommands()) {
-            if (spec.menu != menuSpec.id) continue;
-            if (spec.separatorBefore) menu->addSeparator();
-            menu->addAction(action(spec.id));
+    for (const MenuEntry& menuEntry : MainMenus()) {
+        QMenu* menu = bar->addMenu(QString::number(menuEntry.textKey));
+        menu->setObjectName(menuEntry.objectName);
+        menu->menuAction()->setObjectName(menuEntry.objectName);
+        for (const CommandEntry& entry : MainCommands()) {
+            if (entry.menu != menuEntry.id) continue;
+            if (entry.separatorBefore) menu->addSeparator();
+            menu->addAction(action(entry.id));
         }
     }
 }
@@ -134,23 +134,23 @@ void frmMain::buildToolBar() {
     toolBar_->setObjectName("tbToolBar");
     toolBar_->setMovable(false);
     toolBar_->toggleViewAction()->setVisible(false);
-    std::vector<const CommandSpec*> buttons;
-    for (const CommandSpec& spec : MainCommands()) {
-        if (spec.button.position > 0) buttons.push_back(&spec);
+    std::vector<const CommandEntry*> buttons;
+    for (const CommandEntry& entry : MainCommands()) {
+        if (entry.button.position > 0) buttons.push_back(&entry);
     }
-    std::sort(buttons.begin(), buttons.end(), [](const CommandSpec* a, const CommandSpec* b) {
+    std::sort(buttons.begin(), buttons.end(), [](const CommandEntry* a, const CommandEntry* b) {
         return a->button.position < b->button.position;
     });
     // Toolbar buttons share the menus' actions; the tooltip keys are the menu keys.
-    for (const CommandSpec* spec : buttons) {
-        QAction* a = action(spec->id);
-        if (spec->icon) a->setIcon(ToolbarIcon(*spec->icon));
-        if (spec->button.tipKey > 0) SetTipKey(a, spec->button.tipKey);
+    for (const CommandEntry* entry : buttons) {
+        QAction* a = action(entry->id);
+        if (entry->icon) a->setIcon(ToolbarIcon(*entry->icon));
+        if (entry->button.tipKey > 0) SetTipKey(a, entry->button.tipKey);
         toolBar_->addAction(a);
         if (QWidget* widget = toolBar_->widgetForAction(a)) {
-            widget->setObjectName(spec->button.objectName);
+            widget->setObjectName(entry->button.objectName);
         }
-        if (spec->button.separatorAfter) toolBar_->addSeparator();
+        if (entry->button.separatorAfter) toolBar_->addSeparator();
     }
 }
 
@@ -270,14 +270,14 @@ void frmMain::openEditor(EditorId editor) {
 }
 
 void frmMain::updateEditorEntries() {
-    for (const CommandSpec& spec : MainCommands()) {
-        if (spec.editor) action(spec.id)->setEnabled(hasEditor(*spec.editor));
+    for (const CommandEntry& entry : MainCommands()) {
+        if (entry.editor) action(entry.id)->setEnabled(hasEditor(*entry.editor));
     }
 }
 
 void frmMain::applyFeatureFlags() {
-    for (const CommandSpec& spec : MainCommands()) {
-        action(spec.id)->setVisible(IsShown(spec.shown, session_.features, session_.factoryMode));
+    for (const CommandEntry& entry : MainCommands()) {
+        action(entry.id)->setVisible(IsShown(entry.shown, session_.features, session_.factoryMode));
     }
     updateEditorEntries();
     LoadShowTree();

@@ -55,15 +55,15 @@ void frmMain::LoadShowTree() {
     auto* root = new QTreeWidgetItem(tree_, {Q(ProductName(codeplug().identity))});
     root->setData(0, Qt::UserRole, QStringLiteral("N0"));
     root->setData(0, kTreeCommandRole, -1);
-    for (const CommandSpec& spec : MainCommands()) {
-        const TreeNodeSpec& node = spec.node;
-        if (!node.key || !IsShown(spec.shown, session_.features, session_.factoryMode)) continue;
+    for (const CommandEntry& entry : MainCommands()) {
+        const TreeNodeEntry& node = entry.node;
+        if (!node.key || !IsShown(entry.shown, session_.features, session_.factoryMode)) continue;
         const QString text = node.textKey > 0 ? LangQ(session_.texts, node.textKey)
                                               : QString::fromLatin1(node.fixedText);
         auto* item = new QTreeWidgetItem(root, {text});
         item->setData(0, Qt::UserRole, QString::fromLatin1(node.key));
-        item->setData(0, kTreeCommandRole, static_cast<int>(spec.id));
-        if (spec.editor && !hasEditor(*spec.editor)) {
+        item->setData(0, kTreeCommandRole, static_cast<int>(entry.id));
+        if (entry.editor && !hasEditor(*entry.editor)) {
             item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
         }
     }

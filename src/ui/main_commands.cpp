@@ -12,52 +12,52 @@ using C = CommandId;
 using M = MenuId;
 
 constexpr std::array kMenus{
-    MenuSpec{M::File, "mnuFile", 1000},       MenuSpec{M::Model, "MnuModel", 1060},
-    MenuSpec{M::Channels, "MnuCHEdit", 1070}, MenuSpec{M::Edit, "mnuEdit", 1010},
-    MenuSpec{M::Set, "MnuSet", 1030},         MenuSpec{M::Radio, "mnuPro", 1040},
-    MenuSpec{M::View, "MnuView", 1020},       MenuSpec{M::Help, "MnuHelp", 1050},
+    MenuEntry{M::File, "mnuFile", 1000},       MenuEntry{M::Model, "MnuModel", 1060},
+    MenuEntry{M::Channels, "MnuCHEdit", 1070}, MenuEntry{M::Edit, "mnuEdit", 1010},
+    MenuEntry{M::Set, "MnuSet", 1030},         MenuEntry{M::Radio, "mnuPro", 1040},
+    MenuEntry{M::View, "MnuView", 1020},       MenuEntry{M::Help, "MnuHelp", 1050},
 };
 
 // Shorthands for the table's columns.
-CommandSpec Base(C id, M menu, const char* name, int key) {
-    CommandSpec spec;
-    spec.id = id;
-    spec.menu = menu;
-    spec.objectName = name;
-    spec.textKey = key;
-    return spec;
+CommandEntry Base(C id, M menu, const char* name, int key) {
+    CommandEntry entry;
+    entry.id = id;
+    entry.menu = menu;
+    entry.objectName = name;
+    entry.textKey = key;
+    return entry;
 }
-CommandSpec Entry(C id, M menu, const char* name, int key, void (*run)(frmMain&),
-                  K::StandardKey shortcut = K::UnknownKey) {
-    CommandSpec spec = Base(id, menu, name, key);
-    spec.run = run;
-    spec.shortcut = shortcut;
-    return spec;
+CommandEntry Entry(C id, M menu, const char* name, int key, void (*run)(frmMain&),
+                   K::StandardKey shortcut = K::UnknownKey) {
+    CommandEntry entry = Base(id, menu, name, key);
+    entry.run = run;
+    entry.shortcut = shortcut;
+    return entry;
 }
-CommandSpec Editor(C id, M menu, const char* name, int key, EditorId editor, TreeNodeSpec node = {},
-                   ShownWhen shown = ShownWhen::Always) {
-    CommandSpec spec = Base(id, menu, name, key);
-    spec.editor = editor;
-    spec.node = node;
-    spec.shown = shown;
-    return spec;
+CommandEntry Editor(C id, M menu, const char* name, int key, EditorId editor,
+                    TreeNodeEntry node = {}, ShownWhen shown = ShownWhen::Always) {
+    CommandEntry entry = Base(id, menu, name, key);
+    entry.editor = editor;
+    entry.node = node;
+    entry.shown = shown;
+    return entry;
 }
-CommandSpec Tool(CommandSpec spec, ToolIcon icon, ToolButtonSpec button) {
-    spec.icon = icon;
-    spec.button = button;
-    return spec;
+CommandEntry Tool(CommandEntry entry, ToolIcon icon, ToolButtonEntry button) {
+    entry.icon = icon;
+    entry.button = button;
+    return entry;
 }
-CommandSpec SeparatorBefore(CommandSpec spec) {
-    spec.separatorBefore = true;
-    return spec;
+CommandEntry SeparatorBefore(CommandEntry entry) {
+    entry.separatorBefore = true;
+    return entry;
 }
-CommandSpec Checkable(CommandSpec spec) {
-    spec.checkable = true;
-    return spec;
+CommandEntry Checkable(CommandEntry entry) {
+    entry.checkable = true;
+    return entry;
 }
 
-const std::vector<CommandSpec>& Table() {
-    static const std::vector<CommandSpec> table{
+const std::vector<CommandEntry>& Table() {
+    static const std::vector<CommandEntry> table{
         Tool(Entry(
                  C::FileNew, M::File, "mnuFileNew", 1001, [](frmMain& w) { w.fileNew(); }, K::New),
              ToolIcon::New, {1, "TNewFile", 1001}),
@@ -73,7 +73,7 @@ const std::vector<CommandSpec>& Table() {
             C::FileSaveAs, M::File, "mnuFileSaveAs", 1004, [](frmMain& w) { w.fileSaveAs(); },
             K::SaveAs),
         [] {
-            CommandSpec print = SeparatorBefore(
+            CommandEntry print = SeparatorBefore(
                 Editor(C::FilePrint, M::File, "mnuFilePrint", 1005, EditorId::Print));
             print.shortcut = K::Print;
             return print;
@@ -105,13 +105,13 @@ const std::vector<CommandSpec>& Table() {
         Entry(
             C::Redo, M::Edit, "mnuEditRedo", 0, [](frmMain& w) { w.redo(); }, K::Redo),
         [] {
-            CommandSpec edit = SeparatorBefore(
+            CommandEntry edit = SeparatorBefore(
                 Editor(C::EditChannel, M::Edit, "mnuEditCH", 1011, EditorId::Channel));
             edit.run = [](frmMain& w) { w.editChannel(); };
             return edit;
         }(),
         [] {
-            CommandSpec list = Base(C::ShowChannelList, M::None, "ShowChannelList", 0);
+            CommandEntry list = Base(C::ShowChannelList, M::None, "ShowChannelList", 0);
             list.run = [](frmMain& w) { w.focusChannelList(); };
             list.node = {"N1", 0, "CH"};
             return list;
@@ -176,18 +176,19 @@ bool IsShown(ShownWhen rule, const FeatureFlags& flags, bool factoryMode) {
     return true;
 }
 
-std::span<const MenuSpec> MainMenus() {
+std::span<const MenuEntry> MainMenus() {
     return kMenus;
 }
 
-std::span<const CommandSpec> MainCommands() {
+std::span<const CommandEntry> MainCommands() {
     return Table();
 }
 
-const CommandSpec& CommandSpecOf(CommandId id) {
-    static const std::array<const CommandSpec*, kCommandCount> byId = [] {
-        std::array<const CommandSpec*, kCommandCount> index{};
-        for (const CommandSpec& spec : Table()) index[static_cast<std::size_t>(spec.id)] = &spec;
+const CommandEntry& CommandEntryOf(CommandId id) {
+    static const std::array<const CommandEntry*, kCommandCount> byId = [] {
+        std::array<const CommandEntry*, kCommandCount> index{};
+        for (const CommandEntry& entry : Table())
+            index[static_cast<std::size_t>(entry.id)] = &entry;
         return index;
     }();
     return *byId[static_cast<std::size_t>(id)];

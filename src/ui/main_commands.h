@@ -58,26 +58,26 @@ enum class MenuId { None, File, Model, Channels, Edit, Set, Radio, View, Help };
 // When a command is shown: always, or only while a feature is on or in factory mode.
 enum class ShownWhen { Always, Dtmf, TwoTone, FiveTone, FactoryMode };
 
-struct MenuSpec {
+struct MenuEntry {
     MenuId id;
     const char* objectName;
     int textKey;
 };
 
-struct ToolButtonSpec {
+struct ToolButtonEntry {
     int position = 0;  // 1.. from the left; 0: not on the toolbar
     const char* objectName = nullptr;
     int tipKey = 0;  // 0: no tooltip
     bool separatorAfter = false;
 };
 
-struct TreeNodeSpec {
+struct TreeNodeEntry {
     const char* key = nullptr;  // "N4"; nullptr: not in the tree
     int textKey = 0;            // 0: `fixedText`
     const char* fixedText = nullptr;
 };
 
-struct CommandSpec {
+struct CommandEntry {
     CommandId id = CommandId::FileNew;
     MenuId menu = MenuId::None;
     const char* objectName = nullptr;  // the action's name
@@ -91,8 +91,8 @@ struct CommandSpec {
     // What it runs when it opens no editor, or runs instead of opening it directly.
     void (*run)(frmMain&) = nullptr;
     std::optional<ToolIcon> icon;
-    ToolButtonSpec button;
-    TreeNodeSpec node;
+    ToolButtonEntry button;
+    TreeNodeEntry node;
 };
 
 // The tree items carry their command's id in this role.
@@ -100,9 +100,9 @@ inline constexpr int kTreeCommandRole = Qt::UserRole + 1;
 
 bool IsShown(ShownWhen rule, const FeatureFlags& flags, bool factoryMode);
 
-std::span<const MenuSpec> MainMenus();
-// In menu order; the tree and the toolbar take their own order from their specs.
-std::span<const CommandSpec> MainCommands();
-const CommandSpec& CommandSpecOf(CommandId id);
+std::span<const MenuEntry> MainMenus();
+// In menu order; the tree and the toolbar take their own order from their entries.
+std::span<const CommandEntry> MainCommands();
+const CommandEntry& CommandEntryOf(CommandId id);
 
 }  // namespace torvik
