@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,11 +19,26 @@ struct FileContent {
     std::string bytes;
 };
 
-// Writes several files so that either all of them are replaced or none: every temporary file
-// is complete on disk before the first rename, and a rename that fails puts the files already
-// replaced back. A replaced file keeps its permissions; through a symbolic link the file it
-// names is replaced. Folders are not created.
-bool WriteFilesAtomically(const std::vector<FileContent>& files);
+// Called after each step of a multi-file write with the step's name ("staged", "journal",
+// "placed", "synced", "done"); tests stop the process there to show that any instant is safe.
+using WriteStepObserver = std::function<void(std::string_view step)>;
+
+// Writes several files so that either all of them are replaced or none, even when the process
+// dies or the power fails at any instant: every new file is complete and synced under a
+// temporary name, then an intent record naming them all is synced beside the first file, then
+// the renames happen, the folder is synced and the record removed. The next write or
+// `RecoverInterruptedWrite` of the first file finishes a save that left its record. A rename
+// that fails puts the files already replaced back. A replaced file keeps its permissions;
+// through a symbolic link the file it names is replaced. Folders are not created. Another
+// process's save of the same file in progress makes this one fail.
+bool WriteFilesAtomically(const std::vector<FileContent>& files,
+                          const WriteStepObserver& observer = {});
+
+// Before files are read or written: finishes (or, when it had failed part-way, undoes) a save
+// of them whose process died, and removes the temporary files that dead processes left beside
+// them. Give all the files a save writes together, the first one first. The files of a save
+// still running in another process are never touched.
+void RecoverInterruptedWrite(const std::vector<std::filesystem::path>& paths);
 
 // The whole content of a file, or nothing when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);

@@ -37,6 +37,8 @@ std::filesystem::path ChannelFilePath(const std::filesystem::path& dataFile) {
 }
 
 std::optional<LoadedPair> ReadFilePair(const std::filesystem::path& path) {
+    // A save of this pair that died part-way is finished first, so the pair read is whole.
+    RecoverInterruptedWrite({path, ChannelFilePath(path)});
     const std::optional<std::string> data = ReadWholeFile(path);
     if (!data || data->size() < kDataFileSize) return std::nullopt;
     LoadedPair pair;

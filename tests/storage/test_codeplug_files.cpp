@@ -1,7 +1,12 @@
 // The data-file pair: byte-exact fixtures written from the documented offsets, faulty files,
 // the modified state, templates and the factory companion file.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QtTest>
 
+#include "platform/file_io.h"
 #include "storage/codeplug_files.h"
 #include "storage/new_codeplug.h"
 #include "storage/snapshot.h"
@@ -83,12 +88,12 @@ Codeplug Fresh() {
 class CodeplugFilesTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void openFixtureAndSaveByteExact() {
         Pair pair;
         const QByteArray data = DataFixture(48, 2);
-        const QByteArray channels = ChannelFixture(1, "043500625", "AB") +
-                                    ChannelFixture(203, "043500000", "");
+        const QByteArray channels =
+            ChannelFixture(1, "043500625", "AB") + ChannelFixture(203, "043500000", "");
         WriteFile(pair.dat(), data);
         WriteFile(pair.fre(), channels);
 
@@ -98,7 +103,8 @@ private slots:
         QVERIFY(reporter.shown.empty());
         QCOMPARE(codeplug.band.code(), 48);
         QCOMPARE(codeplug.channels.ChannelCount, 2);
-        QCOMPARE(QString::fromStdString(codeplug.channels.records[0].RxFreq.text()), QString("043500625"));
+        QCOMPARE(QString::fromStdString(codeplug.channels.records[0].RxFreq.text()),
+                 QString("043500625"));
         QCOMPARE(codeplug.channels.records[1].Number, 203);
         QCOMPARE(codeplug.record.decodeTime, 9);
         QCOMPARE(codeplug.record.squelchOffInhibit, 1);
@@ -110,6 +116,35 @@ private slots:
         QVERIFY(SaveCodeplug(copy, codeplug, reporter));
         QCOMPARE(ReadFile(copy), data);
         QCOMPARE(ReadFile(ChannelFilePath(copy)), channels);
+    }
+
+    // A save killed between its two renames (new data file beside the old channel file) is
+    // finished by the next open, which then reads the whole new pair.
+    void openFinishesASaveKilledBetweenRenames() {
+        Pair pair;
+        WriteFile(pair.dat(), DataFixture(48, 1));
+        WriteFile(pair.fre(), ChannelFixture(1, "043500625", "OLD"));
+        const QByteArray newData = DataFixture(48, 2);
+        const QByteArray newChannels =
+            ChannelFixture(1, "043600000", "NEW") + ChannelFixture(2, "043700000", "TWO");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            int steps = 0;  // staged, staged, intent record, first rename: die there
+            WriteFilesAtomically(
+                {{pair.dat(), newData.toStdString()}, {pair.fre(), newChannels.toStdString()}},
+                [&](std::string_view) {
+                    if (++steps == 4) ::raise(SIGKILL);
+                });
+            ::_exit(0);
+        }
+        ::waitpid(child, nullptr, 0);
+        QCOMPARE(ReadFile(pair.fre()), ChannelFixture(1, "043500625", "OLD"));
+
+        const std::optional<LoadedPair> loaded = ReadFilePair(pair.dat());
+        QVERIFY(loaded.has_value());
+        QCOMPARE(loaded->channels.ChannelCount, 2);
+        QCOMPARE(ReadFile(pair.fre()), newChannels);
+        QCOMPARE(QDir(pair.dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 
     void newPairSizes() {
@@ -138,8 +173,10 @@ private slots:
         QTest::newRow("short") << DataFixture(3, 1).left(kDataSize - 1) << one;
         QTest::newRow("count above 203") << DataFixture(3, 204) << one;
         QTest::newRow("negative count") << DataFixture(3, -1) << one;
-        QTest::newRow("channel number 0") << DataFixture(3, 1) << ChannelFixture(0, "043500000", "");
-        QTest::newRow("channel number 204") << DataFixture(3, 1) << ChannelFixture(204, "043500000", "");
+        QTest::newRow("channel number 0")
+            << DataFixture(3, 1) << ChannelFixture(0, "043500000", "");
+        QTest::newRow("channel number 204")
+            << DataFixture(3, 1) << ChannelFixture(204, "043500000", "");
         QTest::newRow("channel twice") << DataFixture(3, 2) << one + one;
     }
     void faultyDataFiles() {
@@ -168,7 +205,8 @@ private slots:
         QFETCH(bool, present);
         Pair pair;
         WriteFile(pair.dat(), DataFixture(3, 3));
-        if (present) WriteFile(pair.fre(), ChannelFixture(4, "043500000", "X") + QByteArray(50, 'z'));
+        if (present)
+            WriteFile(pair.fre(), ChannelFixture(4, "043500000", "X") + QByteArray(50, 'z'));
         Codeplug codeplug = Fresh();
         RecordingReporter reporter;
         QVERIFY(OpenCodeplug(pair.dat(), codeplug, reporter));
@@ -229,7 +267,8 @@ private slots:
         QTemporaryDir init;
         auto writeTemplate = [&](int code) {
             const std::filesystem::path dat =
-                init.filePath(QString::fromStdString(TemplateFileName(ModelId, code))).toStdString();
+                init.filePath(QString::fromStdString(TemplateFileName(ModelId, code)))
+                    .toStdString();
             QByteArray data = DataFixture(code, 3);
             data[kDecodeTime] = char(code);
             WriteFile(dat, data);
@@ -256,7 +295,8 @@ private slots:
         Codeplug codeplug;
         NewCodeplug(codeplug, {empty.path().toStdString(), true});
         QCOMPARE(codeplug.channels.ChannelCount, 1);
-        QCOMPARE(QString::fromStdString(codeplug.channels.records[0].RxFreq.text()), QString("015500000"));
+        QCOMPARE(QString::fromStdString(codeplug.channels.records[0].RxFreq.text()),
+                 QString("015500000"));
         QVERIFY(!IsModified(codeplug));
     }
 
