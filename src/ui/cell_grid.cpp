@@ -1,0 +1,131 @@
+#include "ui/cell_grid.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include "ui/form_parts.h"
+
+namespace torvik {
+
+QString EditorText(const QWidget* editor) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(editor)) return edit->text();
+    if (const auto* combo = qobject_cast<const QComboBox*>(editor)) return combo->currentText();
+    return {};
+}
+
+CellGridDelegate::CellGridDelegate(CellGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+QWidget* CellGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                        const QModelIndex& index) const {
+    QWidget* editor = grid_->hooks().editorFor(parent, index.row(), index.column());
+    if (editor) {
+        // Named by its column and row, as the header and the label column show them.
+        editor->setAccessibleName(grid_->horizontalHeaderItem(index.column())->text() + " " +
+                                  grid_->cellText(index.row(), 0));
+    }
+    return editor;
+}
+
+void CellGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    const QString text = index.data().toString();
+    if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+        edit->setText(text);
+        edit->selectAll();
+    } else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        SelectTextOrFirst(combo, text);
+    }
+}
+
+void CellGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                    const QModelIndex& index) const {
+    const QString shown = grid_->hooks().store(index.row(), index.column(), EditorText(editor));
+    model->setData(index, shown);
+}
+
+bool CellGridDelegate::eventFilter(QObject* editor, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* widget = static_cast<QWidget*>(editor);
+        const bool control = key->modifiers() & Qt::ControlModifier;
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (enter && !control) {
+            const QModelIndex index = grid_->currentIndex();
+            const QString text = EditorText(widget);
+            emit commitData(widget);
+            emit closeEditor(widget, NoHint);
+            const auto [row, column] = grid_->hooks().next(index.row(), index.column(), text);
+            grid_->enterCell(row, column);
+            return true;
+        }
+        if (tab && !control) {
+            emit commitData(widget);
+            emit closeEditor(widget, NoHint);
+            grid_->leave(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(editor, event);
+}
+
+CellGrid::CellGrid(int rows, const QStringList& headers, Hooks hooks, QWidget* parent)
+    : QTableWidget(rows, static_cast<int>(headers.size()), parent), hooks_(std::move(hooks)) {
+    setHorizontalHeaderLabels(headers);
+    setItemDelegate(new CellGridDelegate(this));
+    setEditTriggers(CurrentChanged | SelectedClicked | AnyKeyPressed);
+    setSelectionMode(SingleSelection);
+    setTabKeyNavigation(false);
+    setAlternatingRowColors(true);
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    horizontalHeader()->setStretchLastSection(true);
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columnCount(); ++column) {
+            auto* item = new QTableWidgetItem;
+            if (column == 0) {
+                // Fixed: it looks like the header beside it and the keyboard passes it by.
+                item->setFlags(Qt::NoItemFlags);
+                item->setTextAlignment(Qt::AlignCenter);
+                item->setBackground(QApplication::palette().button());
+                item->setForeground(QApplication::palette().buttonText());
+            }
+            setItem(row, column, item);
+        }
+    }
+    // An editor does not travel with the scrolled rows: scrolling stores and closes it.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { commitOpenEditor(); });
+}
+
+void CellGrid::setCellText(int row, int column, const QString& text) {
+    item(row, column)->setText(text);
+}
+
+QString CellGrid::cellText(int row, int column) const {
+    return item(row, column)->text();
+}
+
+void CellGrid::commitOpenEditor() {
+    QWidget* editor = indexWidget(currentIndex());
+    if (!editor) return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void CellGrid::enterCell(int row, int column) {
+    setFocus();
+    if (currentRow() == row && currentColumn() == column) {
+        edit(currentIndex());
+    } else {
+        setCurrentCell(row, column);
+    }
+}
+
+void CellGrid::leave(bool forward) {
+    focusNextPrevChild(forward);
+}
+
+}  // namespace torvik
