@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "ui/form_parts.h"
 
@@ -126,6 +127,27 @@ void CellGrid::enterCell(int row, int column) {
 
 void CellGrid::leave(bool forward) {
     focusNextPrevChild(forward);
+}
+
+}  // namespace torvik
+
+namespace torvik {
+
+void CellGrid::setColumnChars(int column, int chars) {
+    horizontalHeader()->setSectionResizeMode(column, QHeaderView::Interactive);
+    setColumnWidth(column, fontMetrics().horizontalAdvance(QString(chars, QLatin1Char('0'))) +
+                               2 * fontMetrics().averageCharWidth());
+}
+
+void CellGrid::fitColumns(int rows) {
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < columnCount(); ++column) {
+        width += std::max({columnWidth(column), sizeHintForColumn(column),
+                           horizontalHeader()->sectionSizeHint(column)});
+    }
+    setMinimumWidth(width);
+    setMinimumHeight(horizontalHeader()->sizeHint().height() +
+                     rows * verticalHeader()->defaultSectionSize() + 2 * frameWidth());
 }
 
 }  // namespace torvik

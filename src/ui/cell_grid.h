@@ -37,6 +37,10 @@ class CellGrid : public QTableWidget {
     // Moves to a cell, opening its editor when it has one.
     void enterCell(int row, int column);
     void leave(bool forward);
+    // Makes a column wide enough for `chars` characters.
+    void setColumnChars(int column, int chars);
+    // Asks for room to show every column and `rows` rows without scrolling sideways.
+    void fitColumns(int rows);
 
   private:
     Hooks hooks_;

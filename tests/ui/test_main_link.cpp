@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTreeWidget>
 
@@ -318,6 +319,7 @@ class MainLinkTest : public QObject {
         ModalDriver two;
         two.dialog("Frm2Tone", [](QWidget* w) {
             auto* editor = static_cast<Frm2Tone*>(w);
+            w->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);  // where the codes are
             QTest::keyClick(w->findChild<QComboBox*>("ComboCallFormat"), Qt::Key_End);
             QTest::keyClick(w->findChild<QComboBox*>("ComboTime4"), Qt::Key_End);
             TypeInCell(editor->grid(), 7, 1, "1000");

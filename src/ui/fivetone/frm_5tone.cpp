@@ -33,6 +33,9 @@ constexpr int kPttCodeChars = kPttIdCodeSymbols;
 constexpr int kInfoCodeChars = kInfoCodeSymbols;
 constexpr int kNameChars = 7;
 constexpr int kVisibleRows = 10;
+// A data call with a short message shows in full.
+constexpr int kCodeColumnChars = 24;
+constexpr int kTableChars = 18;
 constexpr int kFirstTimesTen = 1;
 
 QPushButton* MakeButton(QWidget* parent, const char* name) {
@@ -91,6 +94,9 @@ void Frm5Tone::buildControls() {
     standardTable_->setObjectName("TextStandardTable");
     standardTable_->setReadOnly(true);
     standardTable_->setTabChangesFocus(true);
+    standardTable_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    standardTable_->setMinimumWidth(
+        standardTable_->fontMetrics().horizontalAdvance(QString(kTableChars, QLatin1Char('0'))));
 
     const char* pttNames[2][5] = {
         {"FramePttBegin", "TextPttBegin", "ComboPttBeginStandard", "ComboPttBeginDuration",
@@ -135,8 +141,11 @@ void Frm5Tone::buildControls() {
         OptionItems(texts_, {"60053", "60062", "60079", "60061", "60080", "60305"});
     grid_ = new CellGrid(kFiveToneEntryCount, headers, hooks, this);
     grid_->setObjectName("MSHFlexGrid1");
-    grid_->setMinimumHeight(grid_->horizontalHeader()->sizeHint().height() +
-                            kVisibleRows * grid_->verticalHeader()->defaultSectionSize());
+    for (int k = 0; k < kFiveToneEntryCount; ++k)
+        grid_->setCellText(k, kColEntry, QString::number(k));
+    grid_->setColumnChars(kColCode, kCodeColumnChars);
+    grid_->setColumnChars(kColName, kNameChars + 1);
+    grid_->fitColumns(kVisibleRows);
     special_ = MakeButton(this, "Command1");
     buttons_ = MakeOkCancelButtons(this);
     for (QAbstractButton* button : buttons_->buttons()) {

@@ -29,6 +29,7 @@ enum Column { kNumberColumn, kTone1Column, kTone2Column, kNameColumn };
 constexpr int kToneCellChars = 6;
 constexpr int kNameChars = 7;
 constexpr int kToneBoxChars = 7;
+constexpr int kVisibleRows = 10;
 constexpr const char* kToneLetters[] = {"A", "B", "C", "D"};
 // Labels of the time lists: time1..time5.
 constexpr const char* kTimeKeys[] = {"60045", "60046", "60047", "60048", "60307"};
@@ -161,6 +162,7 @@ void Frm2Tone::showValues() {
         for (int c = 0; c < 3; ++c) grid_->setCellText(k, c + 1, Q(cells[std::size_t(c)]));
     }
     formatChosen(f.callFormat);
+    grid_->fitColumns(kVisibleRows);
 }
 
 void Frm2Tone::formatChosen(int format) {
