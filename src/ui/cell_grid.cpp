@@ -18,6 +18,24 @@ QString EditorText(const QWidget* editor) {
     return {};
 }
 
+CellEditorKey CellEditorKeyOf(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return CellEditorKey::Other;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (key->modifiers() & Qt::ControlModifier) return CellEditorKey::Other;
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return CellEditorKey::Enter;
+        case Qt::Key_Tab:
+            return key->modifiers() & Qt::ShiftModifier ? CellEditorKey::Backward
+                                                        : CellEditorKey::Forward;
+        case Qt::Key_Backtab:
+            return CellEditorKey::Backward;
+        default:
+            return CellEditorKey::Other;
+    }
+}
+
 CellGridDelegate::CellGridDelegate(CellGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
 QWidget* CellGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
@@ -48,29 +66,20 @@ void CellGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
 }
 
 bool CellGridDelegate::eventFilter(QObject* editor, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        auto* widget = static_cast<QWidget*>(editor);
-        const bool control = key->modifiers() & Qt::ControlModifier;
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        if (enter && !control) {
-            const QModelIndex index = grid_->currentIndex();
-            const QString text = EditorText(widget);
-            emit commitData(widget);
-            emit closeEditor(widget, NoHint);
-            const auto [row, column] = grid_->hooks().next(index.row(), index.column(), text);
-            grid_->enterCell(row, column);
-            return true;
-        }
-        if (tab && !control) {
-            emit commitData(widget);
-            emit closeEditor(widget, NoHint);
-            grid_->leave(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
-            return true;
-        }
+    const CellEditorKey key = CellEditorKeyOf(event);
+    if (key == CellEditorKey::Other) return QStyledItemDelegate::eventFilter(editor, event);
+    auto* widget = static_cast<QWidget*>(editor);
+    const QModelIndex index = grid_->currentIndex();
+    const QString text = EditorText(widget);
+    emit commitData(widget);
+    emit closeEditor(widget, NoHint);
+    if (key == CellEditorKey::Enter) {
+        const auto [row, column] = grid_->hooks().next(index.row(), index.column(), text);
+        grid_->enterCell(row, column);
+    } else {
+        grid_->leave(key == CellEditorKey::Forward);
     }
-    return QStyledItemDelegate::eventFilter(editor, event);
+    return true;
 }
 
 CellGrid::CellGrid(int rows, const QStringList& headers, Hooks hooks, QWidget* parent)

@@ -65,6 +65,11 @@ class CellGridDelegate : public QStyledItemDelegate {
     CellGrid* grid_;
 };
 
+// What a key pressed in an open cell editor means to its grid: Enter stores and moves on, Tab
+// and Backtab store and leave the grid; Ctrl with any of them is left to the dialog.
+enum class CellEditorKey { Other, Enter, Forward, Backward };
+CellEditorKey CellEditorKeyOf(const QEvent* event);
+
 // The text an editor of a cell holds: a text box's text or a list's current entry.
 QString EditorText(const QWidget* editor);
 

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "editors/editor_test_support.h"
 #include "functions/emergency/emergency_rules.h"
 #include "support/data_texts.h"
 #include "support/dialog_user.h"
@@ -35,13 +36,10 @@ Codeplug MakeCodeplug() {
         s.codeTable[std::size_t(k)].code = FixedText<40>::Value("12345");
         s.codeTable[std::size_t(k)].length = 5;
     }
-    for (int number : {1, 2}) {
-        ChannelRecord r = NewChannelRecord(number);
-        r.Used = 1;
-        r.RxFreq = FixedText<9>::Raw("014500000");
+    test::AddChannels(c.channels, {1, 2});
+    for (ChannelRecord& r : c.channels.used()) {
         r.Signaling = kSignalingFiveTone;
         r.FiveToneNo = 2;
-        *AppendChannel(c.channels) = r;
     }
     return c;
 }
@@ -73,17 +71,8 @@ struct Open : test::DialogUser {
     Frm5Tone dialog;
 };
 
-// Works the special-call dialog once it is up and active.
 void OnSpecialDialog(std::function<void(FrmSpecial*)> act) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        auto* dialog = qobject_cast<FrmSpecial*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isActiveWindow()) return;
-        poll->stop();
-        poll->deleteLater();
-        act(dialog);
-    });
-    poll->start(5);
+    test::OnModal(std::move(act));
 }
 
 // Chooses a call type and separator in the dialog, types the message, and confirms.

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "aggregate/image_codec.h"
+#include "editors/editor_test_support.h"
 #include "support/data_texts.h"
 #include "support/dialog_user.h"
 #include "support/recording_reporter.h"
@@ -23,13 +24,10 @@ namespace {
 Codeplug MakeCodeplug() {
     Codeplug c;
     ResetFunctionSettings(c.record);
-    for (int number : {1, 2}) {
-        ChannelRecord r = NewChannelRecord(number);
-        r.Used = 1;
-        r.RxFreq = FixedText<9>::Raw("014500000");
+    test::AddChannels(c.channels, {1, 2});
+    for (ChannelRecord& r : c.channels.used()) {
         r.Signaling = kSignalingTwoTone;
         r.TwoToneNo = 0;
-        *AppendChannel(c.channels) = r;
     }
     return c;
 }

@@ -119,6 +119,21 @@ class MainLinkTest : public QObject {
         return finished.first().at(1).toBool();
     }
 
+    // Writes to the radio, starts a new codeplug (where `fresh` says the edit is gone) and
+    // reads the radio back.
+    bool throughTheRadio(const std::function<bool()>& fresh) {
+        ModalDriver write;
+        write.box(QMessageBox::Ok).box(QMessageBox::Ok);
+        if (!runSession("MnuProWrite")) return false;
+        ModalDriver made;
+        made.box(QMessageBox::No).box(QMessageBox::Ok);
+        window().findChild<QAction*>("mnuFileNew")->trigger();
+        if (!fresh()) return false;
+        ModalDriver read;
+        read.box(QMessageBox::Ok).box(QMessageBox::Ok);
+        return runSession("mnuProRead");
+    }
+
   private slots:
     void initTestCase() {
         home_ = std::make_unique<test::TestHome>();
@@ -365,16 +380,8 @@ class MainLinkTest : public QObject {
         QCOMPARE(set.fiveTone.byte817, std::int16_t{12});
         QCOMPARE(int(set.decodeTime), 200);
 
-        ModalDriver write;
-        write.box(QMessageBox::Ok).box(QMessageBox::Ok);
-        QVERIFY(runSession("MnuProWrite"));
-        ModalDriver fresh;
-        fresh.box(QMessageBox::No).box(QMessageBox::Ok);
-        window().findChild<QAction*>("mnuFileNew")->trigger();
-        QVERIFY(ToneView(window().codeplug().record) != ToneView(set));
-        ModalDriver read;
-        read.box(QMessageBox::Ok).box(QMessageBox::Ok);
-        QVERIFY(runSession("mnuProRead"));
+        QVERIFY(
+            throughTheRadio([&] { return ToneView(window().codeplug().record) != ToneView(set); }));
         QCOMPARE(ToneView(window().codeplug().record), ToneView(set));
     }
 
