@@ -341,11 +341,7 @@ class Frm5ToneTest : public QObject {
         QCOMPARE(o.text("TextPttBegin")->text(), QString());
     }
 
-    void labelsAndAccessibleNames_data() {
-        QTest::addColumn<int>("language");
-        QTest::newRow("English") << int(Language::English);
-        QTest::newRow("Chinese") << int(Language::Chinese);
-    }
+    void labelsAndAccessibleNames_data() { test::LanguageRows(); }
     void labelsAndAccessibleNames() {
         QFETCH(int, language);
         Codeplug c = MakeCodeplug();

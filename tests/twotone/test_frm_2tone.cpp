@@ -193,11 +193,7 @@ class Frm2ToneTest : public QObject {
         QCOMPARE(o.document.undoStack().count(), 0);
     }
 
-    void labelsAndAccessibleNames_data() {
-        QTest::addColumn<int>("language");
-        QTest::newRow("English") << int(Language::English);
-        QTest::newRow("Chinese") << int(Language::Chinese);
-    }
+    void labelsAndAccessibleNames_data() { test::LanguageRows(); }
     void labelsAndAccessibleNames() {
         QFETCH(int, language);
         Codeplug c = MakeCodeplug();
