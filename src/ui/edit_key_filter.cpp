@@ -8,6 +8,7 @@
 
 #include "calling/commbook/comm_book.h"
 #include "calling/dtmf/dtmf_text.h"
+#include "calling/fivetone/special_call.h"
 #include "channel_edit/channel_edit_rules.h"
 #include "functions/options/option_rules.h"
 
@@ -126,6 +127,10 @@ bool EditKeyFilter::eventFilter(QObject* watched, QEvent* event) {
             return TypeAccepted(edit, c, AcceptBookNameChar);
         case TextRule::HexDigits:
             return TypeAccepted(edit, c, AcceptHexDigit);
+        case TextRule::CalledCode:
+            return TypeAccepted(edit, c, AcceptCalledCodeChar);
+        case TextRule::DataText:
+            return TypeAccepted(edit, c, AcceptDataTextChar);
     }
     return false;
 }

@@ -23,6 +23,8 @@ enum class TextRule {
     BookCallId,   // a communication-book call ID: digits
     BookName,     // a communication-book name: capitals, digits, blank (small letters raised)
     HexDigits,    // "0"-"9", "A"-"F" ("a"-"f" typed as capitals)
+    CalledCode,   // a 5-Tone called code: digits and "A" ("a" typed as a capital)
+    DataText,     // a 5-Tone data message: digits and capitals (small letters raised)
 };
 
 class EditKeyFilter : public QObject {

@@ -6,10 +6,12 @@
 #include "ui/commbook/frm_commu_book.h"
 #include "ui/dtmf/frm_dtmf.h"
 #include "ui/emergency/frm_alert.h"
+#include "ui/fivetone/frm_5tone.h"
 #include "ui/options/frm_option.h"
 #include "ui/radio_info_view.h"
 #include "ui/scan/frm_scan.h"
 #include "ui/testdata/frm_test_data.h"
+#include "ui/twotone/frm_2tone.h"
 
 namespace torvik {
 
@@ -38,6 +40,12 @@ void RegisterEditors(EditorRegistry& registry) {
     });
     registry.add(EditorId::Dtmf, [](const EditorContext& c) {
         return std::make_unique<FrmDTMF>(c.document, c.session.texts, c.reporter, c.parent);
+    });
+    registry.add(EditorId::TwoTone, [](const EditorContext& c) {
+        return std::make_unique<Frm2Tone>(c.document, c.session.texts, c.parent);
+    });
+    registry.add(EditorId::FiveTone, [](const EditorContext& c) {
+        return std::make_unique<Frm5Tone>(c.document, c.session.texts, c.reporter, c.parent);
     });
     registry.add(EditorId::CommBook, [](const EditorContext& c) {
         return std::make_unique<FrmCommuBook>(c.document, c.session.texts, c.reporter, c.parent);

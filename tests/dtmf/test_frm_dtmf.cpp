@@ -59,18 +59,8 @@ struct Open : test::DialogUser {
     FrmDTMF dialog;
 };
 
-// Answers the special-call dialog once it is up and active.
 void OnSpecialDialog(std::function<void(FrmDTMFSpecial*)> act) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        auto* dialog = qobject_cast<FrmDTMFSpecial*>(QApplication::activeModalWidget());
-        // Focus moves only inside the active window.
-        if (!dialog || !dialog->isActiveWindow()) return;
-        poll->stop();
-        poll->deleteLater();
-        act(dialog);
-    });
-    poll->start(5);
+    test::OnModal(std::move(act));
 }
 
 }  // namespace

@@ -8,7 +8,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
+#include <functional>
 
 namespace torvik::test {
 
@@ -47,5 +49,20 @@ class DialogUser {
   private:
     QWidget* dialog_ = nullptr;
 };
+
+// Works the next modal dialog of type `Dialog` once it is up and active (focus moves only
+// inside the active window).
+template <class Dialog>
+void OnModal(std::function<void(Dialog*)> act) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isActiveWindow()) return;
+        poll->stop();
+        poll->deleteLater();
+        act(dialog);
+    });
+    poll->start(5);
+}
 
 }  // namespace torvik::test

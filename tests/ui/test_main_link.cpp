@@ -5,20 +5,27 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTreeWidget>
 
 #include "calling/dtmf/dtmf_form.h"
+#include "calling/fivetone/five_tone_form.h"
+#include "calling/fivetone/info_codes.h"
+#include "calling/twotone/two_tone_form.h"
 #include "codeplug/freq_code.h"
 #include "storage/snapshot.h"
 #include "support/file_bytes.h"
 #include "support/recording_reporter.h"
+#include "ui/cell_grid.h"
 #include "ui/channel_editor/frm_chedit.h"
 #include "ui/channel_list_model.h"
 #include "ui/commbook/frm_commu_book.h"
 #include "ui/dtmf/frm_dtmf.h"
+#include "ui/fivetone/frm_5tone.h"
 #include "ui/frm_main.h"
 #include "ui/frm_progress.h"
+#include "ui/twotone/frm_2tone.h"
 #include "ui_test_support.h"
 
 using namespace torvik;
@@ -50,6 +57,43 @@ QByteArray FullBookFile() {
     return file;
 }
 
+// The 2-Tone and 5-Tone settings as their editors show them: what a user can tell apart.
+QStringList ToneView(const CodeplugRecord& record) {
+    QStringList view;
+    TwoToneSettings two = record.twoTone;
+    const TwoToneListForm lists = TwoToneListsOf(two);
+    view << QString::number(lists.callFormat) << QString::number(lists.time4)
+         << QString::number(two.toneA.value) << QString::number(two.callTone1.value)
+         << QString::number(two.callDivider2.value);
+    for (const TwoToneCode& code : two.codes) {
+        for (const std::string& cell : TwoToneCodeCells(code)) view << QString::fromStdString(cell);
+    }
+    FiveToneSettings five = record.fiveTone;
+    const FiveToneForm form = FiveToneFormOf(five, record.decodeTime);
+    view << QString::fromStdString(form.ownId) << QString::number(form.standard)
+         << QString::number(form.duration) << QString::number(form.decodeTime)
+         << QString::number(five.byte817);
+    for (const FiveTonePttForm& ptt : form.ptt) view << QString::fromStdString(ptt.code);
+    for (const FiveToneCodeRow& row : FiveToneRowsOf(five, form.ownId, {"D", "M"})) {
+        for (int c = kColType; c < kFiveToneColumns; ++c) {
+            view << QString::fromStdString(row.cell(c));
+        }
+    }
+    for (const InfoCode& info : five.infoCodes) {
+        const InfoCodeForm f = InfoCodeFormOf(info);
+        view << QString::number(f.function) << QString::fromStdString(f.code);
+    }
+    return view;
+}
+
+// Types into the cell editor a grid opened on entering a cell.
+void TypeInCell(CellGrid* grid, int row, int column, const char* keys) {
+    grid->enterCell(row, column);
+    QWidget* editor = QApplication::focusWidget();
+    for (const char* k = keys; *k; ++k) QTest::keyClick(editor, *k);
+    QTest::keyClick(editor, Qt::Key_Return);
+}
+
 }  // namespace
 
 class MainLinkTest : public QObject {
@@ -73,6 +117,21 @@ class MainLinkTest : public QObject {
         window().findChild<QAction*>(action)->trigger();
         if (!finished.wait(kSessionTimeoutMs) && finished.isEmpty()) return false;
         return finished.first().at(1).toBool();
+    }
+
+    // Writes to the radio, starts a new codeplug (where `fresh` says the edit is gone) and
+    // reads the radio back.
+    bool throughTheRadio(const std::function<bool()>& fresh) {
+        ModalDriver write;
+        write.box(QMessageBox::Ok).box(QMessageBox::Ok);
+        if (!runSession("MnuProWrite")) return false;
+        ModalDriver made;
+        made.box(QMessageBox::No).box(QMessageBox::Ok);
+        window().findChild<QAction*>("mnuFileNew")->trigger();
+        if (!fresh()) return false;
+        ModalDriver read;
+        read.box(QMessageBox::Ok).box(QMessageBox::Ok);
+        return runSession("mnuProRead");
     }
 
   private slots:
@@ -267,6 +326,63 @@ class MainLinkTest : public QObject {
         const Codeplug& back = window().codeplug();
         QVERIFY(DtmfFormOf(back.record.dtmf) == DtmfFormOf(dtmfSet));
         QVERIFY(back.record.commBook == bookSet);
+    }
+
+    // 2-Tone and 5-Tone signalling with special calls set up in their editors, written to the
+    // radio and read back.
+    void toneSignallingComesBackFromTheRadio() {
+        ModalDriver two;
+        two.dialog("Frm2Tone", [](QWidget* w) {
+            auto* editor = static_cast<Frm2Tone*>(w);
+            w->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);  // where the codes are
+            QTest::keyClick(w->findChild<QComboBox*>("ComboCallFormat"), Qt::Key_End);
+            QTest::keyClick(w->findChild<QComboBox*>("ComboTime4"), Qt::Key_End);
+            TypeInCell(editor->grid(), 7, 1, "1000");
+            TypeInCell(editor->grid(), 7, 2, "1500.5");
+            TypeInCell(editor->grid(), 7, 3, "GATE");
+            editor->CommandOK();
+        });
+        window().findChild<QAction*>("MnuView2Tone")->trigger();
+        QVERIFY(two.done());
+
+        ModalDriver five;
+        five.dialog("Frm5Tone", [](QWidget* w) {
+            auto* editor = static_cast<Frm5Tone*>(w);
+            auto* id = w->findChild<QLineEdit*>("TextOwnId");
+            id->selectAll();
+            QTest::keyClicks(id, "22222");
+            QTest::keyClick(w->findChild<QComboBox*>("ComboDecodeTime"), Qt::Key_End);
+            TypeInCell(editor->grid(), 0, kColCode, "11111");
+            editor->grid()->setCurrentCell(5, kColName);
+            editor->CommandSpecial(SpecialCallTarget::CodeTable);
+            editor->CommandSpecial(SpecialCallTarget::PttIdBegin);
+            editor->CommandOK();
+        });
+        // The code-table call: an ANI call with separator "C"; the PTT-ID begin box: PTT-ID.
+        five.dialog("FrmSpecial", [](QWidget* w) {
+            auto* types = w->findChild<QComboBox*>("ComboCallType");
+            types->setCurrentIndex(1);
+            w->findChild<QComboBox*>("ComboSeparator")->setCurrentIndex(3);
+            QTest::mouseClick(w->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+        });
+        five.dialog("FrmSpecial", [](QWidget* w) {
+            w->findChild<QComboBox*>("ComboCallType")->setCurrentIndex(2);
+            QTest::mouseClick(w->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+        });
+        window().findChild<QAction*>("MnuView5Tone")->trigger();
+        QVERIFY(five.done());
+        QVERIFY(five.unexpected.isEmpty());
+        const CodeplugRecord set = window().codeplug().record;
+        QCOMPARE(set.twoTone.codes[7].tone1.value, std::uint16_t{10000});
+        QCOMPARE(QString::fromStdString(set.fiveTone.codeTable[0].code.text()), "1E1E1");
+        QCOMPARE(QString::fromStdString(set.fiveTone.codeTable[5].code.text()), "12345C2E2E2");
+        QCOMPARE(QString::fromStdString(set.fiveTone.pttIdBegin.code.text()), "E62E2E2");
+        QCOMPARE(set.fiveTone.byte817, std::int16_t{12});
+        QCOMPARE(int(set.decodeTime), 200);
+
+        QVERIFY(
+            throughTheRadio([&] { return ToneView(window().codeplug().record) != ToneView(set); }));
+        QCOMPARE(ToneView(window().codeplug().record), ToneView(set));
     }
 
     void readingAModifiedCodeplugOffersToSave() {

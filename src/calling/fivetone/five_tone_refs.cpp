@@ -4,13 +4,17 @@
 
 namespace torvik {
 
-void CorrectFiveToneReferences(const FiveToneSettings& settings, ChannelTable& channels,
-                               EmergencySettings& emergency) {
+void CorrectFiveToneChannels(const FiveToneSettings& settings, ChannelTable& channels) {
     for (ChannelRecord& channel : channels.used()) {
         if (channel.Signaling != kSignalingFiveTone) continue;
         channel.FiveToneNo =
             static_cast<std::int16_t>(FirstStoredFiveToneEntry(settings, channel.FiveToneNo));
     }
+}
+
+void CorrectFiveToneReferences(const FiveToneSettings& settings, ChannelTable& channels,
+                               EmergencySettings& emergency) {
+    CorrectFiveToneChannels(settings, channels);
     if (emergency.idCodeType == kIdCodeFiveTone) {
         emergency.idCode =
             static_cast<std::uint8_t>(FirstStoredFiveToneEntry(settings, emergency.idCode));

@@ -8,6 +8,9 @@
 
 namespace torvik {
 
+// Every 5-Tone channel whose entry is no longer stored points at the first stored entry.
+void CorrectFiveToneChannels(const FiveToneSettings& settings, ChannelTable& channels);
+
 // Every 5-Tone channel and a 5-Tone emergency ID code whose entry is no longer stored point
 // at the first stored entry (0 when none is).
 void CorrectFiveToneReferences(const FiveToneSettings& settings, ChannelTable& channels,

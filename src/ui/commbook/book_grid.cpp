@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "calling/commbook/comm_book.h"
+#include "ui/cell_grid.h"
 #include "ui/commbook/comm_book_model.h"
 #include "ui/edit_key_filter.h"
 
@@ -38,25 +39,13 @@ QWidget* BookCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
 }
 
 bool BookCellDelegate::eventFilter(QObject* editor, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        auto* widget = static_cast<QWidget*>(editor);
-        const bool control = key->modifiers() & Qt::ControlModifier;
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        if (enter && !control) {
-            emit commitData(widget);
-            emit closeEditor(widget, EditNextItem);
-            return true;
-        }
-        if (tab && !control) {
-            emit commitData(widget);
-            emit closeEditor(widget, NoHint);
-            grid_->leave(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
-            return true;
-        }
-    }
-    return QStyledItemDelegate::eventFilter(editor, event);
+    const CellEditorKey key = CellEditorKeyOf(event);
+    if (key == CellEditorKey::Other) return QStyledItemDelegate::eventFilter(editor, event);
+    auto* widget = static_cast<QWidget*>(editor);
+    emit commitData(widget);
+    emit closeEditor(widget, key == CellEditorKey::Enter ? EditNextItem : NoHint);
+    if (key != CellEditorKey::Enter) grid_->leave(key == CellEditorKey::Forward);
+    return true;
 }
 
 BookGrid::BookGrid(EditKeyFilter* keys, QWidget* parent) : QTableView(parent) {
