@@ -23,10 +23,6 @@ double FittingLineFactor(double heightPoints, double natural) {
     return std::min(natural, fitting);
 }
 
-bool AnyPrintItem(const PrintFlags& flags) {
-    return std::any_of(flags.begin(), flags.end(), [](bool ticked) { return ticked; });
-}
-
 Report ComposeReport(const ReportSource& source, const PrintFlags& flags,
                      const ReportGeometry& geometry) {
     ReportWords words(source.texts);

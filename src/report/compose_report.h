@@ -16,7 +16,4 @@ double FittingLineFactor(double heightPoints, double natural);
 Report ComposeReport(const ReportSource& source, const PrintFlags& flags,
                      const ReportGeometry& geometry);
 
-// True when some item is ticked (the hidden ones count, though they print nothing).
-bool AnyPrintItem(const PrintFlags& flags);
-
 }  // namespace torvik

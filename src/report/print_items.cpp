@@ -1,5 +1,6 @@
 #include "report/print_items.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace torvik {
@@ -43,7 +44,8 @@ constexpr Bilingual kTexts[] = {
     {"&OK", "确定(&O)"},
     {"&Cancel", "取消(&C)"},
     {"Pre&view", "预览(&V)"},
-    {"Export PDF...", "导出PDF..."},
+    {"Print Pre&view...", "打印预览(&V)..."},
+    {"&Export PDF...", "导出PDF(&E)..."},
     {"TORVIK Radio Programming Information", "TORVIK 对讲机编程信息"},
     {"Model Type", "机型类型"},
     {"Frequency", "频率"},
@@ -52,12 +54,17 @@ constexpr Bilingual kTexts[] = {
     {"ON", "开"},
     {"Please select printing items.", "请选择打印项目。"},
     {"PDF files (*.pdf)", "PDF文件 (*.pdf)"},
+    {"The PDF file could not be written.", "无法写入PDF文件。"},
 };
 
 }  // namespace
 
 bool IsShownPrintItem(PrintItem item) {
     return item != PrintItem::VhfChannels && item != PrintItem::RadioChannels;
+}
+
+bool AnyPrintItem(const PrintFlags& flags) {
+    return std::any_of(flags.begin(), flags.end(), [](bool ticked) { return ticked; });
 }
 
 std::string PrintItemCaption(PrintItem item, const LanguageTexts& texts) {

@@ -39,6 +39,9 @@ inline constexpr std::array kPrintedItems{
 
 bool IsShownPrintItem(PrintItem item);
 
+// True when some item is ticked (the hidden ones count, though they print nothing).
+bool AnyPrintItem(const PrintFlags& flags);
+
 // The caption of an item's box (item 9 from the language file).
 std::string PrintItemCaption(PrintItem item, const LanguageTexts& texts);
 
@@ -53,7 +56,8 @@ enum class PrintText {
     Ok,
     Cancel,
     Preview,
-    ExportPdf,
+    MenuPreview,
+    MenuExportPdf,
     Title,
     ModelType,
     Frequency,
@@ -62,6 +66,7 @@ enum class PrintText {
     On,
     NothingSelected,
     PdfFilter,
+    PdfFailed,
 };
 
 std::string_view PrintTextOf(PrintText text, Language language);

@@ -373,6 +373,10 @@ class MainWindowTest : public QObject {
                                    << "FrmDTMF";
         QTest::newRow("communication book menu") << "MnuCommBook"
                                                  << "FrmCommuBook";
+        QTest::newRow("print menu") << "mnuFilePrint"
+                                    << "FrmPrintList";
+        QTest::newRow("print preview menu") << "mnuFilePrintPreview"
+                                            << "PrintPreview";
     }
     void menusAndToolbarOpenTheirDialogs() {
         QFETCH(QString, control);
@@ -390,7 +394,6 @@ class MainWindowTest : public QObject {
     }
 
     void editorsWithoutWindowsAreDisabled() {
-        QVERIFY(!action("mnuFilePrint")->isEnabled());  // no print window yet
         // The DTMF entry is registered too, but hidden (and so not enabled) until a radio
         // reports the feature.
         for (const char* name : {"MnuEMg", "mnuEditCH", "MnuViewSetMode", "MnuViewScan",
