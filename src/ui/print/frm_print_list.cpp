@@ -129,6 +129,7 @@ void FrmPrintList::Command1() {
 
 bool FrmPrintList::PrintJob(const PrintFlags& flags) {
     QPrintDialog dialog(&printer_, this);
+    dialog.setObjectName("PrintDialog");
     if (dialog.exec() != QDialog::Accepted) return false;
     const ReportSource source{codeplug_, texts_, ReportDateTimeNow()};
     return PaintReport(printer_, source, flags);
