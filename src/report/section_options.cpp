@@ -2,19 +2,14 @@
 // the editor shows them.
 #include <vector>
 
+#include "functions/options/option_keys.h"
 #include "functions/options/option_rules.h"
 #include "report/report_sections.h"
 
 namespace torvik {
 namespace {
 
-constexpr int kKeyCaption = 1701;
-constexpr int kKeyFirstRowLabel = 1702;        // row k: 1702 + k
 constexpr int kKeyFirstHiddenRowLabel = 1720;  // rows 19..23
-constexpr int kKeyFirstSwitch = 1730;          // switch j: 1730 + j
-constexpr int kKeyWelcomeLabel = 1739;
-constexpr int kKeyOff = 1755;
-constexpr int kKeySeconds = 1782;
 constexpr int kFirstHiddenRow = 19;
 constexpr int kLastHiddenRow = 23;
 
@@ -46,18 +41,19 @@ std::string RowText(int row, const OptionSettings& o, const ChannelTable& channe
         case 9:
             return EntryOrFirst({"1750Hz", "2100Hz", "1000Hz", "1450Hz"}, o.toneBurstFrequency);
         case 10: {
-            std::vector<std::string> times{w.key(kKeyOff)};
-            for (int n = 1; n <= 30; ++n) times.push_back(std::to_string(n) + w.key(kKeySeconds));
+            std::vector<std::string> times{w.key(kKeyOptionOff)};
+            for (int n = 1; n <= 30; ++n)
+                times.push_back(std::to_string(n) + w.key(kKeyOptionSeconds));
             return EntryOrFirst(times, o.row10Time);
         }
         case 11:
-            return EntryOrFirst(KeyTexts(w, {kKeyOff, 1768, 1769, 1770}), o.row11Choice);
+            return EntryOrFirst(KeyTexts(w, {kKeyOptionOff, 1768, 1769, 1770}), o.row11Choice);
         case 12:
             return EntryOrFirst(KeyTexts(w, {1761, 1762}), o.row12Choice);
         case 14:
             return EntryOrFirst(KeyTexts(w, {1794, 1795}), o.row14Choice);
         case 16: {
-            std::vector<std::string> phases = KeyTexts(w, {kKeyOff, 3010, 3011});
+            std::vector<std::string> phases = KeyTexts(w, {kKeyOptionOff, 3010, 3011});
             const char* builtIn[] = {"off", "120°", "180°"};
             for (std::size_t i = 0; i < phases.size(); ++i) {
                 if (phases[i].empty()) phases[i] = builtIn[i];
@@ -83,18 +79,20 @@ void PrintOptionSection(SectionPrinter& p) {
         p.out.pair({{kLabelX, w.key(labelKey)}, {kValueX, RowText(r, o, channels, w)}});
     };
     p.out.beginPage();
-    p.out.heading(w.key(kKeyCaption));
-    p.out.pair({{kLabelX, w.key(kKeyWelcomeLabel)}, {kWelcomeValueX, WelcomeMessageBoxes(o)}});
+    p.out.heading(w.key(kKeyOptionCaption));
+    p.out.pair(
+        {{kLabelX, w.key(kKeyOptionWelcomeLabel)}, {kWelcomeValueX, WelcomeMessageBoxes(o)}});
     std::string row0 = RowText(0, o, channels, w);
     if (Row18Shown(o)) row0 += RowText(18, o, channels, w);
-    p.out.pair({{kLabelX, w.key(kKeyFirstRowLabel)}, {kValueX, row0}});
-    for (const int r : {1, 2, 3, 5, 8, 9, 10, 11, 12, 14, 16, 17}) row(r, kKeyFirstRowLabel + r);
+    p.out.pair({{kLabelX, w.key(kKeyOptionFirstRowLabel)}, {kValueX, row0}});
+    for (const int r : {1, 2, 3, 5, 8, 9, 10, 11, 12, 14, 16, 17})
+        row(r, kKeyOptionFirstRowLabel + r);
     for (int r = kFirstHiddenRow; r <= kLastHiddenRow; ++r) {
         row(r, kKeyFirstHiddenRowLabel + r - kFirstHiddenRow);
     }
     const std::int16_t switches[] = {o.internalFunctionOperation, o.initKey, o.tailElimination};
     for (int j = 1; j <= 3; ++j) {
-        p.out.pair({{kLabelX, w.key(kKeyFirstSwitch + j)},
+        p.out.pair({{kLabelX, w.key(kKeyOptionFirstSwitch + j)},
                     {kSwitchValueX, w.onOff(switches[j - 1] != 0 ? 1 : 0)}});
     }
     p.out.endPage();
