@@ -2,12 +2,12 @@
 // verb uses the same core as the application window.
 #include <QCoreApplication>
 #include <QStringList>
-
 #include <cstdio>
 #include <string_view>
 
 #include "cli_support.h"
 #include "codeplug/band.h"
+#include "verb_print.h"
 #include "verbs.h"
 
 namespace {
@@ -23,6 +23,7 @@ constexpr const char* kUsage =
     "  read --device PATH OUT.dat        read a radio's codeplug (or --port N)\n"
     "  write IN.dat --device PATH        write a codeplug into a radio\n"
     "  info --device PATH                show the radio's embedded information\n"
+    "  print IN.dat --pdf OUT.pdf        the programming report as a PDF file\n"
     "  bands                             list the band codes and their ranges\n"
     "\n"
     "common options: --home DIR (application folder), --yes, --help;\n"
@@ -41,6 +42,9 @@ int ListBands() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string_view(argv[1]) == "print") {
+        return torvik::cli::RunPrintProgram(argc, argv);
+    }
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "channel_edit/channel_texts.h"
 #include "codeplug/freq_code.h"
 #include "codeplug/tones.h"
 #include "platform/gbk.h"
@@ -27,7 +28,6 @@ constexpr int kKeyRelationPrefix = 1202;
 constexpr int kKeyPowerHigh = 1204;
 constexpr int kKeyPowerMiddle = 1221;
 constexpr int kKeyPowerLow = 1205;
-constexpr int kKeyNone = 1206;
 
 constexpr int kFreqDecimals = 5;
 
@@ -52,19 +52,6 @@ std::string PowerText(int power, const Reporter& texts) {
             return texts.langText(kKeyPowerLow);
         default:
             return texts.langText(kKeyPowerHigh);
-    }
-}
-
-std::string SignallingText(const ChannelRecord& channel, const Reporter& texts) {
-    switch (channel.Signaling) {
-        case 1:
-            return "DTMF M" + std::to_string(channel.DtmfCodeNo + 1);
-        case 2:
-            return "2tone " + std::to_string(channel.TwoToneNo);
-        case 3:
-            return "5tone " + std::to_string(channel.FiveToneNo);
-        default:
-            return texts.langText(kKeyNone);
     }
 }
 
@@ -95,18 +82,6 @@ ChannelCells ChannelListHeaders(const Reporter& texts) {
             texts.langText(kKeySignalling)};
 }
 
-std::string ToneText(int toneType, int ctcss, int dcs, int dcsInvert, const Reporter& texts) {
-    if (toneType == kToneCtcss) {
-        const int index = ctcss >= 0 && ctcss < kCtcssCount ? ctcss : 0;
-        return std::string(CtcssTable[static_cast<std::size_t>(index)]);
-    }
-    if (toneType == kToneDcs) {
-        const int code = dcs >= 0 && dcs < kDcsCodeCount ? dcs : 0;
-        return DcsText(code, dcsInvert >= 1);
-    }
-    return texts.langText(kKeyNone);
-}
-
 ChannelCells ChannelRowCells(const ChannelRecord& channel, const Band& band, Reporter& reporter,
                              GridRefresh refresh) {
     ChannelCells cells;
@@ -121,11 +96,11 @@ ChannelCells ChannelRowCells(const ChannelRecord& channel, const Band& band, Rep
     cells[5] = BandwidthText(channel.Bandwidth, refresh);
     cells[6] = reporter.langText(kKeyRelationPrefix) + std::to_string(channel.Spare1 == 1 ? 1 : 0);
     cells[7] = PowerText(channel.TxPower, reporter);
-    cells[8] =
-        ToneText(channel.RxToneType, channel.RxCtcss, channel.RxDcs, channel.RxDcsInvert, reporter);
-    cells[9] =
-        ToneText(channel.TxToneType, channel.TxCtcss, channel.TxDcs, channel.TxDcsInvert, reporter);
-    cells[10] = SignallingText(channel, reporter);
+    cells[8] = ChannelToneText(channel.RxToneType, channel.RxCtcss, channel.RxDcs,
+                               channel.RxDcsInvert, reporter);
+    cells[9] = ChannelToneText(channel.TxToneType, channel.TxCtcss, channel.TxDcs,
+                               channel.TxDcsInvert, reporter);
+    cells[10] = ChannelSignalingText(channel, reporter);
     return cells;
 }
 

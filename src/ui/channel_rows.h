@@ -32,7 +32,4 @@ ChannelCells ChannelListHeaders(const Reporter& texts);
 ChannelCells ChannelRowCells(const ChannelRecord& channel, const Band& band, Reporter& reporter,
                              GridRefresh refresh);
 
-// The receive (or transmit) tone as shown: CTCSS in Hz, "D023N"/"D023I", or text 1206.
-std::string ToneText(int toneType, int ctcss, int dcs, int dcsInvert, const Reporter& texts);
-
 }  // namespace torvik

@@ -8,6 +8,7 @@
 #include "ui/emergency/frm_alert.h"
 #include "ui/fivetone/frm_5tone.h"
 #include "ui/options/frm_option.h"
+#include "ui/print/frm_print_list.h"
 #include "ui/radio_info_view.h"
 #include "ui/scan/frm_scan.h"
 #include "ui/testdata/frm_test_data.h"
@@ -52,6 +53,9 @@ void RegisterEditors(EditorRegistry& registry) {
     });
     registry.add(EditorId::RadioInfo, [](const EditorContext& c) {
         return std::make_unique<RadioInfoView>(c.document.codeplug(), c.session.language, c.parent);
+    });
+    registry.add(EditorId::Print, [](const EditorContext& c) {
+        return std::make_unique<FrmPrintList>(c.document.codeplug(), c.session.texts, c.parent);
     });
 }
 

@@ -26,6 +26,7 @@
 #include "ui/frm_progress.h"
 #include "ui/gui_link_host.h"
 #include "ui/icons.h"
+#include "ui/print/print_commands.h"
 #include "ui/qt_translations.h"
 #include "ui/relabel.h"
 #include "ui/ui_text.h"
@@ -285,6 +286,7 @@ void frmMain::applyFeatureFlags() {
 
 void frmMain::relabel() {
     ::torvik::RelabelForm(this, session_.texts);
+    RelabelPrintEntries(*this);
     updateUndoEntries();
     tree_->setAccessibleName(UiTextQ(UiText::SectionTree, session_.language));
     list_->setAccessibleName(UiTextQ(UiText::ChannelList, session_.language));

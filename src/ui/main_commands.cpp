@@ -3,6 +3,7 @@
 #include <array>
 
 #include "ui/frm_main.h"
+#include "ui/print/print_commands.h"
 
 namespace torvik {
 namespace {
@@ -78,6 +79,8 @@ const std::vector<CommandEntry>& Table() {
             print.shortcut = K::Print;
             return print;
         }(),
+        Entry(C::FilePrintPreview, M::File, "mnuFilePrintPreview", 0, PrintPreviewFromWindow),
+        Entry(C::FileExportPdf, M::File, "mnuFileExportPdf", 0, ExportPdfFromWindow),
         SeparatorBefore(Entry(
             C::FileExit, M::File, "mnuFileExit", 1006, [](frmMain& w) { w.close(); }, K::Quit)),
 

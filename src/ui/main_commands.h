@@ -21,6 +21,8 @@ enum class CommandId {
     FileSave,
     FileSaveAs,
     FilePrint,
+    FilePrintPreview,
+    FileExportPdf,
     FileExit,
     ModelInfo,
     ChannelCut,
@@ -51,7 +53,7 @@ enum class CommandId {
     ViewStatusBar,
     HelpAbout,
 };
-inline constexpr std::size_t kCommandCount = 34;
+inline constexpr std::size_t kCommandCount = 36;
 
 enum class MenuId { None, File, Model, Channels, Edit, Set, Radio, View, Help };
 

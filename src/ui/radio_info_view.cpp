@@ -16,8 +16,7 @@ namespace torvik {
 namespace {
 
 struct Row {
-    const char* english;
-    const char* chinese;
+    RadioInfoCaption caption;
     std::string value;
 };
 
@@ -26,33 +25,32 @@ struct Row {
 RadioInfoView::RadioInfoView(const Codeplug& codeplug, Language language, QWidget* parent)
     : QDialog(parent) {
     setObjectName("RadioInfoView");
-    const bool zh = language == Language::Chinese;
-    setWindowTitle(zh ? QStringLiteral("嵌入信息") : QStringLiteral("Embedded Message"));
+    setWindowTitle(Q(RadioInfoCaptionText(RadioInfoCaption::Window, language)));
 
     const RadioInfoDisplay info = DisplayRadioInfo(codeplug.radioInfo);
     const std::string band(BandTextFromCode(BandCodeFromListIndex(info.bandPosition)));
     const Row rows[] = {
-        {"Area Code", "销售区号", info.areaCode},
-        {"Radio Type", "机型", ProductName(codeplug.identity)},
-        {"Frequency", "频段", band},
-        {"Serial Number", "序列号", info.serialNumber},
-        {"Producted Date", "出厂日期", info.productionDate},
-        {"Maintained Date", "维修日期", info.maintenanceDate},
-        {"Maintained Description", "维修原因", info.maintenanceReason},
-        {"Version", "固件版本", info.versionText},
-        {"Manufacture Code", "生产批号", info.productionBatch},
-        {"User Code", "客户代码", info.customerCode},
-        {"Dealer Code", "经销商代码", info.dealerCode},
-        {"Stock Date", "入库时间", info.stockDate},
-        {"Sell Date", "销售时间", info.sellDate},
-        {"Seller", "经手人", info.seller},
+        {RadioInfoCaption::AreaCode, info.areaCode},
+        {RadioInfoCaption::RadioType, ProductName(codeplug.identity)},
+        {RadioInfoCaption::Band, band},
+        {RadioInfoCaption::SerialNumber, info.serialNumber},
+        {RadioInfoCaption::ProductionDate, info.productionDate},
+        {RadioInfoCaption::MaintenanceDate, info.maintenanceDate},
+        {RadioInfoCaption::MaintenanceReason, info.maintenanceReason},
+        {RadioInfoCaption::Version, info.versionText},
+        {RadioInfoCaption::ProductionBatch, info.productionBatch},
+        {RadioInfoCaption::CustomerCode, info.customerCode},
+        {RadioInfoCaption::DealerCode, info.dealerCode},
+        {RadioInfoCaption::StockDate, info.stockDate},
+        {RadioInfoCaption::SellDate, info.sellDate},
+        {RadioInfoCaption::Seller, info.seller},
     };
     auto* form = new QFormLayout;
     for (const Row& row : rows) {
         auto* box = new QLineEdit(Q(row.value), this);
         box->setReadOnly(true);
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 24);
-        form->addRow(QString::fromUtf8(zh ? row.chinese : row.english), box);
+        form->addRow(Q(RadioInfoCaptionText(row.caption, language)), box);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* close = buttons->button(QDialogButtonBox::Close);

@@ -7,6 +7,7 @@
 
 #include "codeplug/fixed_text.h"
 #include "functions/radioinfo/radio_info.h"
+#include "platform/language.h"
 
 namespace torvik {
 
@@ -40,5 +41,27 @@ struct RadioInfoDisplay {
 };
 
 RadioInfoDisplay DisplayRadioInfo(const RadioInfo& info);
+
+// The information window's fixed captions, the same in the printed report.
+enum class RadioInfoCaption {
+    Window,
+    AreaCode,
+    RadioType,
+    Band,
+    SerialNumber,
+    ProductionDate,
+    MaintenanceDate,
+    MaintenanceReason,  // the caption's two lines joined by a blank
+    Version,
+    ProductionBatch,
+    CustomerCode,
+    DealerFrame,
+    DealerCode,
+    StockDate,
+    SellDate,
+    Seller,
+};
+
+std::string_view RadioInfoCaptionText(RadioInfoCaption caption, Language language);
 
 }  // namespace torvik

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "functions/options/option_keys.h"
 #include "ui/edit_key_filter.h"
 #include "ui/form_parts.h"
 #include "ui/relabel.h"
@@ -17,15 +18,6 @@
 
 namespace torvik {
 namespace {
-
-constexpr int kKeyCaption = 1701;
-constexpr int kKeyFirstRowLabel = 1702;  // row k: 1702 + k
-constexpr int kKeyFirstSwitch = 1730;    // switch j: 1730 + j
-constexpr int kKeyPasswordSwitch = 1737;
-constexpr int kKeyPasswordLabel = 1738;
-constexpr int kKeyWelcomeLabel = 1739;
-constexpr int kKeyOff = 1755;
-constexpr int kKeySeconds = 1782;
 
 // The rows the window shows, top to bottom; rows 4, 6, 7, 13 and 15 and switch 0 are never
 // shown and keep their values. Row 18 stands beside row 0.
@@ -45,7 +37,7 @@ FrmOption::FrmOption(CodeplugDocument& document, const LanguageTexts& texts, QWi
       options_(state_.record.options) {
     setObjectName("FrmOption");
     setWindowTitle(QStringLiteral("可选功能"));
-    SetLangKey(this, kKeyCaption);
+    SetLangKey(this, kKeyOptionCaption);
     keys_ = new EditKeyFilter([this] { focusNextChild(); }, this);
     buildControls();
     buildLayout();
@@ -75,14 +67,14 @@ void FrmOption::buildControls() {
     for (std::size_t j = 0; j < switches_.size(); ++j) {
         const int number = static_cast<int>(j) + 1;
         switches_[j] = MakeCheck(this, QStringLiteral("Check%1").arg(number).toLatin1().constData(),
-                                 kKeyFirstSwitch + number, kSwitchDesignTexts[j]);
+                                 kKeyOptionFirstSwitch + number, kSwitchDesignTexts[j]);
         keys_->watchField(switches_[j]);
     }
-    passwordSwitch_ = MakeCheck(this, "CheckPassword", kKeyPasswordSwitch, "启用开机密码");
+    passwordSwitch_ = MakeCheck(this, "CheckPassword", kKeyOptionPasswordSwitch, "启用开机密码");
     keys_->watchField(passwordSwitch_);
     password_ = MakeText(this, "TextPassword", static_cast<int>(kPasswordDigits), 8);
     keys_->watchText(password_, TextRule::Digits);
-    passwordLabel_ = MakeLabel(this, kKeyPasswordLabel, "开机密码", password_);
+    passwordLabel_ = MakeLabel(this, kKeyOptionPasswordLabel, "开机密码", password_);
     for (std::size_t i = 0; i < welcome_.size(); ++i) {
         QLineEdit* box = MakeText(this, QStringLiteral("TextWelcome%1").arg(i + 1), 1, 1);
         box->setAlignment(Qt::AlignCenter);
@@ -103,7 +95,7 @@ QComboBox* FrmOption::rowCombo(int row) const {
 void FrmOption::buildLayout() {
     auto* rowsForm = new QFormLayout;
     for (const int row : kShownRows) {
-        QLabel* label = MakeLabel(this, kKeyFirstRowLabel + row, "", rowCombo(row));
+        QLabel* label = MakeLabel(this, kKeyOptionFirstRowLabel + row, "", rowCombo(row));
         if (row == 0) {
             auto* pair = new QHBoxLayout;
             pair->addWidget(row0_);
@@ -136,7 +128,7 @@ void FrmOption::buildLayout() {
     right->addWidget(passwordSwitch_);
     right->addLayout(passwordRow);
     right->addSpacing(fontMetrics().height());
-    right->addWidget(MakeLabel(this, kKeyWelcomeLabel, "开机画面", welcome_[0]));
+    right->addWidget(MakeLabel(this, kKeyOptionWelcomeLabel, "开机画面", welcome_[0]));
     right->addLayout(welcomeRow);
     right->addStretch(1);
 
@@ -158,7 +150,7 @@ void FrmOption::relabel() {
     row18_->setAccessibleName(row0_->accessibleName() + " 2");
     for (std::size_t i = 0; i < welcome_.size(); ++i) {
         welcome_[i]->setAccessibleName(QStringLiteral("%1 %2/%3")
-                                           .arg(PlainText(LangQ(texts_, kKeyWelcomeLabel)))
+                                           .arg(PlainText(LangQ(texts_, kKeyOptionWelcomeLabel)))
                                            .arg(i + 1)
                                            .arg(welcome_.size()));
     }
@@ -173,14 +165,14 @@ void FrmOption::fillLists() {
     SetItems(combo(5), KeyItems(t, {1747, 1748, 1749}));
     SetItems(combo(8), RangeItems(1, 32));
     SetItems(combo(9), {"1750Hz", "2100Hz", "1000Hz", "1450Hz"});
-    QStringList times{LangQ(t, kKeyOff)};
-    for (int n = 1; n <= 30; ++n) times << QString::number(n) + LangQ(t, kKeySeconds);
+    QStringList times{LangQ(t, kKeyOptionOff)};
+    for (int n = 1; n <= 30; ++n) times << QString::number(n) + LangQ(t, kKeyOptionSeconds);
     SetItems(combo(10), times);
-    SetItems(combo(11), KeyItems(t, {kKeyOff, 1768, 1769, 1770}));
+    SetItems(combo(11), KeyItems(t, {kKeyOptionOff, 1768, 1769, 1770}));
     SetItems(combo(12), KeyItems(t, {1761, 1762}));
     SetItems(combo(14), KeyItems(t, {1794, 1795}));
     // The phase texts have built-in fallbacks, so the row never shows blank choices.
-    QStringList phases = KeyItems(t, {kKeyOff, 3010, 3011});
+    QStringList phases = KeyItems(t, {kKeyOptionOff, 3010, 3011});
     const QStringList builtIn{QStringLiteral("off"), QStringLiteral("120°"),
                               QStringLiteral("180°")};
     for (int i = 0; i < phases.size(); ++i) {

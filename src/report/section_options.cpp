@@ -1,0 +1,101 @@
+// The optional-function section: the option editor's rows, switches and power-on message as
+// the editor shows them.
+#include <vector>
+
+#include "functions/options/option_keys.h"
+#include "functions/options/option_rules.h"
+#include "report/report_sections.h"
+
+namespace torvik {
+namespace {
+
+constexpr int kKeyFirstHiddenRowLabel = 1720;  // rows 19..23
+constexpr int kFirstHiddenRow = 19;
+constexpr int kLastHiddenRow = 23;
+
+constexpr double kLabelX = 0.10;
+constexpr double kValueX = 0.50;
+constexpr double kWelcomeValueX = 0.35;
+constexpr double kSwitchValueX = 0.55;
+
+// The text each shown row's list shows for the record.
+std::string RowText(int row, const OptionSettings& o, const ChannelTable& channels,
+                    const ReportWords& w) {
+    switch (row) {
+        case 0:
+            return Entry(KeyTexts(w, {1750, 1751, 1752}), o.row0Choice);
+        case 1:
+            return Entry(KeyTexts(w, {1753, 1754}), o.row1Choice);
+        case 2: {
+            const std::vector<OptionChannelChoice> choices = OptionChannelChoices(channels);
+            const int position = OptionChannelPosition(choices, o.row2Channel);
+            return choices.empty() ? std::string()
+                                   : choices[static_cast<std::size_t>(position)].text;
+        }
+        case 3:
+            return EntryOrFirst(NumberTexts(0, 20), o.row3Level);
+        case 5:
+            return EntryOrFirst(KeyTexts(w, {1747, 1748, 1749}), o.row5Choice);
+        case 8:
+            return EntryOrFirst(NumberTexts(1, 32), o.row8Number);
+        case 9:
+            return EntryOrFirst({"1750Hz", "2100Hz", "1000Hz", "1450Hz"}, o.toneBurstFrequency);
+        case 10: {
+            std::vector<std::string> times{w.key(kKeyOptionOff)};
+            for (int n = 1; n <= 30; ++n)
+                times.push_back(std::to_string(n) + w.key(kKeyOptionSeconds));
+            return EntryOrFirst(times, o.row10Time);
+        }
+        case 11:
+            return EntryOrFirst(KeyTexts(w, {kKeyOptionOff, 1768, 1769, 1770}), o.row11Choice);
+        case 12:
+            return EntryOrFirst(KeyTexts(w, {1761, 1762}), o.row12Choice);
+        case 14:
+            return EntryOrFirst(KeyTexts(w, {1794, 1795}), o.row14Choice);
+        case 16: {
+            std::vector<std::string> phases = KeyTexts(w, {kKeyOptionOff, 3010, 3011});
+            const char* builtIn[] = {"off", "120°", "180°"};
+            for (std::size_t i = 0; i < phases.size(); ++i) {
+                if (phases[i].empty()) phases[i] = builtIn[i];
+            }
+            return EntryOrFirst(phases, o.tailPhase);
+        }
+        case 17:
+            return EntryOrFirst(KeyTexts(w, {1798, 1799}), o.row17Choice);
+        case 18:
+            return Entry(KeyTexts(w, {1796, 1797}), o.row18Choice);
+        default:
+            return {};  // rows the editor hides with empty lists
+    }
+}
+
+}  // namespace
+
+void PrintOptionSection(SectionPrinter& p) {
+    const OptionSettings& o = p.codeplug.record.options;
+    const ChannelTable& channels = p.codeplug.channels;
+    const ReportWords& w = p.words;
+    auto row = [&](int r, int labelKey) {
+        p.out.pair({{kLabelX, w.key(labelKey)}, {kValueX, RowText(r, o, channels, w)}});
+    };
+    p.out.beginPage();
+    p.out.heading(w.key(kKeyOptionCaption));
+    p.out.pair(
+        {{kLabelX, w.key(kKeyOptionWelcomeLabel)}, {kWelcomeValueX, WelcomeMessageBoxes(o)}});
+    std::string row0 = RowText(0, o, channels, w);
+    if (Row18Shown(o)) row0 += RowText(18, o, channels, w);
+    p.out.pair({{kLabelX, w.key(kKeyOptionFirstRowLabel)}, {kValueX, row0}});
+    for (const int r : {1, 2, 3, 5, 8, 9, 10, 11, 12, 14, 16, 17})
+        row(r, kKeyOptionFirstRowLabel + r);
+    for (int r = kFirstHiddenRow; r <= kLastHiddenRow; ++r) {
+        row(r, kKeyFirstHiddenRowLabel + r - kFirstHiddenRow);
+    }
+    const std::int16_t switches[] = {o.internalFunctionOperation, o.initKey, o.tailElimination};
+    for (int j = 1; j <= 3; ++j) {
+        p.out.pair({{kLabelX, w.key(kKeyOptionFirstSwitch + j)},
+                    {kSwitchValueX, w.onOff(switches[j - 1] != 0 ? 1 : 0)}});
+    }
+    p.out.endPage();
+}
+
+}  // namespace torvik

@@ -1,0 +1,64 @@
+#include "ui/print/print_commands.h"
+
+#include <QAction>
+#include <QPrinter>
+
+#include "printing/pdf_export.h"
+#include "printing/report_painter.h"
+#include "ui/frm_main.h"
+#include "ui/print/frm_print_list.h"
+#include "ui/ui_text.h"
+
+namespace torvik {
+namespace {
+
+FileChooser& PdfChooser() {
+    static FileChooser chooser;
+    return chooser;
+}
+
+}  // namespace
+
+PrintFlags AllPrintSections() {
+    PrintFlags flags{};
+    for (const PrintItem item : kPrintedItems) flags[static_cast<std::size_t>(item)] = true;
+    return flags;
+}
+
+void PrintPreviewFromWindow(frmMain& window) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    PreviewReport(printer, window.codeplug(), window.session().texts, AllPrintSections(), &window);
+}
+
+void ExportPdfFromWindow(frmMain& window) {
+    const Language language = window.session().language;
+    const QString filter = Q(PrintTextOf(PrintText::PdfFilter, language));
+    std::filesystem::path current = window.codeplug().file.CurrentFile;
+    current.replace_extension(".pdf");
+    const std::optional<std::filesystem::path> chosen =
+        PdfChooser() ? PdfChooser()(filter, current)
+                     : ChooseFileToSave(&window, filter, current, QStringLiteral("pdf"));
+    if (!chosen) return;
+    const ReportSource source{window.codeplug(), window.session().texts, ReportDateTimeNow()};
+    QString error;
+    if (!ExportReportPdf(QString::fromStdString(chosen->string()), source, AllPrintSections(),
+                         &error)) {
+        window.reporter().showDetailed(Severity::Error, PrintTextOf(PrintText::PdfFailed, language),
+                                       U(error));
+    }
+}
+
+void RelabelPrintEntries(frmMain& window) {
+    const Language language = window.session().language;
+    window.action(CommandId::FilePrintPreview)
+        ->setText(Q(PrintTextOf(PrintText::MenuPreview, language)));
+    window.action(CommandId::FileExportPdf)
+        ->setText(Q(PrintTextOf(PrintText::MenuExportPdf, language)));
+}
+
+void SetPdfFileChooser(FileChooser chooser) {
+    PdfChooser() = std::move(chooser);
+}
+
+}  // namespace torvik

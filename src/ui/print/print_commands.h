@@ -1,0 +1,25 @@
+// The main window's printing commands beside the print dialog: the print preview and the
+// export of the report as a PDF file, both of every section.
+#pragma once
+
+#include "report/print_items.h"
+#include "ui/file_dialogs.h"
+
+namespace torvik {
+
+class frmMain;
+
+// Every section the report prints.
+PrintFlags AllPrintSections();
+
+void PrintPreviewFromWindow(frmMain& window);
+// Asks for the file, then writes it; a failure is reported and leaves no file.
+void ExportPdfFromWindow(frmMain& window);
+
+// The menu texts of the two commands in the window's language.
+void RelabelPrintEntries(frmMain& window);
+
+// Replaces the file dialog of the export (tests choose without a dialog).
+void SetPdfFileChooser(FileChooser chooser);
+
+}  // namespace torvik
