@@ -20,6 +20,10 @@ enum class CommandId {
     FileOpen,
     FileSave,
     FileSaveAs,
+    FileImportChannels,
+    FileExportChannels,
+    FileImportCodeplug,
+    FileExportCodeplug,
     FilePrint,
     FileExit,
     ModelInfo,
@@ -51,7 +55,7 @@ enum class CommandId {
     ViewStatusBar,
     HelpAbout,
 };
-inline constexpr std::size_t kCommandCount = 34;
+inline constexpr std::size_t kCommandCount = 38;
 
 enum class MenuId { None, File, Model, Channels, Edit, Set, Radio, View, Help };
 
