@@ -9,16 +9,14 @@
 
 #include "aggregate/codeplug_record.h"
 #include "codeplug/record_bytes.h"
+#include "support/cli_run.h"
 #include "support/file_bytes.h"
 
 using namespace torvik;
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray err;
-};
+using Run = torvik::test::CliRun;
 
 constexpr int kChannelRecordSize = 108;
 
@@ -38,12 +36,7 @@ class InterchangeCliTest : public QObject {
     QTemporaryDir work_;
 
     Run cli(const QStringList& arguments) {
-        QProcess process;
-        process.setProgram(TORVIK_CLI_PATH);
-        process.setArguments(arguments + QStringList{"--home", home_.path()});
-        process.start();
-        process.waitForFinished(30000);
-        return {process.exitCode(), process.readAllStandardError()};
+        return torvik::test::RunCli(TORVIK_CLI_PATH, arguments, home_.path());
     }
     QString path(const QString& name) const { return work_.filePath(name); }
     QByteArray bytes(const QString& name) const {
