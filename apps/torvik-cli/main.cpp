@@ -24,6 +24,9 @@ constexpr const char* kUsage =
     "  write IN.dat --device PATH        write a codeplug into a radio\n"
     "  info --device PATH                show the radio's embedded information\n"
     "  print IN.dat --pdf OUT.pdf        the programming report as a PDF file\n"
+    "  export IN.dat OUT.csv|OUT.json    memory channels as CSV, or the codeplug as JSON\n"
+    "  import IN.csv OUT.dat [--base BASE.dat | --band CODE] [--partial]\n"
+    "  import IN.json OUT.dat            CSV rows become the memory channels; JSON the codeplug\n"
     "  bands                             list the band codes and their ranges\n"
     "\n"
     "common options: --home DIR (application folder), --yes, --help;\n"
@@ -56,6 +59,8 @@ int main(int argc, char** argv) {
     if (verb == "read") return torvik::cli::RunRead(arguments);
     if (verb == "write") return torvik::cli::RunWrite(arguments);
     if (verb == "info") return torvik::cli::RunInfo(arguments);
+    if (verb == "export") return torvik::cli::RunExport(arguments);
+    if (verb == "import") return torvik::cli::RunImport(arguments);
     if (verb == "bands") return ListBands();
     if (verb.isEmpty() || verb == "help" || verb == "--help" || verb == "-h") {
         std::fputs(kUsage, stdout);

@@ -13,5 +13,7 @@ int RunShow(const QStringList& arguments);
 int RunRead(const QStringList& arguments);
 int RunWrite(const QStringList& arguments);
 int RunInfo(const QStringList& arguments);
+int RunExport(const QStringList& arguments);
+int RunImport(const QStringList& arguments);
 
 }  // namespace torvik::cli

@@ -1,13 +1,14 @@
 // Records as JSON, walked through their field lists: numbers as numbers, fixed-width texts
-// as strings (cut at their first NUL, right-trimmed, GBK shown as UTF-8), arrays as arrays,
-// nested records as objects under their field names.
+// as strings of exactly their stored bytes (GBK shown as UTF-8, the NUL and blank padding
+// kept, so the document can be turned back into the same bytes), arrays as arrays, nested
+// records as objects under their field names.
 #pragma once
 
+#include <QByteArray>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
-
 #include <array>
 #include <cstdint>
 #include <string>
@@ -18,26 +19,35 @@
 
 namespace torvik {
 
-inline QJsonValue ToJson(std::int16_t v) { return static_cast<int>(v); }
-inline QJsonValue ToJson(std::uint8_t v) { return static_cast<int>(v); }
+inline QJsonValue ToJson(std::int16_t v) {
+    return static_cast<int>(v);
+}
+inline QJsonValue ToJson(std::uint8_t v) {
+    return static_cast<int>(v);
+}
 
 // Wrapped numbers with a byte order of their own in the files (a `value` member).
 template <class T>
-    requires requires(const T& t) { static_cast<int>(t.value); }
+requires requires(const T& t) {
+    static_cast<int>(t.value);
+}
 QJsonValue ToJson(const T& v) {
     return static_cast<int>(v.value);
 }
 
-// Text exactly as the file or radio holds it, minus padding.
-inline QString DisplayText(std::string_view raw) {
-    std::string text = CutAtNul(raw);
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    return QString::fromStdString(GbkToUtf8Lossy(text));
+// The stored bytes of a text field. Bytes that are no GBK text (a garbled radio, say) are
+// written as {"bytes": "<hex>"} instead, so they too come back as they were.
+inline QJsonValue StoredTextToJson(std::string_view raw) {
+    if (const auto utf8 = GbkToUtf8(raw); utf8 && Utf8ToGbk(*utf8) == std::string(raw)) {
+        return QString::fromStdString(*utf8);
+    }
+    const QByteArray bytes(raw.data(), static_cast<qsizetype>(raw.size()));
+    return QJsonObject{{"bytes", QString::fromLatin1(bytes.toHex())}};
 }
 
 template <std::size_t N>
 QJsonValue ToJson(const FixedText<N>& t) {
-    return DisplayText(t.raw());
+    return StoredTextToJson(t.raw());
 }
 
 template <class T, std::size_t N>

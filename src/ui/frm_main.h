@@ -93,6 +93,12 @@ class frmMain : public QMainWindow {
     bool hasEditor(EditorId editor) const { return editors_.has(editor); }
     void setOpenFileChooser(FileChooser chooser) { chooseOpen_ = std::move(chooser); }
     void setSaveFileChooser(FileChooser chooser) { chooseSave_ = std::move(chooser); }
+    // The desktop's file dialogs, or the choosers a test put in their place.
+    std::optional<std::filesystem::path> chooseFileToOpen(const QString& filter,
+                                                          const std::filesystem::path& current);
+    std::optional<std::filesystem::path> chooseFileToSave(const QString& filter,
+                                                          const std::filesystem::path& current,
+                                                          const QString& suffix);
 
     AppSession& session() { return session_; }
     CodeplugDocument& document() { return *document_; }

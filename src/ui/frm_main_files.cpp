@@ -85,4 +85,16 @@ bool frmMain::fileSaveAs() {
     return document_->save(*chosen, reporter_);
 }
 
+std::optional<std::filesystem::path> frmMain::chooseFileToOpen(
+    const QString& filter, const std::filesystem::path& current) {
+    return chooseOpen_ ? chooseOpen_(filter, current) : ChooseFileToOpen(this, filter, current);
+}
+
+std::optional<std::filesystem::path> frmMain::chooseFileToSave(const QString& filter,
+                                                               const std::filesystem::path& current,
+                                                               const QString& suffix) {
+    return chooseSave_ ? chooseSave_(filter, current)
+                       : ChooseFileToSave(this, filter, current, suffix);
+}
+
 }  // namespace torvik

@@ -4,6 +4,7 @@
 
 #include "ui/frm_main.h"
 #include "ui/print/print_commands.h"
+#include "ui/interchange_commands.h"
 
 namespace torvik {
 namespace {
@@ -73,6 +74,11 @@ const std::vector<CommandEntry>& Table() {
         Entry(
             C::FileSaveAs, M::File, "mnuFileSaveAs", 1004, [](frmMain& w) { w.fileSaveAs(); },
             K::SaveAs),
+        SeparatorBefore(
+            Entry(C::FileImportChannels, M::File, "mnuFileImportChannels", 1007, ImportChannels)),
+        Entry(C::FileExportChannels, M::File, "mnuFileExportChannels", 1008, ExportChannels),
+        Entry(C::FileImportCodeplug, M::File, "mnuFileImportCodeplug", 1009, ImportCodeplug),
+        Entry(C::FileExportCodeplug, M::File, "mnuFileExportCodeplug", 1012, ExportCodeplug),
         [] {
             CommandEntry print = SeparatorBefore(
                 Editor(C::FilePrint, M::File, "mnuFilePrint", 1005, EditorId::Print));

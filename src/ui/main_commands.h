@@ -20,6 +20,10 @@ enum class CommandId {
     FileOpen,
     FileSave,
     FileSaveAs,
+    FileImportChannels,
+    FileExportChannels,
+    FileImportCodeplug,
+    FileExportCodeplug,
     FilePrint,
     FilePrintPreview,
     FileExportPdf,
@@ -53,7 +57,7 @@ enum class CommandId {
     ViewStatusBar,
     HelpAbout,
 };
-inline constexpr std::size_t kCommandCount = 36;
+inline constexpr std::size_t kCommandCount = 40;
 
 enum class MenuId { None, File, Model, Channels, Edit, Set, Radio, View, Help };
 

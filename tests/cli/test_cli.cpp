@@ -5,13 +5,11 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "support/cli_run.h"
+
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = torvik::test::CliRun;
 
 }  // namespace
 
@@ -22,13 +20,7 @@ class CliTest : public QObject {
     QTemporaryDir work_;
 
     Run cli(const QStringList& arguments) {
-        QProcess process;
-        process.setProgram(TORVIK_CLI_PATH);
-        process.setArguments(arguments + QStringList{"--home", home_.path()});
-        process.start();
-        process.waitForFinished(30000);
-        return {process.exitCode(), process.readAllStandardOutput(),
-                process.readAllStandardError()};
+        return torvik::test::RunCli(TORVIK_CLI_PATH, arguments, home_.path());
     }
     QString path(const QString& name) const { return work_.filePath(name); }
 

@@ -2,7 +2,6 @@
 // in the section it is read from, the files stay within what the reader handles (CR LF lines,
 // plain decimal keys, values of at most 254 bytes), and the Chinese file is GBK Chinese.
 #include <QtTest>
-
 #include <filesystem>
 #include <set>
 #include <string>
@@ -29,7 +28,7 @@ constexpr LangKey kContract[] = {
     {"OTHER", "20"}, {"OTHER", "21"}, {"OTHER", "101"}, {"OTHER", "102"},
     // Main window menus
     {"OTHER", "1000"}, {"OTHER", "1001"}, {"OTHER", "1002"}, {"OTHER", "1003"}, {"OTHER", "1004"},
-    {"OTHER", "1005"}, {"OTHER", "1006"}, {"OTHER", "1010"}, {"OTHER", "1011"}, {"OTHER", "1020"},
+    {"OTHER", "1005"}, {"OTHER", "1006"}, {"OTHER", "1007"}, {"OTHER", "1008"}, {"OTHER", "1009"}, {"OTHER", "1012"}, {"OTHER", "1010"}, {"OTHER", "1011"}, {"OTHER", "1020"},
     {"OTHER", "1021"}, {"OTHER", "1023"}, {"OTHER", "1024"}, {"OTHER", "1025"}, {"OTHER", "1026"},
     {"OTHER", "1027"}, {"OTHER", "1028"}, {"OTHER", "1030"}, {"OTHER", "1031"}, {"OTHER", "1032"},
     {"OTHER", "1033"}, {"OTHER", "1040"}, {"OTHER", "1041"}, {"OTHER", "1042"}, {"OTHER", "1043"},
@@ -220,7 +219,7 @@ Q_DECLARE_METATYPE(Language)
 class LanguageFilesTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void everyKeyHasText_data() {
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
