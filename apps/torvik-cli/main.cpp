@@ -26,7 +26,7 @@ constexpr const char* kUsage =
     "  bands                             list the band codes and their ranges\n"
     "\n"
     "common options: --home DIR (application folder), --yes, --help;\n"
-    "radio commands also take --password TEXT\n"
+    "radio commands also take --password TEXT and --trace FILE; Ctrl+C stops them (status 130)\n"
     "'torvik-cli <command> --help' describes one command.\n";
 
 int ListBands() {

@@ -2,6 +2,7 @@
 // on this program's event loop.
 #include <QEventLoop>
 #include <cstdio>
+#include <fstream>
 
 #include "cli_link_host.h"
 #include "cli_support.h"
@@ -22,6 +23,10 @@ void AddLinkOptions(QCommandLineParser& parser) {
                       "PATH"});
     parser.addOption({"port", "The port number (see the port list of the application).", "N"});
     parser.addOption({"password", "The radio's programming password.", "TEXT"});
+    parser.addOption({"trace",
+                      "Write every frame sent and received to FILE: milliseconds, TX or RX, "
+                      "the bytes in hex.",
+                      "FILE"});
 }
 
 // The port the options name: --device, else --port, else the stored port number.
@@ -52,8 +57,19 @@ SessionEnd RunSession(const QCommandLineParser& parser, CliContext& context, Cod
     FeatureFlags features = ReadFeatureFlags(context.home.featureFile());
     PortSettings settings{*port, context.settings.HandshakeMode, context.settings.StopBits};
     CliLinkHost host(context, codeplug, ports, port, loop);
+    std::ofstream trace;
+    if (parser.isSet("trace")) {
+        trace.open(parser.value("trace").toStdString(), std::ios::out | std::ios::trunc);
+        if (!trace) {
+            context.reporter->show(
+                Severity::Error,
+                "cannot write the trace file " + parser.value("trace").toStdString(), {});
+            return SessionEnd::Failure;
+        }
+    }
     QtLinkSession session(
-        ports, {codeplug, features, context.factoryMode, settings, *context.reporter, host});
+        ports, {codeplug, features, context.factoryMode, settings, *context.reporter, host},
+        trace.is_open() ? &trace : nullptr);
     LinkEngine& engine = session.engine();
     if (parser.isSet("password")) engine.setSessionPassword(parser.value("password").toStdString());
 

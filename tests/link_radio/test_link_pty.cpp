@@ -175,6 +175,41 @@ class LinkPtyTest : public QObject {
         QVERIFY2(r.err.contains("partly written"), r.err.constData());
     }
 
+    void traceMatchesTheTransfer() {
+        QVERIFY(startRadio({}));
+        const Run r = cli(
+            {"read", "--device", path("tty"), path("traced.dat"), "--trace", path("read.trace")});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        QStringList sent;
+        QStringList received;
+        qint64 last = -1;
+        for (const QByteArray& raw : ReadFile(path("read.trace")).split('\n')) {
+            if (raw.isEmpty() || raw.startsWith('#')) continue;
+            const QList<QByteArray> parts = raw.split(' ');
+            QVERIFY(parts.size() >= 3);
+            const qint64 ms = parts[0].toLongLong();
+            QVERIFY(ms >= last);  // milliseconds from the start, never going back
+            last = ms;
+            const QByteArray hex = raw.mid(parts[0].size() + 4);
+            if (parts[1] == "TX")
+                sent << QString::fromLatin1(hex);
+            else if (parts[1] == "RX")
+                received << QString::fromLatin1(hex);
+            else
+                QFAIL(raw.constData());
+        }
+        // Open, identity, password block, 1023 blocks, END; each answered.
+        QCOMPARE(sent.size(), 1027);
+        QCOMPARE(sent.first(), QString("50 52 4F 47 52 41 4D"));
+        QCOMPARE(sent.at(1), QString("02"));
+        QCOMPARE(sent.at(3), QString("52 00 10 10"));
+        QCOMPARE(sent.last(), QString("45 4E 44"));
+        QCOMPARE(received.size(), 1027);
+        // Every reply starts with the echo of its frame; the last is END's echo and 0x06.
+        QVERIFY(received.at(3).startsWith("52 00 10 10 57 00 10 10 "));
+        QCOMPARE(received.last(), QString("45 4E 44 06"));
+    }
+
     void deviceThatIsNotThere() {
         const Run r = cli({"read", "--device", path("no-such-tty"), path("x.dat")});
         QCOMPARE(r.exitCode, 1);

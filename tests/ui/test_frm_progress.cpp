@@ -31,9 +31,9 @@ class FrmProgressTest : public QObject {
         parent.show();
         FrmProgress progress(&parent);
         QSignalSpy stop(&progress, &FrmProgress::cancelRequested);
-        progress.start(language == int(Language::Chinese) ? "从对讲机读取数据"
-                                                          : "Read data from radio",
-                       texts);
+        progress.start(
+            language == int(Language::Chinese) ? "从对讲机读取数据" : "Read data from radio",
+            texts);
         progress.SetProgressValue(37);
         QCOMPARE(progress.cancelButton()->text(), cancel);
         QCOMPARE(progress.cancelButton()->accessibleName(), cancel);
