@@ -133,7 +133,8 @@ bool LinkEngine::ConfigurePort() {
     if (ctx_.port.isOpen()) ctx_.port.close();
     ResetRetries(state_);
     if (!openPort(ctx_.portSettings)) {
-        tell(Severity::Error, link_text::kPortError);
+        held_.showDetailed(Severity::Error, ctx_.reporter.langText(link_text::kPortError),
+                           ctx_.port.openFailure());
         return false;
     }
     state_.LastPercent = 0;

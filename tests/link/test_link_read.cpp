@@ -357,9 +357,12 @@ class LinkReadTest : public QObject {
     void portThatDoesNotOpen() {
         LinkBench bench;
         bench.port.canOpen = [](const PortId&, const LineSettings&) { return false; };
+        bench.port.openFailureText = "Permission denied: join the group \"dialout\"";
         QVERIFY(!bench.engine->BeginRead());
         QVERIFY(bench.engine->isIdle());
         QCOMPARE(bench.shown(), QStringList{"port error"});
+        // The reason goes beside the message, for the person to act on.
+        QCOMPARE(bench.reporter.shown.front().detail, bench.port.openFailureText);
         QVERIFY(bench.reporter.asked.empty());
         QVERIFY(bench.port.sent.empty());
         QVERIFY(!bench.engine->BeginInfoRead());

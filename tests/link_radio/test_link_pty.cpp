@@ -213,6 +213,7 @@ class LinkPtyTest : public QObject {
     void deviceThatIsNotThere() {
         const Run r = cli({"read", "--device", path("no-such-tty"), path("x.dat")});
         QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("no-such-tty does not exist"), r.err.constData());
         QVERIFY(!QFileInfo::exists(path("x.dat")));
     }
 };

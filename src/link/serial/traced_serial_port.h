@@ -16,6 +16,7 @@ class TracedSerialPort final : public SerialPort {
 
     void setListener(SerialPortListener* listener) override { inner_.setListener(listener); }
     bool open(const PortId& port, const LineSettings& settings) override;
+    std::string openFailure() const override { return inner_.openFailure(); }
     void close() override;
     bool isOpen() const override { return inner_.isOpen(); }
     void setReceiveThreshold(std::size_t bytes) override { inner_.setReceiveThreshold(bytes); }

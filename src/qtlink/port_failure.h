@@ -1,0 +1,17 @@
+// Why a serial device did not open, said so that a person can act on it: the group to join
+// when access is denied, the program that holds a device in use.
+#pragma once
+
+#include <QSerialPort>
+#include <string>
+
+namespace torvik {
+
+std::string OpenFailureText(const std::string& path, QSerialPort::SerialPortError error,
+                            const std::string& systemText);
+
+// The program holding the device, from its lock file ("name (process 1234)"); empty when
+// there is no lock or its process is gone.
+std::string DeviceHolder(const std::string& path);
+
+}  // namespace torvik
