@@ -2,7 +2,6 @@
 // verb uses the same core as the application window.
 #include <QCoreApplication>
 #include <QStringList>
-
 #include <cstdio>
 #include <string_view>
 
@@ -24,6 +23,7 @@ constexpr const char* kUsage =
     "  write IN.dat --device PATH        write a codeplug into a radio\n"
     "  info --device PATH                show the radio's embedded information\n"
     "  bands                             list the band codes and their ranges\n"
+    "  ports                             list the serial devices and their numbers\n"
     "\n"
     "common options: --home DIR (application folder), --yes, --help;\n"
     "radio commands also take --password TEXT and --trace FILE; Ctrl+C stops them (status 130)\n"
@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
     if (verb == "write") return torvik::cli::RunWrite(arguments);
     if (verb == "info") return torvik::cli::RunInfo(arguments);
     if (verb == "bands") return ListBands();
+    if (verb == "ports") return torvik::cli::RunPorts(arguments);
     if (verb.isEmpty() || verb == "help" || verb == "--help" || verb == "-h") {
         std::fputs(kUsage, stdout);
         return torvik::cli::kSuccess;

@@ -13,5 +13,6 @@ int RunShow(const QStringList& arguments);
 int RunRead(const QStringList& arguments);
 int RunWrite(const QStringList& arguments);
 int RunInfo(const QStringList& arguments);
+int RunPorts(const QStringList& arguments);
 
 }  // namespace torvik::cli
