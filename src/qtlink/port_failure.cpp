@@ -3,7 +3,8 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
+
+#include "link/serial/usb_info.h"
 
 namespace torvik {
 namespace {
@@ -11,23 +12,16 @@ namespace {
 // The group that owns serial devices on Debian and its relatives.
 constexpr const char* kSerialGroup = "dialout";
 
-std::string FirstLine(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::string line;
-    std::getline(in, line);
-    return line;
-}
-
 }  // namespace
 
 std::string DeviceHolder(const std::string& path) {
     const std::string name = std::filesystem::path(path).filename().string();
     for (const char* folder : {"/var/lock", "/run/lock", "/tmp"}) {
         const std::filesystem::path lock = std::filesystem::path(folder) / ("LCK.." + name);
-        std::string pid = FirstLine(lock);
+        std::string pid = ReadFirstLine(lock);
         pid.erase(0, pid.find_first_not_of(' '));
         if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos) continue;
-        const std::string command = FirstLine(std::filesystem::path("/proc") / pid / "comm");
+        const std::string command = ReadFirstLine(std::filesystem::path("/proc") / pid / "comm");
         if (command.empty()) continue;
         return command + " (process " + pid + ")";
     }

@@ -3,16 +3,12 @@
 #include <fstream>
 
 namespace torvik {
-namespace {
-
-std::string FirstLine(const std::filesystem::path& file) {
+std::string ReadFirstLine(const std::filesystem::path& file) {
     std::ifstream in(file);
     std::string line;
     std::getline(in, line);
     return line;
 }
-
-}  // namespace
 
 std::optional<UsbInfo> UsbInfoOf(const std::string& devicePath,
                                  const std::filesystem::path& sysRoot) {
@@ -25,8 +21,8 @@ std::optional<UsbInfo> UsbInfoOf(const std::string& devicePath,
     if (ec) return std::nullopt;
     for (int up = 0; up < 4 && !dir.empty() && dir != dir.root_path(); ++up) {
         if (std::filesystem::exists(dir / "idVendor", ec)) {
-            return UsbInfo{FirstLine(dir / "idVendor"), FirstLine(dir / "idProduct"),
-                           FirstLine(dir / "product")};
+            return UsbInfo{ReadFirstLine(dir / "idVendor"), ReadFirstLine(dir / "idProduct"),
+                           ReadFirstLine(dir / "product")};
         }
         dir = dir.parent_path();
     }

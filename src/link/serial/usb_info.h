@@ -14,6 +14,10 @@ struct UsbInfo {
     std::string product;    // the adapter's own name, may be empty
 };
 
+// The first line of a small system file (sysfs, procfs, a lock file), without its line end;
+// empty when it cannot be read.
+std::string ReadFirstLine(const std::filesystem::path& file);
+
 // Nothing for a device that is not on USB. `sysRoot` is "/sys" except in tests.
 std::optional<UsbInfo> UsbInfoOf(const std::string& devicePath,
                                  const std::filesystem::path& sysRoot = "/sys");
