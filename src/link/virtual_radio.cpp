@@ -104,6 +104,9 @@ std::optional<Bytes> VirtualRadio::answer(std::span<const std::uint8_t> frame) {
     const std::optional<DataBlock> block = ParseDataFrame(frame);
     if (!block || config_.repeatWrites) return Bytes{kRepeat};
     std::copy(block->data.begin(), block->data.end(), memory_.begin() + block->address);
+    if (config_.storeWrongEveryNth > 0 && ++dataFrames_ % config_.storeWrongEveryNth == 0) {
+        memory_[block->address] ^= 0xFF;  // acknowledged all the same
+    }
     memoryChanged_ = true;
     return Bytes{kAck};
 }

@@ -27,6 +27,7 @@ struct VirtualRadioConfig {
     int replyDelayMs = 0;       // answer this late (over 300 ms is a time-out)
     int silentAfterBlocks = 0;  // stop answering after this many block frames
     bool repeatWrites = false;  // answer every data frame with a repeat request (0x0A)
+    int storeWrongEveryNth = 0;  // acknowledge every Nth data frame but store it spoilt
 };
 
 // One piece of output: bytes to send after waiting `delayMs` (counted from the previous piece).
@@ -67,6 +68,7 @@ class VirtualRadio {
     int replies_ = 0;
     int dataReplies_ = 0;
     int blockFrames_ = 0;
+    int dataFrames_ = 0;
 };
 
 }  // namespace torvik

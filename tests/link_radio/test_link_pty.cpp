@@ -210,6 +210,19 @@ class LinkPtyTest : public QObject {
         QCOMPARE(received.last(), QString("45 4E 44 06"));
     }
 
+    void radioThatStoresABlockWrongly() {
+        // The radio acknowledges every block, but every 100th is stored spoilt: the write
+        // alone cannot tell, the codeplug read back differs.
+        QVERIFY(startRadio({"--store-wrong", "100"}));
+        Run r = cli({"write", path("mine.dat"), "--device", path("tty")});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        r = cli({"read", "--device", path("tty"), path("spoilt.dat")});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        QCOMPARE(cli({"encode", path("mine.dat"), path("mine.img")}).exitCode, 0);
+        QCOMPARE(cli({"encode", path("spoilt.dat"), path("spoilt.img")}).exitCode, 0);
+        QVERIFY(ReadFile(path("spoilt.img")) != ReadFile(path("mine.img")));
+    }
+
     void deviceThatIsNotThere() {
         const Run r = cli({"read", "--device", path("no-such-tty"), path("x.dat")});
         QCOMPARE(r.exitCode, 1);
