@@ -14,9 +14,9 @@ constexpr const char* kSerialGroup = "dialout";
 
 }  // namespace
 
-std::string DeviceHolder(const std::string& path) {
+std::string DeviceHolder(const std::string& path, const std::vector<std::string>& lockFolders) {
     const std::string name = std::filesystem::path(path).filename().string();
-    for (const char* folder : {"/var/lock", "/run/lock", "/tmp"}) {
+    for (const std::string& folder : lockFolders) {
         const std::filesystem::path lock = std::filesystem::path(folder) / ("LCK.." + name);
         std::string pid = ReadFirstLine(lock);
         pid.erase(0, pid.find_first_not_of(' '));

@@ -4,6 +4,7 @@
 
 #include <QSerialPort>
 #include <string>
+#include <vector>
 
 namespace torvik {
 
@@ -11,7 +12,9 @@ std::string OpenFailureText(const std::string& path, QSerialPort::SerialPortErro
                             const std::string& systemText);
 
 // The program holding the device, from its lock file ("name (process 1234)"); empty when
-// there is no lock or its process is gone.
-std::string DeviceHolder(const std::string& path);
+// there is no lock or its process is gone. The lock folders are those QSerialPort uses;
+// tests pass their own.
+std::string DeviceHolder(const std::string& path, const std::vector<std::string>& lockFolders = {
+                                                      "/var/lock", "/run/lock", "/tmp"});
 
 }  // namespace torvik

@@ -33,12 +33,13 @@ class PortFailureTest : public QObject {
         QTemporaryDir dir;
         // This test process holds a made-up device, as a lock file names it.
         const QString name = "ttyTORVIKTEST" + QString::number(QCoreApplication::applicationPid());
-        QFile lock("/tmp/LCK.." + name);
+        QFile lock(dir.filePath("LCK.." + name));
         QVERIFY(lock.open(QIODevice::WriteOnly));
         lock.write(QByteArray::number(QCoreApplication::applicationPid()).rightJustified(10, ' ') +
                    "\n");
         lock.close();
-        const std::string holder = DeviceHolder("/dev/" + name.toStdString());
+        const std::string holder =
+            DeviceHolder("/dev/" + name.toStdString(), {dir.path().toStdString()});
         lock.remove();
         QCOMPARE(QString::fromStdString(holder),
                  QString("test_port_failu (process %1)").arg(QCoreApplication::applicationPid()));
