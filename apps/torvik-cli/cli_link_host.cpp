@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "functions/radioinfo/radio_info_codec.h"
+#include "stop_signals.h"
 #include "storage/snapshot.h"
 
 namespace torvik::cli {
@@ -40,7 +41,20 @@ CliLinkHost::CliLinkHost(CliContext& context, Codeplug& codeplug, const PortMap&
       ports_(ports),
       explicitPort_(std::move(explicitPort)),
       loop_(loop),
-      showProgress_(::isatty(STDERR_FILENO) != 0) {}
+      showProgress_(::isatty(STDERR_FILENO) != 0) {
+    questionTimer_.setSingleShot(true);
+    QObject::connect(&questionTimer_, &QTimer::timeout, [this] {
+        std::function<void()> ask;
+        ask.swap(question_);
+        // A stop signal came in: the session is being cancelled, the question is void.
+        if (ask && !StopSignals::raised()) ask();
+    });
+}
+
+void CliLinkHost::askLater(std::function<void()> ask) {
+    question_ = std::move(ask);
+    questionTimer_.start(0);
+}
 
 void CliLinkHost::openProgress(std::string_view caption) {
     progressOpen_ = true;
@@ -68,10 +82,40 @@ void CliLinkHost::closeProgress() {
     progressOpen_ = false;
 }
 
-std::optional<std::string> CliLinkHost::askPassword(std::string_view) {
-    // A password given on the command line was tried already: asking again cannot help.
-    if (context_.passwordGiven) return std::nullopt;
-    return ReadHidden("Radio password: ");
+void CliLinkHost::askRetry(std::string_view text, LinkAnswers& answers) {
+    askLater([this, text = std::string(text), &answers] {
+        TerminalReporter& reporter = *context_.reporter;
+        if (reporter.assumesYes() && yesRetries_ >= kYesRetries) {
+            reporter.show(
+                Severity::Error,
+                "the radio still does not answer after " + std::to_string(kYesRetries) + " retries",
+                {});
+            answers.answerRetry(false);
+            return;
+        }
+        const bool retry =
+            reporter.ask(Severity::Warning, text, Buttons::RetryCancel, {}) == Answer::Retry;
+        if (retry && reporter.assumesYes()) ++yesRetries_;
+        answers.answerRetry(retry);
+    });
+}
+
+void CliLinkHost::askPassword(std::string_view, LinkAnswers& answers) {
+    askLater([this, &answers] {
+        // A password given on the command line was tried already: asking again cannot help.
+        if (context_.passwordGiven) {
+            answers.answerPassword(std::nullopt);
+            return;
+        }
+        std::optional<std::string> typed = ReadHidden("Radio password: ");
+        if (StopSignals::raised()) return;  // Ctrl+C at the prompt: the session stops
+        answers.answerPassword(std::move(typed));
+    });
+}
+
+void CliLinkHost::withdrawQuestion() {
+    questionTimer_.stop();
+    question_ = nullptr;
 }
 
 std::vector<PortId> CliLinkHost::searchCandidates() {
@@ -101,10 +145,10 @@ void CliLinkHost::infoReadCompleted() {
     UnpackRadioInfo(codeplug_.image, codeplug_.radioInfo);
 }
 
-void CliLinkHost::sessionFinished(LinkMode, bool success) {
+void CliLinkHost::sessionFinished(LinkMode, SessionEnd end) {
     closeProgress();
     finished_ = true;
-    succeeded_ = success;
+    end_ = end;
     loop_.quit();
 }
 

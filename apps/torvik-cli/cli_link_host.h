@@ -1,9 +1,11 @@
 // The radio link as the terminal shows it: a progress bar on stderr when it is a terminal,
-// the password from --password or a prompt, the port settings the search finds kept in the
-// setup profile.
+// the password from --password or a prompt, Retry/Cancel on the terminal (--yes retries at
+// most kYesRetries times), the port settings the search finds kept in the setup profile.
 #pragma once
 
 #include <QEventLoop>
+#include <QTimer>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -13,6 +15,9 @@
 #include "link/serial/port_map.h"
 
 namespace torvik::cli {
+
+// How often --yes answers Retry in one session before it gives up.
+inline constexpr int kYesRetries = 3;
 
 class CliLinkHost : public LinkHost {
   public:
@@ -24,16 +29,18 @@ class CliLinkHost : public LinkHost {
     void setProgressCaption(std::string_view caption) override;
     void SetProgressValue(int percent) override;
     void closeProgress() override;
-    std::optional<std::string> askPassword(std::string_view current) override;
+    void askRetry(std::string_view text, LinkAnswers& answers) override;
+    void askPassword(std::string_view current, LinkAnswers& answers) override;
+    void withdrawQuestion() override;
     std::vector<PortId> searchCandidates() override;
     void savePortSettings(const PortSettings& settings) override;
     void featuresChanged(const FeatureFlags& flags) override;
     void readCompleted() override;
     void infoReadCompleted() override;
-    void sessionFinished(LinkMode mode, bool success) override;
+    void sessionFinished(LinkMode mode, SessionEnd end) override;
 
     bool finished() const { return finished_; }
-    bool succeeded() const { return succeeded_; }
+    SessionEnd end() const { return end_; }
 
   private:
     CliContext& context_;
@@ -44,7 +51,12 @@ class CliLinkHost : public LinkHost {
     bool showProgress_;
     bool progressOpen_ = false;
     bool finished_ = false;
-    bool succeeded_ = false;
+    SessionEnd end_ = SessionEnd::Failure;
+    // A question is asked from the event loop, after the engine's call has returned.
+    void askLater(std::function<void()> ask);
+    QTimer questionTimer_;
+    std::function<void()> question_;
+    int yesRetries_ = 0;
 };
 
 }  // namespace torvik::cli

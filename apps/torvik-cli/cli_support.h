@@ -33,6 +33,8 @@ class TerminalReporter : public Reporter {
     Answer ask(Severity severity, std::string_view text, Buttons buttons,
                std::string_view title) override;
 
+    bool assumesYes() const { return assumeYes_; }
+
     // The first error message shown, for the failure report, and the reason that came with it.
     const std::string& lastError() const { return lastError_; }
     const std::string& lastErrorDetail() const { return lastErrorDetail_; }

@@ -28,9 +28,10 @@ constexpr const char* kUsage =
     "  import IN.csv OUT.dat [--base BASE.dat | --band CODE] [--partial]\n"
     "  import IN.json OUT.dat            CSV rows become the memory channels; JSON the codeplug\n"
     "  bands                             list the band codes and their ranges\n"
+    "  ports                             list the serial devices and their numbers\n"
     "\n"
     "common options: --home DIR (application folder), --yes, --help;\n"
-    "radio commands also take --password TEXT\n"
+    "radio commands also take --password TEXT and --trace FILE; Ctrl+C stops them (status 130)\n"
     "'torvik-cli <command> --help' describes one command.\n";
 
 int ListBands() {
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
     if (verb == "export") return torvik::cli::RunExport(arguments);
     if (verb == "import") return torvik::cli::RunImport(arguments);
     if (verb == "bands") return ListBands();
+    if (verb == "ports") return torvik::cli::RunPorts(arguments);
     if (verb.isEmpty() || verb == "help" || verb == "--help" || verb == "-h") {
         std::fputs(kUsage, stdout);
         return torvik::cli::kSuccess;

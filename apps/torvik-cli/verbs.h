@@ -15,5 +15,6 @@ int RunWrite(const QStringList& arguments);
 int RunInfo(const QStringList& arguments);
 int RunExport(const QStringList& arguments);
 int RunImport(const QStringList& arguments);
+int RunPorts(const QStringList& arguments);
 
 }  // namespace torvik::cli

@@ -2,12 +2,14 @@
 // on this program's event loop.
 #include <QEventLoop>
 #include <cstdio>
+#include <fstream>
 
 #include "cli_link_host.h"
 #include "cli_support.h"
 #include "functions/radioinfo/radio_info_text.h"
 #include "link/link_engine.h"
 #include "qtlink/qt_link_session.h"
+#include "stop_signals.h"
 #include "storage/codeplug_files.h"
 #include "verbs.h"
 
@@ -21,6 +23,10 @@ void AddLinkOptions(QCommandLineParser& parser) {
                       "PATH"});
     parser.addOption({"port", "The port number (see the port list of the application).", "N"});
     parser.addOption({"password", "The radio's programming password.", "TEXT"});
+    parser.addOption({"trace",
+                      "Write every frame sent and received to FILE: milliseconds, TX or RX, "
+                      "the bytes in hex.",
+                      "FILE"});
 }
 
 // The port the options name: --device, else --port, else the stored port number.
@@ -35,9 +41,9 @@ std::optional<PortId> ChosenPort(const QCommandLineParser& parser, const CliCont
     return PortId::Number(context.settings.PortNumber);
 }
 
-// Runs one connection to its end. True when the radio session succeeded.
-bool RunSession(const QCommandLineParser& parser, CliContext& context, Codeplug& codeplug,
-                LinkMode mode) {
+// Runs one connection to its end; Ctrl+C or SIGTERM stop it.
+SessionEnd RunSession(const QCommandLineParser& parser, CliContext& context, Codeplug& codeplug,
+                      LinkMode mode) {
     ProfileFile profile = ProfileFile::Load(context.home.setupProfileForRead());
     PortMap ports(profile);
     if (ports.update(ScanSerialDevices())) {
@@ -51,17 +57,38 @@ bool RunSession(const QCommandLineParser& parser, CliContext& context, Codeplug&
     FeatureFlags features = ReadFeatureFlags(context.home.featureFile());
     PortSettings settings{*port, context.settings.HandshakeMode, context.settings.StopBits};
     CliLinkHost host(context, codeplug, ports, port, loop);
+    std::ofstream trace;
+    if (parser.isSet("trace")) {
+        trace.open(parser.value("trace").toStdString(), std::ios::out | std::ios::trunc);
+        if (!trace) {
+            context.reporter->show(
+                Severity::Error,
+                "cannot write the trace file " + parser.value("trace").toStdString(), {});
+            return SessionEnd::Failure;
+        }
+    }
     QtLinkSession session(
-        ports, {codeplug, features, context.factoryMode, settings, *context.reporter, host});
+        ports, {codeplug, features, context.factoryMode, settings, *context.reporter, host},
+        trace.is_open() ? &trace : nullptr);
     LinkEngine& engine = session.engine();
     if (parser.isSet("password")) engine.setSessionPassword(parser.value("password").toStdString());
 
+    StopSignals stop([&engine] { engine.Cancel(); });
     const bool started = mode == LinkMode::Read    ? engine.BeginRead()
                          : mode == LinkMode::Write ? engine.BeginWrite()
                                                    : engine.BeginInfoRead();
-    if (!started) return false;
+    if (!started) return StopSignals::raised() ? SessionEnd::Cancelled : SessionEnd::Failure;
     if (!host.finished()) loop.exec();
-    return host.succeeded();
+    return host.end();
+}
+
+// The exit status of a session that did not succeed, after its report.
+int SessionFailed(SessionEnd end, const TerminalReporter& reporter, const QString& what) {
+    if (end == SessionEnd::Cancelled) {
+        Fail(what + " was cancelled");
+        return kStopped;
+    }
+    return FailWithError(reporter, what + " failed");
 }
 
 int ParseLinkVerb(QCommandLineParser& parser, const QStringList& arguments, int files,
@@ -86,8 +113,9 @@ int RunRead(const QStringList& arguments) {
         return done;
     }
     Codeplug codeplug = FreshCodeplug(context);
-    if (!RunSession(parser, context, codeplug, LinkMode::Read)) {
-        return FailWithError(*context.reporter, "reading from the radio failed");
+    if (const SessionEnd end = RunSession(parser, context, codeplug, LinkMode::Read);
+        end != SessionEnd::Success) {
+        return SessionFailed(end, *context.reporter, "reading from the radio");
     }
     const QString out = parser.positionalArguments().at(0);
     if (!SaveCodeplug(out.toStdString(), codeplug, *context.reporter)) {
@@ -111,8 +139,9 @@ int RunWrite(const QStringList& arguments) {
     if (!OpenCodeplug(in.toStdString(), codeplug, *context.reporter)) {
         return FailWithError(*context.reporter, "cannot open " + in);
     }
-    if (!RunSession(parser, context, codeplug, LinkMode::Write)) {
-        return FailWithError(*context.reporter, "writing to the radio failed");
+    if (const SessionEnd end = RunSession(parser, context, codeplug, LinkMode::Write);
+        end != SessionEnd::Success) {
+        return SessionFailed(end, *context.reporter, "writing to the radio");
     }
     return kSuccess;
 }
@@ -128,8 +157,9 @@ int RunInfo(const QStringList& arguments) {
         return done;
     }
     Codeplug codeplug;
-    if (!RunSession(parser, context, codeplug, LinkMode::InfoRead)) {
-        return FailWithError(*context.reporter, "reading the radio information failed");
+    if (const SessionEnd end = RunSession(parser, context, codeplug, LinkMode::InfoRead);
+        end != SessionEnd::Success) {
+        return SessionFailed(end, *context.reporter, "reading the radio information");
     }
     const RadioInfoDisplay info = DisplayRadioInfo(codeplug.radioInfo);
     const std::pair<const char*, const std::string*> rows[] = {

@@ -113,6 +113,8 @@ int main(int argc, char** argv) {
         {"delay", "Answer this many milliseconds late.", "MS"},
         {"silent-after", "Stop answering after N block frames.", "N"},
         {"baud-pace", "Send at the byte rate of a 9600-baud line."},
+        {"repeat-writes", "Answer every data frame with a repeat request (0x0A)."},
+        {"store-wrong", "Acknowledge every Nth data frame but store it spoilt.", "N"},
     });
     parser.process(app);
 
@@ -128,6 +130,8 @@ int main(int argc, char** argv) {
     config.splitReplies = parser.isSet("split");
     config.replyDelayMs = IntOption(parser, "delay");
     config.silentAfterBlocks = IntOption(parser, "silent-after");
+    config.repeatWrites = parser.isSet("repeat-writes");
+    config.storeWrongEveryNth = IntOption(parser, "store-wrong");
     if (config.model.size() < 2) {
         std::fprintf(stderr, "torvik-radio: the model needs at least two characters\n");
         return 2;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "link/link_messages.h"
 #include "link/link_texts.h"
 #include "link/password.h"
 #include "platform/message_table.h"
@@ -16,12 +17,13 @@ constexpr std::size_t kInfoEnd = 0x0100;
 
 }  // namespace
 
-LinkEngine::LinkEngine(const LinkContext& context) : ctx_(context) {
+LinkEngine::LinkEngine(const LinkContext& context) : ctx_(context), held_(context.reporter) {
     ctx_.port.setListener(this);
     ctx_.timer.setListener(this);
 }
 
 LinkEngine::~LinkEngine() {
+    if (question_ != Question::None) ctx_.host.withdrawQuestion();
     ctx_.timer.stop();
     ctx_.port.setListener(nullptr);
     ctx_.timer.setListener(nullptr);
@@ -38,29 +40,18 @@ std::int32_t LinkEngine::blockSize() const {
 // ---- messages -------------------------------------------------------------------------
 
 void LinkEngine::tell(Severity severity, int langKey) {
-    ModalScope scope(inModal_);
-    ctx_.reporter.show(severity, ctx_.reporter.langText(langKey));
+    held_.show(severity, ctx_.reporter.langText(langKey));
 }
 
-Answer LinkEngine::askUser(Severity severity, std::string_view text, Buttons buttons) {
-    ModalScope scope(inModal_);
-    return ctx_.reporter.ask(severity, text, buttons);
-}
-
-bool LinkEngine::takeDeferredError() {
-    const bool error = deferredError_;
-    deferredError_ = false;
-    return error;
+void LinkEngine::showHeldMessages() {
+    held_.flush();
 }
 
 // ---- commands -------------------------------------------------------------------------
 
 bool LinkEngine::BeginRead() {
     if (!isIdle()) return false;
-    {
-        ModalScope scope(inModal_);
-        ctx_.host.offerSaveBeforeRead();
-    }
+    ctx_.host.offerSaveBeforeRead();
     return startTransfer(LinkMode::Read);
 }
 
@@ -73,6 +64,7 @@ bool LinkEngine::BeginInfoRead() {
     state_.Mode = LinkMode::InfoRead;
     if (!ConfigurePort()) {
         state_.Mode = LinkMode::Idle;
+        showHeldMessages();
         return false;
     }
     PrefillImage(received_);
@@ -84,23 +76,21 @@ bool LinkEngine::startTransfer(LinkMode mode) {
     state_.Mode = mode;
     if (!ConfigurePort()) {
         state_.Mode = LinkMode::Idle;
+        showHeldMessages();
         return false;
     }
+    // The questions and messages here run before any frame is out, so the engine takes no
+    // notice of the port meanwhile; a port that failed shows at the first frame.
     const Language language = ctx_.reporter.language();
     const bool read = mode == LinkMode::Read;
-    const Answer answer =
-        askUser(Severity::Question,
-                MessageText(read ? MessageId::ConfirmRead : MessageId::ConfirmWrite, language),
-                Buttons::OkCancel);
+    const Answer answer = ctx_.reporter.ask(
+        Severity::Question,
+        MessageText(read ? MessageId::ConfirmRead : MessageId::ConfirmWrite, language),
+        Buttons::OkCancel);
     bool go = answer == Answer::Ok;
     if (go && !read) {
-        ModalScope scope(inModal_);  // an area encoder may report its failure
         outgoing_ = EncodeImage(ctx_.codeplug, ctx_.reporter);
         go = outgoing_.has_value();
-    }
-    if (takeDeferredError()) {
-        tell(Severity::Error, link_text::kPortError);
-        go = false;
     }
     if (!go) {
         outgoing_.reset();
@@ -133,11 +123,18 @@ bool LinkEngine::ConfigurePort() {
     state_.Step = LinkStep::None;
     awaiting_ = Awaiting::Nothing;
     state_.FactoryWritePending = false;
-    deferredError_ = false;
+    question_ = Question::None;
+    held_.clear();
+    cancelRequested_ = false;
+    radioInProgramming_ = false;
+    dataSent_ = false;
+    repeats_ = 0;
+    searched_ = false;
     if (ctx_.port.isOpen()) ctx_.port.close();
     ResetRetries(state_);
     if (!openPort(ctx_.portSettings)) {
-        tell(Severity::Error, link_text::kPortError);
+        held_.showDetailed(Severity::Error, ctx_.reporter.langText(link_text::kPortError),
+                           ctx_.port.openFailure());
         return false;
     }
     state_.LastPercent = 0;
@@ -155,6 +152,8 @@ bool LinkEngine::openPort(const PortSettings& settings) {
 // ---- frames ---------------------------------------------------------------------------
 
 void LinkEngine::sendFrame(Bytes frame, std::size_t replyLength, Awaiting awaiting) {
+    if (frame != lastFrame_) repeats_ = 0;
+    if (awaiting == Awaiting::DataAck || awaiting == Awaiting::TestDataAck) dataSent_ = true;
     state_.EchoLength = static_cast<std::int32_t>(frame.size());
     awaiting_ = awaiting;
     lastFrame_ = std::move(frame);
@@ -259,6 +258,7 @@ void LinkEngine::NextWriteBlock() {
 
 void LinkEngine::SendEnd(LinkStep then) {
     state_.Step = then;
+    radioInProgramming_ = false;
     sendFrame(EndFrame(), kAckReplySize, Awaiting::EndAck);
 }
 
@@ -282,11 +282,15 @@ void LinkEngine::failOnSerialError() {
     }
     if (isIdle()) return;
     tell(Severity::Error, link_text::kPortError);
-    FinishSession(false);
+    FinishSession(cancelRequested_ ? SessionEnd::Cancelled : SessionEnd::Failure);
 }
 
-void LinkEngine::FinishSession(bool success) {
-    const LinkMode mode = state_.Mode;
+void LinkEngine::FinishSession(SessionEnd end) {
+    const LinkMode mode = state_.Mode == LinkMode::Search ? search_.savedMode() : state_.Mode;
+    if (question_ != Question::None) {
+        question_ = Question::None;
+        ctx_.host.withdrawQuestion();
+    }
     if (progressOpen_) {
         progressOpen_ = false;
         ctx_.host.closeProgress();
@@ -297,12 +301,26 @@ void LinkEngine::FinishSession(bool success) {
     state_.Mode = LinkMode::Idle;
     awaiting_ = Awaiting::Nothing;
     outgoing_.reset();
+    cancelRequested_ = false;
+    radioInProgramming_ = false;
+    // From here on no notification reaches the engine: messages may take their time.
+    showHeldMessages();
 
-    if (!success) {
+    const Language language = ctx_.reporter.language();
+    if (end == SessionEnd::Cancelled) {
+        const LinkMessage message =
+            mode == LinkMode::Read ? LinkMessage::ReadCancelled
+            : mode == LinkMode::Write
+                ? (dataSent_ ? LinkMessage::WriteCancelled : LinkMessage::WriteCancelledEarly)
+                : LinkMessage::InfoReadCancelled;
+        ctx_.reporter.show(
+            mode == LinkMode::Write && dataSent_ ? Severity::Warning : Severity::Information,
+            LinkMessageText(message, language));
+    } else if (end == SessionEnd::Failure) {
         const int key = mode == LinkMode::Read    ? link_text::kReadFailed
                         : mode == LinkMode::Write ? link_text::kWriteFailed
                                                   : link_text::kInfoReadFailed;
-        tell(Severity::Error, key);
+        ctx_.reporter.show(Severity::Error, ctx_.reporter.langText(key));
     } else if (mode == LinkMode::Read) {
         const auto radio =
             received_.block(RadioImage::kTestDataEnd, RadioImage::kSize - RadioImage::kTestDataEnd);
@@ -311,23 +329,19 @@ void LinkEngine::FinishSession(bool success) {
         ctx_.codeplug.band.setCode(ctx_.codeplug.identity.RadioBandCode);
         DecodeImage(ctx_.codeplug);
         if (receivedTestData_) ctx_.testData = *receivedTestData_;
-        {
-            ModalScope scope(inModal_);
-            ctx_.host.readCompleted();
-        }
-        tell(Severity::Information, link_text::kReadDone);
+        ctx_.host.readCompleted();
+        ctx_.reporter.show(Severity::Information, ctx_.reporter.langText(link_text::kReadDone));
     } else if (mode == LinkMode::Write) {
-        tell(Severity::Information, link_text::kWriteDone);
+        ctx_.reporter.show(Severity::Information, ctx_.reporter.langText(link_text::kWriteDone));
     } else if (mode == LinkMode::InfoRead) {
         const std::size_t length = kInfoEnd - RadioImage::kTestDataEnd;
         const auto info = received_.block(RadioImage::kTestDataEnd, length);
         std::copy(info.begin(), info.end(),
                   ctx_.codeplug.image.block(RadioImage::kTestDataEnd, length).begin());
-        ModalScope scope(inModal_);
         ctx_.host.infoReadCompleted();
     }
     receivedTestData_.reset();
-    ctx_.host.sessionFinished(mode, success);
+    ctx_.host.sessionFinished(mode, end);
 }
 
 }  // namespace torvik

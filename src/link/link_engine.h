@@ -2,7 +2,9 @@
 // it, reads its information block, and searches for working communication settings when the
 // radio stays silent. It is driven entirely by the serial port's notifications and the
 // 300 ms wait timer on the caller's event loop: every call sends at most one frame and
-// returns.
+// returns. When it must ask the person at the controls it waits in a state of its own (no
+// frame out, timer stopped) until the host answers through LinkAnswers; so no notification
+// is ever handled inside another, and a connection can be cancelled at any moment.
 #pragma once
 
 #include <optional>
@@ -15,6 +17,7 @@
 #include "app/settings.h"
 #include "factory/test_data.h"
 #include "link/frames.h"
+#include "link/held_messages.h"
 #include "link/link_host.h"
 #include "link/link_state.h"
 #include "link/port_settings.h"
@@ -38,7 +41,7 @@ struct LinkContext {
     LinkHost& host;
 };
 
-class LinkEngine final : private SerialPortListener, private WaitTimerListener {
+class LinkEngine final : public LinkAnswers, private SerialPortListener, private WaitTimerListener {
   public:
     explicit LinkEngine(const LinkContext& context);
     ~LinkEngine() override;
@@ -52,6 +55,18 @@ class LinkEngine final : private SerialPortListener, private WaitTimerListener {
     bool BeginRead();
     bool BeginWrite();
     bool BeginInfoRead();
+
+    // Stops the running connection at the next frame boundary: the reply to the frame out
+    // (or its time-out) is the last thing taken, then only "END" may go out, so the radio
+    // leaves programming mode. A read then changes nothing; the host hears
+    // SessionEnd::Cancelled. Nothing happens when idle or when the last "END" is already out.
+    void Cancel();
+    bool cancelling() const { return cancelRequested_; }
+
+    // LinkAnswers: the host's answers to the questions it was asked.
+    void answerRetry(bool retry) override;
+    void answerPassword(std::optional<std::string> typed) override;
+    bool questionOpen() const { return question_ != Question::None; }
 
     const LinkState& state() const { return state_; }
     bool isIdle() const { return state_.Mode == LinkMode::Idle; }
@@ -73,6 +88,15 @@ class LinkEngine final : private SerialPortListener, private WaitTimerListener {
         DataBlock,
         DataAck,
         EndAck,
+    };
+
+    // The question the connection waits on; each kind resumes differently on Retry.
+    enum class Question {
+        None,
+        RetryRestart,  // a step gave up: start again from the open frame
+        RetryReopen,   // as RetryRestart, the port closed meanwhile
+        RetryEnd,      // the restart's "END" went unanswered: send it again
+        Password,      // the radio's password differs from the one typed
     };
 
     // Serial and timer notifications.
@@ -110,13 +134,20 @@ class LinkEngine final : private SerialPortListener, private WaitTimerListener {
     void takeDataBlock(std::span<const std::uint8_t> afterEcho);
     void adoptIdentity(const IdentityReply& reply);
     void AdvanceSession();
-    void FinishSession(bool success);
+    void FinishSession(bool success) {
+        FinishSession(success ? SessionEnd::Success : SessionEnd::Failure);
+    }
+
+    void FinishSession(SessionEnd end);
 
     // Time-outs.
     void giveUpOpening();
     void giveUpTransfer(bool atFailedBlock);
-    void askRetryWithPortClosed();
-    bool askRetry();
+    void askRetry(Question kind);
+
+    // Cancelling.
+    bool stopsHere() const;
+    void stopAtBoundary();
 
     // A port that failed under a frame.
     void failOnSerialError();
@@ -129,24 +160,10 @@ class LinkEngine final : private SerialPortListener, private WaitTimerListener {
     void searchSucceeded();
     void EndSearch();
 
-    // Messages and questions; serial errors that come in meanwhile are held back.
+    // Messages of a connection are held and shown once it is over, when no notification can
+    // reach the engine any more; outside a connection they are shown at once.
     void tell(Severity severity, int langKey);
-    Answer askUser(Severity severity, std::string_view text, Buttons buttons);
-    bool takeDeferredError();
-
-    // Marks the time a message box or dialog is open: the event loop runs inside it, so
-    // notifications can arrive that the engine must not act on until it is back.
-    class ModalScope {
-      public:
-        explicit ModalScope(bool& flag) : flag_(flag), outer_(flag) { flag_ = true; }
-        ~ModalScope() { flag_ = outer_; }
-        ModalScope(const ModalScope&) = delete;
-        ModalScope& operator=(const ModalScope&) = delete;
-
-      private:
-        bool& flag_;
-        bool outer_;
-    };
+    void showHeldMessages();
 
     std::int32_t blockSize() const;
 
@@ -169,8 +186,19 @@ class LinkEngine final : private SerialPortListener, private WaitTimerListener {
     bool progressOpen_ = false;
     SettingsSearch search_;
 
-    bool inModal_ = false;
-    bool deferredError_ = false;
+    Question question_ = Question::None;
+    // The password block that made the password question; the typed answer is checked on it.
+    Bytes questionedPassword_;
+    HeldMessages held_;
+    bool cancelRequested_ = false;
+    // The radio acknowledged the open frame and has not been sent "END" since.
+    bool radioInProgramming_ = false;
+    // A data frame of this write went out, so the radio may hold part of the new codeplug.
+    bool dataSent_ = false;
+    // 0x0A answers to the frame out.
+    int repeats_ = 0;
+    // The settings search runs once per connection; a second give-up fails.
+    bool searched_ = false;
 };
 
 }  // namespace torvik

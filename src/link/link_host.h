@@ -1,8 +1,9 @@
 // What the radio link needs from the program around it besides the serial port and the
-// timer: the progress window, the password dialog, the port candidates and settings file of
-// the search, and the bookkeeping after a connection. The GUI implements it with its
-// windows, the command-line tool on the terminal, the tests with a recorder. Messages and
-// yes/no questions go through Reporter instead.
+// timer: the progress window, the questions asked while a connection runs (Retry/Cancel and
+// the password), the port candidates and settings file of the search, and the bookkeeping
+// after a connection. The GUI implements it with its windows, the command-line tool on the
+// terminal, the tests with a recorder. Messages and the questions before a connection starts
+// go through Reporter instead.
 #pragma once
 
 #include <optional>
@@ -15,6 +16,18 @@
 #include "link/port_settings.h"
 
 namespace torvik {
+
+// Where the answer to a question of a running connection goes; the engine implements it.
+// While a question is open the connection sends nothing and its wait timer is stopped, so the
+// person can take as long as they like; an answer that comes when no question is open (after
+// a cancel, say) is ignored.
+class LinkAnswers {
+  public:
+    virtual ~LinkAnswers() = default;
+    virtual void answerRetry(bool retry) = 0;
+    // The typed text on OK, nothing on Cancel.
+    virtual void answerPassword(std::optional<std::string> typed) = 0;
+};
 
 class LinkHost {
   public:
@@ -34,9 +47,15 @@ class LinkHost {
     virtual void SetProgressValue(int percent) = 0;
     virtual void closeProgress() = 0;
 
-    // The password dialog (modal), opened with `current` in its box. The typed text on OK,
-    // nothing on Cancel.
-    virtual std::optional<std::string> askPassword(std::string_view current) = 0;
+    // Questions of a running connection. They must not block: the host shows the question,
+    // returns, and later (never from inside this call) gives the answer to `answers`.
+    // Retry/Cancel with `text` (the radio does not answer):
+    virtual void askRetry(std::string_view text, LinkAnswers& answers) = 0;
+    // The password dialog, opened with `current` in its box:
+    virtual void askPassword(std::string_view current, LinkAnswers& answers) = 0;
+    // The open question is void (the connection was cancelled or its port failed): close it
+    // without answering.
+    virtual void withdrawQuestion() = 0;
 
     // The ports the settings search tries, in order: 1..16 when ports are offered by number
     // (FixedSearchPorts()), else the present ports in the port map's order.
@@ -55,9 +74,9 @@ class LinkHost {
     // radio's. Decode the radio information and show its window.
     virtual void infoReadCompleted() = 0;
 
-    // The connection started by a Begin call that returned true is over; the engine is idle
-    // and every message has been shown.
-    virtual void sessionFinished(LinkMode mode, bool success) = 0;
+    // The connection started by a Begin call that returned true is over; the engine is idle,
+    // its port closed, and every message has been shown.
+    virtual void sessionFinished(LinkMode mode, SessionEnd end) = 0;
 };
 
 }  // namespace torvik

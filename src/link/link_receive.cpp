@@ -4,6 +4,7 @@
 
 #include "codeplug/identity.h"
 #include "link/link_engine.h"
+#include "link/link_messages.h"
 #include "link/password.h"
 
 namespace torvik {
@@ -15,11 +16,17 @@ constexpr std::size_t kRadioOwnedTestBytes[] = {0, 1, 14, 15};
 }  // namespace
 
 void LinkEngine::serialBytesWaiting() {
-    // Inside a message box the bytes stay waiting; the next frame discards them.
-    if (inModal_ || isIdle()) return;
+    // Bytes count only as the reply to a frame out; while a question is open they stay
+    // waiting, and the next frame discards them.
+    if (isIdle() || awaiting_ == Awaiting::Nothing) return;
     const Bytes reply = ctx_.port.takeAll();
     const auto echo = static_cast<std::size_t>(state_.EchoLength);
     if (reply.size() < echo) return;
+    if (stopsHere()) {
+        // The frame out has had its answer: the connection stops here.
+        stopAtBoundary();
+        return;
+    }
     // The echo is skipped, never compared: only the radio's answer behind it counts.
     const std::span<const std::uint8_t> afterEcho = std::span(reply).subspan(echo);
     if (state_.Mode == LinkMode::Search) {
@@ -31,8 +38,12 @@ void LinkEngine::serialBytesWaiting() {
 
 void LinkEngine::serialError(SerialError) {
     if (isIdle()) return;
-    if (inModal_) {
-        deferredError_ = true;
+    if (question_ != Question::None) {
+        // The question is void now: whatever the answer, the port cannot go on.
+        question_ = Question::None;
+        ctx_.host.withdrawQuestion();
+    } else if (awaiting_ == Awaiting::Nothing) {
+        // Before the first frame; the frame's write fails and reports it.
         return;
     }
     failOnSerialError();
@@ -70,8 +81,18 @@ void LinkEngine::takeAcknowledgement(std::span<const std::uint8_t> afterEcho) {
     if (afterEcho[0] == kAck) {
         AdvanceSession();
     } else if (afterEcho[0] == kRepeat && awaiting_ != Awaiting::EndAck) {
-        // The radio asks for the same data frame again; that costs no retry.
+        // The radio asks for the same data frame again; that costs no retry, but only so
+        // many repeats are granted to one frame.
         ctx_.timer.stop();
+        if (++repeats_ > kRepeatsPerFrame) {
+            const auto address = static_cast<std::uint16_t>(
+                lastFrame_.size() >= 3 ? (lastFrame_[1] << 8) | lastFrame_[2] : 0);
+            held_.show(Severity::Error,
+                       RepeatLimitText(address, kRepeatsPerFrame, ctx_.reporter.language()));
+            FinishSession(false);
+            return;
+        }
+        // The same bytes again, so the count goes on (sendFrame resets it for a new frame).
         sendFrame(lastFrame_, 1, awaiting_);
     }
 }
@@ -92,20 +113,12 @@ void LinkEngine::takeIdentity(std::span<const std::uint8_t> afterEcho) {
     if (!reply) return;
     ctx_.timer.stop();
     adoptIdentity(*reply);
-    bool accepted = false;
-    {
-        ModalScope scope(inModal_);
-        const TransferMode mode =
-            state_.Mode == LinkMode::Write ? TransferMode::Write : TransferMode::Read;
-        accepted =
-            CheckIdentity(mode, ctx_.codeplug.identity, ctx_.codeplug.band.code(), ctx_.reporter);
-    }
-    if (!accepted) {
-        FinishSession(false);
-    } else if (takeDeferredError()) {
-        failOnSerialError();
-    } else {
+    const TransferMode mode =
+        state_.Mode == LinkMode::Write ? TransferMode::Write : TransferMode::Read;
+    if (CheckIdentity(mode, ctx_.codeplug.identity, ctx_.codeplug.band.code(), held_)) {
         AdvanceSession();
+    } else {
+        FinishSession(false);
     }
 }
 
@@ -119,15 +132,17 @@ void LinkEngine::takePasswordBlock(std::span<const std::uint8_t> afterEcho) {
         return;
     }
     ctx_.timer.stop();
-    std::optional<std::string> typed;
-    {
-        ModalScope scope(inModal_);
-        typed = ctx_.host.askPassword(sessionPassword_);
-    }
+    awaiting_ = Awaiting::Nothing;
+    questionedPassword_ = block->data;
+    question_ = Question::Password;
+    ctx_.host.askPassword(sessionPassword_, *this);
+}
+
+void LinkEngine::answerPassword(std::optional<std::string> typed) {
+    if (question_ != Question::Password) return;
+    question_ = Question::None;
     if (typed) sessionPassword_ = AcceptTypedPassword(*typed);
-    if (takeDeferredError()) {
-        failOnSerialError();
-    } else if (typed && PasswordMatches(block->data, sessionPassword_)) {
+    if (typed && PasswordMatches(questionedPassword_, sessionPassword_)) {
         // Start over from the open frame; the radio is asked again and the password passes.
         ResetRetries(state_);
         SendEnd(LinkStep::Restart);
@@ -166,6 +181,7 @@ void LinkEngine::AdvanceSession() {
     const bool transfer = state_.Mode == LinkMode::Read || state_.Mode == LinkMode::Write;
     switch (state_.Step) {
         case LinkStep::Open:
+            radioInProgramming_ = true;
             state_.Step = LinkStep::Identity;
             if (transfer && progressOpen_) ctx_.host.SetProgressValue(0);
             SendIdentityRequest();
@@ -214,6 +230,9 @@ void LinkEngine::AdvanceSession() {
             break;
         case LinkStep::Finish:
             FinishSession(true);
+            break;
+        case LinkStep::Stopping:
+            FinishSession(SessionEnd::Cancelled);
             break;
         case LinkStep::None:
             break;

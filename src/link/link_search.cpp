@@ -30,6 +30,7 @@ void LinkEngine::trySearchCandidate(bool advance) {
     }
     state_.ProgramRetries = kSendsPerFrame;
     state_.IdentityRetries = kSendsPerFrame;
+    radioInProgramming_ = false;  // another port, another radio
     SendOpenFrame();
 }
 
@@ -37,6 +38,7 @@ void LinkEngine::takeSearchReply(std::span<const std::uint8_t> afterEcho) {
     if (state_.Step == LinkStep::Open && awaiting_ == Awaiting::OpenReply) {
         if (!IsOpenReply(afterEcho, ModelId)) return;
         ctx_.timer.stop();
+        radioInProgramming_ = true;
         state_.Step = LinkStep::Identity;
         SendIdentityRequest();
         return;

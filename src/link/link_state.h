@@ -19,11 +19,18 @@ enum class LinkStep : std::int16_t {
     FactoryTestRead = 31,  // the test-data block of a factory write
     Restart = 45,          // END acknowledged, then start again from the open frame
     Finish = 69,           // END acknowledged, then done
+    Stopping = 99,         // END acknowledged after the user stopped the connection
 };
+
+// How a connection ended.
+enum class SessionEnd { Success, Failure, Cancelled };
 
 inline constexpr int kWaitTimeMs = 300;
 // Every frame is sent at most this many times before its step gives up.
 inline constexpr std::int16_t kSendsPerFrame = 3;
+// A radio may ask for the same data frame again (0x0A) this many times; one more request
+// ends the connection, so a radio stuck on one frame cannot keep it alive forever.
+inline constexpr int kRepeatsPerFrame = 10;
 
 struct LinkState {
     LinkMode Mode = LinkMode::Idle;

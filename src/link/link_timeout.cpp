@@ -1,14 +1,18 @@
 // The engine's time-outs: a frame without a good reply within 300 ms is sent again while it
 // has sends left; then the step gives up by asking the user, searching for other settings or
-// failing.
+// failing. Also the answers to those questions, and stopping a connection on request.
 #include "link/link_engine.h"
 #include "link/link_texts.h"
 
 namespace torvik {
 
 void LinkEngine::waitTimerExpired() {
-    if (inModal_ || isIdle()) return;
+    if (isIdle() || awaiting_ == Awaiting::Nothing) return;
     ctx_.timer.stop();
+    if (stopsHere()) {
+        stopAtBoundary();
+        return;
+    }
     if (state_.Mode == LinkMode::Search) {
         searchTimeout();
         return;
@@ -59,28 +63,33 @@ void LinkEngine::waitTimerExpired() {
         }
         case LinkStep::FactoryTestRead:
             ctx_.port.close();
-            askRetryWithPortClosed();
+            askRetry(Question::RetryReopen);
             break;
         case LinkStep::Restart:
-            if (askRetry()) SendEnd(LinkStep::Restart);
+            askRetry(Question::RetryEnd);
             break;
         case LinkStep::Finish:
             // A radio that does not acknowledge the closing frame has still got everything.
             FinishSession(true);
+            break;
+        case LinkStep::Stopping:
+            FinishSession(SessionEnd::Cancelled);
             break;
         case LinkStep::None:
             break;
     }
 }
 
-// The open frame or the identity request went unanswered three times.
+// The open frame or the identity request went unanswered three times. The search runs once
+// per connection: a radio that answers only while it runs cannot keep the connection going.
 void LinkEngine::giveUpOpening() {
-    if (state_.Mode == LinkMode::InfoRead) {
+    if (state_.Mode == LinkMode::InfoRead || (searched_ && !ctx_.factoryMode)) {
         FinishSession(false);
     } else if (ctx_.factoryMode) {
         ctx_.port.close();
-        askRetryWithPortClosed();
+        askRetry(Question::RetryReopen);
     } else {
+        searched_ = true;
         StartSearch();
     }
 }
@@ -92,37 +101,65 @@ void LinkEngine::giveUpTransfer(bool atFailedBlock) {
         FinishSession(false);
         return;
     }
-    if (!askRetry()) return;
     // The step after the password moves to the next block before sending; stepping back one
     // block makes that the failed one.
     if (atFailedBlock) state_.BlockAddress -= blockSize();
-    ResetRetries(state_);
-    SendEnd(LinkStep::Restart);
+    askRetry(Question::RetryRestart);
 }
 
-void LinkEngine::askRetryWithPortClosed() {
-    if (!askRetry()) return;
-    if (!openPort(ctx_.portSettings)) {
+// Asks question 2003 and waits, sending nothing, until the host answers.
+void LinkEngine::askRetry(Question kind) {
+    ctx_.timer.stop();
+    awaiting_ = Awaiting::Nothing;
+    question_ = kind;
+    ctx_.host.askRetry(ctx_.reporter.langText(link_text::kRetryQuestion), *this);
+}
+
+void LinkEngine::answerRetry(bool retry) {
+    const Question kind = question_;
+    if (kind == Question::None || kind == Question::Password) return;
+    question_ = Question::None;
+    if (!retry) {
+        FinishSession(false);
+        return;
+    }
+    if (kind == Question::RetryReopen && !ctx_.port.isOpen() && !openPort(ctx_.portSettings)) {
         failOnSerialError();
         return;
     }
-    ResetRetries(state_);
+    if (kind != Question::RetryEnd) ResetRetries(state_);
     SendEnd(LinkStep::Restart);
 }
 
-// Asks question 2003. True on Retry; otherwise the connection has been ended.
-bool LinkEngine::askRetry() {
-    const Answer answer = askUser(
-        Severity::Warning, ctx_.reporter.langText(link_text::kRetryQuestion), Buttons::RetryCancel);
-    if (takeDeferredError()) {
-        failOnSerialError();
-        return false;
+// ---- cancelling -----------------------------------------------------------------------
+
+void LinkEngine::Cancel() {
+    if (isIdle() || cancelRequested_ || state_.Step == LinkStep::Finish) return;
+    cancelRequested_ = true;
+    if (question_ != Question::None) {
+        question_ = Question::None;
+        ctx_.host.withdrawQuestion();
+        stopAtBoundary();
+    } else if (awaiting_ == Awaiting::Nothing) {
+        stopAtBoundary();
     }
-    if (answer != Answer::Retry) {
-        FinishSession(false);
-        return false;
+    // Otherwise a frame is out: its reply or its time-out is the boundary.
+}
+
+// True when a cancel waits for the frame just answered (or timed out) to be the last.
+bool LinkEngine::stopsHere() const {
+    return cancelRequested_ && state_.Step != LinkStep::Stopping && state_.Step != LinkStep::Finish;
+}
+
+// Nothing more goes out but "END", and only when the radio is in programming mode.
+void LinkEngine::stopAtBoundary() {
+    ctx_.timer.stop();
+    if (state_.Mode == LinkMode::Search) state_.Mode = search_.savedMode();
+    if (radioInProgramming_ && ctx_.port.isOpen()) {
+        SendEnd(LinkStep::Stopping);
+        return;
     }
-    return true;
+    FinishSession(SessionEnd::Cancelled);
 }
 
 }  // namespace torvik

@@ -42,14 +42,19 @@ void VirtualRadio::setTestData(std::span<const std::uint8_t, 16> data) {
 std::size_t VirtualRadio::frameLength() const {
     switch (pending_.front()) {
         case 'P':
-        case 'F': return kOpenFrameLength;
-        case 'E': return kEndFrameLength;
-        case kIdentityRequest: return 1;
-        case kReadTag: return kReadRequestLength;
+        case 'F':
+            return kOpenFrameLength;
+        case 'E':
+            return kEndFrameLength;
+        case kIdentityRequest:
+            return 1;
+        case kReadTag:
+            return kReadRequestLength;
         case kDataFrameTag:
             return pending_.size() < kDataHeaderLength ? kDataHeaderLength
                                                        : pending_[3] + kDataFrameOverhead;
-        default: return 0;
+        default:
+            return 0;
     }
 }
 
@@ -97,8 +102,11 @@ std::optional<Bytes> VirtualRadio::answer(std::span<const std::uint8_t> frame) {
     }
     // A data frame from the PC: checked, stored, acknowledged; a bad one is asked for again.
     const std::optional<DataBlock> block = ParseDataFrame(frame);
-    if (!block) return Bytes{kRepeat};
+    if (!block || config_.repeatWrites) return Bytes{kRepeat};
     std::copy(block->data.begin(), block->data.end(), memory_.begin() + block->address);
+    if (config_.storeWrongEveryNth > 0 && ++dataFrames_ % config_.storeWrongEveryNth == 0) {
+        memory_[block->address] ^= 0xFF;  // acknowledged all the same
+    }
     memoryChanged_ = true;
     return Bytes{kAck};
 }
@@ -124,9 +132,11 @@ std::vector<RadioOutput> VirtualRadio::receive(std::span<const std::uint8_t> byt
         if (config_.dropEveryNth > 0 && ++replies_ % config_.dropEveryNth == 0) continue;
         if (config_.splitReplies && reply->size() > 1) {
             const std::size_t half = reply->size() / 2;
-            out.push_back({Bytes(reply->begin(), reply->begin() + static_cast<std::ptrdiff_t>(half)),
-                           config_.replyDelayMs});
-            out.push_back({Bytes(reply->begin() + static_cast<std::ptrdiff_t>(half), reply->end()), 5});
+            out.push_back(
+                {Bytes(reply->begin(), reply->begin() + static_cast<std::ptrdiff_t>(half)),
+                 config_.replyDelayMs});
+            out.push_back(
+                {Bytes(reply->begin() + static_cast<std::ptrdiff_t>(half), reply->end()), 5});
         } else {
             out.push_back({std::move(*reply), config_.replyDelayMs});
         }

@@ -21,11 +21,13 @@ struct VirtualRadioConfig {
     bool stunned = false;
 
     // Fault injection; 0 turns a fault off.
-    int dropEveryNth = 0;          // leave every Nth reply unanswered
-    int corruptEveryNth = 0;       // spoil the checksum of every Nth data reply
-    bool splitReplies = false;     // send replies in two pieces
-    int replyDelayMs = 0;          // answer this late (over 300 ms is a time-out)
-    int silentAfterBlocks = 0;     // stop answering after this many block frames
+    int dropEveryNth = 0;       // leave every Nth reply unanswered
+    int corruptEveryNth = 0;    // spoil the checksum of every Nth data reply
+    bool splitReplies = false;  // send replies in two pieces
+    int replyDelayMs = 0;       // answer this late (over 300 ms is a time-out)
+    int silentAfterBlocks = 0;  // stop answering after this many block frames
+    bool repeatWrites = false;  // answer every data frame with a repeat request (0x0A)
+    int storeWrongEveryNth = 0;  // acknowledge every Nth data frame but store it spoilt
 };
 
 // One piece of output: bytes to send after waiting `delayMs` (counted from the previous piece).
@@ -35,7 +37,7 @@ struct RadioOutput {
 };
 
 class VirtualRadio {
-public:
+  public:
     static constexpr std::size_t kMemorySize = 16384;
     using Memory = std::array<std::uint8_t, kMemorySize>;
 
@@ -52,7 +54,7 @@ public:
     // The 16 bytes at address 0, the factory tuning values.
     void setTestData(std::span<const std::uint8_t, 16> data);
 
-private:
+  private:
     // How many bytes the frame that starts the buffer needs, or 0 for an unknown first byte.
     std::size_t frameLength() const;
     std::optional<Bytes> answer(std::span<const std::uint8_t> frame);
@@ -66,6 +68,7 @@ private:
     int replies_ = 0;
     int dataReplies_ = 0;
     int blockFrames_ = 0;
+    int dataFrames_ = 0;
 };
 
 }  // namespace torvik

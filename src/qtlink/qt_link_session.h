@@ -3,8 +3,12 @@
 // both run the link through it; sessions share nothing, so several can run side by side.
 #pragma once
 
+#include <memory>
+#include <ostream>
+
 #include "link/link_engine.h"
 #include "link/serial/port_map.h"
+#include "link/serial/traced_serial_port.h"
 #include "qtlink/qt_serial_port.h"
 #include "qtlink/qt_wait_timer.h"
 
@@ -22,7 +26,8 @@ struct LinkSubject {
 
 class QtLinkSession {
   public:
-    QtLinkSession(const PortMap& ports, const LinkSubject& subject);
+    // With `trace`, every frame sent and every reply taken is written there.
+    QtLinkSession(const PortMap& ports, const LinkSubject& subject, std::ostream* trace = nullptr);
     QtLinkSession(const QtLinkSession&) = delete;
     QtLinkSession& operator=(const QtLinkSession&) = delete;
 
@@ -30,6 +35,7 @@ class QtLinkSession {
 
   private:
     QtSerialPort serial_;
+    std::unique_ptr<TracedSerialPort> traced_;
     QtWaitTimer timer_;
     LinkEngine engine_;
 };

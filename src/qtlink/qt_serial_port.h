@@ -3,7 +3,6 @@
 
 #include <QObject>
 #include <QSerialPort>
-
 #include <functional>
 #include <optional>
 #include <string>
@@ -15,7 +14,7 @@ namespace torvik {
 class QtSerialPort : public QObject, public SerialPort {
     Q_OBJECT
 
-public:
+  public:
     // `resolve` turns a port number into its device path (the port map), nothing when the
     // number names no present device.
     using Resolver = std::function<std::optional<std::string>(int number)>;
@@ -23,6 +22,7 @@ public:
 
     void setListener(SerialPortListener* listener) override { listener_ = listener; }
     bool open(const PortId& port, const LineSettings& settings) override;
+    std::string openFailure() const override { return openFailure_; }
     void close() override;
     bool isOpen() const override { return port_.isOpen(); }
     void setReceiveThreshold(std::size_t bytes) override;
@@ -30,7 +30,7 @@ public:
     bool write(std::span<const std::uint8_t> bytes) override;
     std::vector<std::uint8_t> takeAll() override;
 
-private:
+  private:
     void onReadyRead();
     void onError(QSerialPort::SerialPortError error);
 
@@ -38,6 +38,7 @@ private:
     Resolver resolve_;
     SerialPortListener* listener_ = nullptr;
     std::size_t threshold_ = 0;
+    std::string openFailure_;
 };
 
 }  // namespace torvik

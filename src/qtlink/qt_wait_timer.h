@@ -11,14 +11,14 @@ namespace torvik {
 class QtWaitTimer : public QObject, public WaitTimer {
     Q_OBJECT
 
-public:
+  public:
     explicit QtWaitTimer(QObject* parent = nullptr);
     void setListener(WaitTimerListener* listener) override { listener_ = listener; }
     void start(int ms) override { timer_.start(ms); }
     void stop() override { timer_.stop(); }
     bool isActive() const override { return timer_.isActive(); }
 
-private:
+  private:
     QTimer timer_;
     WaitTimerListener* listener_ = nullptr;
 };

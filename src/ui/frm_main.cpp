@@ -64,6 +64,7 @@ frmMain::frmMain(AppSession& session, PortMap& ports, QWidget* parent)
         ports_, LinkSubject{document_->linkCodeplug(), session_.features, session_.factoryMode,
                             portSettings_, reporter_, *host_});
     progress_ = new FrmProgress(this);
+    connect(progress_, &FrmProgress::cancelRequested, this, [this] { link().Cancel(); });
     RegisterEditors(editors_);
     UseQtTranslations(session_.language);
 

@@ -104,6 +104,7 @@ class frmMain : public QMainWindow {
     CodeplugDocument& document() { return *document_; }
     const Codeplug& codeplug() const { return document_->codeplug(); }
     Reporter& reporter() { return reporter_; }
+    GuiReporter& guiReporter() { return reporter_; }
     LinkEngine& link() { return link_->engine(); }
     PortSettings& portSettings() { return portSettings_; }
     PortMap& ports() { return ports_; }

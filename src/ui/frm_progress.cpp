@@ -4,8 +4,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 
 #include "platform/message_table.h"
+#include "ui/relabel.h"
 #include "ui/ui_text.h"
 
 namespace torvik {
@@ -14,7 +16,8 @@ FrmProgress::FrmProgress(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       label_(new QLabel(this)),
       percent_(new QLabel(this)),
-      bar_(new QProgressBar(this)) {
+      bar_(new QProgressBar(this)),
+      cancel_(new QPushButton(this)) {
     setObjectName("FrmProgress");
     label_->setObjectName("Label1");
     percent_->setObjectName("Label2");
@@ -25,19 +28,37 @@ FrmProgress::FrmProgress(QWidget* parent)
     percent_->setMinimumWidth(percent_->fontMetrics().horizontalAdvance("100%") + 4);
     percent_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
+    cancel_->setObjectName("CommandCancel");
+    cancel_->setAutoDefault(false);
+    connect(cancel_, &QPushButton::clicked, this, &FrmProgress::reject);
+
     auto* layout = new QGridLayout(this);
     layout->addWidget(label_, 0, 0);
     layout->addWidget(percent_, 0, 1);
     layout->addWidget(bar_, 1, 0, 1, 2);
+    layout->addWidget(cancel_, 2, 1, Qt::AlignRight);
     setWindowModality(Qt::WindowModal);
 }
 
-void FrmProgress::start(const QString& caption, Language language) {
+void FrmProgress::start(const QString& caption, const LanguageTexts& texts) {
     setWindowTitle(caption);
-    label_->setText(MessageQ(MessageId::Percentage, language));
+    label_->setText(MessageQ(MessageId::Percentage, texts.language()));
+    bar_->setAccessibleName(label_->text());
+    percent_->setAccessibleName(label_->text());
+    cancel_->setText(texts.language() == Language::Chinese ? QStringLiteral("取消")
+                                                           : QStringLiteral("Cancel"));
+    LabelOkCancel(nullptr, cancel_, texts);
+    cancel_->setAccessibleName(cancel_->text());
+    cancel_->setEnabled(true);
     running_ = true;
     SetProgressValue(0);
     open();
+}
+
+void FrmProgress::reject() {
+    if (!running_ || !cancel_->isEnabled()) return;
+    cancel_->setEnabled(false);
+    emit cancelRequested();
 }
 
 void FrmProgress::SetProgressValue(int percent) {

@@ -1,14 +1,16 @@
-// The progress window of a read or write: caption, "Completion percentage:", the bar and the
-// percentage. It is modal to the main window but never blocks: the link engine sends its first
-// frame as soon as the window is up, and the event loop keeps running underneath.
+// The progress window of a read or write: caption, "Completion percentage:", the bar, the
+// percentage and a Cancel button (Escape too) that asks the connection to stop. It is modal
+// to the main window but never blocks: the link engine sends its first frame as soon as the
+// window is up, and the event loop keeps running underneath.
 #pragma once
 
 #include <QDialog>
 
-#include "platform/language.h"
+#include "app/language_texts.h"
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace torvik {
 
@@ -18,8 +20,8 @@ class FrmProgress : public QDialog {
   public:
     explicit FrmProgress(QWidget* parent = nullptr);
 
-    // Shows the window with the bar at 0 and "0%".
-    void start(const QString& caption, Language language);
+    // Shows the window with the bar at 0 and "0%", its texts in the language of `texts`.
+    void start(const QString& caption, const LanguageTexts& texts);
     void setCaption(const QString& caption) { setWindowTitle(caption); }
     // Bar and label to `percent`, shown as "37%".
     void SetProgressValue(int percent);
@@ -28,16 +30,22 @@ class FrmProgress : public QDialog {
     bool running() const { return running_; }
     int percent() const;
     QString percentText() const;
+    QPushButton* cancelButton() const { return cancel_; }
+
+  signals:
+    // Cancel or Escape: the connection should stop. The window stays until it has.
+    void cancelRequested();
 
   protected:
-    // The transfer decides when the window closes, not Escape or the close box.
-    void reject() override {}
+    // The transfer decides when the window closes; Escape asks it to stop.
+    void reject() override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     QLabel* label_;
     QLabel* percent_;
     QProgressBar* bar_;
+    QPushButton* cancel_;
     bool running_ = false;
 };
 

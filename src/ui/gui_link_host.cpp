@@ -1,5 +1,7 @@
 #include "ui/gui_link_host.h"
 
+#include <QMessageBox>
+
 #include "functions/radioinfo/radio_info_codec.h"
 #include "ui/frm_main.h"
 #include "ui/frm_password.h"
@@ -17,7 +19,7 @@ void GuiLinkHost::offerSaveBeforeRead() {
 }
 
 void GuiLinkHost::openProgress(std::string_view caption) {
-    window_.progressWindow()->start(Q(caption), window_.session().language);
+    window_.progressWindow()->start(Q(caption), window_.session().texts);
 }
 
 void GuiLinkHost::setProgressCaption(std::string_view caption) {
@@ -32,10 +34,49 @@ void GuiLinkHost::closeProgress() {
     window_.progressWindow()->finish();
 }
 
-std::optional<std::string> GuiLinkHost::askPassword(std::string_view current) {
+QWidget* GuiLinkHost::questionParent() const {
     FrmProgress* progress = window_.progressWindow();
-    QWidget* parent = progress->isVisible() ? static_cast<QWidget*>(progress) : &window_;
-    return FrmPassWord::Ask(window_.session().texts, current, parent);
+    return progress->isVisible() ? static_cast<QWidget*>(progress) : &window_;
+}
+
+void GuiLinkHost::openQuestion(QDialog* dialog, std::function<void(QDialog&)> answer) {
+    withdrawQuestion();
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    question_ = dialog;
+    QObject::connect(dialog, &QDialog::finished, dialog,
+                     [this, dialog, answer = std::move(answer)] {
+                         if (question_ != dialog) return;  // withdrawn
+                         question_ = nullptr;
+                         answer(*dialog);
+                     });
+    dialog->open();
+}
+
+void GuiLinkHost::askRetry(std::string_view text, LinkAnswers& answers) {
+    QMessageBox* box = window_.guiReporter().makeBox(Severity::Warning, text, Buttons::RetryCancel,
+                                                     {}, {}, questionParent());
+    openQuestion(box, [&answers](QDialog& dialog) {
+        auto& b = static_cast<QMessageBox&>(dialog);
+        answers.answerRetry(b.clickedButton() == b.button(QMessageBox::Retry));
+    });
+}
+
+void GuiLinkHost::askPassword(std::string_view current, LinkAnswers& answers) {
+    auto* dialog = new FrmPassWord(window_.session().texts, current, questionParent());
+    openQuestion(dialog, [&answers](QDialog& d) {
+        auto& password = static_cast<FrmPassWord&>(d);
+        answers.answerPassword(d.result() == QDialog::Accepted
+                                   ? std::optional<std::string>(password.typed())
+                                   : std::nullopt);
+    });
+}
+
+void GuiLinkHost::withdrawQuestion() {
+    if (QDialog* dialog = question_) {
+        question_ = nullptr;
+        dialog->close();
+    }
 }
 
 std::vector<PortId> GuiLinkHost::searchCandidates() {
@@ -68,8 +109,8 @@ void GuiLinkHost::infoReadCompleted() {
     window_.openEditor(EditorId::RadioInfo);
 }
 
-void GuiLinkHost::sessionFinished(LinkMode mode, bool success) {
-    emit window_.linkSessionFinished(static_cast<int>(mode), success);
+void GuiLinkHost::sessionFinished(LinkMode mode, SessionEnd end) {
+    emit window_.linkSessionFinished(static_cast<int>(mode), end == SessionEnd::Success);
 }
 
 }  // namespace torvik

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <memory>
 
 #include "ui/relabel.h"
 #include "ui/ui_text.h"
@@ -56,34 +57,42 @@ Answer GuiReporter::ask(Severity severity, std::string_view text, Buttons button
     return runBox(severity, text, buttons, title, {});
 }
 
-Answer GuiReporter::runBox(Severity severity, std::string_view text, Buttons buttons,
-                           std::string_view title, std::string_view detail) {
-    QMessageBox box(IconOf(severity), title.empty() ? QString(kDefaultTitle) : Q(title),
-                    BoxText(text), QMessageBox::NoButton, parentForBox());
-    if (!detail.empty()) box.setDetailedText(Q(detail));
+QMessageBox* GuiReporter::makeBox(Severity severity, std::string_view text, Buttons buttons,
+                                  std::string_view title, std::string_view detail,
+                                  QWidget* parent) const {
+    auto* box =
+        new QMessageBox(IconOf(severity), title.empty() ? QString(kDefaultTitle) : Q(title),
+                        BoxText(text), QMessageBox::NoButton, parent ? parent : parentForBox());
+    if (!detail.empty()) box->setDetailedText(Q(detail));
     switch (buttons) {
         case Buttons::Ok:
-            box.setStandardButtons(QMessageBox::Ok);
-            box.setEscapeButton(QMessageBox::Ok);
+            box->setStandardButtons(QMessageBox::Ok);
+            box->setEscapeButton(QMessageBox::Ok);
             break;
         case Buttons::OkCancel:
-            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-            box.setDefaultButton(QMessageBox::Ok);
-            box.setEscapeButton(QMessageBox::Cancel);
+            box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            box->setDefaultButton(QMessageBox::Ok);
+            box->setEscapeButton(QMessageBox::Cancel);
             break;
         case Buttons::YesNoCancel:
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-            box.setDefaultButton(QMessageBox::Yes);
-            box.setEscapeButton(QMessageBox::Cancel);
+            box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box->setDefaultButton(QMessageBox::Yes);
+            box->setEscapeButton(QMessageBox::Cancel);
             break;
         case Buttons::RetryCancel:
-            box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
-            box.setDefaultButton(QMessageBox::Retry);
-            box.setEscapeButton(QMessageBox::Cancel);
+            box->setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+            box->setDefaultButton(QMessageBox::Retry);
+            box->setEscapeButton(QMessageBox::Cancel);
             break;
     }
-    LabelOkCancel(box.button(QMessageBox::Ok), box.button(QMessageBox::Cancel), texts_);
-    switch (box.exec()) {
+    LabelOkCancel(box->button(QMessageBox::Ok), box->button(QMessageBox::Cancel), texts_);
+    return box;
+}
+
+Answer GuiReporter::runBox(Severity severity, std::string_view text, Buttons buttons,
+                           std::string_view title, std::string_view detail) {
+    const std::unique_ptr<QMessageBox> box(makeBox(severity, text, buttons, title, detail));
+    switch (box->exec()) {
         case QMessageBox::Ok:
             return Answer::Ok;
         case QMessageBox::Yes:

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMessageBox;
+
 #include "app/language_texts.h"
 #include "platform/reporter.h"
 
@@ -25,6 +27,12 @@ class GuiReporter : public Reporter {
     void showDetailed(Severity severity, std::string_view text, std::string_view detail) override;
     Answer ask(Severity severity, std::string_view text, Buttons buttons,
                std::string_view title = {}) override;
+
+    // The box ask() and show() run, for a caller that opens it without blocking; owned by
+    // its parent (`parent`, else the modal window or the main window).
+    QMessageBox* makeBox(Severity severity, std::string_view text, Buttons buttons,
+                         std::string_view title = {}, std::string_view detail = {},
+                         QWidget* parent = nullptr) const;
 
   private:
     QWidget* parentForBox() const;

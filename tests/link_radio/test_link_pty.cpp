@@ -1,5 +1,7 @@
 // The whole chain over a real pseudo-terminal: torvik-cli and its link engine on QSerialPort
 // against torvik-radio, with and without injected faults.
+#include <signal.h>
+
 #include <QProcess>
 #include <QtTest>
 
@@ -51,7 +53,20 @@ class LinkPtyTest : public QObject {
         return {process.exitCode(), process.readAllStandardError()};
     }
 
-private slots:
+    // Starts torvik-cli, lets the transfer get going, then sends it `signal`.
+    Run cliStopped(const QStringList& arguments, int signal) {
+        QProcess process;
+        process.setProgram(TORVIK_CLI_PATH);
+        process.setArguments(arguments + QStringList{"--home", path("home"), "--yes"});
+        process.start();
+        if (!process.waitForStarted(10000)) return {};
+        QTest::qWait(1500);
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+        process.waitForFinished(30000);
+        return {process.exitCode(), process.readAllStandardError()};
+    }
+
+  private slots:
     void initTestCase() {
         QVERIFY(QDir().mkpath(path("home/Init")));
         const QString init = QFileInfo(TORVIK_CLI_PATH).absolutePath() + "/Init";
@@ -91,8 +106,10 @@ private slots:
     void failuresLeaveFilesAlone_data() {
         QTest::addColumn<QStringList>("radio");
         QTest::addColumn<QString>("verb");
-        QTest::newRow("silent after 20 blocks, read") << QStringList{"--silent-after", "20"} << "read";
-        QTest::newRow("silent after 20 blocks, write") << QStringList{"--silent-after", "20"} << "write";
+        QTest::newRow("silent after 20 blocks, read")
+            << QStringList{"--silent-after", "20"} << "read";
+        QTest::newRow("silent after 20 blocks, write")
+            << QStringList{"--silent-after", "20"} << "write";
         QTest::newRow("answers too late") << QStringList{"--delay", "400"} << "read";
         QTest::newRow("wrong model") << QStringList{"--model", "MEXXXX"} << "read";
         QTest::newRow("killed radio, write") << QStringList{"--killed"} << "write";
@@ -105,8 +122,9 @@ private slots:
         QFile::remove(path("previous.dat"));
         QVERIFY(QFile::copy(path("mine.dat"), path("previous.dat")));
         const QByteArray before = ReadFile(path("previous.dat"));
-        const Run r = verb == "read" ? cli({"read", "--device", path("tty"), path("previous.dat")})
-                                     : cli({"write", path("previous.dat"), "--device", path("tty")});
+        const Run r = verb == "read"
+                          ? cli({"read", "--device", path("tty"), path("previous.dat")})
+                          : cli({"write", path("previous.dat"), "--device", path("tty")});
         QCOMPARE(r.exitCode, 1);
         QVERIFY(r.err.contains("torvik-cli: "));
         QCOMPARE(ReadFile(path("previous.dat")), before);
@@ -118,9 +136,97 @@ private slots:
         QVERIFY2(r.exitCode == 0, r.err.constData());
     }
 
+    void radioAskingForTheSameFrameForever() {
+        QVERIFY(startRadio({"--repeat-writes"}));
+        const Run r = cli({"write", path("mine.dat"), "--device", path("tty")});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("0x0100 again more than 10 times"), r.err.constData());
+    }
+
+    void stoppedRead_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("Ctrl+C") << int(SIGINT);
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+    }
+    void stoppedRead() {
+        QFETCH(int, signal);
+        QVERIFY(startRadio({"--baud-pace"}));
+        // A new file is not made; an existing one is left as it was.
+        QFile::remove(path("stopped.dat"));
+        Run r = cliStopped({"read", "--device", path("tty"), path("stopped.dat")}, signal);
+        QCOMPARE(r.exitCode, 130);
+        QVERIFY2(r.err.contains("Reading stopped. Nothing was changed."), r.err.constData());
+        QVERIFY(!QFileInfo::exists(path("stopped.dat")));
+        QVERIFY(!QFileInfo::exists(path("stopped.fre")));
+        QFile::remove(path("previous.dat"));
+        QVERIFY(QFile::copy(path("mine.dat"), path("previous.dat")));
+        r = cliStopped({"read", "--device", path("tty"), path("previous.dat")}, signal);
+        QCOMPARE(r.exitCode, 130);
+        QCOMPARE(ReadFile(path("previous.dat")), ReadFile(path("mine.dat")));
+        // The next session on the same radio runs normally.
+        r = cli({"info", "--device", path("tty")});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+    }
+
+    void stoppedWrite() {
+        QVERIFY(startRadio({"--baud-pace"}));
+        const Run r = cliStopped({"write", path("mine.dat"), "--device", path("tty")}, SIGINT);
+        QCOMPARE(r.exitCode, 130);
+        QVERIFY2(r.err.contains("partly written"), r.err.constData());
+    }
+
+    void traceMatchesTheTransfer() {
+        QVERIFY(startRadio({}));
+        const Run r = cli(
+            {"read", "--device", path("tty"), path("traced.dat"), "--trace", path("read.trace")});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        QStringList sent;
+        QStringList received;
+        qint64 last = -1;
+        for (const QByteArray& raw : ReadFile(path("read.trace")).split('\n')) {
+            if (raw.isEmpty() || raw.startsWith('#')) continue;
+            const QList<QByteArray> parts = raw.split(' ');
+            QVERIFY(parts.size() >= 3);
+            const qint64 ms = parts[0].toLongLong();
+            QVERIFY(ms >= last);  // milliseconds from the start, never going back
+            last = ms;
+            const QByteArray hex = raw.mid(parts[0].size() + 4);
+            if (parts[1] == "TX")
+                sent << QString::fromLatin1(hex);
+            else if (parts[1] == "RX")
+                received << QString::fromLatin1(hex);
+            else
+                QFAIL(raw.constData());
+        }
+        // Open, identity, password block, 1023 blocks, END; each answered.
+        QCOMPARE(sent.size(), 1027);
+        QCOMPARE(sent.first(), QString("50 52 4F 47 52 41 4D"));
+        QCOMPARE(sent.at(1), QString("02"));
+        QCOMPARE(sent.at(3), QString("52 00 10 10"));
+        QCOMPARE(sent.last(), QString("45 4E 44"));
+        QCOMPARE(received.size(), 1027);
+        // Every reply starts with the echo of its frame; the last is END's echo and 0x06.
+        QVERIFY(received.at(3).startsWith("52 00 10 10 57 00 10 10 "));
+        QCOMPARE(received.last(), QString("45 4E 44 06"));
+    }
+
+    void radioThatStoresABlockWrongly() {
+        // The radio acknowledges every block, but every 100th is stored spoilt: the write
+        // alone cannot tell, the codeplug read back differs.
+        QVERIFY(startRadio({"--store-wrong", "100"}));
+        Run r = cli({"write", path("mine.dat"), "--device", path("tty")});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        r = cli({"read", "--device", path("tty"), path("spoilt.dat")});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        QCOMPARE(cli({"encode", path("mine.dat"), path("mine.img")}).exitCode, 0);
+        QCOMPARE(cli({"encode", path("spoilt.dat"), path("spoilt.img")}).exitCode, 0);
+        QVERIFY(ReadFile(path("spoilt.img")) != ReadFile(path("mine.img")));
+    }
+
     void deviceThatIsNotThere() {
         const Run r = cli({"read", "--device", path("no-such-tty"), path("x.dat")});
         QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("no-such-tty does not exist"), r.err.constData());
         QVERIFY(!QFileInfo::exists(path("x.dat")));
     }
 };

@@ -397,6 +397,43 @@ class MainLinkTest : public QObject {
         QVERIFY(cell(150, 1).isEmpty());  // cancelled: nothing was read
     }
 
+    void progressWindowStopsTheRead_data() {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Cancel button") << false;
+        QTest::newRow("Escape") << true;
+    }
+    void progressWindowStopsTheRead() {
+        QFETCH(bool, escape);
+        const Codeplug before = window().codeplug();
+        bool cancelWasNamed = false;
+        ModalDriver driver;
+        if (window().document().isModified()) driver.box(QMessageBox::No);  // not saved first
+        driver.box(QMessageBox::Ok)
+            .dialog("FrmProgress",
+                    [&](QWidget* w) {
+                        auto* progress = static_cast<FrmProgress*>(w);
+                        cancelWasNamed = progress->cancelButton()->accessibleName() == "Cancel";
+                        if (const QString dir = qEnvironmentVariable("TORVIK_GRAB_DIR");
+                            !dir.isEmpty()) {
+                            progress->grab().save(dir + "/progress_en.png");
+                        }
+                        if (escape) {
+                            QTest::keyClick(progress, Qt::Key_Escape);
+                        } else {
+                            QTest::mouseClick(progress->cancelButton(), Qt::LeftButton);
+                        }
+                    })
+            .box(QMessageBox::Ok);
+        QVERIFY(!runSession("mnuProRead"));
+        QVERIFY(cancelWasNamed);
+        QCOMPARE(driver.texts.last(), "Reading stopped. Nothing was changed.");
+        QVERIFY(driver.unexpected.isEmpty());
+        QVERIFY(window().codeplug().image == before.image);
+        QVERIFY(window().codeplug().channels == before.channels);
+        QVERIFY(!window().progressWindow()->isVisible());
+        QVERIFY(window().link().isIdle());
+    }
+
     void radioInformationOpensItsWindow() {
         ModalDriver driver;
         driver.dialog("RadioInfoView", [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });

@@ -76,6 +76,9 @@ class SerialPort {
     // Opens the port with the given line settings (closing it first if open). False when the
     // device cannot be opened or does not accept the settings; the port is then closed.
     virtual bool open(const PortId& port, const LineSettings& settings) = 0;
+    // Why the last open failed, in words a person can act on (English, with the device and
+    // what to do about it); empty when it did not fail or nothing is known.
+    virtual std::string openFailure() const { return {}; }
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
 

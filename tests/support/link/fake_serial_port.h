@@ -29,6 +29,8 @@ class FakeSerialPort : public SerialPort {
     std::function<bool(const PortId&, const LineSettings&)> canOpen;
     // The far side: hears every frame written.
     std::function<void(const Bytes&)> onWrite;
+    // What openFailure() says after an open that failed.
+    std::string openFailureText;
     // Writes fail while set (a device that has gone); opening a port clears it.
     bool failWrites = false;
 
@@ -77,6 +79,9 @@ class FakeSerialPort : public SerialPort {
             line_ = line;
         }
         return ok;
+    }
+    std::string openFailure() const override {
+        return opens.empty() || opens.back().ok ? std::string() : openFailureText;
     }
     void close() override {
         if (!open_) return;

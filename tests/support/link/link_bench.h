@@ -34,18 +34,6 @@ inline QString Describe(const Bytes& frame) {
     return hex.join(' ');
 }
 
-// A recording reporter that can let the event loop run while a question is open, as a
-// message box does.
-class BenchReporter : public RecordingReporter {
-  public:
-    std::function<void()> whileAsking;
-    Answer ask(Severity severity, std::string_view text, Buttons buttons,
-               std::string_view title) override {
-        if (whileAsking) whileAsking();
-        return RecordingReporter::ask(severity, text, buttons, title);
-    }
-};
-
 struct LinkBench {
     explicit LinkBench(bool factory = false)
         : radio(port), codeplug(std::make_unique<Codeplug>()), factoryMode(factory) {
@@ -56,15 +44,35 @@ struct LinkBench {
             *codeplug, features, testData, factoryMode, settings, port, timer, reporter, host});
     }
 
-    // Plays the event loop: queued arrivals first, then the timer, until nothing is left.
-    // Returns the number of time-outs that fired.
-    int run(int limit = 100000) {
+    // Plays the event loop: queued arrivals first, then the timer, then the person answering
+    // an open question (Retry/Cancel from the reporter's script, the password from the
+    // host's), until nothing is left. Returns the number of time-outs that fired.
+    int run(int limit = 100000, bool answerQuestions = true) {
         const int before = timer.expiries();
         for (int i = 0; i < limit; ++i) {
             if (port.deliverNext()) continue;
-            if (!timer.expire()) break;
+            if (timer.expire()) continue;
+            if (!answerQuestions || !answerQuestion()) break;
         }
         return timer.expiries() - before;
+    }
+    // Runs until the engine waits on a question (or nothing is left).
+    int runToQuestion() { return run(100000, false); }
+
+    // Answers the open question from the scripts. False when none is open.
+    bool answerQuestion() {
+        LinkAnswers* to = host.answers;
+        const std::string question = host.openQuestion;
+        if (!to || question.empty()) return false;
+        host.answers = nullptr;
+        host.openQuestion.clear();
+        if (question == "retry") {
+            to->answerRetry(reporter.ask(Severity::Warning, host.retryText, Buttons::RetryCancel,
+                                         {}) == Answer::Retry);
+        } else {
+            to->answerPassword(host.nextPassword());
+        }
+        return true;
     }
 
     QStringList frames(std::size_t from = 0) const {
@@ -81,7 +89,7 @@ struct LinkBench {
     FakeSerialPort port;
     FakeTimer timer;
     ScriptedRadio radio;
-    BenchReporter reporter;
+    RecordingReporter reporter;
     RecordingLinkHost host;
     std::unique_ptr<Codeplug> codeplug;
     FeatureFlags features;

@@ -15,7 +15,7 @@ class RecordingLinkHost : public LinkHost {
   public:
     // What happened, in order: "save?", "open <caption>", "caption <text>", "close",
     // "password", "saved <port> <handshake> <stop bits>", "read done", "info done",
-    // "finished <mode> ok|failed". Progress values are kept apart.
+    // "finished <mode> ok|failed|cancelled". Progress values are kept apart.
     std::vector<std::string> events;
     std::vector<int> progress;
     std::vector<FeatureFlags> featureUpdates;
@@ -24,6 +24,12 @@ class RecordingLinkHost : public LinkHost {
     std::deque<std::optional<std::string>> passwords;  // typed in order; Cancel when out
     std::vector<PortId> candidates;
     bool progressOpen = false;
+
+    // The question the engine waits on, for the bench to answer: "retry" or "password".
+    std::string openQuestion;
+    std::string retryText;
+    LinkAnswers* answers = nullptr;
+    int withdrawn = 0;
 
     void offerSaveBeforeRead() override { events.push_back("save?"); }
     void openProgress(std::string_view caption) override {
@@ -38,8 +44,23 @@ class RecordingLinkHost : public LinkHost {
         progressOpen = false;
         events.push_back("close");
     }
-    std::optional<std::string> askPassword(std::string_view) override {
+    void askRetry(std::string_view text, LinkAnswers& to) override {
+        openQuestion = "retry";
+        retryText = std::string(text);
+        answers = &to;
+    }
+    void askPassword(std::string_view, LinkAnswers& to) override {
         events.push_back("password");
+        openQuestion = "password";
+        answers = &to;
+    }
+    void withdrawQuestion() override {
+        ++withdrawn;
+        openQuestion.clear();
+        answers = nullptr;
+    }
+    // The next typed password from the script; Cancel when it has run out.
+    std::optional<std::string> nextPassword() {
         if (passwords.empty()) return std::nullopt;
         std::optional<std::string> typed = passwords.front();
         passwords.pop_front();
@@ -54,15 +75,22 @@ class RecordingLinkHost : public LinkHost {
     void featuresChanged(const FeatureFlags& flags) override { featureUpdates.push_back(flags); }
     void readCompleted() override { events.push_back("read done"); }
     void infoReadCompleted() override { events.push_back("info done"); }
-    void sessionFinished(LinkMode mode, bool success) override {
-        events.push_back("finished " + std::to_string(static_cast<int>(mode)) +
-                         (success ? " ok" : " failed"));
+    void sessionFinished(LinkMode mode, SessionEnd end) override {
+        events.push_back(FinishedEvent(mode, end));
     }
 
     bool finishedWith(LinkMode mode, bool success) const {
-        return !events.empty() && events.back() == "finished " +
-                                                       std::to_string(static_cast<int>(mode)) +
-                                                       (success ? " ok" : " failed");
+        return finishedWith(mode, success ? SessionEnd::Success : SessionEnd::Failure);
+    }
+    bool finishedWith(LinkMode mode, SessionEnd end) const {
+        return !events.empty() && events.back() == FinishedEvent(mode, end);
+    }
+
+    static std::string FinishedEvent(LinkMode mode, SessionEnd end) {
+        const char* how = end == SessionEnd::Success   ? " ok"
+                          : end == SessionEnd::Failure ? " failed"
+                                                       : " cancelled";
+        return "finished " + std::to_string(static_cast<int>(mode)) + how;
     }
 };
 
