@@ -11,55 +11,21 @@ std::string NamedValue(std::string_view name, long value) {
 
 }  // namespace
 
-std::uint8_t CheckedByte(long value, std::string_view name) {
-    if (value < 0 || value > 255) {
-        throw EncodeError(NamedValue(name, value) + " does not fit in a byte");
-    }
-    return static_cast<std::uint8_t>(value);
+void ThrowByteRange(long value, std::string_view name) {
+    throw EncodeError(NamedValue(name, value) + " does not fit in a byte");
 }
 
-void PutFields(RadioImage& image, std::size_t base, std::initializer_list<FieldValue> fields) {
-    if (fields.size() == 0) return;
-    const std::size_t offset = fields.begin()->field.offset;
-    long byte = 0;
-    long used = 0;
-    for (const auto& [field, value] : fields) {
-        const long mask = field.maxValue() << field.shift;
-        if (field.offset != offset || (used & mask) != 0) {
-            throw std::logic_error(std::string(field.name) + " does not share its byte cleanly");
-        }
-        if (value < 0 || value > field.maxValue()) {
-            throw EncodeError(NamedValue(field.name, value) + " does not fit " +
-                              std::to_string(field.width) + (field.width == 1 ? " bit" : " bits"));
-        }
-        used |= mask;
-        byte |= value << field.shift;
-    }
-    image.at(base + offset) = CheckedByte(byte);
+void ThrowFieldRange(std::string_view name, long value, int width) {
+    throw EncodeError(NamedValue(name, value) + " does not fit " + std::to_string(width) +
+                      (width == 1 ? " bit" : " bits"));
 }
 
-int GetField(const RadioImage& image, std::size_t base, const BitField& field) {
-    return static_cast<int>((image.at(base + field.offset) >> field.shift) & field.maxValue());
+void ThrowSharedByte(std::string_view name) {
+    throw std::logic_error(std::string(name) + " does not share its byte cleanly");
 }
 
-bool EntryBit(const RadioImage& image, std::size_t base, int entry) {
-    return ((image.at(base + static_cast<std::size_t>(entry / 8)) >> (entry % 8)) & 1) != 0;
-}
-
-void ClearEntryBit(RadioImage& image, std::size_t base, int entry) {
-    std::uint8_t& byte = image.at(base + static_cast<std::size_t>(entry / 8));
-    byte = static_cast<std::uint8_t>(byte & ~(1U << (entry % 8)));
-}
-
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+void ThrowNotHexDigit(char c) {
     throw EncodeError(std::string("not a hexadecimal digit: '") + c + "'");
-}
-
-std::uint8_t HexPairToByte(char high, char low) {
-    return static_cast<std::uint8_t>(HexDigitValue(high) * 16 + HexDigitValue(low));
 }
 
 std::string ByteToHex2(std::uint8_t value) {
@@ -102,14 +68,6 @@ std::string GetImageName(std::span<const std::uint8_t> in) {
         text += static_cast<char>(byte);
     }
     return text;
-}
-
-bool IsDecimalDigits(std::string_view text) {
-    if (text.empty()) return false;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-    }
-    return true;
 }
 
 }  // namespace torvik

@@ -37,9 +37,19 @@ inline std::string IndexedName(std::string_view array, int index) {
     return std::string(array) + "[" + std::to_string(index) + "]";
 }
 
+// The encoding errors of the helpers below, raised out of line so the helpers stay small
+// enough to inline: the codecs call them for every field of every record.
+[[noreturn]] void ThrowByteRange(long value, std::string_view name);
+[[noreturn]] void ThrowFieldRange(std::string_view name, long value, int width);
+[[noreturn]] void ThrowSharedByte(std::string_view name);
+[[noreturn]] void ThrowNotHexDigit(char c);
+
 // `value` as a byte; anything outside 0..255 is an encoding error, naming the field when
 // `name` is given.
-std::uint8_t CheckedByte(long value, std::string_view name = {});
+inline std::uint8_t CheckedByte(long value, std::string_view name = {}) {
+    if (value < 0 || value > 255) ThrowByteRange(value, name);
+    return static_cast<std::uint8_t>(value);
+}
 
 // A bit field of an image layout: `width` bits from bit `shift` of the byte at `offset`
 // (from the start of its record, or of the image for an area at a fixed address). Each
@@ -76,10 +86,26 @@ struct FieldValue {
 // the field and the value: summing it in would silently change the neighbouring field.
 // Fields of different bytes, or with bits in common, are a mistake of the layout
 // (std::logic_error).
-void PutFields(RadioImage& image, std::size_t base, std::initializer_list<FieldValue> fields);
+inline void PutFields(RadioImage& image, std::size_t base,
+                      std::initializer_list<FieldValue> fields) {
+    if (fields.size() == 0) return;
+    const std::size_t offset = fields.begin()->field.offset;
+    long byte = 0;
+    long used = 0;
+    for (const auto& [field, value] : fields) {
+        const long mask = field.maxValue() << field.shift;
+        if (field.offset != offset || (used & mask) != 0) ThrowSharedByte(field.name);
+        if (value < 0 || value > field.maxValue()) ThrowFieldRange(field.name, value, field.width);
+        used |= mask;
+        byte |= value << field.shift;
+    }
+    image.at(base + offset) = CheckedByte(byte);
+}
 
 // Reads a bit field of the record at `base`.
-int GetField(const RadioImage& image, std::size_t base, const BitField& field);
+inline int GetField(const RadioImage& image, std::size_t base, const BitField& field) {
+    return static_cast<int>((image.at(base + field.offset) >> field.shift) & field.maxValue());
+}
 
 // The same for an area whose fields have fixed image addresses.
 inline void PutFields(RadioImage& image, std::initializer_list<FieldValue> fields) {
@@ -90,15 +116,27 @@ inline int GetField(const RadioImage& image, const BitField& field) {
 }
 
 // Entry bitmaps: entry j is bit (j mod 8) of byte base + j div 8.
-bool EntryBit(const RadioImage& image, std::size_t base, int entry);
+inline bool EntryBit(const RadioImage& image, std::size_t base, int entry) {
+    return ((image.at(base + static_cast<std::size_t>(entry / 8)) >> (entry % 8)) & 1) != 0;
+}
 // Marks `entry` as present (or not skipped) by clearing its bit. Clearing an already clear
 // bit changes nothing, so a duplicate entry cannot disturb its neighbours.
-void ClearEntryBit(RadioImage& image, std::size_t base, int entry);
+inline void ClearEntryBit(RadioImage& image, std::size_t base, int entry) {
+    std::uint8_t& byte = image.at(base + static_cast<std::size_t>(entry / 8));
+    byte = static_cast<std::uint8_t>(byte & ~(1U << (entry % 8)));
+}
 
 // A hexadecimal digit character as its value; anything else is an encoding error.
-int HexDigitValue(char c);
+inline int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    ThrowNotHexDigit(c);
+}
 // Two characters read as one hexadecimal byte ("43" gives 0x43, so decimal pairs give BCD).
-std::uint8_t HexPairToByte(char high, char low);
+inline std::uint8_t HexPairToByte(char high, char low) {
+    return static_cast<std::uint8_t>(HexDigitValue(high) * 16 + HexDigitValue(low));
+}
 
 // The upper-case hexadecimal digit of a value 0..15.
 constexpr char HexDigit(int value) {
@@ -128,6 +166,12 @@ void PutImageName(std::string_view text, std::span<std::uint8_t> out);
 std::string GetImageName(std::span<const std::uint8_t> in);
 
 // True when `text` is non-empty and holds decimal digits only.
-bool IsDecimalDigits(std::string_view text);
+inline bool IsDecimalDigits(std::string_view text) {
+    if (text.empty()) return false;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
 
 }  // namespace torvik

@@ -20,36 +20,45 @@ bool HasCodeDigits(int slot) {
 }
 
 // A code as 4 BCD bytes: the first 8 characters, padded with "0", as hex pairs.
-void PutFreqCode(RadioImage& image, std::size_t address, std::string code) {
-    code.resize(8, '0');
+void PutFreqCode(RadioImage& image, std::size_t address, std::string_view code) {
+    const auto digit = [code](std::size_t i) { return i < code.size() ? code[i] : '0'; };
     auto out = image.block(address, L::kFreqBytes);
     for (std::size_t i = 0; i < L::kFreqBytes; ++i)
-        out[i] = HexPairToByte(code[2 * i], code[2 * i + 1]);
+        out[i] = HexPairToByte(digit(2 * i), digit(2 * i + 1));
 }
 
 // The 8 digits of 4 BCD bytes, or `fallback` when they are not all decimal, followed by the
 // rebuilt 10 Hz digit: the image holds 100 Hz units, and only the 2.5, 6.25 and 8.33 kHz
 // rasters have a 10 Hz digit that follows from the 100 Hz one.
-std::string GetFreqCode(const RadioImage& image, std::size_t address, std::string_view fallback) {
-    std::string digits;
-    for (std::uint8_t byte : image.block(address, L::kFreqBytes)) digits += ByteToHex2(byte);
-    if (!IsDecimalDigits(digits)) digits = fallback;
-    switch (digits.back()) {
+FixedText<9> GetFreqCode(const RadioImage& image, std::size_t address, std::string_view fallback) {
+    FixedText<9> code;
+    auto& digits = code.bytes;
+    bool decimal = true;
+    const auto in = image.block(address, L::kFreqBytes);
+    for (std::size_t i = 0; i < L::kFreqBytes; ++i) {
+        const int high = in[i] >> 4;
+        const int low = in[i] & 0x0F;
+        decimal = decimal && high <= 9 && low <= 9;
+        digits[2 * i] = HexDigit(high);
+        digits[2 * i + 1] = HexDigit(low);
+    }
+    if (!decimal) std::copy_n(fallback.begin(), 8, digits.begin());
+    switch (digits[7]) {
         case '2':
         case '7':
-            digits += '5';
+            digits[8] = '5';
             break;
         case '3':
-            digits += '3';
+            digits[8] = '3';
             break;
         case '6':
-            digits += '6';
+            digits[8] = '6';
             break;
         default:
-            digits += '0';
+            digits[8] = '0';
             break;
     }
-    return digits;
+    return code;
 }
 
 // The radio has three power levels; a stored 3 reads as the highest.
@@ -76,9 +85,10 @@ void EncodeChannel(ChannelRecord& r, RadioImage& image) {
         if (r.ScanSkip == 0) ClearEntryBit(image, L::kScanSkipBitmap, slot);
     }
 
-    std::string rx = r.RxFreq.text();
-    WithContext("RxFreq",
-                [&] { PutFreqCode(image, base + L::kRxFreq, rx.empty() ? "FFFFFFFF" : rx); });
+    const std::string rx = r.RxFreq.text();
+    WithContext("RxFreq", [&] {
+        PutFreqCode(image, base + L::kRxFreq, rx.empty() ? std::string_view("FFFFFFFF") : rx);
+    });
     WithContext("Offset", [&] { PutFreqCode(image, base + L::kOffset, r.Offset.text()); });
 
     for (auto [name, dcs] : {std::pair{"TxDcs", r.TxDcs}, std::pair{"RxDcs", r.RxDcs}}) {
@@ -183,10 +193,10 @@ void DecodeChannels(RadioImage& image, ChannelTable& table) {
         const int number = slot + 1;
         const std::size_t base = L::RecordBase(number);
 
-        const std::string rx = GetFreqCode(image, base + L::kRxFreq, "FFFFFFFF");
+        const FixedText<9> rx = GetFreqCode(image, base + L::kRxFreq, "FFFFFFFF");
         // A slot without a frequency is empty. The VFO has no empty bit, so an all-zero
         // frequency (a prefilled, never-read VFO record) counts as none too.
-        if (rx.starts_with("FFFFFFFF") || rx.starts_with("00000000")) continue;
+        if (rx.raw().starts_with("FFFFFFFF") || rx.raw().starts_with("00000000")) continue;
 
         // Fields the image does not carry keep the values of the record already there.
         ChannelRecord* appended = AppendChannel(table);
@@ -195,8 +205,8 @@ void DecodeChannels(RadioImage& image, ChannelTable& table) {
         r.Number = static_cast<std::int16_t>(number);
         r.Used = 1;
         if (HasBitmapBits(slot)) r.ScanSkip = EntryBit(image, L::kScanSkipBitmap, slot) ? 1 : 0;
-        r.RxFreq = FixedText<9>::Raw(rx);
-        r.Offset = FixedText<9>::Raw(GetFreqCode(image, base + L::kOffset, "00000000"));
+        r.RxFreq = rx;
+        r.Offset = GetFreqCode(image, base + L::kOffset, "00000000");
 
         auto byte = [&](std::size_t offset) { return image.at(base + offset); };
         auto i16 = [](int v) { return static_cast<std::int16_t>(v); };

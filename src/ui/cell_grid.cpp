@@ -40,6 +40,7 @@ CellGridDelegate::CellGridDelegate(CellGrid* grid) : QStyledItemDelegate(grid), 
 
 QWidget* CellGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                         const QModelIndex& index) const {
+    if (!grid_->hooks().editorFor) return nullptr;
     QWidget* editor = grid_->hooks().editorFor(parent, index.row(), index.column());
     if (editor) {
         // Named by its column and row, as the header and the label column show them.
@@ -61,6 +62,7 @@ void CellGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
 
 void CellGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                     const QModelIndex& index) const {
+    if (!grid_->hooks().store) return;
     const QString shown = grid_->hooks().store(index.row(), index.column(), EditorText(editor));
     model->setData(index, shown);
 }
@@ -74,6 +76,7 @@ bool CellGridDelegate::eventFilter(QObject* editor, QEvent* event) {
     emit commitData(widget);
     emit closeEditor(widget, NoHint);
     if (key == CellEditorKey::Enter) {
+        if (!grid_->hooks().next) return true;
         const auto [row, column] = grid_->hooks().next(index.row(), index.column(), text);
         grid_->enterCell(row, column);
     } else {

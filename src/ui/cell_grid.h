@@ -29,6 +29,9 @@ class CellGrid : public QTableWidget {
     CellGrid(int rows, const QStringList& headers, Hooks hooks, QWidget* parent = nullptr);
 
     const Hooks& hooks() const { return hooks_; }
+    // Stops calling the owner: an editor still open while the owner's window is destroyed
+    // commits as it closes, and must not reach an owner that is already half gone.
+    void releaseOwner() { hooks_ = {}; }
     // Sets a cell's text without storing anything.
     void setCellText(int row, int column, const QString& text);
     QString cellText(int row, int column) const;

@@ -1,5 +1,6 @@
 #include "calling/commbook/comm_book.h"
 
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -18,15 +19,19 @@ constexpr std::size_t kKeyLength = 5;
 constexpr char kBlankKey = 'A';
 constexpr char kPastEndKey = 'B';
 
-// The sort key of an ID. Keys of IDs made of digits and blanks compare, character by
-// character, as the hexadecimal numbers they spell.
-std::string SortKey(const FixedText<5>& callId) {
-    std::string key(callId.raw());
-    for (char& c : key) {
-        if (c == ' ') c = kBlankKey;
+// The sort key of an ID, its five key characters packed first-to-last into one number, so keys
+// compare as the character strings would (bytes unsigned). Keys of IDs made of digits and
+// blanks compare, character by character, as the hexadecimal numbers they spell.
+std::uint64_t SortKey(const FixedText<5>& callId) {
+    const std::string_view raw = callId.raw();
+    std::uint64_t key = 0;
+    bool ended = false;
+    for (std::size_t i = 0; i < kKeyLength; ++i) {
+        const char c = i < raw.size() ? raw[i] : '\0';
+        ended = ended || c == '\0';
+        const char k = ended ? kPastEndKey : c == ' ' ? kBlankKey : c;
+        key = (key << 8) | static_cast<std::uint8_t>(k);
     }
-    key = key.substr(0, key.find('\0'));
-    key.resize(kKeyLength, kPastEndKey);
     return key;
 }
 
@@ -60,15 +65,21 @@ void ResetCommBook(CommBook& book) {
 }
 
 void SortCommBook(CommBook& book) {
-    std::array<std::pair<std::string, std::size_t>, kCommBookEntries> keys;
-    for (std::size_t i = 0; i < book.size(); ++i) keys[i] = {SortKey(book[i].callId), i};
+    std::array<std::pair<std::uint64_t, std::size_t>, kCommBookEntries> keys;
+    bool sorted = true;
+    for (std::size_t i = 0; i < book.size(); ++i) {
+        keys[i] = {SortKey(book[i].callId), i};
+        sorted = sorted && (i == 0 || keys[i - 1].first <= keys[i].first);
+    }
 
     // The exchange sort the radio's book has always been sorted with: it is not stable, and
-    // entries with equal keys (the empty ones above all) must land where they always have.
-    for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
-        for (std::size_t j = i + 1; j < keys.size(); ++j) {
-            // std::string compares bytes as unsigned, so even a damaged ID has a fixed place.
-            if (keys[j].first < keys[i].first) std::swap(keys[i], keys[j]);
+    // entries with equal keys (the empty ones above all) must land where they always have. On
+    // a book already in order it swaps nothing, so that case skips it.
+    if (!sorted) {
+        for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
+            for (std::size_t j = i + 1; j < keys.size(); ++j) {
+                if (keys[j].first < keys[i].first) std::swap(keys[i], keys[j]);
+            }
         }
     }
 

@@ -298,4 +298,9 @@ void Frm5Tone::relabel() {
     grid_->setAccessibleName(OptionQ(texts_, "60052"));
 }
 
+Frm5Tone::~Frm5Tone() {
+    // An open cell editor commits as the window closes; by then this object is half gone.
+    if (grid_) grid_->releaseOwner();
+}
+
 }  // namespace torvik

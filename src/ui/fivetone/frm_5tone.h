@@ -34,6 +34,7 @@ class Frm5Tone : public QDialog {
   public:
     Frm5Tone(CodeplugDocument& document, const LanguageTexts& texts, Reporter& reporter,
              QWidget* parent = nullptr);
+    ~Frm5Tone() override;
 
     CellGrid* grid() const { return grid_; }
     const FiveToneSettings& working() const { return state_.record.fiveTone; }

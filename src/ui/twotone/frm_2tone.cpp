@@ -229,4 +229,9 @@ void Frm2Tone::CommandOK() {
     accept();
 }
 
+Frm2Tone::~Frm2Tone() {
+    // An open cell editor commits as the window closes; by then this object is half gone.
+    if (grid_) grid_->releaseOwner();
+}
+
 }  // namespace torvik

@@ -28,6 +28,7 @@ class Frm2Tone : public QDialog {
 
   public:
     Frm2Tone(CodeplugDocument& document, const LanguageTexts& texts, QWidget* parent = nullptr);
+    ~Frm2Tone() override;
 
     CellGrid* grid() const { return grid_; }
     const TwoToneSettings& working() const { return state_.record.twoTone; }
