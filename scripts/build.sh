@@ -6,5 +6,5 @@ build="${TORVIK_BUILD_DIR:-build}"
 # Several checkouts on one small machine build one at a time rather than fight for cores.
 exec 9>"${TMPDIR:-/tmp}/torvik-build.lock"
 flock 9
-[ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja
+[ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja ${TORVIK_CMAKE_OPTIONS:-}
 cmake --build "$build" --parallel "$(nproc)"
