@@ -29,6 +29,13 @@ LanguageTexts LanguageTexts::Load(const std::filesystem::path& languageFile, Lan
     return texts;
 }
 
+LanguageTexts LanguageTexts::Parse(std::string_view text, Language language) {
+    LanguageTexts texts;
+    texts.file_ = ProfileFile::Parse(text);
+    texts.language_ = language;
+    return texts;
+}
+
 std::string LanguageTexts::LangText(int key) const {
     return ReadMessageText("OTHER", std::to_string(key));
 }
@@ -41,7 +48,7 @@ std::string LanguageTexts::ReadMessageText(std::string_view section, std::string
 Language LanguageForLocale(std::string_view localeName) {
     const std::string_view base = localeName.substr(0, localeName.find_first_of(".@"));
     return base == "zh_CN" || base == "zh-CN" || base == "zh_Hans_CN" ? Language::Chinese
-                                                                       : Language::English;
+                                                                      : Language::English;
 }
 
 std::string SystemLocaleName() {

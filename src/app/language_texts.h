@@ -23,6 +23,8 @@ class LanguageTexts {
   public:
     LanguageTexts() = default;
     static LanguageTexts Load(const std::filesystem::path& languageFile, Language language);
+    // The same from the file's bytes.
+    static LanguageTexts Parse(std::string_view text, Language language);
 
     Language language() const { return language_; }
 

@@ -25,9 +25,14 @@ TestDataLoad LoadTestDataFile(const std::filesystem::path& path, TestData& data)
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return TestDataLoad::Missing;
     const std::optional<std::string> bytes = ReadWholeFile(path);
-    if (!bytes || bytes->size() < data.size()) return TestDataLoad::Unreadable;
-    std::copy_n(bytes->begin(), data.size(), data.begin());
+    if (!bytes || !ParseTestDataBytes(*bytes, data)) return TestDataLoad::Unreadable;
     return TestDataLoad::Loaded;
+}
+
+bool ParseTestDataBytes(std::string_view bytes, TestData& data) {
+    if (bytes.size() < data.size()) return false;
+    std::copy_n(bytes.begin(), data.size(), data.begin());
+    return true;
 }
 
 std::string TestDataFileBytes(const std::filesystem::path& path, const TestData& data) {

@@ -29,6 +29,9 @@ enum class TestDataLoad { Loaded, Missing, Unreadable };
 // Reads the first 16 bytes of the file into `data`; anything but Loaded leaves `data` as it was.
 TestDataLoad LoadTestDataFile(const std::filesystem::path& path, TestData& data);
 
+// The same for the bytes of a ".ted" file: false, with `data` as it was, when they are too few.
+bool ParseTestDataBytes(std::string_view bytes, TestData& data);
+
 // The new content of a ".ted" file: `data` over the first 16 bytes of what the file holds now.
 std::string TestDataFileBytes(const std::filesystem::path& path, const TestData& data);
 

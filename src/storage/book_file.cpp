@@ -38,12 +38,16 @@ bool ReadBookFile(const fs::path& path, CommBook& book, Reporter& reporter) {
         ReportFileError(reporter);
         return false;
     }
-    if (bytes->size() < kRecordBytes) {
+    return ParseBookBytes(*bytes, book, reporter);
+}
+
+bool ParseBookBytes(std::string_view bytes, CommBook& book, Reporter& reporter) {
+    if (bytes.size() < kRecordBytes) {
         ReportNotABook(reporter);
         return false;
     }
     const CommBook read = FromBytes<CommBook>(
-        std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), kRecordBytes));
+        std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), kRecordBytes));
     if (!std::all_of(read.begin(), read.end(), IsPlausibleBookEntry)) {
         ReportNotABook(reporter);
         return false;

@@ -19,6 +19,9 @@ inline constexpr std::string_view kDefaultBookFile = "new.cb";
 // `book` stays as it was. Bytes after the record are ignored.
 bool ReadBookFile(const std::filesystem::path& path, CommBook& book, Reporter& reporter);
 
+// The same checks and messages for the bytes read from the start of a book file.
+bool ParseBookBytes(std::string_view bytes, CommBook& book, Reporter& reporter);
+
 // Writes `book` as the first 1792 bytes of the file; the bytes of a longer existing file
 // after them are kept. The new content goes to a temporary file in the same folder that then
 // replaces the old one, so a failure reports "file error." and leaves the old file whole.

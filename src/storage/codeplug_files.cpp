@@ -16,7 +16,7 @@ namespace {
 static_assert(SerializedSize<CodeplugRecord> == kDataFileSize);
 static_assert(SerializedSize<ChannelRecord> == kChannelFileRecordSize);
 
-std::span<const std::uint8_t> AsBytes(const std::string& s) {
+std::span<const std::uint8_t> AsBytes(std::string_view s) {
     return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
 }
 
@@ -40,13 +40,18 @@ std::optional<LoadedPair> ReadFilePair(const std::filesystem::path& path) {
     // A save of this pair that died part-way is finished first, so the pair read is whole.
     RecoverInterruptedWrite({path, ChannelFilePath(path)});
     const std::optional<std::string> data = ReadWholeFile(path);
-    if (!data || data->size() < kDataFileSize) return std::nullopt;
+    if (!data) return std::nullopt;
+    const std::string channels = ReadWholeFile(ChannelFilePath(path)).value_or(std::string());
+    return ParseFilePair(*data, channels);
+}
+
+std::optional<LoadedPair> ParseFilePair(std::string_view data, std::string_view channels) {
+    if (data.size() < kDataFileSize) return std::nullopt;
     LoadedPair pair;
-    pair.record = FromBytes<CodeplugRecord>(AsBytes(*data));
+    pair.record = FromBytes<CodeplugRecord>(AsBytes(data));
     const int count = pair.record.ChannelCount;
     if (count < 0 || count > kChannelSlots) return std::nullopt;
 
-    const std::string channels = ReadWholeFile(ChannelFilePath(path)).value_or(std::string());
     const std::size_t available = channels.size() / kChannelFileRecordSize;
     const std::size_t read = std::min<std::size_t>(available, static_cast<std::size_t>(count));
     std::set<int> numbers;

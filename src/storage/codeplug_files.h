@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string_view>
 
 #include "aggregate/codeplug.h"
 #include "platform/reporter.h"
@@ -27,6 +28,9 @@ struct LoadedPair {
 // Reads and checks a file pair; nothing when the data file is missing, short or inconsistent.
 // The record's ChannelCount counts only the channels the channel file really held.
 std::optional<LoadedPair> ReadFilePair(const std::filesystem::path& path);
+
+// The same checks on the bytes of a data file and of its channel file (empty when missing).
+std::optional<LoadedPair> ParseFilePair(std::string_view data, std::string_view channels);
 
 // Loads a file pair and makes it the open codeplug. A data file that is missing, short or
 // inconsistent (channel count out of range, a channel number out of range or twice) shows
