@@ -4,10 +4,12 @@
 #include <cstdio>
 #include <fstream>
 
+#include "aggregate/image_codec.h"
 #include "cli_link_host.h"
 #include "cli_support.h"
 #include "functions/radioinfo/radio_info_text.h"
 #include "link/link_engine.h"
+#include "link/write_check.h"
 #include "qtlink/qt_link_session.h"
 #include "stop_signals.h"
 #include "storage/codeplug_files.h"
@@ -41,9 +43,13 @@ std::optional<PortId> ChosenPort(const QCommandLineParser& parser, const CliCont
     return PortId::Number(context.settings.PortNumber);
 }
 
+// How a connection starts: the three verbs, and the read that checks a write (its trace
+// goes on after the write's).
+enum class SessionKind { Read, Write, Info, CheckRead };
+
 // Runs one connection to its end; Ctrl+C or SIGTERM stop it.
 SessionEnd RunSession(const QCommandLineParser& parser, CliContext& context, Codeplug& codeplug,
-                      LinkMode mode) {
+                      SessionKind kind) {
     ProfileFile profile = ProfileFile::Load(context.home.setupProfileForRead());
     PortMap ports(profile);
     if (ports.update(ScanSerialDevices())) {
@@ -59,7 +65,9 @@ SessionEnd RunSession(const QCommandLineParser& parser, CliContext& context, Cod
     CliLinkHost host(context, codeplug, ports, port, loop);
     std::ofstream trace;
     if (parser.isSet("trace")) {
-        trace.open(parser.value("trace").toStdString(), std::ios::out | std::ios::trunc);
+        trace.open(
+            parser.value("trace").toStdString(),
+            std::ios::out | (kind == SessionKind::CheckRead ? std::ios::app : std::ios::trunc));
         if (!trace) {
             context.reporter->show(
                 Severity::Error,
@@ -74,9 +82,10 @@ SessionEnd RunSession(const QCommandLineParser& parser, CliContext& context, Cod
     if (parser.isSet("password")) engine.setSessionPassword(parser.value("password").toStdString());
 
     StopSignals stop([&engine] { engine.Cancel(); });
-    const bool started = mode == LinkMode::Read    ? engine.BeginRead()
-                         : mode == LinkMode::Write ? engine.BeginWrite()
-                                                   : engine.BeginInfoRead();
+    const bool started = kind == SessionKind::Read    ? engine.BeginRead()
+                         : kind == SessionKind::Write ? engine.BeginWrite()
+                         : kind == SessionKind::Info  ? engine.BeginInfoRead()
+                                                      : engine.BeginCheckRead();
     if (!started) return StopSignals::raised() ? SessionEnd::Cancelled : SessionEnd::Failure;
     if (!host.finished()) loop.exec();
     return host.end();
@@ -113,7 +122,7 @@ int RunRead(const QStringList& arguments) {
         return done;
     }
     Codeplug codeplug = FreshCodeplug(context);
-    if (const SessionEnd end = RunSession(parser, context, codeplug, LinkMode::Read);
+    if (const SessionEnd end = RunSession(parser, context, codeplug, SessionKind::Read);
         end != SessionEnd::Success) {
         return SessionFailed(end, *context.reporter, "reading from the radio");
     }
@@ -129,6 +138,9 @@ int RunWrite(const QStringList& arguments) {
     AddCommonOptions(parser);
     AddLinkOptions(parser);
     parser.addPositionalArgument("IN.dat", "The data file to write into the radio.");
+    parser.addOption({"verify",
+                      "Read the radio back after writing and compare: a difference fails, "
+                      "naming the channels and areas that differ."});
     CliContext context;
     if (int done = ParseLinkVerb(parser, arguments, 1, "Write a codeplug into a radio.", context);
         done >= 0) {
@@ -139,10 +151,31 @@ int RunWrite(const QStringList& arguments) {
     if (!OpenCodeplug(in.toStdString(), codeplug, *context.reporter)) {
         return FailWithError(*context.reporter, "cannot open " + in);
     }
-    if (const SessionEnd end = RunSession(parser, context, codeplug, LinkMode::Write);
+    // The image the write sends, kept for the check; encoding is repeatable.
+    std::optional<EncodedImage> written;
+    if (parser.isSet("verify")) {
+        Codeplug copy = codeplug;
+        written = EncodeImage(copy, *context.reporter);
+    }
+    if (const SessionEnd end = RunSession(parser, context, codeplug, SessionKind::Write);
         end != SessionEnd::Success) {
         return SessionFailed(end, *context.reporter, "writing to the radio");
     }
+    if (!written) return kSuccess;
+    Codeplug readBack = FreshCodeplug(context);
+    if (const SessionEnd end = RunSession(parser, context, readBack, SessionKind::CheckRead);
+        end != SessionEnd::Success) {
+        return SessionFailed(end, *context.reporter, "reading the radio back to verify");
+    }
+    const WriteCheck check = CheckWrittenImage(written->image(), readBack, *context.reporter);
+    if (!check.same) {
+        Fail(QString("verify failed: %1 of the blocks written differ in the radio, in %2; "
+                     "write it again")
+                 .arg(check.blocks.size())
+                 .arg(QString::fromStdString(JoinAreas(check.areas))));
+        return kFailure;
+    }
+    std::fprintf(stderr, "torvik-cli: verified: the radio holds what was written\n");
     return kSuccess;
 }
 
@@ -157,7 +190,7 @@ int RunInfo(const QStringList& arguments) {
         return done;
     }
     Codeplug codeplug;
-    if (const SessionEnd end = RunSession(parser, context, codeplug, LinkMode::InfoRead);
+    if (const SessionEnd end = RunSession(parser, context, codeplug, SessionKind::Info);
         end != SessionEnd::Success) {
         return SessionFailed(end, *context.reporter, "reading the radio information");
     }

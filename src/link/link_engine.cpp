@@ -55,6 +55,10 @@ bool LinkEngine::BeginRead() {
     return startTransfer(LinkMode::Read);
 }
 
+bool LinkEngine::BeginCheckRead() {
+    return isIdle() && startTransfer(LinkMode::Read, false);
+}
+
 bool LinkEngine::BeginWrite() {
     return isIdle() && startTransfer(LinkMode::Write);
 }
@@ -72,7 +76,7 @@ bool LinkEngine::BeginInfoRead() {
     return true;
 }
 
-bool LinkEngine::startTransfer(LinkMode mode) {
+bool LinkEngine::startTransfer(LinkMode mode, bool confirm) {
     state_.Mode = mode;
     if (!ConfigurePort()) {
         state_.Mode = LinkMode::Idle;
@@ -83,11 +87,11 @@ bool LinkEngine::startTransfer(LinkMode mode) {
     // notice of the port meanwhile; a port that failed shows at the first frame.
     const Language language = ctx_.reporter.language();
     const bool read = mode == LinkMode::Read;
-    const Answer answer = ctx_.reporter.ask(
-        Severity::Question,
-        MessageText(read ? MessageId::ConfirmRead : MessageId::ConfirmWrite, language),
-        Buttons::OkCancel);
-    bool go = answer == Answer::Ok;
+    bool go = !confirm ||
+              ctx_.reporter.ask(
+                  Severity::Question,
+                  MessageText(read ? MessageId::ConfirmRead : MessageId::ConfirmWrite, language),
+                  Buttons::OkCancel) == Answer::Ok;
     if (go && !read) {
         outgoing_ = EncodeImage(ctx_.codeplug, ctx_.reporter);
         go = outgoing_.has_value();

@@ -53,6 +53,9 @@ class LinkEngine final : public LinkAnswers, private SerialPortListener, private
     // at once). False when the engine is busy, the port cannot be configured, the user
     // cancelled, or (write) the codeplug cannot be encoded: nothing was sent then.
     bool BeginRead();
+    // The read that checks a write just done: the person already confirmed the write, so
+    // neither the save offer nor the confirmation comes again.
+    bool BeginCheckRead();
     bool BeginWrite();
     bool BeginInfoRead();
 
@@ -105,7 +108,7 @@ class LinkEngine final : public LinkAnswers, private SerialPortListener, private
     void waitTimerExpired() override;
 
     // Starting a connection.
-    bool startTransfer(LinkMode mode);
+    bool startTransfer(LinkMode mode, bool confirm = true);
     bool ConfigurePort();
     bool openPort(const PortSettings& settings);
 

@@ -221,6 +221,25 @@ class LinkPtyTest : public QObject {
         QCOMPARE(cli({"encode", path("mine.dat"), path("mine.img")}).exitCode, 0);
         QCOMPARE(cli({"encode", path("spoilt.dat"), path("spoilt.img")}).exitCode, 0);
         QVERIFY(ReadFile(path("spoilt.img")) != ReadFile(path("mine.img")));
+
+        // Verifying catches it and names where the radio differs.
+        r = cli({"write", path("mine.dat"), "--device", path("tty"), "--verify"});
+        QCOMPARE(r.exitCode, 1);
+        // About every 100th of the 1008 blocks is spoilt.
+        QVERIFY2(r.err.contains("verify failed: 10 of the blocks written differ in the radio, in "),
+                 r.err.constData());
+        QVERIFY2(!r.err.contains("verified"), r.err.constData());
+    }
+
+    void cleanWriteVerifies() {
+        QVERIFY(startRadio({}));
+        QFile::remove(path("verify.trace"));
+        const Run r = cli({"write", path("mine.dat"), "--device", path("tty"), "--verify",
+                           "--trace", path("verify.trace")});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        QVERIFY2(r.err.contains("verified: the radio holds what was written"), r.err.constData());
+        // The trace holds the write and the read back: two sessions, each ending with END.
+        QCOMPARE(ReadFile(path("verify.trace")).count("TX 45 4E 44\n"), 2);
     }
 
     void deviceThatIsNotThere() {
