@@ -21,17 +21,21 @@ constexpr const char* kUsage =
     "  decode IN.img OUT.dat [--band C]  decode an image as a completed read does\n"
     "  show IN.dat [--json]              show a codeplug (as JSON with --json)\n"
     "  read --device PATH OUT.dat        read a radio's codeplug (or --port N)\n"
-    "  write IN.dat --device PATH        write a codeplug into a radio\n"
+    "  write IN.dat --device PATH        write a codeplug into a radio (--verify,\n"
+    "                                    --backup-first)\n"
     "  info --device PATH                show the radio's embedded information\n"
     "  print IN.dat --pdf OUT.pdf        the programming report as a PDF file\n"
     "  export IN.dat OUT.csv|OUT.json    memory channels as CSV, or the codeplug as JSON\n"
     "  import IN.csv OUT.dat [--base BASE.dat | --band CODE] [--partial]\n"
     "  import IN.json OUT.dat            CSV rows become the memory channels; JSON the codeplug\n"
+    "  diff A.dat B.dat                  what differs (exit 0 same, 1 different, 2 error);\n"
+    "  diff A.dat --device PATH          against what the radio holds\n"
     "  bands                             list the band codes and their ranges\n"
     "  ports                             list the serial devices and their numbers\n"
     "\n"
     "common options: --home DIR (application folder), --yes, --help;\n"
-    "radio commands also take --password TEXT and --trace FILE; Ctrl+C stops them (status 130)\n"
+    "radio commands also take --password TEXT, --trace FILE, --backup-dir DIR and --no-backup\n"
+    "(every read keeps a backup); Ctrl+C stops them (status 130)\n"
     "'torvik-cli <command> --help' describes one command.\n";
 
 int ListBands() {
@@ -64,6 +68,7 @@ int main(int argc, char** argv) {
     if (verb == "import") return torvik::cli::RunImport(arguments);
     if (verb == "bands") return ListBands();
     if (verb == "ports") return torvik::cli::RunPorts(arguments);
+    if (verb == "diff") return torvik::cli::RunDiff(arguments);
     if (verb.isEmpty() || verb == "help" || verb == "--help" || verb == "-h") {
         std::fputs(kUsage, stdout);
         return torvik::cli::kSuccess;

@@ -16,5 +16,6 @@ int RunInfo(const QStringList& arguments);
 int RunExport(const QStringList& arguments);
 int RunImport(const QStringList& arguments);
 int RunPorts(const QStringList& arguments);
+int RunDiff(const QStringList& arguments);
 
 }  // namespace torvik::cli

@@ -1,115 +1,16 @@
 // The radio verbs: read, write, info. The same engine as the application drives the port,
 // on this program's event loop.
-#include <QEventLoop>
 #include <cstdio>
-#include <fstream>
 
 #include "aggregate/image_codec.h"
-#include "cli_link_host.h"
-#include "cli_support.h"
+#include "cli_session.h"
 #include "functions/radioinfo/radio_info_text.h"
-#include "link/link_engine.h"
 #include "link/write_check.h"
-#include "qtlink/qt_link_session.h"
 #include "stop_signals.h"
 #include "storage/codeplug_files.h"
 #include "verbs.h"
 
 namespace torvik::cli {
-namespace {
-
-void AddLinkOptions(QCommandLineParser& parser) {
-    parser.addOption({"device",
-                      "The serial device of the radio (a path such as /dev/ttyUSB0 or "
-                      "the virtual radio's pseudo-terminal).",
-                      "PATH"});
-    parser.addOption({"port", "The port number (see the port list of the application).", "N"});
-    parser.addOption({"password", "The radio's programming password.", "TEXT"});
-    parser.addOption({"trace",
-                      "Write every frame sent and received to FILE: milliseconds, TX or RX, "
-                      "the bytes in hex.",
-                      "FILE"});
-}
-
-// The port the options name: --device, else --port, else the stored port number.
-std::optional<PortId> ChosenPort(const QCommandLineParser& parser, const CliContext& context) {
-    if (parser.isSet("device")) return PortId::Device(parser.value("device").toStdString());
-    if (parser.isSet("port")) {
-        bool ok = false;
-        const int number = parser.value("port").toInt(&ok);
-        if (!ok || number < 1 || number > kMaxPortNumber) return std::nullopt;
-        return PortId::Number(number);
-    }
-    return PortId::Number(context.settings.PortNumber);
-}
-
-// How a connection starts: the three verbs, and the read that checks a write (its trace
-// goes on after the write's).
-enum class SessionKind { Read, Write, Info, CheckRead };
-
-// Runs one connection to its end; Ctrl+C or SIGTERM stop it.
-SessionEnd RunSession(const QCommandLineParser& parser, CliContext& context, Codeplug& codeplug,
-                      SessionKind kind) {
-    ProfileFile profile = ProfileFile::Load(context.home.setupProfileForRead());
-    PortMap ports(profile);
-    if (ports.update(ScanSerialDevices())) {
-        // A new adapter keeps the number it got here in the application window too.
-        ports.store(profile);
-        profile.save(context.home.setupProfile());
-    }
-    const std::optional<PortId> port = ChosenPort(parser, context);
-
-    QEventLoop loop;
-    FeatureFlags features = ReadFeatureFlags(context.home.featureFile());
-    PortSettings settings{*port, context.settings.HandshakeMode, context.settings.StopBits};
-    CliLinkHost host(context, codeplug, ports, port, loop);
-    std::ofstream trace;
-    if (parser.isSet("trace")) {
-        trace.open(
-            parser.value("trace").toStdString(),
-            std::ios::out | (kind == SessionKind::CheckRead ? std::ios::app : std::ios::trunc));
-        if (!trace) {
-            context.reporter->show(
-                Severity::Error,
-                "cannot write the trace file " + parser.value("trace").toStdString(), {});
-            return SessionEnd::Failure;
-        }
-    }
-    QtLinkSession session(
-        ports, {codeplug, features, context.factoryMode, settings, *context.reporter, host},
-        trace.is_open() ? &trace : nullptr);
-    LinkEngine& engine = session.engine();
-    if (parser.isSet("password")) engine.setSessionPassword(parser.value("password").toStdString());
-
-    StopSignals stop([&engine] { engine.Cancel(); });
-    const bool started = kind == SessionKind::Read    ? engine.BeginRead()
-                         : kind == SessionKind::Write ? engine.BeginWrite()
-                         : kind == SessionKind::Info  ? engine.BeginInfoRead()
-                                                      : engine.BeginCheckRead();
-    if (!started) return StopSignals::raised() ? SessionEnd::Cancelled : SessionEnd::Failure;
-    if (!host.finished()) loop.exec();
-    return host.end();
-}
-
-// The exit status of a session that did not succeed, after its report.
-int SessionFailed(SessionEnd end, const TerminalReporter& reporter, const QString& what) {
-    if (end == SessionEnd::Cancelled) {
-        Fail(what + " was cancelled");
-        return kStopped;
-    }
-    return FailWithError(reporter, what + " failed");
-}
-
-int ParseLinkVerb(QCommandLineParser& parser, const QStringList& arguments, int files,
-                  const char* usage, CliContext& context) {
-    if (auto done = ParseVerb(parser, arguments, files, usage)) return *done;
-    context = MakeContext(parser);
-    context.passwordGiven = parser.isSet("password");
-    if (!ChosenPort(parser, context)) return UsageError("--port needs a number 1..255");
-    return -1;
-}
-
-}  // namespace
 
 int RunRead(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -126,6 +27,9 @@ int RunRead(const QStringList& arguments) {
         end != SessionEnd::Success) {
         return SessionFailed(end, *context.reporter, "reading from the radio");
     }
+    // The backup is kept even when OUT cannot be saved, so the read is not lost; a backup
+    // that cannot be written is said, and OUT still counts.
+    KeepBackup(parser, context, codeplug, BackupWanted::AsSetUp);
     const QString out = parser.positionalArguments().at(0);
     if (!SaveCodeplug(out.toStdString(), codeplug, *context.reporter)) {
         return FailWithError(*context.reporter, "cannot save " + out);
@@ -141,6 +45,9 @@ int RunWrite(const QStringList& arguments) {
     parser.addOption({"verify",
                       "Read the radio back after writing and compare: a difference fails, "
                       "naming the channels and areas that differ."});
+    parser.addOption({"backup-first",
+                      "Read the radio into the backup folder before writing; no backup, no "
+                      "write."});
     CliContext context;
     if (int done = ParseLinkVerb(parser, arguments, 1, "Write a codeplug into a radio.", context);
         done >= 0) {
@@ -150,6 +57,15 @@ int RunWrite(const QStringList& arguments) {
     const QString in = parser.positionalArguments().at(0);
     if (!OpenCodeplug(in.toStdString(), codeplug, *context.reporter)) {
         return FailWithError(*context.reporter, "cannot open " + in);
+    }
+    if (parser.isSet("backup-first")) {
+        if (parser.isSet("no-backup")) return UsageError("--backup-first needs a backup");
+        Codeplug previous = FreshCodeplug(context);
+        if (const SessionEnd end = RunSession(parser, context, previous, SessionKind::Read);
+            end != SessionEnd::Success) {
+            return SessionFailed(end, *context.reporter, "reading the radio for its backup");
+        }
+        if (!KeepBackup(parser, context, previous, BackupWanted::Always)) return Fail("nothing was written");
     }
     // The image the write sends, kept for the check; encoding is repeatable.
     std::optional<EncodedImage> written;

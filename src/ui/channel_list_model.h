@@ -10,7 +10,7 @@
 #include <QString>
 #include <array>
 
-#include "ui/channel_rows.h"
+#include "channel_edit/channel_rows.h"
 
 class QTableView;
 

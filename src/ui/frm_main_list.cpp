@@ -4,7 +4,7 @@
 
 #include "codeplug/identity.h"
 #include "ui/channel_list_model.h"
-#include "ui/channel_rows.h"
+#include "channel_edit/channel_rows.h"
 #include "ui/frm_main.h"
 #include "ui/ui_text.h"
 

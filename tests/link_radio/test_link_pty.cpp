@@ -10,6 +10,7 @@ namespace {
 struct Run {
     int exitCode = -1;
     QByteArray err;
+    QByteArray out;
 };
 
 QByteArray ReadFile(const QString& path) {
@@ -26,6 +27,11 @@ class LinkPtyTest : public QObject {
     QProcess radio_;
 
     QString path(const QString& name) const { return dir_.filePath(name); }
+
+    // The backups (data files) in a folder.
+    QStringList backups(const QString& folder) const {
+        return QDir(path(folder)).entryList({"*.dat"}, QDir::Files, QDir::Name);
+    }
 
     // Starts a virtual radio with its own memory file and the given fault options.
     bool startRadio(const QStringList& options) {
@@ -50,7 +56,8 @@ class LinkPtyTest : public QObject {
         process.setArguments(arguments + QStringList{"--home", path("home"), "--yes"});
         process.start();
         process.waitForFinished(120000);
-        return {process.exitCode(), process.readAllStandardError()};
+        return {process.exitCode(), process.readAllStandardError(),
+                process.readAllStandardOutput()};
     }
 
     // Starts torvik-cli, lets the transfer get going, then sends it `signal`.
@@ -122,12 +129,15 @@ class LinkPtyTest : public QObject {
         QFile::remove(path("previous.dat"));
         QVERIFY(QFile::copy(path("mine.dat"), path("previous.dat")));
         const QByteArray before = ReadFile(path("previous.dat"));
+        QDir(path("failed-backups")).removeRecursively();
         const Run r = verb == "read"
-                          ? cli({"read", "--device", path("tty"), path("previous.dat")})
+                          ? cli({"read", "--device", path("tty"), path("previous.dat"),
+                                 "--backup-dir", path("failed-backups")})
                           : cli({"write", path("previous.dat"), "--device", path("tty")});
         QCOMPARE(r.exitCode, 1);
         QVERIFY(r.err.contains("torvik-cli: "));
         QCOMPARE(ReadFile(path("previous.dat")), before);
+        QVERIFY(backups("failed-backups").isEmpty());
     }
 
     void passwordGivenOnTheCommandLine() {
@@ -153,8 +163,11 @@ class LinkPtyTest : public QObject {
         QVERIFY(startRadio({"--baud-pace"}));
         // A new file is not made; an existing one is left as it was.
         QFile::remove(path("stopped.dat"));
-        Run r = cliStopped({"read", "--device", path("tty"), path("stopped.dat")}, signal);
+        Run r = cliStopped({"read", "--device", path("tty"), path("stopped.dat"), "--backup-dir",
+                            path("stopped-backups")},
+                           signal);
         QCOMPARE(r.exitCode, 130);
+        QVERIFY(backups("stopped-backups").isEmpty());
         QVERIFY2(r.err.contains("Reading stopped. Nothing was changed."), r.err.constData());
         QVERIFY(!QFileInfo::exists(path("stopped.dat")));
         QVERIFY(!QFileInfo::exists(path("stopped.fre")));
@@ -240,6 +253,62 @@ class LinkPtyTest : public QObject {
         QVERIFY2(r.err.contains("verified: the radio holds what was written"), r.err.constData());
         // The trace holds the write and the read back: two sessions, each ending with END.
         QCOMPARE(ReadFile(path("verify.trace")).count("TX 45 4E 44\n"), 2);
+    }
+
+    void everyReadKeepsABackup() {
+        QVERIFY(startRadio({}));
+        QVERIFY(cli({"write", path("mine.dat"), "--device", path("tty")}).exitCode == 0);
+        // By default under $XDG_DATA_HOME (the test run's own), else where --backup-dir says.
+        Run r = cli({"read", "--device", path("tty"), path("first.dat")});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        const QString defaultFolder = qEnvironmentVariable("XDG_DATA_HOME") + "/torvik/backups";
+        QVERIFY2(r.err.contains("backup saved as " + defaultFolder.toUtf8()), r.err.constData());
+        r = cli({"read", "--device", path("tty"), path("second.dat"), "--backup-dir",
+                 path("kept")});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        const QStringList kept = backups("kept");
+        QCOMPARE(kept.size(), 1);
+        QVERIFY2(QRegularExpression("^\\d{8}-\\d{6}-MERLAN").match(kept[0]).hasMatch(),
+                 qPrintable(kept[0]));
+        // The backup is the codeplug read.
+        QCOMPARE(cli({"diff", path("second.dat"), path("kept/" + kept[0])}).exitCode, 0);
+        QCOMPARE(cli({"read", "--device", path("tty"), path("third.dat"), "--no-backup",
+                      "--backup-dir", path("kept")})
+                     .exitCode,
+                 0);
+        QCOMPARE(backups("kept").size(), 1);
+    }
+
+    void backupBeforeWriting() {
+        QVERIFY(startRadio({}));
+        QVERIFY(cli({"write", path("mine.dat"), "--device", path("tty")}).exitCode == 0);
+        QVERIFY(cli({"new", "--band", "3", path("other.dat")}).exitCode == 0);
+        QDir(path("before")).removeRecursively();
+        const Run r = cli({"write", path("other.dat"), "--device", path("tty"), "--backup-first",
+                           "--backup-dir", path("before")});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        // The radio's previous codeplug is in the backup, ready to be written back.
+        const QStringList kept = backups("before");
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(cli({"diff", path("mine.dat"), "--device", path("tty"), "--no-backup"}).exitCode,
+                 1);
+        QVERIFY(cli({"write", path("before/" + kept[0]), "--device", path("tty")}).exitCode == 0);
+        const Run same = cli({"diff", path("mine.dat"), "--device", path("tty"), "--no-backup"});
+        QVERIFY2(same.exitCode == 0, same.err.constData() + same.out);
+        QVERIFY(same.out.isEmpty());
+    }
+
+    void diffWithTheRadio() {
+        QVERIFY(startRadio({}));
+        QVERIFY(cli({"write", path("mine.dat"), "--device", path("tty")}).exitCode == 0);
+        QVERIFY(cli({"new", "--band", "3", path("fresh.dat")}).exitCode == 0);
+        const Run r = cli({"diff", path("fresh.dat"), "--device", path("tty"), "--no-backup"});
+        QCOMPARE(r.exitCode, 1);
+        // The template's first channel is in the radio, not in the new codeplug.
+        QVERIFY2(r.out.contains("channel 0: (None) -> "), r.out.constData());
+        const Run failed = cli({"diff", path("fresh.dat"), "--device", path("no-such-tty")});
+        QCOMPARE(failed.exitCode, 2);
+        QVERIFY(failed.out.isEmpty());
     }
 
     void deviceThatIsNotThere() {

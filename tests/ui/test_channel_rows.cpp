@@ -4,7 +4,7 @@
 
 #include "support/recording_reporter.h"
 #include "ui/channel_clipboard.h"
-#include "ui/channel_rows.h"
+#include "channel_edit/channel_rows.h"
 
 using namespace torvik;
 

@@ -15,7 +15,7 @@
 
 #include "codeplug/tones.h"
 #include "ui/channel_editor/frm_chedit_keys.h"
-#include "ui/channel_rows.h"
+#include "channel_edit/channel_rows.h"
 #include "ui/edit_key_filter.h"
 #include "ui/form_parts.h"
 #include "ui/relabel.h"

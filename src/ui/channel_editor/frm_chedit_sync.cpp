@@ -8,7 +8,7 @@
 
 #include "ui/channel_editor/frm_chedit.h"
 #include "ui/channel_editor/frm_chedit_keys.h"
-#include "ui/channel_rows.h"
+#include "channel_edit/channel_rows.h"
 #include "ui/ui_text.h"
 
 namespace torvik {

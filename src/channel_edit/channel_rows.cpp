@@ -1,4 +1,4 @@
-#include "ui/channel_rows.h"
+#include "channel_edit/channel_rows.h"
 
 #include <vector>
 

@@ -1,0 +1,130 @@
+// What the radio verbs share: the link options, one session run to its end on this
+// program's event loop, and the backup every completed read leaves.
+#include "cli_session.h"
+
+#include <QEventLoop>
+#include <cstdio>
+#include <fstream>
+
+#include "cli_link_host.h"
+#include "qtlink/qt_link_session.h"
+#include "stop_signals.h"
+#include "app/session_settings.h"
+#include "storage/backups.h"
+
+namespace torvik::cli {
+namespace {
+
+// The port the options name: --device, else --port, else the stored port number.
+std::optional<PortId> ChosenPort(const QCommandLineParser& parser, const CliContext& context) {
+    if (parser.isSet("device")) return PortId::Device(parser.value("device").toStdString());
+    if (parser.isSet("port")) {
+        bool ok = false;
+        const int number = parser.value("port").toInt(&ok);
+        if (!ok || number < 1 || number > kMaxPortNumber) return std::nullopt;
+        return PortId::Number(number);
+    }
+    return PortId::Number(context.settings.PortNumber);
+}
+
+}  // namespace
+
+void AddLinkOptions(QCommandLineParser& parser) {
+    parser.addOption({"device",
+                      "The serial device of the radio (a path such as /dev/ttyUSB0 or "
+                      "the virtual radio's pseudo-terminal).",
+                      "PATH"});
+    parser.addOption({"port", "The port number (see the port list of the application).", "N"});
+    parser.addOption({"password", "The radio's programming password.", "TEXT"});
+    parser.addOption({"trace",
+                      "Write every frame sent and received to FILE: milliseconds, TX or RX, "
+                      "the bytes in hex.",
+                      "FILE"});
+    parser.addOption({"backup-dir",
+                      "Keep the backup of every codeplug read from the radio in DIR "
+                      "(default: $XDG_DATA_HOME/torvik/backups).",
+                      "DIR"});
+    parser.addOption({"no-backup", "Do not keep a backup of the codeplug read."});
+}
+
+SessionEnd RunSession(const QCommandLineParser& parser, CliContext& context, Codeplug& codeplug,
+                      SessionKind kind) {
+    ProfileFile profile = ProfileFile::Load(context.home.setupProfileForRead());
+    PortMap ports(profile);
+    if (ports.update(ScanSerialDevices())) {
+        // A new adapter keeps the number it got here in the application window too.
+        ports.store(profile);
+        profile.save(context.home.setupProfile());
+    }
+    const std::optional<PortId> port = ChosenPort(parser, context);
+
+    QEventLoop loop;
+    FeatureFlags features = ReadFeatureFlags(context.home.featureFile());
+    PortSettings settings{*port, context.settings.HandshakeMode, context.settings.StopBits};
+    CliLinkHost host(context, codeplug, ports, port, loop);
+    std::ofstream trace;
+    static bool traceStarted = false;
+    if (parser.isSet("trace")) {
+        trace.open(parser.value("trace").toStdString(),
+                   std::ios::out | (traceStarted ? std::ios::app : std::ios::trunc));
+        traceStarted = true;
+        if (!trace) {
+            context.reporter->show(
+                Severity::Error,
+                "cannot write the trace file " + parser.value("trace").toStdString(), {});
+            return SessionEnd::Failure;
+        }
+    }
+    QtLinkSession session(
+        ports, {codeplug, features, context.factoryMode, settings, *context.reporter, host},
+        trace.is_open() ? &trace : nullptr);
+    LinkEngine& engine = session.engine();
+    if (parser.isSet("password")) engine.setSessionPassword(parser.value("password").toStdString());
+
+    StopSignals stop([&engine] { engine.Cancel(); });
+    const bool started = kind == SessionKind::Read    ? engine.BeginRead()
+                         : kind == SessionKind::Write ? engine.BeginWrite()
+                         : kind == SessionKind::Info  ? engine.BeginInfoRead()
+                                                      : engine.BeginCheckRead();
+    if (!started) return StopSignals::raised() ? SessionEnd::Cancelled : SessionEnd::Failure;
+    if (!host.finished()) loop.exec();
+    return host.end();
+}
+
+bool KeepBackup(const QCommandLineParser& parser, const CliContext& context,
+                const Codeplug& codeplug, BackupWanted wanted) {
+    const SessionSettings session =
+        ReadSessionSettings(ProfileFile::Load(context.home.setupProfileForRead()));
+    const bool asked = wanted == BackupWanted::Always || parser.isSet("backup-dir");
+    if (parser.isSet("no-backup") || (!session.backupAfterRead && !asked)) return true;
+    const std::filesystem::path folder = parser.isSet("backup-dir")
+                                             ? std::filesystem::path(parser.value("backup-dir").toStdString())
+                                             : session.backups();
+    const BackupResult backup =
+        SaveBackup(codeplug, folder, session.backupsKept, std::chrono::system_clock::now());
+    if (!backup.file) {
+        Fail(QString::fromStdString(backup.error));
+        return false;
+    }
+    std::fprintf(stderr, "torvik-cli: backup saved as %s\n", backup.file->c_str());
+    return true;
+}
+
+int SessionFailed(SessionEnd end, const TerminalReporter& reporter, const QString& what) {
+    if (end == SessionEnd::Cancelled) {
+        Fail(what + " was cancelled");
+        return kStopped;
+    }
+    return FailWithError(reporter, what + " failed");
+}
+
+int ParseLinkVerb(QCommandLineParser& parser, const QStringList& arguments, int files,
+                  const char* usage, CliContext& context) {
+    if (auto done = ParseVerb(parser, arguments, files, usage)) return *done;
+    context = MakeContext(parser);
+    context.passwordGiven = parser.isSet("password");
+    if (!ChosenPort(parser, context)) return UsageError("--port needs a number 1..255");
+    return -1;
+}
+
+}  // namespace torvik::cli
