@@ -146,7 +146,7 @@ std::string ChannelSummary(const ChannelRecord& channel, const Band& band, Repor
     return cells[3].empty() ? cells[1] : cells[1] + " \"" + cells[3] + '"';
 }
 
-void CompareChannel(const std::string& place, const ChannelRecord& a, const Band& bandA,
+void CompareChannel(const std::string& place, int number, const ChannelRecord& a, const Band& bandA,
                     const ChannelRecord& b, const Band& bandB, Reporter& quiet,
                     std::vector<Difference>& out) {
     const ChannelCells left = ChannelRowCells(a, bandA, quiet, GridRefresh::Full);
@@ -155,7 +155,7 @@ void CompareChannel(const std::string& place, const ChannelRecord& a, const Band
     for (const ChannelColumn& column : kChannelColumns) {
         const auto cell = static_cast<std::size_t>(column.cell);
         if (left[cell] == right[cell]) continue;
-        out.push_back({place, std::string(column.field), left[cell], right[cell]});
+        out.push_back({place, number, std::string(column.field), left[cell], right[cell]});
         for (const std::string_view field : column.shows) {
             if (!field.empty()) shown.insert(field);
         }
@@ -165,7 +165,7 @@ void CompareChannel(const std::string& place, const ChannelRecord& a, const Band
     CompareValues("", a, b, changes);
     for (Change& change : changes) {
         if (shown.count(change.path)) continue;
-        out.push_back({place, std::move(change.path), std::move(change.before),
+        out.push_back({place, number, std::move(change.path), std::move(change.before),
                        std::move(change.after)});
     }
 }
@@ -181,11 +181,11 @@ void CompareChannels(const Codeplug& a, const Codeplug& b, Reporter& quiet,
         const ChannelRecord* right = b.channels.find(number);
         const std::string place = "channel " + ChannelListLabel(number);
         if (!left) {
-            out.push_back({place, {}, none, ChannelSummary(*right, b.band, quiet)});
+            out.push_back({place, number, {}, none, ChannelSummary(*right, b.band, quiet)});
         } else if (!right) {
-            out.push_back({place, {}, ChannelSummary(*left, a.band, quiet), none});
+            out.push_back({place, number, {}, ChannelSummary(*left, a.band, quiet), none});
         } else if (!(*left == *right)) {
-            CompareChannel(place, *left, a.band, *right, b.band, quiet, out);
+            CompareChannel(place, number, *left, a.band, *right, b.band, quiet, out);
         }
     }
 }
@@ -219,7 +219,7 @@ void CompareSettings(const CodeplugRecord& a, const CodeplugRecord& b, const Rep
         std::string field = dot == std::string::npos || change.path[dot] == '['
                                 ? change.path
                                 : change.path.substr(dot + 1);
-        out.push_back({texts.langText(area->key), std::move(field), std::move(change.before),
+        out.push_back({texts.langText(area->key), 0, std::move(field), std::move(change.before),
                        std::move(change.after)});
     }
 }
@@ -231,7 +231,7 @@ std::vector<Difference> CompareCodeplugs(const Codeplug& a, const Codeplug& b,
     DiffTexts quiet(texts);
     std::vector<Difference> out;
     if (a.band.code() != b.band.code()) {
-        out.push_back({"band", {}, std::string(BandTextFromCode(a.band.code())),
+        out.push_back({"band", 0, {}, std::string(BandTextFromCode(a.band.code())),
                        std::string(BandTextFromCode(b.band.code()))});
     }
     CompareChannels(a, b, quiet, out);

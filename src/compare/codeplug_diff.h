@@ -14,6 +14,9 @@ namespace torvik {
 struct Difference {
     // "channel 12", "channel PA", or the area's name ("DTMF", "Scan"); "band" for the band.
     std::string place;
+    // The channel's number for a channel's difference (the window names it in its language),
+    // else 0.
+    int channelNumber = 0;
     // The field ("RxFreq", "TxTone", "IdCode", "Entries[3].Tone1"); empty when the whole
     // channel is present on one side only.
     std::string field;

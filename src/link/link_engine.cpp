@@ -78,6 +78,7 @@ bool LinkEngine::BeginInfoRead() {
 
 bool LinkEngine::startTransfer(LinkMode mode, bool confirm) {
     state_.Mode = mode;
+    checkRead_ = mode == LinkMode::Read && !confirm;
     if (!ConfigurePort()) {
         state_.Mode = LinkMode::Idle;
         showHeldMessages();
@@ -334,7 +335,10 @@ void LinkEngine::FinishSession(SessionEnd end) {
         DecodeImage(ctx_.codeplug);
         if (receivedTestData_) ctx_.testData = *receivedTestData_;
         ctx_.host.readCompleted();
-        ctx_.reporter.show(Severity::Information, ctx_.reporter.langText(link_text::kReadDone));
+        // A check read is one step of a bigger command, which says how it ended.
+        if (!checkRead_) {
+            ctx_.reporter.show(Severity::Information, ctx_.reporter.langText(link_text::kReadDone));
+        }
     } else if (mode == LinkMode::Write) {
         ctx_.reporter.show(Severity::Information, ctx_.reporter.langText(link_text::kWriteDone));
     } else if (mode == LinkMode::InfoRead) {

@@ -53,8 +53,9 @@ class LinkEngine final : public LinkAnswers, private SerialPortListener, private
     // at once). False when the engine is busy, the port cannot be configured, the user
     // cancelled, or (write) the codeplug cannot be encoded: nothing was sent then.
     bool BeginRead();
-    // The read that checks a write just done: the person already confirmed the write, so
-    // neither the save offer nor the confirmation comes again.
+    // A read that is one step of a bigger command (the check after a write, a backup or a
+    // comparison before it): neither the save offer nor the confirmation comes, and its
+    // completion is not announced; the command says how it ended.
     bool BeginCheckRead();
     bool BeginWrite();
     bool BeginInfoRead();
@@ -109,6 +110,8 @@ class LinkEngine final : public LinkAnswers, private SerialPortListener, private
 
     // Starting a connection.
     bool startTransfer(LinkMode mode, bool confirm = true);
+    // The connection running is a check read.
+    bool checkRead_ = false;
     bool ConfigurePort();
     bool openPort(const PortSettings& settings);
 

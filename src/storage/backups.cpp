@@ -70,13 +70,17 @@ fs::path DefaultBackupFolder() {
     return fs::path(home && *home ? home : ".") / ".local" / "share" / "torvik" / "backups";
 }
 
-std::string BackupBaseName(std::chrono::system_clock::time_point when, const Codeplug& codeplug) {
+std::string FileTimeStamp(std::chrono::system_clock::time_point when) {
     const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
     std::tm local{};
     localtime_r(&seconds, &local);
     char stamp[kStampLength + 1];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    std::string name = stamp;
+    return stamp;
+}
+
+std::string BackupBaseName(std::chrono::system_clock::time_point when, const Codeplug& codeplug) {
+    std::string name = FileTimeStamp(when);
     for (const std::string& part :
          {FileNamePart(codeplug.identity.RadioModel),
           FileNamePart(DisplayRadioInfo(codeplug.radioInfo).serialNumber)}) {

@@ -18,6 +18,9 @@ inline constexpr int kDefaultBackupsKept = 100;
 // $XDG_DATA_HOME/torvik/backups, else ~/.local/share/torvik/backups.
 std::filesystem::path DefaultBackupFolder();
 
+// "20261210-221305": the local date and time, as backup and trace names begin.
+std::string FileTimeStamp(std::chrono::system_clock::time_point when);
+
 // "20261210-221305-MERLAN-A1234567": the local date and time, then the radio's model and its
 // serial number when it has one, reduced to characters every file system takes.
 std::string BackupBaseName(std::chrono::system_clock::time_point when, const Codeplug& codeplug);

@@ -27,6 +27,7 @@
 #include "ui/gui_link_host.h"
 #include "ui/icons.h"
 #include "ui/print/print_commands.h"
+#include "ui/safety/radio_safety.h"
 #include "ui/qt_translations.h"
 #include "ui/relabel.h"
 #include "ui/ui_text.h"
@@ -60,11 +61,14 @@ frmMain::frmMain(AppSession& session, PortMap& ports, QWidget* parent)
     setObjectName("frmMain");
     if (session.settings.PortNumber <= 0) portSettings_.port = PortId();
     host_ = std::make_unique<GuiLinkHost>(*this);
+    safety_ = new RadioSafety(*this);
     link_ = std::make_unique<QtLinkSession>(
         ports_, LinkSubject{document_->linkCodeplug(), session_.features, session_.factoryMode,
                             portSettings_, reporter_, *host_});
     progress_ = new FrmProgress(this);
-    connect(progress_, &FrmProgress::cancelRequested, this, [this] { link().Cancel(); });
+    connect(progress_, &FrmProgress::cancelRequested, this, [this] {
+        if (!safety_->cancelSideRead()) link().Cancel();
+    });
     RegisterEditors(editors_);
     UseQtTranslations(session_.language);
 
@@ -79,6 +83,7 @@ frmMain::frmMain(AppSession& session, PortMap& ports, QWidget* parent)
     relabel();
     action(CommandId::ViewToolBar)->setChecked(true);
     action(CommandId::ViewStatusBar)->setChecked(true);
+    safety_->showSettings();
     restoreWindowGeometry();
     applyFeatureFlags();
     showCaption();
@@ -88,6 +93,21 @@ frmMain::frmMain(AppSession& session, PortMap& ports, QWidget* parent)
 frmMain::~frmMain() {
     // The engine talks to the host and the port until it is gone.
     link_.reset();
+}
+
+void frmMain::renewLink(std::string_view what) {
+    if (!link().isIdle()) return;
+    std::unique_ptr<std::ofstream> trace = safety_->openTrace(what);
+    if (!trace && !linkTrace_) return;  // no trace before or now: the session stays
+    const std::string password = link().SessionPassword();
+    link_.reset();
+    linkTrace_ = std::move(trace);
+    link_ = std::make_unique<QtLinkSession>(
+        ports_,
+        LinkSubject{document_->linkCodeplug(), session_.features, session_.factoryMode,
+                    portSettings_, reporter_, *host_},
+        linkTrace_.get());
+    if (!password.empty()) link().setSessionPassword(password);
 }
 
 void frmMain::buildActions() {
@@ -288,6 +308,7 @@ void frmMain::applyFeatureFlags() {
 void frmMain::relabel() {
     ::torvik::RelabelForm(this, session_.texts);
     RelabelPrintEntries(*this);
+    safety_->relabel();
     updateUndoEntries();
     tree_->setAccessibleName(UiTextQ(UiText::SectionTree, session_.language));
     list_->setAccessibleName(UiTextQ(UiText::ChannelList, session_.language));

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <array>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -34,6 +35,7 @@ namespace torvik {
 class ChannelListModel;
 class FrmProgress;
 class GuiLinkHost;
+class RadioSafety;
 
 // Settings-store names of the window geometry (values in twips).
 inline constexpr const char* kSettingsOrganisation = "TORVIK";
@@ -106,6 +108,10 @@ class frmMain : public QMainWindow {
     Reporter& reporter() { return reporter_; }
     GuiReporter& guiReporter() { return reporter_; }
     LinkEngine& link() { return link_->engine(); }
+    RadioSafety& safety() { return *safety_; }
+    // Before a session of the window's own (`what`: "read", "write", "info"): a link with a
+    // trace file of its own when traces are kept. A running session is never replaced.
+    void renewLink(std::string_view what);
     PortSettings& portSettings() { return portSettings_; }
     PortMap& ports() { return ports_; }
     QAction* action(CommandId id) const { return actions_[static_cast<std::size_t>(id)]; }
@@ -161,6 +167,8 @@ class frmMain : public QMainWindow {
     std::unique_ptr<CodeplugDocument> document_;
     PortSettings portSettings_;
     std::unique_ptr<GuiLinkHost> host_;
+    RadioSafety* safety_ = nullptr;
+    std::unique_ptr<std::ofstream> linkTrace_;
     std::unique_ptr<QtLinkSession> link_;
     EditorRegistry editors_;
 

@@ -7,19 +7,22 @@
 #include "ui/frm_main.h"
 #include "ui/frm_model.h"
 #include "ui/frm_password.h"
+#include "ui/safety/radio_safety.h"
 #include "ui/ui_text.h"
 
 namespace torvik {
 
 void frmMain::readFromRadio() {
+    renewLink("read");
     link().BeginRead();
 }
 
 void frmMain::writeToRadio() {
-    link().BeginWrite();
+    safety_->write();
 }
 
 void frmMain::ReadRMGDataFromRadio() {
+    renewLink("info");
     link().BeginInfoRead();
 }
 

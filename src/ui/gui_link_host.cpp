@@ -6,6 +6,7 @@
 #include "ui/frm_main.h"
 #include "ui/frm_password.h"
 #include "ui/frm_progress.h"
+#include "ui/safety/radio_safety.h"
 #include "ui/ui_text.h"
 
 namespace torvik {
@@ -100,7 +101,12 @@ void GuiLinkHost::featuresChanged(const FeatureFlags&) {
 }
 
 void GuiLinkHost::readCompleted() {
+    if (hooks_.readCompleted) {
+        hooks_.readCompleted();
+        return;
+    }
     window_.document().adoptRead();
+    window_.safety().mainReadCompleted();
 }
 
 void GuiLinkHost::infoReadCompleted() {
@@ -110,7 +116,11 @@ void GuiLinkHost::infoReadCompleted() {
 }
 
 void GuiLinkHost::sessionFinished(LinkMode mode, SessionEnd end) {
-    emit window_.linkSessionFinished(static_cast<int>(mode), end == SessionEnd::Success);
+    if (hooks_.finished) {
+        hooks_.finished(end);
+        return;
+    }
+    window_.safety().mainSessionFinished(mode, end);
 }
 
 }  // namespace torvik

@@ -15,9 +15,17 @@ namespace torvik {
 
 class frmMain;
 
+// What a session beside the window's own does instead when its read completes and when it
+// ends; the window's own session leaves both empty.
+struct SideSessionHooks {
+    std::function<void()> readCompleted;
+    std::function<void(SessionEnd)> finished;
+};
+
 class GuiLinkHost : public LinkHost {
   public:
-    explicit GuiLinkHost(frmMain& window) : window_(window) {}
+    explicit GuiLinkHost(frmMain& window, SideSessionHooks hooks = {})
+        : window_(window), hooks_(std::move(hooks)) {}
 
     void offerSaveBeforeRead() override;
     void openProgress(std::string_view caption) override;
@@ -42,6 +50,7 @@ class GuiLinkHost : public LinkHost {
     void openQuestion(QDialog* dialog, std::function<void(QDialog&)> answer);
 
     frmMain& window_;
+    SideSessionHooks hooks_;
     QPointer<QDialog> question_;
 };
 

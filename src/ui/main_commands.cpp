@@ -5,6 +5,7 @@
 #include "ui/frm_main.h"
 #include "ui/print/print_commands.h"
 #include "ui/interchange_commands.h"
+#include "ui/safety/radio_safety.h"
 
 namespace torvik {
 namespace {
@@ -58,6 +59,13 @@ CommandEntry Checkable(CommandEntry entry) {
     return entry;
 }
 
+// A ticked entry of the Program menu that makes radio sessions safer; its text comes from
+// the safety texts.
+CommandEntry SafetySetting(C id, const char* name) {
+    return Checkable(
+        Entry(id, M::Radio, name, 0, [](frmMain& w) { w.safety().takeSettingsFromMenu(); }));
+}
+
 const std::vector<CommandEntry>& Table() {
     static const std::vector<CommandEntry> table{
         Tool(Entry(
@@ -79,6 +87,8 @@ const std::vector<CommandEntry>& Table() {
         Entry(C::FileExportChannels, M::File, "mnuFileExportChannels", 1008, ExportChannels),
         Entry(C::FileImportCodeplug, M::File, "mnuFileImportCodeplug", 1009, ImportCodeplug),
         Entry(C::FileExportCodeplug, M::File, "mnuFileExportCodeplug", 1012, ExportCodeplug),
+        Entry(C::FileCompare, M::File, "mnuFileCompare", 0,
+              [](frmMain& w) { w.safety().compareWithFile(); }),
         [] {
             CommandEntry print = SeparatorBefore(
                 Editor(C::FilePrint, M::File, "mnuFilePrint", 1005, EditorId::Print));
@@ -155,12 +165,23 @@ const std::vector<CommandEntry>& Table() {
              ToolIcon::WriteRadio, {6, "TCommWrite", 1042, true}),
         Entry(C::RadioPassword, M::Radio, "MnuProPassWord", 1043,
               [](frmMain& w) { w.passwordDialog(); }),
+        SeparatorBefore(Entry(C::RadioCompare, M::Radio, "mnuProCompare", 0,
+                              [](frmMain& w) { w.safety().compareWithRadio(); })),
+        SeparatorBefore(SafetySetting(C::RadioVerify, "mnuProVerify")),
+        SafetySetting(C::RadioBackupFirst, "mnuProBackupFirst"),
+        SafetySetting(C::RadioCompareFirst, "mnuProCompareFirst"),
+        SafetySetting(C::RadioBackupReads, "mnuProBackupReads"),
+        SafetySetting(C::RadioTrace, "mnuProTrace"),
 
         Checkable(Entry(C::ViewToolBar, M::View, "MnuViewToolBar", 1026,
                         [](frmMain& w) { w.applyViewToggles(); })),
         Checkable(Entry(C::ViewStatusBar, M::View, "MnuViewStatusBar", 1027,
                         [](frmMain& w) { w.applyViewToggles(); })),
 
+        Entry(C::HelpBackups, M::Help, "MnuHelpBackups", 0,
+              [](frmMain& w) { w.safety().openBackupFolder(); }),
+        Entry(C::HelpTraces, M::Help, "MnuHelpTraces", 0,
+              [](frmMain& w) { w.safety().openTraceFolder(); }),
         Tool(Entry(C::HelpAbout, M::Help, "MnuHelpAbout", 1052, [](frmMain& w) { w.aboutBox(); }),
              ToolIcon::About, {11, "TAbout", 1052}),
     };

@@ -56,8 +56,17 @@ enum class CommandId {
     ViewToolBar,
     ViewStatusBar,
     HelpAbout,
+    FileCompare,
+    RadioCompare,
+    RadioVerify,
+    RadioBackupFirst,
+    RadioCompareFirst,
+    RadioBackupReads,
+    RadioTrace,
+    HelpBackups,
+    HelpTraces,
 };
-inline constexpr std::size_t kCommandCount = 40;
+inline constexpr std::size_t kCommandCount = 49;
 
 enum class MenuId { None, File, Model, Channels, Edit, Set, Radio, View, Help };
 
