@@ -30,13 +30,7 @@ int RunPorts(const QStringList& arguments) {
         return kSuccess;
     }
     for (const NumberedPort& port : present) {
-        std::printf("COM%-3d %s", port.number, port.device.path.c_str());
-        if (port.device.key != port.device.path) std::printf("  %s", port.device.key.c_str());
-        if (const std::optional<UsbInfo> usb = UsbInfoOf(port.device.path)) {
-            std::printf("  USB %s:%s", usb->vendorId.c_str(), usb->productId.c_str());
-            if (!usb->product.empty()) std::printf(" %s", usb->product.c_str());
-        }
-        std::printf("\n");
+        std::printf("COM%-3d %s\n", port.number, DeviceDescription(port.device).c_str());
     }
     return kSuccess;
 }

@@ -1,5 +1,7 @@
 #include "ui/frm_comset.h"
 
+#include "link/serial/usb_info.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -8,6 +10,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "link/serial/usb_info.h"
 #include "ui/relabel.h"
 #include "ui/ui_text.h"
 
@@ -59,8 +62,9 @@ FrmComSet::FrmComSet(const LanguageTexts& texts, PortMap& ports, Scanner scan, i
 void FrmComSet::fillList() {
     combo1_->clear();
     for (const NumberedPort& port : ports_.presentPorts()) {
-        combo1_->addItem(QStringLiteral("COM%1  (%2)").arg(port.number).arg(Q(port.device.path)),
-                         port.number);
+        combo1_->addItem(
+            QStringLiteral("COM%1  %2").arg(port.number).arg(Q(DeviceDescription(port.device))),
+            port.number);
     }
 }
 

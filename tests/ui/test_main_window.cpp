@@ -462,6 +462,8 @@ class MainWindowTest : public QObject {
         FrmComSet dialog(
             session_->texts, ports, [&] { return present; }, 2);
         QCOMPARE(dialog.PortID(), 2);
+        // Each number shows beside its device and stable name.
+        QCOMPARE(dialog.findChild<QComboBox*>("Combo1")->itemText(1), "COM2  /dev/ttyUSB1  usb-b");
         QCOMPARE(dialog.refreshTimer()->interval(), 1000);
         present.pop_back();  // the chosen adapter is pulled out
         dialog.refreshPorts();

@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "link/serial/port_map.h"
+
 namespace torvik {
 std::string ReadFirstLine(const std::filesystem::path& file) {
     std::ifstream in(file);
@@ -27,6 +29,16 @@ std::optional<UsbInfo> UsbInfoOf(const std::string& devicePath,
         dir = dir.parent_path();
     }
     return std::nullopt;
+}
+
+std::string DeviceDescription(const SerialDevice& device, const std::filesystem::path& sysRoot) {
+    std::string text = device.path;
+    if (device.key != device.path) text += "  " + device.key;
+    if (const std::optional<UsbInfo> usb = UsbInfoOf(device.path, sysRoot)) {
+        text += "  USB " + usb->vendorId + ":" + usb->productId;
+        if (!usb->product.empty()) text += " " + usb->product;
+    }
+    return text;
 }
 
 }  // namespace torvik

@@ -22,4 +22,13 @@ std::string ReadFirstLine(const std::filesystem::path& file);
 std::optional<UsbInfo> UsbInfoOf(const std::string& devicePath,
                                  const std::filesystem::path& sysRoot = "/sys");
 
+struct SerialDevice;
+
+// What names a device beside its port number, as the port list and the port dialog show it:
+// the device path, its stable name when it has one, and for a USB adapter
+// "USB vendor:product" and the product string:
+// "/dev/ttyUSB0  usb-FTDI_FT232R_A1-if00-port0  USB 0403:6001 FT232R USB UART".
+std::string DeviceDescription(const SerialDevice& device,
+                              const std::filesystem::path& sysRoot = "/sys");
+
 }  // namespace torvik
