@@ -3,10 +3,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <set>
 #include <string_view>
 
 #include "aggregate/image_codec.h"
+#include "compare/codeplug_diff.h"
 
 namespace torvik {
 namespace {
@@ -15,37 +15,18 @@ constexpr std::size_t kWrittenStart = 0x0100;
 constexpr std::size_t kWrittenEnd = 0x4000;
 constexpr std::size_t kBlock = 16;
 
-// Each function-setting field of the record, by the language key of its area's tree node;
-// the band and channel count are the channel table's business.
-struct AreaKey {
-    std::string_view field;
-    int key;
-};
-constexpr AreaKey kAreaKeys[] = {
-    {"OptionSettings", 5021},  {"squelchOffInhibit", 5021}, {"DtmfSettings", 5023},
-    {"TwoToneSettings", 5024}, {"FiveToneSettings", 5025},  {"decodeTime", 5025},
-    {"ScanSettings", 2400},    {"EmergencySettings", 2600}, {"CommBook", 5804},
-};
-
 }  // namespace
 
 std::vector<std::string> DifferingAreas(const Codeplug& a, const Codeplug& b,
                                         const Reporter& texts) {
     std::vector<std::string> areas;
-    std::set<int> numbers;
-    for (const ChannelRecord& channel : a.channels.used()) numbers.insert(channel.Number);
-    for (const ChannelRecord& channel : b.channels.used()) numbers.insert(channel.Number);
-    for (int number : numbers) {
-        const ChannelRecord* left = a.channels.find(number);
-        const ChannelRecord* right = b.channels.find(number);
-        if (!left || !right || !(*left == *right)) areas.push_back(ChannelListLabel(number));
-    }
-    const std::vector<std::string_view> changed =
-        ChangedFields(kCodeplugRecordFields, a.record, b.record);
-    for (const AreaKey& area : kAreaKeys) {
-        if (std::find(changed.begin(), changed.end(), area.field) == changed.end()) continue;
-        std::string name = texts.langText(area.key);
-        if (std::find(areas.begin(), areas.end(), name) == areas.end()) areas.push_back(name);
+    for (const Difference& difference : CompareCodeplugs(a, b, texts)) {
+        std::string area = difference.channelNumber != 0
+                               ? ChannelListLabel(difference.channelNumber)
+                               : difference.place;
+        if (std::find(areas.begin(), areas.end(), area) == areas.end()) {
+            areas.push_back(std::move(area));
+        }
     }
     return areas;
 }

@@ -12,7 +12,7 @@
 namespace torvik {
 
 // The channel row labels and function areas in which two decoded codeplugs differ, channels
-// first in channel-number order, then the areas in tree order. A channel held by one table
+// first in channel-number order, then the areas in record order. A channel held by one table
 // only counts as a difference too.
 std::vector<std::string> DifferingAreas(const Codeplug& a, const Codeplug& b,
                                         const Reporter& texts);

@@ -62,9 +62,7 @@ frmMain::frmMain(AppSession& session, PortMap& ports, QWidget* parent)
     if (session.settings.PortNumber <= 0) portSettings_.port = PortId();
     host_ = std::make_unique<GuiLinkHost>(*this);
     safety_ = new RadioSafety(*this);
-    link_ = std::make_unique<QtLinkSession>(
-        ports_, LinkSubject{document_->linkCodeplug(), session_.features, session_.factoryMode,
-                            portSettings_, reporter_, *host_});
+    link_ = makeLink(nullptr);
     progress_ = new FrmProgress(this);
     connect(progress_, &FrmProgress::cancelRequested, this, [this] {
         if (!safety_->cancelSideRead()) link().Cancel();
@@ -95,6 +93,14 @@ frmMain::~frmMain() {
     link_.reset();
 }
 
+std::unique_ptr<QtLinkSession> frmMain::makeLink(std::ostream* trace) {
+    return std::make_unique<QtLinkSession>(
+        ports_,
+        LinkSubject{document_->linkCodeplug(), session_.features, session_.factoryMode,
+                    portSettings_, reporter_, *host_},
+        trace);
+}
+
 void frmMain::renewLink(std::string_view what) {
     if (!link().isIdle()) return;
     std::unique_ptr<std::ofstream> trace = safety_->openTrace(what);
@@ -102,11 +108,7 @@ void frmMain::renewLink(std::string_view what) {
     const std::string password = link().SessionPassword();
     link_.reset();
     linkTrace_ = std::move(trace);
-    link_ = std::make_unique<QtLinkSession>(
-        ports_,
-        LinkSubject{document_->linkCodeplug(), session_.features, session_.factoryMode,
-                    portSettings_, reporter_, *host_},
-        linkTrace_.get());
+    link_ = makeLink(linkTrace_.get());
     if (!password.empty()) link().setSessionPassword(password);
 }
 

@@ -140,6 +140,8 @@ class frmMain : public QMainWindow {
   private:
     // Captions, tooltips and accessible names in the current language.
     void relabel();
+    // The window's own session on its codeplug, writing its frames to `trace` when given.
+    std::unique_ptr<QtLinkSession> makeLink(std::ostream* trace);
     void buildActions();
     void buildMenus();
     void buildToolBar();

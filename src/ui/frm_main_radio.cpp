@@ -13,6 +13,7 @@
 namespace torvik {
 
 void frmMain::readFromRadio() {
+    if (safety_->busy()) return;
     renewLink("read");
     link().BeginRead();
 }
@@ -22,6 +23,7 @@ void frmMain::writeToRadio() {
 }
 
 void frmMain::ReadRMGDataFromRadio() {
+    if (safety_->busy()) return;
     renewLink("info");
     link().BeginInfoRead();
 }

@@ -124,7 +124,7 @@ void RadioSafety::saveSettings() {
 // --- the Write command -------------------------------------------------------------------
 
 void RadioSafety::write() {
-    if (side_) return;
+    if (side_ || !window_.link().isIdle()) return;
     if (!settings_.backupBeforeWrite && !settings_.compareBeforeWrite) {
         startWrite();
         return;
@@ -253,7 +253,7 @@ bool RadioSafety::cancelSideRead() {
 }
 
 void RadioSafety::compareWithRadio() {
-    if (side_) return;
+    if (side_ || !window_.link().isIdle()) return;
     startSideRead("compare", LinkMode::Read, [this](const Codeplug& radio) {
         if (settings_.backupAfterRead) {
             if (const std::optional<QString> failed = keepBackup(radio)) warnLater(*failed);

@@ -50,6 +50,8 @@ class RadioSafety : public QObject {
     // From the window's own sessions.
     void mainReadCompleted();
     void mainSessionFinished(LinkMode mode, SessionEnd end);
+    // An extra read is running: no other session may start.
+    bool busy() const { return side_ != nullptr; }
     // Stops the extra read that runs; false when none does.
     bool cancelSideRead();
     // A trace file for a new session named `what` when traces are kept, else nothing.
