@@ -39,6 +39,8 @@ class GuiLinkHost;
 inline constexpr const char* kSettingsOrganisation = "TORVIK";
 inline constexpr const char* kSettingsApplication = "TORVIK";
 inline constexpr const char* kSettingsGroup = "Settings";
+// Set once the window has explained how to get access to serial devices.
+inline constexpr const char* kSerialGroupAdvisedKey = "SerialGroupAdvised";
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -122,6 +124,11 @@ class frmMain : public QMainWindow {
 
     // Changes the setup profile and writes it back together with the port map.
     void saveSetupProfile(const std::function<void(ProfileFile&)>& change);
+
+    // After a radio command that did not start: when the port was `refused` for lack of
+    // permission, explains how to join the serial group, once for this user (the settings
+    // store remembers it). True when it showed the explanation.
+    bool adviseSerialGroup(bool refused);
 
   signals:
     // A radio connection started from this window is over.
