@@ -84,7 +84,8 @@ void AddCommonOptions(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addOption({"home",
                       "Use DIR as the application folder (language files, templates, "
-                      "settings). Default: $TORVIK_HOME, else the program's folder.",
+                      "settings). Default: $TORVIK_HOME, else the program's folder when it "
+                      "holds them, else the installed data folder.",
                       "DIR"});
     parser.addOption({"yes", "Answer every question with yes/OK."});
 }

@@ -59,10 +59,40 @@ AppHome AppHomeAt(const std::filesystem::path& dir) {
     return home;
 }
 
+bool HoldsShippedFiles(const std::filesystem::path& dir) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(dir / "language" / "english.ini", ec);
+}
+
+std::filesystem::path InstalledDataDir() {
+    // Set by the build from the install prefix, so the programs look where the package puts
+    // the files.
+    return TORVIK_INSTALLED_DATA_DIR;
+}
+
+std::filesystem::path ChooseDataDir(const std::optional<std::filesystem::path>& explicitHome,
+                                    const char* environmentHome,
+                                    const std::filesystem::path& programDir,
+                                    const std::filesystem::path& installedDir) {
+    if (explicitHome) return *explicitHome;
+    if (environmentHome && *environmentHome) return environmentHome;
+    return HoldsShippedFiles(programDir) ? programDir : installedDir;
+}
+
+AppHome AppHomeAt(const std::filesystem::path& dir, const std::filesystem::path& installedDir) {
+    AppHome home = AppHomeAt(dir);
+    std::error_code ec;
+    if (std::filesystem::equivalent(home.dataDir, installedDir, ec)) {
+        home.writableDir = PerUserFolder();
+    }
+    return home;
+}
+
 AppHome ResolveAppHome(const std::optional<std::filesystem::path>& explicitHome) {
-    if (explicitHome) return AppHomeAt(*explicitHome);
-    if (const char* env = std::getenv(kHomeEnvironmentVariable); env && *env) return AppHomeAt(env);
-    return AppHomeAt(ExecutableDir());
+    const std::filesystem::path installed = InstalledDataDir();
+    return AppHomeAt(ChooseDataDir(explicitHome, std::getenv(kHomeEnvironmentVariable),
+                                   ExecutableDir(), installed),
+                     installed);
 }
 
 }  // namespace torvik

@@ -30,11 +30,30 @@ struct AppHome {
 };
 
 // The home of this run: `explicitHome` (from --home) when given, else $TORVIK_HOME, else the
-// folder of the running program.
+// folder of the running program when the shipped files lie beside it (a build tree, an
+// unpacked copy), else the installed data folder.
 AppHome ResolveAppHome(const std::optional<std::filesystem::path>& explicitHome);
+
+// The data folder ResolveAppHome chooses, from what it looks at: the --home option, the value
+// of $TORVIK_HOME (null or empty when unset), the running program's folder and the installed
+// data folder.
+std::filesystem::path ChooseDataDir(const std::optional<std::filesystem::path>& explicitHome,
+                                    const char* environmentHome,
+                                    const std::filesystem::path& programDir,
+                                    const std::filesystem::path& installedDir);
+
+// True when `dir` holds the shipped files (the English language file stands for them).
+bool HoldsShippedFiles(const std::filesystem::path& dir);
+
+// Where the package installs the shipped files (<datadir>/torvik of the configured prefix).
+std::filesystem::path InstalledDataDir();
 
 // The home rooted at `dir`, with the per-user fallback for the writable files.
 AppHome AppHomeAt(const std::filesystem::path& dir);
+
+// The home rooted at `dir`, where the installed data folder is never written, even when the
+// file system would allow it (root): the package manager owns it.
+AppHome AppHomeAt(const std::filesystem::path& dir, const std::filesystem::path& installedDir);
 
 // The folder holding the running executable.
 std::filesystem::path ExecutableDir();

@@ -28,20 +28,29 @@ std::string DeviceHolder(const std::string& path, const std::vector<std::string>
     return {};
 }
 
+bool LacksPermission(const std::string& path, QSerialPort::SerialPortError error) {
+    // Qt reports a device held by another program as a permission problem too; then the
+    // device itself is open to this user.
+    return error == QSerialPort::PermissionError && DeviceHolder(path).empty() &&
+           ::access(path.c_str(), R_OK | W_OK) != 0;
+}
+
+std::string JoinSerialGroupAdvice() {
+    return std::string("Join the group \"") + kSerialGroup + "\" with: sudo usermod -aG " +
+           kSerialGroup + " $USER (then log out and in again).";
+}
+
 std::string OpenFailureText(const std::string& path, QSerialPort::SerialPortError error,
                             const std::string& systemText) {
     switch (error) {
         case QSerialPort::PermissionError: {
-            // Qt reports a device held by another program as a permission problem too.
+            if (LacksPermission(path, error)) {
+                return "Permission denied: " + path + ". " + JoinSerialGroupAdvice();
+            }
             if (const std::string holder = DeviceHolder(path); !holder.empty()) {
                 return path + " is in use by " + holder + ".";
             }
-            if (::access(path.c_str(), R_OK | W_OK) == 0) {
-                return path + " is in use by another program.";
-            }
-            return "Permission denied: " + path + ". Join the group \"" + kSerialGroup +
-                   "\" with: sudo usermod -aG " + kSerialGroup +
-                   " $USER (then log out and in again).";
+            return path + " is in use by another program.";
         }
         case QSerialPort::DeviceNotFoundError:
             return path + " does not exist (is the cable plugged in?).";

@@ -32,6 +32,8 @@ class QtLinkSession {
     QtLinkSession& operator=(const QtLinkSession&) = delete;
 
     LinkEngine& engine() { return engine_; }
+    // The last port open was refused because this user may not use serial devices.
+    bool portPermissionRefused() const { return serial_.permissionRefused(); }
 
   private:
     QtSerialPort serial_;

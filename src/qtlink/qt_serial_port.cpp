@@ -33,6 +33,7 @@ QtSerialPort::QtSerialPort(Resolver resolve, QObject* parent)
 bool QtSerialPort::open(const PortId& port, const LineSettings& settings) {
     close();
     openFailure_.clear();
+    permissionRefused_ = false;
     std::optional<std::string> path;
     if (port.isDevice())
         path = port.devicePath();
@@ -48,6 +49,7 @@ bool QtSerialPort::open(const PortId& port, const LineSettings& settings) {
     port_.setPortName(QString::fromStdString(*path));
     if (!port_.open(QIODevice::ReadWrite)) {
         openFailure_ = OpenFailureText(*path, port_.error(), port_.errorString().toStdString());
+        permissionRefused_ = LacksPermission(*path, port_.error());
         return false;
     }
     const bool configured =

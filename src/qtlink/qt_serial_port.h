@@ -23,6 +23,8 @@ class QtSerialPort : public QObject, public SerialPort {
     void setListener(SerialPortListener* listener) override { listener_ = listener; }
     bool open(const PortId& port, const LineSettings& settings) override;
     std::string openFailure() const override { return openFailure_; }
+    // The last open failed because this user may not use the device (see LacksPermission).
+    bool permissionRefused() const { return permissionRefused_; }
     void close() override;
     bool isOpen() const override { return port_.isOpen(); }
     void setReceiveThreshold(std::size_t bytes) override;
@@ -39,6 +41,7 @@ class QtSerialPort : public QObject, public SerialPort {
     SerialPortListener* listener_ = nullptr;
     std::size_t threshold_ = 0;
     std::string openFailure_;
+    bool permissionRefused_ = false;
 };
 
 }  // namespace torvik

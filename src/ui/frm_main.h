@@ -41,6 +41,8 @@ class RadioSafety;
 inline constexpr const char* kSettingsOrganisation = "TORVIK";
 inline constexpr const char* kSettingsApplication = "TORVIK";
 inline constexpr const char* kSettingsGroup = "Settings";
+// Set once the window has explained how to get access to serial devices.
+inline constexpr const char* kSerialGroupAdvisedKey = "SerialGroupAdvised";
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -128,6 +130,13 @@ class frmMain : public QMainWindow {
 
     // Changes the setup profile and writes it back together with the port map.
     void saveSetupProfile(const std::function<void(ProfileFile&)>& change);
+
+    // After a radio command that did not start: when the port was `refused` for lack of
+    // permission, explains how to join the serial group, once for this user (the settings
+    // store remembers it). True when it showed the explanation.
+    bool adviseSerialGroup(bool refused);
+    // The window's own session could not open its port for lack of permission.
+    bool linkPermissionRefused() const { return link_->portPermissionRefused(); }
 
   signals:
     // A radio connection started from this window is over.

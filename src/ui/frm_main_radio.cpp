@@ -1,6 +1,9 @@
 // The main window's radio commands and settings dialogs: read, write, radio information,
 // password, serial port, model and band, language, about.
+#include <QSettings>
+
 #include "link/serial/port_map.h"
+#include "qtlink/port_failure.h"
 #include "ui/frm_about.h"
 #include "ui/frm_comset.h"
 #include "ui/frm_language.h"
@@ -15,7 +18,7 @@ namespace torvik {
 void frmMain::readFromRadio() {
     if (safety_->busy()) return;
     renewLink("read");
-    link().BeginRead();
+    if (!link().BeginRead()) adviseSerialGroup(linkPermissionRefused());
 }
 
 void frmMain::writeToRadio() {
@@ -25,7 +28,19 @@ void frmMain::writeToRadio() {
 void frmMain::ReadRMGDataFromRadio() {
     if (safety_->busy()) return;
     renewLink("info");
-    link().BeginInfoRead();
+    if (!link().BeginInfoRead()) adviseSerialGroup(linkPermissionRefused());
+}
+
+bool frmMain::adviseSerialGroup(bool refused) {
+    if (!refused) return false;
+    QSettings settings(kSettingsOrganisation, kSettingsApplication);
+    settings.beginGroup(kSettingsGroup);
+    if (settings.value(kSerialGroupAdvisedKey).toBool()) return false;
+    settings.setValue(kSerialGroupAdvisedKey, true);
+    const QString text = UiTextQ(UiText::SerialGroupAdvice, session_.language) + "\n\n" +
+                         Q(JoinSerialGroupAdvice());
+    reporter_.show(Severity::Information, U(text));
+    return true;
 }
 
 void frmMain::passwordDialog() {

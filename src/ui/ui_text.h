@@ -44,6 +44,7 @@ enum class UiText {
     PasteChannelStep,
     DeleteChannelStep,
     BookFileFilter,     // file dialogs of the communication book
+    SerialGroupAdvice,  // a serial port refused for lack of permission, shown once
 };
 
 QString UiTextQ(UiText id, Language language);

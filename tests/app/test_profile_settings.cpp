@@ -209,6 +209,56 @@ private slots:
         QCOMPARE(ResolveAppHome(std::nullopt).dataDir, home.dataDir);
         QCOMPARE(ResolveAppHome(std::filesystem::path("/proc")).dataDir, std::filesystem::path("/proc"));
     }
+
+    // Which data folder a run takes: --home, then $TORVIK_HOME, then the program's own folder
+    // when the shipped files lie beside it (a build tree), else the installed folder.
+    void defaultDataDir_data() {
+        QTest::addColumn<QString>("explicitHome");  // empty: no --home
+        QTest::addColumn<QString>("environment");   // empty: unset
+        QTest::addColumn<bool>("besideHoldsFiles");
+        QTest::addColumn<QString>("expected");      // "program", "installed" or a folder
+        QTest::newRow("files beside the program") << "" << "" << true << "program";
+        QTest::newRow("nothing beside: installed folder") << "" << "" << false << "installed";
+        QTest::newRow("environment wins") << "" << "/env/home" << true << "/env/home";
+        QTest::newRow("--home wins") << "/opt/home" << "/env/home" << true << "/opt/home";
+        QTest::newRow("--home over the installed folder") << "/opt/home" << "" << false << "/opt/home";
+    }
+    void defaultDataDir() {
+        QFETCH(QString, explicitHome);
+        QFETCH(QString, environment);
+        QFETCH(bool, besideHoldsFiles);
+        QFETCH(QString, expected);
+        QTemporaryDir program;
+        QTemporaryDir installed;
+        if (besideHoldsFiles) Write(program, "language/english.ini", "[OTHER]\n");
+        Write(installed, "language/english.ini", "[OTHER]\n");
+        QCOMPARE(HoldsShippedFiles(program.path().toStdString()), besideHoldsFiles);
+
+        std::optional<std::filesystem::path> home;
+        if (!explicitHome.isEmpty()) home = explicitHome.toStdString();
+        const std::string env = environment.toStdString();
+        const std::filesystem::path chosen =
+            ChooseDataDir(home, environment.isEmpty() ? nullptr : env.c_str(),
+                          program.path().toStdString(), installed.path().toStdString());
+        const std::filesystem::path want = expected == "program"     ? program.path().toStdString()
+                                           : expected == "installed" ? installed.path().toStdString()
+                                                                     : expected.toStdString();
+        QCOMPARE(chosen, want);
+
+        // Settings are written beside the program when it may, never into the installed
+        // folder (root may write there, the package manager owns it).
+        if (explicitHome.isEmpty() && environment.isEmpty()) {
+            const AppHome home = AppHomeAt(chosen, installed.path().toStdString());
+            QCOMPARE(home.writableDir, besideHoldsFiles ? chosen : PerUserFolder());
+        }
+    }
+
+    // The installed folder comes from the install prefix the build was configured with.
+    void installedDataDir() {
+        const std::filesystem::path dir = InstalledDataDir();
+        QVERIFY(dir.is_absolute());
+        QCOMPARE(dir.filename().string(), std::string("torvik"));
+    }
 };
 
 QTEST_APPLESS_MAIN(ProfileSettingsTest)

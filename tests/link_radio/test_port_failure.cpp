@@ -29,6 +29,26 @@ class PortFailureTest : public QObject {
         QCOMPARE(QString::fromStdString(text), expected);
     }
 
+    // Only a device this user may not open calls for the serial group; a missing device or
+    // another error does not.
+    void lacksPermission_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("refused") << "/dev/no-such-tty" << int(QSerialPort::PermissionError) << true;
+        QTest::newRow("open to this user") << QCoreApplication::applicationFilePath()
+                                           << int(QSerialPort::PermissionError) << false;
+        QTest::newRow("missing") << "/dev/no-such-tty" << int(QSerialPort::DeviceNotFoundError)
+                                 << false;
+    }
+    void lacksPermission() {
+        QFETCH(QString, path);
+        QFETCH(int, error);
+        QFETCH(bool, expected);
+        QCOMPARE(LacksPermission(path.toStdString(), static_cast<QSerialPort::SerialPortError>(error)),
+                 expected);
+    }
+
     void holderFromTheLockFile() {
         QTemporaryDir dir;
         // This test process holds a made-up device, as a lock file names it.

@@ -282,6 +282,25 @@ class MainWindowTest : public QObject {
         QVERIFY(cell(10, 1).isEmpty());
     }
 
+    // A port refused for lack of permission explains the serial group, once for this user.
+    void refusedPortExplainsTheSerialGroupOnce() {
+        QVERIFY(!window().adviseSerialGroup(false));
+        {
+            ModalDriver driver;
+            driver.box(QMessageBox::Ok);
+            QVERIFY(window().adviseSerialGroup(true));
+            QVERIFY(driver.done());
+            QCOMPARE(driver.texts.size(), 1);
+            QVERIFY(driver.texts[0].contains("sudo usermod -aG dialout $USER"));
+        }
+        QSettings settings("TORVIK", "TORVIK");
+        settings.beginGroup("Settings");
+        QVERIFY(settings.value("SerialGroupAdvised").toBool());
+        ModalDriver quiet;
+        QVERIFY(!window().adviseSerialGroup(true));
+        QVERIFY(quiet.texts.isEmpty());
+    }
+
     void initialiseKeepsTheTemplateChannels() {
         ModalDriver none;
         action("MnuSetInit")->trigger();

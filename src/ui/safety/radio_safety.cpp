@@ -169,7 +169,10 @@ void RadioSafety::startWrite() {
         }
     }
     window_.renewLink("write");
-    if (!window_.link().BeginWrite()) written_.reset();
+    if (!window_.link().BeginWrite()) {
+        written_.reset();
+        window_.adviseSerialGroup(window_.linkPermissionRefused());
+    }
 }
 
 void RadioSafety::mainSessionFinished(LinkMode mode, SessionEnd end) {
@@ -229,8 +232,11 @@ void RadioSafety::startSideRead(std::string_view what, LinkMode endsAs,
     if (!window_.link().SessionPassword().empty()) {
         engine.setSessionPassword(window_.link().SessionPassword());
     }
-    if (!engine.BeginCheckRead() && !side.ended) {
-        QTimer::singleShot(0, this, [this] { sideReadFinished(SessionEnd::Failure); });
+    if (!engine.BeginCheckRead()) {
+        window_.adviseSerialGroup(side.session->portPermissionRefused());
+        if (!side.ended) {
+            QTimer::singleShot(0, this, [this] { sideReadFinished(SessionEnd::Failure); });
+        }
     }
 }
 
