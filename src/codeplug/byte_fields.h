@@ -37,6 +37,17 @@ inline std::string IndexedName(std::string_view array, int index) {
     return std::string(array) + "[" + std::to_string(index) + "]";
 }
 
+// The same for an array element: its name ("codeTable[3]") is made only for a message.
+template <class Write>
+void WithContext(std::string_view array, int index, Write&& write) {
+    try {
+        write();
+    } catch (const EncodeError& error) {
+        throw EncodeError(IndexedName(array, index) + ": " + error.what());
+    }
+}
+
+
 // The encoding errors of the helpers below, raised out of line so the helpers stay small
 // enough to inline: the codecs call them for every field of every record.
 [[noreturn]] void ThrowByteRange(long value, std::string_view name);

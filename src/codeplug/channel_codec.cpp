@@ -85,11 +85,11 @@ void EncodeChannel(ChannelRecord& r, RadioImage& image) {
         if (r.ScanSkip == 0) ClearEntryBit(image, L::kScanSkipBitmap, slot);
     }
 
-    const std::string rx = r.RxFreq.text();
+    const std::string_view rx = r.RxFreq.view();
     WithContext("RxFreq", [&] {
         PutFreqCode(image, base + L::kRxFreq, rx.empty() ? std::string_view("FFFFFFFF") : rx);
     });
-    WithContext("Offset", [&] { PutFreqCode(image, base + L::kOffset, r.Offset.text()); });
+    WithContext("Offset", [&] { PutFreqCode(image, base + L::kOffset, r.Offset.view()); });
 
     for (auto [name, dcs] : {std::pair{"TxDcs", r.TxDcs}, std::pair{"RxDcs", r.RxDcs}}) {
         if (dcs < 0) {
@@ -125,7 +125,7 @@ void EncodeChannel(ChannelRecord& r, RadioImage& image) {
     image.at(base + L::kSignaling) = CheckedByte(r.Signaling, "Signaling");
     image.at(base + L::kTwoToneNo) = CheckedByte(r.TwoToneNo, "TwoToneNo");
     image.at(base + L::kFiveToneNo) = CheckedByte(r.FiveToneNo, "FiveToneNo");
-    PutImageName(r.Name.text(), image.block(base + L::kName, L::kNameBytes));
+    PutImageName(r.Name.view(), image.block(base + L::kName, L::kNameBytes));
     image.at(base + L::kBusyLock) = CheckedByte(r.BusyLock, "BusyLock");
     image.at(base + L::kByte27) = CheckedByte(r.Byte27, "Byte27");
     PutFields(image, base, {{L::kDtmfPttId, r.DtmfPttId}, {L::kFiveTonePttId, r.FiveTonePttId}});

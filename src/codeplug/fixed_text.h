@@ -13,6 +13,14 @@ namespace torvik {
 // Trailing blanks removed, then everything from the first NUL on.
 std::string CutAtNul(std::string_view text);
 
+// The same text, as a view into `text`: for the codecs, which read every field of every
+// record and need no copy.
+inline std::string_view CutAtNulView(std::string_view text) {
+    const std::size_t last = text.find_last_not_of(' ');
+    text = last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
+    return text.substr(0, text.find('\0'));
+}
+
 template <std::size_t N>
 struct FixedText {
     static constexpr std::size_t kWidth = N;
@@ -40,6 +48,8 @@ struct FixedText {
     std::string_view raw() const { return {bytes.data(), N}; }
     // The value as CutAtNul reads it.
     std::string text() const { return CutAtNul(raw()); }
+    // The same without a copy; valid while this value lives.
+    std::string_view view() const { return CutAtNulView(raw()); }
 
     bool operator==(const FixedText&) const = default;
 

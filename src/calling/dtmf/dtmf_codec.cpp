@@ -84,7 +84,7 @@ void PackDtmf(DtmfSettings& s, RadioImage& image) {
     WithContext("remoteStunCode",
                 [&] { PackCode(s.remoteStunCode, false, image, L::kRemoteStunCode); });
     for (int m = 0; m < kDtmfMemoryCodes; ++m) {
-        WithContext(IndexedName("memoryCodes", m), [&] {
+        WithContext("memoryCodes", m, [&] {
             PackCode(s.memoryCodes[static_cast<std::size_t>(m)], true, image, L::MemoryCode(m));
         });
     }

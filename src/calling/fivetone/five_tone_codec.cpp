@@ -1,6 +1,7 @@
 #include "calling/fivetone/five_tone_codec.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -37,7 +38,7 @@ std::string SymbolsOf(std::string_view code, std::size_t length) {
 }
 
 void PutName(const FixedText<7>& name, RadioImage& image, std::size_t address) {
-    PutImageName(name.text(), image.block(address, L::kNameBytes));
+    PutImageName(name.view(), image.block(address, L::kNameBytes));
 }
 
 FixedText<7> GetName(const RadioImage& image, std::size_t address) {
@@ -52,12 +53,16 @@ void PutCodeBlock(FiveToneCode& code, RadioImage& image, std::size_t base, std::
     code.duration = DurationOrDefault(code.duration);
     image.at(base + L::kCodeDuration) = code.duration;
 
-    std::string symbols = SymbolsOf(code.code.raw(), code.length);
-    if (symbols.size() % 2 != 0) symbols += kRepeatSymbol;
-    auto out = image.block(base + L::kCodeSymbols, symbols.size() / 2);
+    // Two symbols to a byte; an odd count ends with the repeat symbol. A symbol past the
+    // code's text (cut at NUL and trimmed) is the repeat symbol too.
+    const std::string_view text = code.code.view();
+    auto symbol = [&](std::size_t i) {
+        return i < text.size() && i < code.length ? text[i] : kRepeatSymbol;
+    };
+    auto out = image.block(base + L::kCodeSymbols, ByteCountFor(code.length));
     for (std::size_t i = 0; i < out.size(); ++i) {
-        out[i] = static_cast<std::uint8_t>(HexDigitValue(symbols[2 * i]) * 16 +
-                                           HexDigitValue(symbols[2 * i + 1]));
+        out[i] = static_cast<std::uint8_t>(HexDigitValue(symbol(2 * i)) * 16 +
+                                           HexDigitValue(symbol(2 * i + 1)));
     }
     if (withName) PutName(code.name, image, base + L::kCodeName);
 }
@@ -72,12 +77,14 @@ void GetCodeBlock(const RadioImage& image, std::size_t base, std::size_t capacit
     code.length = length;
     code.duration = DurationOrDefault(image.at(base + L::kCodeDuration));
 
-    std::string symbols;
-    for (std::uint8_t byte : image.block(base + L::kCodeSymbols, ByteCountFor(length))) {
-        symbols += ByteToHex2(byte);
+    // Each byte holds two symbols, high nibble first.
+    std::array<char, kFiveToneCodeSymbols + 1> symbols{};
+    const auto bytes = image.block(base + L::kCodeSymbols, ByteCountFor(length));
+    for (std::size_t i = 0; i < length; ++i) {
+        const std::uint8_t byte = bytes[i / 2];
+        symbols[i] = HexDigit(i % 2 == 0 ? byte >> 4 : byte & 0x0F);
     }
-    symbols.resize(length);
-    code.code = FixedText<40>::Value(symbols);
+    code.code = FixedText<40>::Value(std::string_view(symbols.data(), length));
     if (withName) code.name = GetName(image, base + L::kCodeName);
 }
 
@@ -157,7 +164,7 @@ void PackFiveTone(FiveToneSettings& s, std::uint8_t decodeTime, RadioImage& imag
     });
 
     for (int i = 0; i < kInfoCodeCount; ++i) {
-        WithContext(IndexedName("infoCodes", i), [&] {
+        WithContext("infoCodes", i, [&] {
             PutInfoCode(s.infoCodes[static_cast<std::size_t>(i)], image, L::InfoCodeBase(i));
         });
     }
@@ -166,7 +173,7 @@ void PackFiveTone(FiveToneSettings& s, std::uint8_t decodeTime, RadioImage& imag
     for (int k = 0; k < kFiveToneEntryCount; ++k) {
         FiveToneCode& entry = s.codeTable[static_cast<std::size_t>(k)];
         if (entry.empty == 0) ClearEntryBit(image, L::kEntryBitmap, k);
-        WithContext(IndexedName("codeTable", k), [&] {
+        WithContext("codeTable", k, [&] {
             PutCodeBlock(entry, image, L::CodeTableBase(k), L::kCodeSymbolCapacity, true);
         });
     }
