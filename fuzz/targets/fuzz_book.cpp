@@ -1,6 +1,6 @@
 // Communication-book files: the book record at the start of the file.
 #include "fuzz_targets.h"
-#include "silent_reporter.h"
+#include "platform/silent_reporter.h"
 #include "storage/book_file.h"
 
 namespace torvik::fuzz {

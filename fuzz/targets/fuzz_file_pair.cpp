@@ -2,7 +2,7 @@
 // pair that opens becomes the codeplug and is encoded for the radio, as a write would.
 #include "aggregate/image_codec.h"
 #include "fuzz_targets.h"
-#include "silent_reporter.h"
+#include "platform/silent_reporter.h"
 #include "storage/codeplug_files.h"
 #include "storage/snapshot.h"
 

@@ -5,7 +5,7 @@
 
 #include "aggregate/image_codec.h"
 #include "fuzz_targets.h"
-#include "silent_reporter.h"
+#include "platform/silent_reporter.h"
 
 namespace torvik::fuzz {
 

@@ -8,7 +8,7 @@
 
 #include "fuzz_targets.h"
 #include "link/link_engine.h"
-#include "silent_reporter.h"
+#include "platform/silent_reporter.h"
 #include "support/link/fake_serial_port.h"
 #include "support/link/fake_timer.h"
 #include "support/link/recording_link_host.h"

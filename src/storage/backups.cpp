@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "functions/radioinfo/radio_info_text.h"
+#include "platform/silent_reporter.h"
 #include "storage/codeplug_files.h"
 
 namespace torvik {
@@ -38,17 +39,6 @@ std::string FileNamePart(std::string_view text) {
     while (!part.empty() && part.back() == '_') part.pop_back();
     return part;
 }
-
-// Language texts are not needed to save a file pair; the reporter only catches its message.
-class NoTexts final : public Reporter {
-  public:
-    Language language() const override { return Language::English; }
-    std::string langText(int) const override { return {}; }
-    void show(Severity, std::string_view, std::string_view) override {}
-    Answer ask(Severity, std::string_view, Buttons, std::string_view) override {
-        return Answer::Cancel;
-    }
-};
 
 void RemoveOldest(const fs::path& folder, int keep) {
     if (keep < 1) return;
@@ -104,7 +94,8 @@ BackupResult SaveBackup(const Codeplug& codeplug, const fs::path& folder, int ke
     }
     Codeplug copy = codeplug;
     copy.factoryMode = false;  // a backup is the pair a read gives, never factory test data
-    NoTexts quiet;
+    // The reason is said below in words of this function.
+    SilentReporter quiet;
     if (!SaveCodeplug(file, copy, quiet)) {
         return {std::nullopt, "cannot write the backup " + file.string()};
     }

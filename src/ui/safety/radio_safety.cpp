@@ -12,6 +12,7 @@
 #include "aggregate/image_codec.h"
 #include "compare/codeplug_diff.h"
 #include "link/write_check.h"
+#include "platform/silent_reporter.h"
 #include "qtlink/qt_link_session.h"
 #include "storage/backups.h"
 #include "storage/codeplug_files.h"
@@ -25,18 +26,6 @@ namespace torvik {
 namespace {
 
 constexpr int kStatusMessageMs = 10000;
-
-// Encodes the image a write is about to send without a word: the write itself reports
-// what cannot be encoded.
-class Silent final : public Reporter {
-  public:
-    Language language() const override { return Language::English; }
-    std::string langText(int) const override { return {}; }
-    void show(Severity, std::string_view, std::string_view) override {}
-    Answer ask(Severity, std::string_view, Buttons, std::string_view) override {
-        return Answer::Cancel;
-    }
-};
 
 // The settings each checkable menu entry stands for.
 bool* SettingOf(SessionSettings& settings, CommandId id) {
@@ -163,7 +152,8 @@ void RadioSafety::startWrite() {
     written_.reset();
     if (settings_.verifyAfterWrite) {
         Codeplug copy = window_.codeplug();
-        Silent silent;
+        // Quietly: the write itself reports what cannot be encoded.
+        SilentReporter silent;
         if (const std::optional<EncodedImage> image = EncodeImage(copy, silent)) {
             written_ = image->image();
         }

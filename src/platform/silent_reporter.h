@@ -1,14 +1,15 @@
-// A Reporter that shows nothing and answers every question with one fixed button, so a
-// target can run code that reports without a person at the controls.
+// A Reporter that shows nothing and answers every question with one fixed button: for work
+// done on the side (a backup, the image a write is about to send) whose caller says in its
+// own words what went wrong, and for code run with nobody at the controls.
 #pragma once
 
 #include <string>
 
 #include "platform/reporter.h"
 
-namespace torvik::fuzz {
+namespace torvik {
 
-class SilentReporter : public Reporter {
+class SilentReporter final : public Reporter {
   public:
     explicit SilentReporter(Answer answer = Answer::Cancel) : answer_(answer) {}
     Language language() const override { return Language::English; }
@@ -21,4 +22,4 @@ class SilentReporter : public Reporter {
     Answer answer_;
 };
 
-}  // namespace torvik::fuzz
+}  // namespace torvik
