@@ -11,7 +11,7 @@
 #include "link/serial/port_map.h"
 #include "storage/sample_codeplug.h"
 #include "ui/channel_list_model.h"
-#include "ui/frm_main.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     torvik::PortMap ports(torvik::ProfileFile{});
     const auto session = torvik::RunStartup({std::nullopt, "C", ports.presentNumbers()});
-    torvik::frmMain window(*session, ports);
+    torvik::MainWindow window(*session, ports);
     window.show();
     QCoreApplication::processEvents();
     const double startMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;

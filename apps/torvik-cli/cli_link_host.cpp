@@ -60,7 +60,7 @@ void CliLinkHost::openProgress(std::string_view caption) {
     progressOpen_ = true;
     if (showProgress_)
         std::fprintf(stderr, "%.*s\n", static_cast<int>(caption.size()), caption.data());
-    SetProgressValue(0);
+    setProgressValue(0);
 }
 
 void CliLinkHost::setProgressCaption(std::string_view caption) {
@@ -68,7 +68,7 @@ void CliLinkHost::setProgressCaption(std::string_view caption) {
         std::fprintf(stderr, "\n%.*s\n", static_cast<int>(caption.size()), caption.data());
 }
 
-void CliLinkHost::SetProgressValue(int percent) {
+void CliLinkHost::setProgressValue(int percent) {
     if (!showProgress_ || !progressOpen_) return;
     const int filled = percent * kBarWidth / 100;
     std::fprintf(stderr, "\r[%s%s] %3d%%",

@@ -27,7 +27,7 @@ class CliLinkHost : public LinkHost {
     void offerSaveBeforeRead() override {}
     void openProgress(std::string_view caption) override;
     void setProgressCaption(std::string_view caption) override;
-    void SetProgressValue(int percent) override;
+    void setProgressValue(int percent) override;
     void closeProgress() override;
     void askRetry(std::string_view text, LinkAnswers& answers) override;
     void askPassword(std::string_view current, LinkAnswers& answers) override;

@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <fstream>
 
+#include "app/session_settings.h"
 #include "cli_link_host.h"
 #include "qtlink/qt_link_session.h"
 #include "stop_signals.h"
-#include "app/session_settings.h"
 #include "storage/backups.h"
 
 namespace torvik::cli {
@@ -81,11 +81,11 @@ SessionEnd RunSession(const QCommandLineParser& parser, CliContext& context, Cod
     LinkEngine& engine = session.engine();
     if (parser.isSet("password")) engine.setSessionPassword(parser.value("password").toStdString());
 
-    StopSignals stop([&engine] { engine.Cancel(); });
-    const bool started = kind == SessionKind::Read    ? engine.BeginRead()
-                         : kind == SessionKind::Write ? engine.BeginWrite()
-                         : kind == SessionKind::Info  ? engine.BeginInfoRead()
-                                                      : engine.BeginCheckRead();
+    StopSignals stop([&engine] { engine.cancel(); });
+    const bool started = kind == SessionKind::Read    ? engine.beginRead()
+                         : kind == SessionKind::Write ? engine.beginWrite()
+                         : kind == SessionKind::Info  ? engine.beginInfoRead()
+                                                      : engine.beginCheckRead();
     if (!started) return StopSignals::raised() ? SessionEnd::Cancelled : SessionEnd::Failure;
     if (!host.finished()) loop.exec();
     return host.end();
@@ -97,9 +97,9 @@ bool KeepBackup(const QCommandLineParser& parser, const CliContext& context,
         ReadSessionSettings(ProfileFile::Load(context.home.setupProfileForRead()));
     const bool asked = wanted == BackupWanted::Always || parser.isSet("backup-dir");
     if (parser.isSet("no-backup") || (!session.backupAfterRead && !asked)) return true;
-    const std::filesystem::path folder = parser.isSet("backup-dir")
-                                             ? std::filesystem::path(parser.value("backup-dir").toStdString())
-                                             : session.backups();
+    const std::filesystem::path folder =
+        parser.isSet("backup-dir") ? std::filesystem::path(parser.value("backup-dir").toStdString())
+                                   : session.backups();
     const BackupResult backup =
         SaveBackup(codeplug, folder, session.backupsKept, std::chrono::system_clock::now());
     if (!backup.file) {

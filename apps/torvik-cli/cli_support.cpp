@@ -27,7 +27,7 @@ TerminalReporter::TerminalReporter(LanguageTexts texts, bool assumeYes)
     : texts_(std::move(texts)), assumeYes_(assumeYes) {}
 
 std::string TerminalReporter::langText(int key) const {
-    std::string text = texts_.LangText(key);
+    std::string text = texts_.langText(key);
     if (!text.empty()) return text;
     // Without language files the radio messages still say something.
     static constexpr std::pair<int, std::string_view> kFallbacks[] = {

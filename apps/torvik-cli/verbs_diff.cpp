@@ -42,8 +42,7 @@ int RunDiff(const QStringList& arguments) {
     const bool withRadio = parser.isSet("device") || parser.isSet("port");
     const int files = withRadio ? 1 : 2;
     CliContext context;
-    if (int done = ParseLinkVerb(parser, arguments, files, kDiffUsage, context);
-        done >= 0) {
+    if (int done = ParseLinkVerb(parser, arguments, files, kDiffUsage, context); done >= 0) {
         return done == kSuccess ? kSuccess : kDiffError;
     }
     TerminalReporter& reporter = *context.reporter;

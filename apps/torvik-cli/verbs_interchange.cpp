@@ -3,8 +3,8 @@
 #include <QJsonDocument>
 #include <cstdio>
 
+#include "aggregate/reference_repairs.h"
 #include "cli_support.h"
-#include "functions/emergency/channel_refs.h"
 #include "interchange/channel_csv.h"
 #include "platform/file_io.h"
 #include "storage/codeplug_files.h"
@@ -56,7 +56,7 @@ int ImportCsv(CliContext& context, const QCommandLineParser& parser, const QStri
                                  : QString("%1 rows").arg(result.refused.size())));
     }
     codeplug.channels = ReplaceMemoryChannels(codeplug.channels, result.channels);
-    RepairChannelRefs(codeplug.record.emergency, codeplug.record.scan, codeplug.channels);
+    RepairReferences(codeplug.channels, codeplug.record);
     if (!SaveCodeplug(out.toStdString(), codeplug, *context.reporter)) {
         return FailWithError(*context.reporter, "cannot save " + out);
     }

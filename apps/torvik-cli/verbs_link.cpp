@@ -65,7 +65,8 @@ int RunWrite(const QStringList& arguments) {
             end != SessionEnd::Success) {
             return SessionFailed(end, *context.reporter, "reading the radio for its backup");
         }
-        if (!KeepBackup(parser, context, previous, BackupWanted::Always)) return Fail("nothing was written");
+        if (!KeepBackup(parser, context, previous, BackupWanted::Always))
+            return Fail("nothing was written");
     }
     // The image the write sends, kept for the check; encoding is repeatable.
     std::optional<EncodedImage> written;

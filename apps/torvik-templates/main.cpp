@@ -21,13 +21,16 @@ constexpr int kTemplateChannels = 16;
 constexpr double kChannelSpacingMhz = 0.0125;
 
 class PrintingReporter : public Reporter {
-public:
+  public:
     Language language() const override { return Language::English; }
     std::string langText(int) const override { return {}; }
     void show(Severity, std::string_view text, std::string_view) override {
-        std::fprintf(stderr, "torvik-templates: %.*s\n", static_cast<int>(text.size()), text.data());
+        std::fprintf(stderr, "torvik-templates: %.*s\n", static_cast<int>(text.size()),
+                     text.data());
     }
-    Answer ask(Severity, std::string_view, Buttons, std::string_view) override { return Answer::Cancel; }
+    Answer ask(Severity, std::string_view, Buttons, std::string_view) override {
+        return Answer::Cancel;
+    }
 };
 
 void AddChannels(Codeplug& codeplug) {
@@ -60,8 +63,7 @@ int main(int argc, char** argv) {
         codeplug.band.setCode(static_cast<std::int16_t>(BandCodeFromListIndex(index)));
         NewCodeplug(codeplug, {/*initFolder=*/{}, /*keepTemplateChannels=*/false});
         AddChannels(codeplug);
-        const std::filesystem::path out =
-            folder / TemplateFileName(ModelId, codeplug.band.code());
+        const std::filesystem::path out = folder / TemplateFileName(ModelId, codeplug.band.code());
         if (!SaveCodeplug(out, codeplug, reporter)) return 1;
     }
     return 0;

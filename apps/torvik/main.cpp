@@ -12,11 +12,11 @@
 
 #include "app/startup.h"
 #include "link/serial/port_map.h"
+#include "ui/about_dialog.h"
 #include "ui/demo_radio.h"
-#include "ui/frm_about.h"
-#include "ui/frm_main.h"
-#include "ui/frm_splash.h"
 #include "ui/icons.h"
+#include "ui/main_window.h"
+#include "ui/splash_window.h"
 #include "ui/ui_text.h"
 
 namespace {
@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
                              UiTextQ(UiText::DemoFailed, session->language));
     }
 
-    frmMain window(*session, ports);
+    MainWindow window(*session, ports);
     if (demoRunning) window.portSettings().port = PortId::Number(session->settings.PortNumber);
 
     const QPixmap picture(QString::fromStdString(
@@ -135,8 +135,8 @@ int main(int argc, char** argv) {
     } else if (parser.isSet("no-splash") || picture.isNull()) {
         window.show();
     } else {
-        auto* splash = new frmSplash(picture);
-        QObject::connect(splash, &frmSplash::finished, &window, &QWidget::show);
+        auto* splash = new SplashWindow(picture);
+        QObject::connect(splash, &SplashWindow::finished, &window, &QWidget::show);
         splash->start();
     }
     const int result = app.exec();

@@ -8,8 +8,8 @@ namespace torvik::fuzz {
 int FuzzLanguage(const std::uint8_t* data, std::size_t size) {
     for (const Language language : {Language::English, Language::Chinese}) {
         const LanguageTexts texts = LanguageTexts::Parse(AsText(data, size), language);
-        for (const int key : {1, 2, 100, 2002, 9001}) (void)texts.LangText(key);
-        (void)texts.ReadMessageText(kMessageSection, kSaveFirstMessageKey);
+        for (const int key : {1, 2, 100, 2002, 9001}) (void)texts.langText(key);
+        (void)texts.readMessageText(kMessageSection, kSaveFirstMessageKey);
     }
     return 0;
 }

@@ -90,13 +90,13 @@ int FuzzLink(const std::uint8_t* data, std::size_t size) {
     bool started = false;
     switch (setup & 0x03) {
         case 1:
-            started = engine.BeginWrite();
+            started = engine.beginWrite();
             break;
         case 2:
-            started = engine.BeginInfoRead();
+            started = engine.beginInfoRead();
             break;
         default:
-            started = engine.BeginRead();
+            started = engine.beginRead();
             break;
     }
     if (!started) return 0;
@@ -116,7 +116,7 @@ int FuzzLink(const std::uint8_t* data, std::size_t size) {
             to->answerPassword(host.nextPassword());
         }
     }
-    if (!engine.isIdle()) engine.Cancel();
+    if (!engine.isIdle()) engine.cancel();
     return 0;
 }
 

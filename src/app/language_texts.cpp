@@ -36,11 +36,11 @@ LanguageTexts LanguageTexts::Parse(std::string_view text, Language language) {
     return texts;
 }
 
-std::string LanguageTexts::LangText(int key) const {
-    return ReadMessageText("OTHER", std::to_string(key));
+std::string LanguageTexts::langText(int key) const {
+    return readMessageText("OTHER", std::to_string(key));
 }
 
-std::string LanguageTexts::ReadMessageText(std::string_view section, std::string_view key) const {
+std::string LanguageTexts::readMessageText(std::string_view section, std::string_view key) const {
     const std::string value = file_.get(section, key).value_or(std::string());
     return GbkToUtf8Lossy(CutGbk(value, kMaxLangTextBytes));
 }

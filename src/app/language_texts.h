@@ -29,9 +29,9 @@ class LanguageTexts {
     Language language() const { return language_; }
 
     // Section "OTHER", key = the decimal number: UTF-8, trimmed, empty when missing.
-    std::string LangText(int key) const;
+    std::string langText(int key) const;
     // A named section and text key ("MSG", "OPTION"), the same way.
-    std::string ReadMessageText(std::string_view section, std::string_view key) const;
+    std::string readMessageText(std::string_view section, std::string_view key) const;
 
   private:
     ProfileFile file_;

@@ -41,7 +41,8 @@ SessionSettings ReadSessionSettings(const ProfileFile& profile) {
             settings.backupsKept = value;
         }
     }
-    if (const auto folder = profile.get(kSessionSection, "BackupFolder"); folder && !folder->empty()) {
+    if (const auto folder = profile.get(kSessionSection, "BackupFolder");
+        folder && !folder->empty()) {
         settings.backupFolder = *folder;
     }
     return settings;

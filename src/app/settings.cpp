@@ -22,8 +22,8 @@ void ReadInt16(const ProfileFile& profile, std::string_view key, std::int16_t& t
 SetupSettings ReadSetupSettings(const ProfileFile& profile) {
     SetupSettings settings;
     const std::string firstRun = profile.get(kSetupSection, "IsFirstRun").value_or("0");
-    settings.isFirstRun = firstRun == "1" || firstRun == "-1" ||
-                          EqualsIgnoringCase(firstRun, "true");
+    settings.isFirstRun =
+        firstRun == "1" || firstRun == "-1" || EqualsIgnoringCase(firstRun, "true");
     ReadInt16(profile, "comPort", settings.PortNumber);
     ReadInt16(profile, "Handshaking", settings.HandshakeMode);
     ReadInt16(profile, "StopBit", settings.StopBits);

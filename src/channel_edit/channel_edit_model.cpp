@@ -4,7 +4,6 @@
 
 #include "codeplug/freq_code.h"
 #include "codeplug/tones.h"
-#include "functions/emergency/channel_refs.h"
 #include "platform/number_text.h"
 
 namespace torvik {
@@ -83,7 +82,7 @@ ChannelEditModel::ChannelEditModel(Codeplug& codeplug, const FeatureFlags& featu
     f.spare6 = record.Spare6;
 
     f.squelch = 0;
-    SquelchModeList();
+    updateSquelchModes();
     f.squelch = SquelchPosition(squelchChoices_, record.SquelchMode);
 
     enabled_ = HasFrequencyCode(record.RxFreq.text());
@@ -184,14 +183,14 @@ void ChannelEditModel::setSignaling(int position) {
         case NumberList::None:
             break;
     }
-    SquelchModeList();
+    updateSquelchModes();
 }
 
 void ChannelEditModel::setToneType(ToneSide side, int type) {
     ToneFields& t = tone(side);
     if (!InList(type, kToneTypeChoices) || type == t.type) return;
     t.type = type;
-    SquelchModeList();
+    updateSquelchModes();
     if (type == kToneCtcss) t.ctcss = 0;
     if (type == kToneDcs) {
         t.dcs = 0;
@@ -238,13 +237,13 @@ void ChannelEditModel::setCheck(ChannelCheck check, bool on) {
             bool& other = check == ChannelCheck::Reverse ? f.talkaround : f.reverse;
             own = on;
             if (on) other = false;  // reverse and talkaround exclude each other
-            SquelchModeList();
+            updateSquelchModes();
             break;
         }
     }
 }
 
-void ChannelEditModel::SquelchModeList() {
+void ChannelEditModel::updateSquelchModes() {
     const int remembered = InList(fields_.squelch, squelchChoices_.size())
                                ? squelchChoices_[static_cast<std::size_t>(fields_.squelch)]
                                : 0;
@@ -256,7 +255,7 @@ void ChannelEditModel::SquelchModeList() {
     fields_.squelch = SquelchPosition(squelchChoices_, remembered);
 }
 
-OkOutcome ChannelEditModel::Ok() {
+OkOutcome ChannelEditModel::commitOk() {
     fields_.pttIdCode = PadPttIdCode(fields_.pttIdCode);
 
     OkOutcome outcome = OkOutcome::Stored;
@@ -275,26 +274,25 @@ OkOutcome ChannelEditModel::Ok() {
         outcome =
             DeleteChannel(codeplug_.channels, row_) ? OkOutcome::Deleted : OkOutcome::Unchanged;
     } else if (ChannelExists(codeplug_.channels, row_)) {
-        if (!ModifyUFreData(row_)) return OkOutcome::StayOpen;
-    } else if (!AddNewUFreData(row_)) {
+        if (!storeIntoUsedSlot(row_)) return OkOutcome::StayOpen;
+    } else if (!storeIntoNewSlot(row_)) {
         return OkOutcome::StayOpen;
     }
 
-    RepairChannelRefs(codeplug_.record.emergency, codeplug_.record.scan, codeplug_.channels);
     return outcome;
 }
 
-bool ChannelEditModel::ModifyUFreData(int row) {
+bool ChannelEditModel::storeIntoUsedSlot(int row) {
     ChannelRecord* record = codeplug_.channels.find(row);
     if (!record) {
         reporter_.show(Severity::Warning, kNoFindDataText);
         return false;
     }
-    StoreFields(*record);
+    storeFields(*record);
     return true;
 }
 
-bool ChannelEditModel::AddNewUFreData(int row) {
+bool ChannelEditModel::storeIntoNewSlot(int row) {
     ChannelRecord* slot = AppendChannel(codeplug_.channels);
     if (!slot) {
         reporter_.show(Severity::Error, kChannelTableFullText);
@@ -303,11 +301,11 @@ bool ChannelEditModel::AddNewUFreData(int row) {
     // Every number 0; the text fields are all set by the store rule.
     *slot = NewChannelRecord(row);
     slot->Spare6 = fields_.spare6;
-    StoreFields(*slot);
+    storeFields(*slot);
     return true;
 }
 
-void ChannelEditModel::StoreFields(ChannelRecord& r) {
+void ChannelEditModel::storeFields(ChannelRecord& r) {
     const ChannelEditFields& f = fields_;
     const Band& band = codeplug_.band;
     r.Used = 1;

@@ -134,18 +134,18 @@ class ChannelEditModel {
     void setCheck(ChannelCheck check, bool on);
 
     // OK: stores, deletes or refuses, then repairs the emergency and scan channel references.
-    OkOutcome Ok();
+    OkOutcome commitOk();
 
     // The store rule into the slot's existing record ("No Find Data!" when there is none),
     // or into a new record appended to the table.
-    bool ModifyUFreData(int row);
-    bool AddNewUFreData(int row);
+    bool storeIntoUsedSlot(int row);
+    bool storeIntoNewSlot(int row);
 
   private:
     const ToneFields& tone(ToneSide side) const;
     ToneFields& tone(ToneSide side);
-    void SquelchModeList();
-    void StoreFields(ChannelRecord& record);
+    void updateSquelchModes();
+    void storeFields(ChannelRecord& record);
 
     Codeplug& codeplug_;
     FeatureFlags features_;

@@ -27,8 +27,12 @@ std::string_view BandTextFromCode(int code);
 
 // Selection-list position <-> band code: the list runs through the eight variants of each
 // of the four frequency groups.
-constexpr int BandCodeFromListIndex(int index) { return 16 * (index / 8) + index % 8; }
-constexpr int ListIndexFromBandCode(int code) { return 8 * (code / 16) + code % 16; }
+constexpr int BandCodeFromListIndex(int index) {
+    return 16 * (index / 8) + index % 8;
+}
+constexpr int ListIndexFromBandCode(int code) {
+    return 8 * (code / 16) + code % 16;
+}
 
 // The band byte of an identity reply as a band code: bit 3 set or above 55 means code 48.
 std::int16_t NormalizeRadioBand(std::uint8_t byte);
@@ -38,7 +42,9 @@ std::int16_t NormalizeRadioBand(std::uint8_t byte);
 BandLimits ParseBandLimits(std::string_view bandText);
 
 // Bands 2..7 use the 2.5 kHz channel raster and step list.
-constexpr bool HasFineRaster(int bandCode) { return bandCode > 1 && bandCode < 8; }
+constexpr bool HasFineRaster(int bandCode) {
+    return bandCode > 1 && bandCode < 8;
+}
 
 // Codes 3 and 7 describe the same hardware and pass the band check of a write.
 constexpr bool SameBandForWrite(int a, int b) {
@@ -48,7 +54,7 @@ constexpr bool SameBandForWrite(int a, int b) {
 
 // The current band of a codeplug: code, text and limits always in step.
 class Band {
-public:
+  public:
     Band() { setCode(kDefaultBandCode); }
     void setCode(std::int16_t code);
 
@@ -58,7 +64,7 @@ public:
 
     bool operator==(const Band&) const = default;
 
-private:
+  private:
     std::int16_t code_ = kDefaultBandCode;
     std::string text_;
     BandLimits limits_;

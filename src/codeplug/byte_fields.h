@@ -47,7 +47,6 @@ void WithContext(std::string_view array, int index, Write&& write) {
     }
 }
 
-
 // The encoding errors of the helpers below, raised out of line so the helpers stay small
 // enough to inline: the codecs call them for every field of every record.
 [[noreturn]] void ThrowByteRange(long value, std::string_view name);

@@ -53,7 +53,7 @@ struct FixedText {
 
     bool operator==(const FixedText&) const = default;
 
-private:
+  private:
     static constexpr std::array<char, N> Blank() {
         std::array<char, N> a{};
         a.fill(' ');

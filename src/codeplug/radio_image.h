@@ -12,12 +12,12 @@ namespace torvik {
 
 // Raised when code addresses a byte outside the image: a program error, never a wrap.
 class ImageRangeError : public std::logic_error {
-public:
+  public:
     using std::logic_error::logic_error;
 };
 
 class RadioImage {
-public:
+  public:
     static constexpr std::size_t kSize = 16384;
     // The factory test-data block at the start of the image; prefill and the normal
     // transfers leave it alone.
@@ -43,7 +43,7 @@ public:
 
     bool operator==(const RadioImage&) const = default;
 
-private:
+  private:
     static std::size_t checked(std::size_t address, std::size_t length) {
         if (address >= kSize || length > kSize - address) {
             throw ImageRangeError("radio image address out of range");

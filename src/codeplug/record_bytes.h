@@ -23,22 +23,24 @@ namespace torvik {
 
 // Input that ends before the record does.
 class ShortInputError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class ByteWriter {
-public:
+  public:
     explicit ByteWriter(std::vector<std::uint8_t>& out) : out_(out) {}
     void byte(std::uint8_t b) { out_.push_back(b); }
-    void bytes(std::span<const std::uint8_t> run) { out_.insert(out_.end(), run.begin(), run.end()); }
+    void bytes(std::span<const std::uint8_t> run) {
+        out_.insert(out_.end(), run.begin(), run.end());
+    }
 
-private:
+  private:
     std::vector<std::uint8_t>& out_;
 };
 
 class ByteReader {
-public:
+  public:
     explicit ByteReader(std::span<const std::uint8_t> in) : in_(in) {}
     std::uint8_t byte() {
         if (pos_ >= in_.size()) throw ShortInputError("record data ends early");
@@ -46,20 +48,28 @@ public:
     }
     std::size_t position() const { return pos_; }
 
-private:
+  private:
     std::span<const std::uint8_t> in_;
     std::size_t pos_ = 0;
 };
 
 template <class T>
-concept HasFieldList = requires(const T* p) { FieldsOf(p); };
+concept HasFieldList = requires(const T* p) {
+    FieldsOf(p);
+};
 
 // --- sizes ---------------------------------------------------------------------------------
 
-constexpr std::size_t SerializedSizeOf(const std::int16_t*) { return 2; }
-constexpr std::size_t SerializedSizeOf(const std::uint8_t*) { return 1; }
+constexpr std::size_t SerializedSizeOf(const std::int16_t*) {
+    return 2;
+}
+constexpr std::size_t SerializedSizeOf(const std::uint8_t*) {
+    return 1;
+}
 template <std::size_t N>
-constexpr std::size_t SerializedSizeOf(const FixedText<N>*) { return N; }
+constexpr std::size_t SerializedSizeOf(const FixedText<N>*) {
+    return N;
+}
 template <class T, std::size_t N>
 constexpr std::size_t SerializedSizeOf(const std::array<T, N>*) {
     return N * SerializedSizeOf(static_cast<const T*>(nullptr));
@@ -69,8 +79,10 @@ constexpr std::size_t SerializedSizeOf(const R* p) {
     return std::apply(
         [](const auto&... f) {
             return (std::size_t{0} + ... +
-                    SerializedSizeOf(static_cast<const std::remove_cvref_t<
-                                         decltype(std::declval<R>().*(f.member))>*>(nullptr)));
+                    SerializedSizeOf(
+                        static_cast<
+                            const std::remove_cvref_t<decltype(std::declval<R>().*(f.member))>*>(
+                            nullptr)));
         },
         FieldsOf(p));
 }
@@ -86,7 +98,9 @@ inline void WriteValue(ByteWriter& w, std::int16_t v) {
     w.byte(static_cast<std::uint8_t>(u & 0xFF));
     w.byte(static_cast<std::uint8_t>(u >> 8));
 }
-inline void WriteValue(ByteWriter& w, std::uint8_t v) { w.byte(v); }
+inline void WriteValue(ByteWriter& w, std::uint8_t v) {
+    w.byte(v);
+}
 template <std::size_t N>
 void WriteValue(ByteWriter& w, const FixedText<N>& t) {
     for (char c : t.bytes) w.byte(static_cast<std::uint8_t>(c));
@@ -106,7 +120,9 @@ inline void ReadValue(ByteReader& r, std::int16_t& v) {
     const std::uint8_t low = r.byte();
     v = static_cast<std::int16_t>(low | (r.byte() << 8));
 }
-inline void ReadValue(ByteReader& r, std::uint8_t& v) { v = r.byte(); }
+inline void ReadValue(ByteReader& r, std::uint8_t& v) {
+    v = r.byte();
+}
 template <std::size_t N>
 void ReadValue(ByteReader& r, FixedText<N>& t) {
     for (char& c : t.bytes) c = static_cast<char>(r.byte());

@@ -13,11 +13,15 @@ template <class Record, class T>
 struct FieldRef {
     std::string_view name;
     T Record::*member;
+    // The name the field had before it was named by its meaning; JSON written then still
+    // reads. Empty when the field was never renamed.
+    std::string_view formerName;
 };
 
 template <class Record, class T>
-constexpr FieldRef<Record, T> Field(std::string_view name, T Record::*member) {
-    return {name, member};
+constexpr FieldRef<Record, T> Field(std::string_view name, T Record::*member,
+                                    std::string_view formerName = {}) {
+    return {name, member, formerName};
 }
 
 // The name the list gives to `member`; empty when the list does not hold it.

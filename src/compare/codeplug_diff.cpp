@@ -25,10 +25,18 @@ class DiffTexts final : public Reporter {
         std::string text = texts_.langText(key);
         if (!text.empty()) return text;
         static constexpr std::pair<int, std::string_view> kWords[] = {
-            {1204, "High"},        {1221, "Medium"},           {1205, "Low"},
-            {1206, "None"},        {5021, "Optional functions"}, {5023, "DTMF"},
-            {5024, "2Tone"},       {5025, "5Tone"},            {2400, "Scan"},
-            {2600, "Emergency alarm"}, {5804, "Communication book"}, {1202, "Rel."},
+            {1204, "High"},
+            {1221, "Medium"},
+            {1205, "Low"},
+            {1206, "None"},
+            {5021, "Optional functions"},
+            {5023, "DTMF"},
+            {5024, "2Tone"},
+            {5025, "5Tone"},
+            {2400, "Scan"},
+            {2600, "Emergency alarm"},
+            {5804, "Communication book"},
+            {1202, "Rel."},
         };
         for (const auto& [wordKey, word] : kWords) {
             if (wordKey == key) return std::string(word);
@@ -78,7 +86,9 @@ void CompareValues(const std::string& path, std::uint8_t a, std::uint8_t b,
 
 // Numbers with a byte order of their own in the files.
 template <class T>
-requires requires(const T& t) { static_cast<int>(t.value); }
+requires requires(const T& t) {
+    static_cast<int>(t.value);
+}
 void CompareValues(const std::string& path, const T& a, const T& b, std::vector<Change>& out) {
     if (a.value != b.value) {
         out.push_back({path, std::to_string(static_cast<int>(a.value)),
@@ -199,9 +209,9 @@ struct SettingsArea {
     int key;
 };
 constexpr SettingsArea kSettingsAreas[] = {
-    {"DtmfSettings", 5023},      {"TwoToneSettings", 5024}, {"FiveToneSettings", 5025},
-    {"OptionSettings", 5021},    {"ScanSettings", 2400},    {"EmergencySettings", 2600},
-    {"CommBook", 5804},          {"decodeTime", 5025},      {"squelchOffInhibit", 5021},
+    {"DtmfSettings", 5023},   {"TwoToneSettings", 5024}, {"FiveToneSettings", 5025},
+    {"OptionSettings", 5021}, {"ScanSettings", 2400},    {"EmergencySettings", 2600},
+    {"CommBook", 5804},       {"decodeTime", 5025},      {"squelchOffInhibit", 5021},
 };
 
 void CompareSettings(const CodeplugRecord& a, const CodeplugRecord& b, const Reporter& texts,
@@ -231,7 +241,10 @@ std::vector<Difference> CompareCodeplugs(const Codeplug& a, const Codeplug& b,
     DiffTexts quiet(texts);
     std::vector<Difference> out;
     if (a.band.code() != b.band.code()) {
-        out.push_back({"band", 0, {}, std::string(BandTextFromCode(a.band.code())),
+        out.push_back({"band",
+                       0,
+                       {},
+                       std::string(BandTextFromCode(a.band.code())),
                        std::string(BandTextFromCode(b.band.code()))});
     }
     CompareChannels(a, b, quiet, out);

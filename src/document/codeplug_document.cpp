@@ -1,5 +1,6 @@
 #include "document/codeplug_document.h"
 
+#include "aggregate/reference_repairs.h"
 #include "document/edit_command.h"
 #include "storage/codeplug_files.h"
 #include "storage/snapshot.h"
@@ -18,6 +19,10 @@ bool CodeplugDocument::commit(const QString& name, const EditableState& after) {
     EditableState target = after;
     target.record.SavedBandCode = before.record.SavedBandCode;
     target.record.ChannelCount = before.record.ChannelCount;
+    // Nothing changed: no step, even where the references are not sound yet; an OK that
+    // changes nothing must leave the undo stack alone.
+    if (target == before) return false;
+    RepairReferences(target.channels, target.record);
     if (target == before) return false;
     undoStack_.push(new EditCommand(*this, name, std::move(before), std::move(target)));
     return true;

@@ -28,8 +28,9 @@ class CodeplugDocument : public QObject {
     // What an editor copies in when it opens.
     EditableState editableState() const { return EditableStateOf(codeplug_); }
 
-    // One undoable step named `name` ("Edit channel 5"): `after` becomes the editable state.
-    // A state equal to the present one pushes nothing; returns whether a step was pushed.
+    // One undoable step named `name` ("Edit channel 5"): `after`, with the references
+    // between areas repaired (RepairReferences), becomes the editable state. A state equal
+    // to the present one pushes nothing; returns whether a step was pushed.
     bool commit(const QString& name, const EditableState& after);
 
     QUndoStack& undoStack() { return undoStack_; }

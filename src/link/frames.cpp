@@ -6,7 +6,9 @@
 namespace torvik {
 namespace {
 
-Bytes Ascii(std::string_view text) { return Bytes(text.begin(), text.end()); }
+Bytes Ascii(std::string_view text) {
+    return Bytes(text.begin(), text.end());
+}
 
 constexpr std::size_t kIdentityModel = 1;
 constexpr std::size_t kIdentityModelBytes = 7;
@@ -18,14 +20,24 @@ constexpr std::size_t kIdentityStatus = 14;
 constexpr std::size_t kPasswordFirst = 12;
 constexpr std::size_t kPasswordBytes = 4;
 
-bool IsPadding(std::uint8_t b) { return b == 0x00 || b == 0xFF; }
+bool IsPadding(std::uint8_t b) {
+    return b == 0x00 || b == 0xFF;
+}
 
 }  // namespace
 
-Bytes OpenFrame() { return Ascii("PROGRAM"); }
-Bytes FactoryOpenFrame() { return Ascii("FALTORY"); }
-Bytes IdentityRequestFrame() { return {kIdentityRequest}; }
-Bytes EndFrame() { return Ascii("END"); }
+Bytes OpenFrame() {
+    return Ascii("PROGRAM");
+}
+Bytes FactoryOpenFrame() {
+    return Ascii("FALTORY");
+}
+Bytes IdentityRequestFrame() {
+    return {kIdentityRequest};
+}
+Bytes EndFrame() {
+    return Ascii("END");
+}
 
 Bytes ReadRequestFrame(std::uint16_t address, std::uint8_t length) {
     return {kReadTag, static_cast<std::uint8_t>(address >> 8),

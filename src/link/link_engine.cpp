@@ -49,37 +49,37 @@ void LinkEngine::showHeldMessages() {
 
 // ---- commands -------------------------------------------------------------------------
 
-bool LinkEngine::BeginRead() {
+bool LinkEngine::beginRead() {
     if (!isIdle()) return false;
     ctx_.host.offerSaveBeforeRead();
     return startTransfer(LinkMode::Read);
 }
 
-bool LinkEngine::BeginCheckRead() {
+bool LinkEngine::beginCheckRead() {
     return isIdle() && startTransfer(LinkMode::Read, false);
 }
 
-bool LinkEngine::BeginWrite() {
+bool LinkEngine::beginWrite() {
     return isIdle() && startTransfer(LinkMode::Write);
 }
 
-bool LinkEngine::BeginInfoRead() {
+bool LinkEngine::beginInfoRead() {
     if (!isIdle()) return false;
     state_.Mode = LinkMode::InfoRead;
-    if (!ConfigurePort()) {
+    if (!configurePort()) {
         state_.Mode = LinkMode::Idle;
         showHeldMessages();
         return false;
     }
     PrefillImage(received_);
-    SendOpenFrame();
+    sendOpenFrame();
     return true;
 }
 
 bool LinkEngine::startTransfer(LinkMode mode, bool confirm) {
     state_.Mode = mode;
     checkRead_ = mode == LinkMode::Read && !confirm;
-    if (!ConfigurePort()) {
+    if (!configurePort()) {
         state_.Mode = LinkMode::Idle;
         showHeldMessages();
         return false;
@@ -110,14 +110,14 @@ bool LinkEngine::startTransfer(LinkMode mode, bool confirm) {
     ctx_.host.openProgress(progressCaption_);
     progressOpen_ = true;
     if (!read && ctx_.factoryMode) {
-        SendFactoryOpenFrame();
+        sendFactoryOpenFrame();
     } else {
-        SendOpenFrame();
+        sendOpenFrame();
     }
     return true;
 }
 
-bool LinkEngine::ConfigurePort() {
+bool LinkEngine::configurePort() {
     ConnectionBounds bounds;
     if (!BoundsFor(state_.Mode, bounds)) return false;
     state_.StartAddress = bounds.StartAddress;
@@ -169,7 +169,7 @@ void LinkEngine::sendFrame(Bytes frame, std::size_t replyLength, Awaiting awaiti
     if (!ctx_.port.isOpen() || !ctx_.port.write(lastFrame_)) failOnSerialError();
 }
 
-void LinkEngine::SendOpenFrame() {
+void LinkEngine::sendOpenFrame() {
     if (!ctx_.port.isOpen() && !openPort(ctx_.portSettings)) {
         failOnSerialError();
         return;
@@ -180,7 +180,7 @@ void LinkEngine::SendOpenFrame() {
     sendFrame(OpenFrame(), kOpenReplySize, Awaiting::OpenReply);
 }
 
-void LinkEngine::SendFactoryOpenFrame() {
+void LinkEngine::sendFactoryOpenFrame() {
     if (!ctx_.port.isOpen() && !openPort(ctx_.portSettings)) {
         failOnSerialError();
         return;
@@ -195,35 +195,35 @@ void LinkEngine::SendFactoryOpenFrame() {
 // repeat or a restart never skips the test data.
 void LinkEngine::sendOpeningFrame() {
     if (state_.FactoryWritePending) {
-        SendFactoryOpenFrame();
+        sendFactoryOpenFrame();
     } else {
-        SendOpenFrame();
+        sendOpenFrame();
     }
 }
 
-void LinkEngine::SendIdentityRequest() {
+void LinkEngine::sendIdentityRequest() {
     sendFrame(IdentityRequestFrame(), kIdentityBlockSize, Awaiting::Identity);
 }
 
-void LinkEngine::SendPasswordRequest() {
+void LinkEngine::sendPasswordRequest() {
     const auto length = static_cast<std::uint8_t>(state_.ReadBlockSize);
     sendFrame(ReadRequestFrame(kPasswordBlockAddress, length), length + kDataFrameOverhead,
               Awaiting::PasswordBlock);
 }
 
-void LinkEngine::SendTestDataRequest() {
+void LinkEngine::sendTestDataRequest() {
     sendFrame(ReadRequestFrame(kTestDataBlockAddress, kBlockSize), kBlockSize + kDataFrameOverhead,
               Awaiting::TestDataBlock);
 }
 
-void LinkEngine::SendTestDataBlock() {
+void LinkEngine::sendTestDataBlock() {
     sendFrame(DataFrame(kTestDataBlockAddress, outgoingTestData_), kAckReplySize,
               Awaiting::TestDataAck);
 }
 
-void LinkEngine::SendReadRequest() {
+void LinkEngine::sendReadRequest() {
     if (state_.BlockAddress > kLastBlockAddress) {
-        SendEnd(LinkStep::Finish);
+        sendEnd(LinkStep::Finish);
         return;
     }
     const auto length = static_cast<std::uint8_t>(state_.ReadBlockSize);
@@ -231,23 +231,23 @@ void LinkEngine::SendReadRequest() {
               length + kDataFrameOverhead, Awaiting::DataBlock);
 }
 
-void LinkEngine::NextReadBlock() {
+void LinkEngine::nextReadBlock() {
     state_.BlockAddress += state_.ReadBlockSize;
     if (state_.BlockAddress > state_.EndAddress) {
-        SendEnd(LinkStep::Finish);
+        sendEnd(LinkStep::Finish);
         return;
     }
-    if (state_.Mode != LinkMode::InfoRead) UpdateProgress();
-    SendReadRequest();
+    if (state_.Mode != LinkMode::InfoRead) updateProgress();
+    sendReadRequest();
 }
 
-void LinkEngine::SendWriteBlock() {
+void LinkEngine::sendWriteBlock() {
     if (!outgoing_) {
-        FinishSession(false);
+        finishSession(false);
         return;
     }
     if (state_.BlockAddress > kLastBlockAddress) {
-        SendEnd(LinkStep::Finish);
+        sendEnd(LinkStep::Finish);
         return;
     }
     const auto address = static_cast<std::uint16_t>(state_.BlockAddress);
@@ -255,24 +255,24 @@ void LinkEngine::SendWriteBlock() {
               kAckReplySize, Awaiting::DataAck);
 }
 
-void LinkEngine::NextWriteBlock() {
+void LinkEngine::nextWriteBlock() {
     state_.BlockAddress += state_.WriteBlockSize;
-    UpdateProgress();
-    SendWriteBlock();
+    updateProgress();
+    sendWriteBlock();
 }
 
-void LinkEngine::SendEnd(LinkStep then) {
+void LinkEngine::sendEnd(LinkStep then) {
     state_.Step = then;
     radioInProgramming_ = false;
     sendFrame(EndFrame(), kAckReplySize, Awaiting::EndAck);
 }
 
-void LinkEngine::UpdateProgress() {
+void LinkEngine::updateProgress() {
     const std::int16_t percent =
         ProgressPercent(state_.BlockAddress, state_.StartAddress, state_.EndAddress, blockSize());
     if (percent <= state_.LastPercent) return;
     state_.LastPercent = percent;
-    if (progressOpen_) ctx_.host.SetProgressValue(percent);
+    if (progressOpen_) ctx_.host.setProgressValue(percent);
 }
 
 // ---- the end --------------------------------------------------------------------------
@@ -287,10 +287,10 @@ void LinkEngine::failOnSerialError() {
     }
     if (isIdle()) return;
     tell(Severity::Error, link_text::kPortError);
-    FinishSession(cancelRequested_ ? SessionEnd::Cancelled : SessionEnd::Failure);
+    finishSession(cancelRequested_ ? SessionEnd::Cancelled : SessionEnd::Failure);
 }
 
-void LinkEngine::FinishSession(SessionEnd end) {
+void LinkEngine::finishSession(SessionEnd end) {
     const LinkMode mode = state_.Mode == LinkMode::Search ? search_.savedMode() : state_.Mode;
     if (question_ != Question::None) {
         question_ = Question::None;

@@ -52,19 +52,19 @@ class LinkEngine final : public LinkAnswers, private SerialPortListener, private
     // LinkHost::sessionFinished, which may come before the call returns (a port that fails
     // at once). False when the engine is busy, the port cannot be configured, the user
     // cancelled, or (write) the codeplug cannot be encoded: nothing was sent then.
-    bool BeginRead();
+    bool beginRead();
     // A read that is one step of a bigger command (the check after a write, a backup or a
     // comparison before it): neither the save offer nor the confirmation comes, and its
     // completion is not announced; the command says how it ended.
-    bool BeginCheckRead();
-    bool BeginWrite();
-    bool BeginInfoRead();
+    bool beginCheckRead();
+    bool beginWrite();
+    bool beginInfoRead();
 
     // Stops the running connection at the next frame boundary: the reply to the frame out
     // (or its time-out) is the last thing taken, then only "END" may go out, so the radio
     // leaves programming mode. A read then changes nothing; the host hears
     // SessionEnd::Cancelled. Nothing happens when idle or when the last "END" is already out.
-    void Cancel();
+    void cancel();
     bool cancelling() const { return cancelRequested_; }
 
     // LinkAnswers: the host's answers to the questions it was asked.
@@ -76,7 +76,7 @@ class LinkEngine final : public LinkAnswers, private SerialPortListener, private
     bool isIdle() const { return state_.Mode == LinkMode::Idle; }
 
     // The password typed in this run; it serves every later connection.
-    const std::string& SessionPassword() const { return sessionPassword_; }
+    const std::string& sessionPassword() const { return sessionPassword_; }
     // The OK of the password dialog opened from the menu.
     void setSessionPassword(std::string_view typed);
 
@@ -112,24 +112,24 @@ class LinkEngine final : public LinkAnswers, private SerialPortListener, private
     bool startTransfer(LinkMode mode, bool confirm = true);
     // The connection running is a check read.
     bool checkRead_ = false;
-    bool ConfigurePort();
+    bool configurePort();
     bool openPort(const PortSettings& settings);
 
     // Frames.
     void sendFrame(Bytes frame, std::size_t replyLength, Awaiting awaiting);
-    void SendOpenFrame();
-    void SendFactoryOpenFrame();
+    void sendOpenFrame();
+    void sendFactoryOpenFrame();
     void sendOpeningFrame();
-    void SendIdentityRequest();
-    void SendPasswordRequest();
-    void SendTestDataRequest();
-    void SendTestDataBlock();
-    void SendReadRequest();
-    void NextReadBlock();
-    void SendWriteBlock();
-    void NextWriteBlock();
-    void SendEnd(LinkStep then);
-    void UpdateProgress();
+    void sendIdentityRequest();
+    void sendPasswordRequest();
+    void sendTestDataRequest();
+    void sendTestDataBlock();
+    void sendReadRequest();
+    void nextReadBlock();
+    void sendWriteBlock();
+    void nextWriteBlock();
+    void sendEnd(LinkStep then);
+    void updateProgress();
 
     // Replies.
     void takeReply(std::span<const std::uint8_t> afterEcho);
@@ -139,12 +139,12 @@ class LinkEngine final : public LinkAnswers, private SerialPortListener, private
     void takeTestDataBlock(std::span<const std::uint8_t> afterEcho);
     void takeDataBlock(std::span<const std::uint8_t> afterEcho);
     void adoptIdentity(const IdentityReply& reply);
-    void AdvanceSession();
-    void FinishSession(bool success) {
-        FinishSession(success ? SessionEnd::Success : SessionEnd::Failure);
+    void advanceSession();
+    void finishSession(bool success) {
+        finishSession(success ? SessionEnd::Success : SessionEnd::Failure);
     }
 
-    void FinishSession(SessionEnd end);
+    void finishSession(SessionEnd end);
 
     // Time-outs.
     void giveUpOpening();
@@ -159,12 +159,12 @@ class LinkEngine final : public LinkAnswers, private SerialPortListener, private
     void failOnSerialError();
 
     // The settings search.
-    void StartSearch();
+    void startSearch();
     void trySearchCandidate(bool advance);
     void takeSearchReply(std::span<const std::uint8_t> afterEcho);
     void searchTimeout();
     void searchSucceeded();
-    void EndSearch();
+    void endSearch();
 
     // Messages of a connection are held and shown once it is over, when no notification can
     // reach the engine any more; outside a connection they are shown at once.

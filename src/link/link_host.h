@@ -44,7 +44,7 @@ class LinkHost {
     virtual void openProgress(std::string_view caption) = 0;
     virtual void setProgressCaption(std::string_view caption) = 0;
     // Bar and label to `percent` (0..100), shown as "37%".
-    virtual void SetProgressValue(int percent) = 0;
+    virtual void setProgressValue(int percent) = 0;
     virtual void closeProgress() = 0;
 
     // Questions of a running connection. They must not block: the host shows the question,

@@ -52,7 +52,7 @@ void LinkEngine::serialError(SerialError) {
 void LinkEngine::takeReply(std::span<const std::uint8_t> afterEcho) {
     switch (awaiting_) {
         case Awaiting::OpenReply:
-            if (IsOpenReply(afterEcho, ModelId)) AdvanceSession();
+            if (IsOpenReply(afterEcho, ModelId)) advanceSession();
             break;
         case Awaiting::Identity:
             takeIdentity(afterEcho);
@@ -79,7 +79,7 @@ void LinkEngine::takeReply(std::span<const std::uint8_t> afterEcho) {
 void LinkEngine::takeAcknowledgement(std::span<const std::uint8_t> afterEcho) {
     if (afterEcho.size() != 1) return;
     if (afterEcho[0] == kAck) {
-        AdvanceSession();
+        advanceSession();
     } else if (afterEcho[0] == kRepeat && awaiting_ != Awaiting::EndAck) {
         // The radio asks for the same data frame again; that costs no retry, but only so
         // many repeats are granted to one frame.
@@ -89,7 +89,7 @@ void LinkEngine::takeAcknowledgement(std::span<const std::uint8_t> afterEcho) {
                 lastFrame_.size() >= 3 ? (lastFrame_[1] << 8) | lastFrame_[2] : 0);
             held_.show(Severity::Error,
                        RepeatLimitText(address, kRepeatsPerFrame, ctx_.reporter.language()));
-            FinishSession(false);
+            finishSession(false);
             return;
         }
         // The same bytes again, so the count goes on (sendFrame resets it for a new frame).
@@ -116,9 +116,9 @@ void LinkEngine::takeIdentity(std::span<const std::uint8_t> afterEcho) {
     const TransferMode mode =
         state_.Mode == LinkMode::Write ? TransferMode::Write : TransferMode::Read;
     if (CheckIdentity(mode, ctx_.codeplug.identity, ctx_.codeplug.band.code(), held_)) {
-        AdvanceSession();
+        advanceSession();
     } else {
-        FinishSession(false);
+        finishSession(false);
     }
 }
 
@@ -128,7 +128,7 @@ void LinkEngine::takePasswordBlock(std::span<const std::uint8_t> afterEcho) {
         return;
     }
     if (PasswordMatches(block->data, sessionPassword_)) {
-        AdvanceSession();
+        advanceSession();
         return;
     }
     ctx_.timer.stop();
@@ -145,9 +145,9 @@ void LinkEngine::answerPassword(std::optional<std::string> typed) {
     if (typed && PasswordMatches(questionedPassword_, sessionPassword_)) {
         // Start over from the open frame; the radio is asked again and the password passes.
         ResetRetries(state_);
-        SendEnd(LinkStep::Restart);
+        sendEnd(LinkStep::Restart);
     } else {
-        FinishSession(false);
+        finishSession(false);
     }
 }
 
@@ -162,7 +162,7 @@ void LinkEngine::takeTestDataBlock(std::span<const std::uint8_t> afterEcho) {
         outgoingTestData_ = ctx_.testData;
         for (std::size_t i : kRadioOwnedTestBytes) outgoingTestData_[i] = data[i];
     }
-    AdvanceSession();
+    advanceSession();
 }
 
 void LinkEngine::takeDataBlock(std::span<const std::uint8_t> afterEcho) {
@@ -173,66 +173,66 @@ void LinkEngine::takeDataBlock(std::span<const std::uint8_t> afterEcho) {
     }
     std::copy(block->data.begin(), block->data.end(),
               received_.block(block->address, block->data.size()).begin());
-    AdvanceSession();
+    advanceSession();
 }
 
-void LinkEngine::AdvanceSession() {
+void LinkEngine::advanceSession() {
     ctx_.timer.stop();
     const bool transfer = state_.Mode == LinkMode::Read || state_.Mode == LinkMode::Write;
     switch (state_.Step) {
         case LinkStep::Open:
             radioInProgramming_ = true;
             state_.Step = LinkStep::Identity;
-            if (transfer && progressOpen_) ctx_.host.SetProgressValue(0);
-            SendIdentityRequest();
+            if (transfer && progressOpen_) ctx_.host.setProgressValue(0);
+            sendIdentityRequest();
             break;
         case LinkStep::Identity:
             state_.Step = LinkStep::Password;
-            SendPasswordRequest();
+            sendPasswordRequest();
             break;
         case LinkStep::Password:
             state_.Step = LinkStep::Blocks;
             if (state_.Mode == LinkMode::Read) {
                 if (ctx_.factoryMode) {
-                    SendTestDataRequest();
+                    sendTestDataRequest();
                 } else {
-                    NextReadBlock();
+                    nextReadBlock();
                 }
             } else if (state_.Mode == LinkMode::Write) {
                 if (ctx_.factoryMode && state_.FactoryWritePending) {
                     state_.Step = LinkStep::FactoryTestRead;
-                    SendTestDataRequest();
+                    sendTestDataRequest();
                 } else {
-                    NextWriteBlock();
+                    nextWriteBlock();
                 }
             } else {
-                NextReadBlock();
+                nextReadBlock();
             }
             break;
         case LinkStep::FactoryTestRead:
             state_.Step = LinkStep::Blocks;
-            SendTestDataBlock();
+            sendTestDataBlock();
             break;
         case LinkStep::Blocks:
             if (state_.Mode != LinkMode::Write) {
-                NextReadBlock();
+                nextReadBlock();
             } else if (state_.FactoryWritePending) {
                 // The radio holds the test data now; the ordinary write follows.
                 ctx_.testData = outgoingTestData_;
                 ResetRetries(state_);
-                SendOpenFrame();
+                sendOpenFrame();
             } else {
-                NextWriteBlock();
+                nextWriteBlock();
             }
             break;
         case LinkStep::Restart:
             sendOpeningFrame();
             break;
         case LinkStep::Finish:
-            FinishSession(true);
+            finishSession(true);
             break;
         case LinkStep::Stopping:
-            FinishSession(SessionEnd::Cancelled);
+            finishSession(SessionEnd::Cancelled);
             break;
         case LinkStep::None:
             break;

@@ -8,13 +8,13 @@
 
 namespace torvik {
 
-void LinkEngine::StartSearch() {
+void LinkEngine::startSearch() {
     search_.begin(state_.Mode, progressCaption_, ctx_.host.searchCandidates());
     state_.Mode = LinkMode::Search;
     ctx_.host.setProgressCaption(SearchCaption(ctx_.reporter.language()));
     if (ctx_.port.isOpen()) ctx_.port.close();
     if (!search_.hasCandidates()) {
-        EndSearch();
+        endSearch();
         return;
     }
     trySearchCandidate(false);
@@ -25,13 +25,13 @@ void LinkEngine::trySearchCandidate(bool advance) {
     const std::optional<PortSettings> opened =
         search_.next(advance, [this](const PortSettings& settings) { return openPort(settings); });
     if (!opened) {
-        EndSearch();
+        endSearch();
         return;
     }
     state_.ProgramRetries = kSendsPerFrame;
     state_.IdentityRetries = kSendsPerFrame;
     radioInProgramming_ = false;  // another port, another radio
-    SendOpenFrame();
+    sendOpenFrame();
 }
 
 void LinkEngine::takeSearchReply(std::span<const std::uint8_t> afterEcho) {
@@ -40,7 +40,7 @@ void LinkEngine::takeSearchReply(std::span<const std::uint8_t> afterEcho) {
         ctx_.timer.stop();
         radioInProgramming_ = true;
         state_.Step = LinkStep::Identity;
-        SendIdentityRequest();
+        sendIdentityRequest();
         return;
     }
     if (state_.Step != LinkStep::Identity || awaiting_ != Awaiting::Identity) return;
@@ -59,13 +59,13 @@ void LinkEngine::takeSearchReply(std::span<const std::uint8_t> afterEcho) {
 void LinkEngine::searchTimeout() {
     if (state_.Step == LinkStep::Open) {
         if (--state_.ProgramRetries >= 1) {
-            SendOpenFrame();
+            sendOpenFrame();
         } else {
             trySearchCandidate(true);
         }
     } else if (state_.Step == LinkStep::Identity) {
         if (--state_.IdentityRetries >= 1) {
-            SendIdentityRequest();
+            sendIdentityRequest();
         } else {
             trySearchCandidate(true);
         }
@@ -80,10 +80,10 @@ void LinkEngine::searchSucceeded() {
     ctx_.portSettings = search_.current();
     ctx_.host.savePortSettings(ctx_.portSettings);
     ctx_.host.setProgressCaption(search_.savedCaption());
-    AdvanceSession();
+    advanceSession();
 }
 
-void LinkEngine::EndSearch() {
+void LinkEngine::endSearch() {
     state_.Mode = search_.savedMode();
     ctx_.host.setProgressCaption(search_.savedCaption());
     if (const std::optional<PortSettings>& fallback = search_.fallback()) {
@@ -94,11 +94,11 @@ void LinkEngine::EndSearch() {
         ctx_.host.savePortSettings(ctx_.portSettings);
         if (openPort(ctx_.portSettings)) {
             ResetRetries(state_);
-            SendOpenFrame();
+            sendOpenFrame();
             return;
         }
     }
-    FinishSession(false);
+    finishSession(false);
 }
 
 }  // namespace torvik

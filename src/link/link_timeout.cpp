@@ -27,14 +27,14 @@ void LinkEngine::waitTimerExpired() {
             break;
         case LinkStep::Identity:
             if (--state_.IdentityRetries >= 1) {
-                SendIdentityRequest();
+                sendIdentityRequest();
             } else {
                 giveUpOpening();
             }
             break;
         case LinkStep::Password:
             if (--state_.PasswordRetries >= 1) {
-                SendPasswordRequest();
+                sendPasswordRequest();
             } else {
                 giveUpTransfer(false);
             }
@@ -42,19 +42,19 @@ void LinkEngine::waitTimerExpired() {
         case LinkStep::Blocks: {
             // The test-data frames go once: without their answer the connection has failed.
             if (awaiting_ == Awaiting::TestDataBlock || awaiting_ == Awaiting::TestDataAck) {
-                FinishSession(false);
+                finishSession(false);
                 break;
             }
             const std::int32_t index = (state_.BlockAddress - state_.StartAddress) / blockSize();
             if (index < 0 || static_cast<std::size_t>(index) >= state_.RetryTable.size()) {
-                FinishSession(false);
+                finishSession(false);
                 break;
             }
             if (--state_.RetryTable[static_cast<std::size_t>(index)] >= 1) {
                 if (state_.Mode == LinkMode::Write) {
-                    SendWriteBlock();
+                    sendWriteBlock();
                 } else {
-                    SendReadRequest();
+                    sendReadRequest();
                 }
             } else {
                 giveUpTransfer(true);
@@ -70,10 +70,10 @@ void LinkEngine::waitTimerExpired() {
             break;
         case LinkStep::Finish:
             // A radio that does not acknowledge the closing frame has still got everything.
-            FinishSession(true);
+            finishSession(true);
             break;
         case LinkStep::Stopping:
-            FinishSession(SessionEnd::Cancelled);
+            finishSession(SessionEnd::Cancelled);
             break;
         case LinkStep::None:
             break;
@@ -84,13 +84,13 @@ void LinkEngine::waitTimerExpired() {
 // per connection: a radio that answers only while it runs cannot keep the connection going.
 void LinkEngine::giveUpOpening() {
     if (state_.Mode == LinkMode::InfoRead || (searched_ && !ctx_.factoryMode)) {
-        FinishSession(false);
+        finishSession(false);
     } else if (ctx_.factoryMode) {
         ctx_.port.close();
         askRetry(Question::RetryReopen);
     } else {
         searched_ = true;
-        StartSearch();
+        startSearch();
     }
 }
 
@@ -98,7 +98,7 @@ void LinkEngine::giveUpOpening() {
 // starts again from the open frame and goes on AT the failed block, so no block is skipped.
 void LinkEngine::giveUpTransfer(bool atFailedBlock) {
     if (state_.Mode == LinkMode::InfoRead) {
-        FinishSession(false);
+        finishSession(false);
         return;
     }
     // The step after the password moves to the next block before sending; stepping back one
@@ -120,7 +120,7 @@ void LinkEngine::answerRetry(bool retry) {
     if (kind == Question::None || kind == Question::Password) return;
     question_ = Question::None;
     if (!retry) {
-        FinishSession(false);
+        finishSession(false);
         return;
     }
     if (kind == Question::RetryReopen && !ctx_.port.isOpen() && !openPort(ctx_.portSettings)) {
@@ -128,12 +128,12 @@ void LinkEngine::answerRetry(bool retry) {
         return;
     }
     if (kind != Question::RetryEnd) ResetRetries(state_);
-    SendEnd(LinkStep::Restart);
+    sendEnd(LinkStep::Restart);
 }
 
 // ---- cancelling -----------------------------------------------------------------------
 
-void LinkEngine::Cancel() {
+void LinkEngine::cancel() {
     if (isIdle() || cancelRequested_ || state_.Step == LinkStep::Finish) return;
     cancelRequested_ = true;
     if (question_ != Question::None) {
@@ -156,10 +156,10 @@ void LinkEngine::stopAtBoundary() {
     ctx_.timer.stop();
     if (state_.Mode == LinkMode::Search) state_.Mode = search_.savedMode();
     if (radioInProgramming_ && ctx_.port.isOpen()) {
-        SendEnd(LinkStep::Stopping);
+        sendEnd(LinkStep::Stopping);
         return;
     }
-    FinishSession(SessionEnd::Cancelled);
+    finishSession(SessionEnd::Cancelled);
 }
 
 }  // namespace torvik

@@ -21,12 +21,12 @@ struct VirtualRadioConfig {
     bool stunned = false;
 
     // Fault injection; 0 turns a fault off.
-    int dropEveryNth = 0;       // leave every Nth reply unanswered
-    int corruptEveryNth = 0;    // spoil the checksum of every Nth data reply
-    bool splitReplies = false;  // send replies in two pieces
-    int replyDelayMs = 0;       // answer this late (over 300 ms is a time-out)
-    int silentAfterBlocks = 0;  // stop answering after this many block frames
-    bool repeatWrites = false;  // answer every data frame with a repeat request (0x0A)
+    int dropEveryNth = 0;        // leave every Nth reply unanswered
+    int corruptEveryNth = 0;     // spoil the checksum of every Nth data reply
+    bool splitReplies = false;   // send replies in two pieces
+    int replyDelayMs = 0;        // answer this late (over 300 ms is a time-out)
+    int silentAfterBlocks = 0;   // stop answering after this many block frames
+    bool repeatWrites = false;   // answer every data frame with a repeat request (0x0A)
     int storeWrongEveryNth = 0;  // acknowledge every Nth data frame but store it spoilt
 };
 

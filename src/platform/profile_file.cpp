@@ -104,7 +104,8 @@ void ProfileFile::set(std::string_view section, std::string_view key, std::strin
     const Located found = locate(section, key);
     if (found.keyLine) {
         const std::string_view old = lines_[*found.keyLine];
-        lines_[*found.keyLine] = std::string(old.substr(0, old.find('='))) + "=" + std::string(value);
+        lines_[*found.keyLine] =
+            std::string(old.substr(0, old.find('='))) + "=" + std::string(value);
         return;
     }
     std::string line = std::string(key) + "=" + std::string(value);

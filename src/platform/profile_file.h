@@ -15,7 +15,7 @@
 namespace torvik {
 
 class ProfileFile {
-public:
+  public:
     // The file's contents; a missing or unreadable file gives an empty profile.
     static ProfileFile Load(const std::filesystem::path& path);
     static ProfileFile Parse(std::string_view text);
@@ -33,10 +33,10 @@ public:
     // write never leaves a half file behind. Creates the folder when missing.
     bool save(const std::filesystem::path& path) const;
 
-private:
+  private:
     struct Located {
-        std::size_t sectionEnd;                // index after the section's last line
-        std::optional<std::size_t> keyLine;    // the key's line, if present
+        std::size_t sectionEnd;              // index after the section's last line
+        std::optional<std::size_t> keyLine;  // the key's line, if present
         bool sectionFound;
     };
     Located locate(std::string_view section, std::string_view key) const;

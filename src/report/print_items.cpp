@@ -68,7 +68,7 @@ bool AnyPrintItem(const PrintFlags& flags) {
 }
 
 std::string PrintItemCaption(PrintItem item, const LanguageTexts& texts) {
-    if (item == PrintItem::EmergencyAlarm) return texts.LangText(kKeyAlarmCaption);
+    if (item == PrintItem::EmergencyAlarm) return texts.langText(kKeyAlarmCaption);
     const Bilingual& caption = kItemCaptions[static_cast<std::size_t>(item)];
     return std::string(texts.language() == Language::Chinese ? caption.chinese : caption.english);
 }

@@ -3,7 +3,7 @@
 namespace torvik {
 
 std::string ReportWords::option(int number) const {
-    return texts_.ReadMessageText("OPTION", std::to_string(number));
+    return texts_.readMessageText("OPTION", std::to_string(number));
 }
 
 std::string ReportWords::print(PrintText text) const {

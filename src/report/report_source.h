@@ -27,7 +27,7 @@ class ReportWords : public Reporter {
 
     const LanguageTexts& texts() const { return texts_; }
     // LangText(key).
-    std::string key(int key) const { return texts_.LangText(key); }
+    std::string key(int key) const { return texts_.langText(key); }
     // Entry `number` of section "OPTION".
     std::string option(int number) const;
     std::string print(PrintText text) const;
@@ -35,7 +35,7 @@ class ReportWords : public Reporter {
     std::string onOff(int state) const;
 
     Language language() const override { return texts_.language(); }
-    std::string langText(int key) const override { return texts_.LangText(key); }
+    std::string langText(int key) const override { return texts_.langText(key); }
     void show(Severity, std::string_view, std::string_view) override {}
     Answer ask(Severity, std::string_view, Buttons, std::string_view) override {
         return Answer::Cancel;

@@ -86,11 +86,13 @@ void PrintFiveToneSection(SectionPrinter& p) {
     two(w.option(60072), Trimmed(s.ownId.text()), w.key(kKeyStandard), StandardName(s.standard));
     two(w.option(60070), Entry(responses, s.decodeResponse), w.option(60071),
         Times10(ownDuration, kMinToneDuration, kMaxToneDuration));
-    two(w.option(60081), Times10(s.byte811, 1, 255), w.option(60307),
-        s.byte814 <= 250 ? std::to_string(s.byte814 / 10) + "." + std::to_string(s.byte814 % 10)
-                         : std::string());
-    two(w.option(60308), Times10(s.byte812, 1, 255), w.option(60309),
-        s.byte813 > 4 && s.byte813 <= 75 ? std::to_string(s.byte813) : w.key(kKeyOff));
+    two(w.option(60081), Times10(s.preSendDelay, 1, 255), w.option(60307),
+        s.autoResetTime <= 250
+            ? std::to_string(s.autoResetTime / 10) + "." + std::to_string(s.autoResetTime % 10)
+            : std::string());
+    two(w.option(60308), Times10(s.postSendDelay, 1, 255), w.option(60309),
+        s.interCodePause > 4 && s.interCodePause <= 75 ? std::to_string(s.interCodePause)
+                                                       : w.key(kKeyOff));
     two(w.option(60310), Times10(s.firstDigitDelay, 1, 255), w.option(60311),
         Times10(s.pauseTime, 0, 255));
     p.out.pair({{kFirstLabelX, w.option(kSideTone)}, {kFirstValueX, w.onOff(s.sideTone)}});

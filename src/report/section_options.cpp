@@ -23,35 +23,35 @@ std::string RowText(int row, const OptionSettings& o, const ChannelTable& channe
                     const ReportWords& w) {
     switch (row) {
         case 0:
-            return Entry(KeyTexts(w, {1750, 1751, 1752}), o.row0Choice);
+            return Entry(KeyTexts(w, {1750, 1751, 1752}), o.displayMode);
         case 1:
-            return Entry(KeyTexts(w, {1753, 1754}), o.row1Choice);
+            return Entry(KeyTexts(w, {1753, 1754}), o.workMode);
         case 2: {
             const std::vector<OptionChannelChoice> choices = OptionChannelChoices(channels);
-            const int position = OptionChannelPosition(choices, o.row2Channel);
+            const int position = OptionChannelPosition(choices, o.powerOnChannel);
             return choices.empty() ? std::string()
                                    : choices[static_cast<std::size_t>(position)].text;
         }
         case 3:
-            return EntryOrFirst(NumberTexts(0, 20), o.row3Level);
+            return EntryOrFirst(NumberTexts(0, 20), o.squelchLevel);
         case 5:
-            return EntryOrFirst(KeyTexts(w, {1747, 1748, 1749}), o.row5Choice);
+            return EntryOrFirst(KeyTexts(w, {1747, 1748, 1749}), o.voicePrompt);
         case 8:
-            return EntryOrFirst(NumberTexts(1, 32), o.row8Number);
+            return EntryOrFirst(NumberTexts(1, 32), o.currentGroup);
         case 9:
             return EntryOrFirst({"1750Hz", "2100Hz", "1000Hz", "1450Hz"}, o.toneBurstFrequency);
         case 10: {
             std::vector<std::string> times{w.key(kKeyOptionOff)};
             for (int n = 1; n <= 30; ++n)
                 times.push_back(std::to_string(n) + w.key(kKeyOptionSeconds));
-            return EntryOrFirst(times, o.row10Time);
+            return EntryOrFirst(times, o.timeOutTimer);
         }
         case 11:
-            return EntryOrFirst(KeyTexts(w, {kKeyOptionOff, 1768, 1769, 1770}), o.row11Choice);
+            return EntryOrFirst(KeyTexts(w, {kKeyOptionOff, 1768, 1769, 1770}), o.batterySave);
         case 12:
-            return EntryOrFirst(KeyTexts(w, {1761, 1762}), o.row12Choice);
+            return EntryOrFirst(KeyTexts(w, {1761, 1762}), o.keyLock);
         case 14:
-            return EntryOrFirst(KeyTexts(w, {1794, 1795}), o.row14Choice);
+            return EntryOrFirst(KeyTexts(w, {1794, 1795}), o.keyBeep);
         case 16: {
             std::vector<std::string> phases = KeyTexts(w, {kKeyOptionOff, 3010, 3011});
             const char* builtIn[] = {"off", "120°", "180°"};
@@ -61,9 +61,9 @@ std::string RowText(int row, const OptionSettings& o, const ChannelTable& channe
             return EntryOrFirst(phases, o.tailPhase);
         }
         case 17:
-            return EntryOrFirst(KeyTexts(w, {1798, 1799}), o.row17Choice);
+            return EntryOrFirst(KeyTexts(w, {1798, 1799}), o.sideKey);
         case 18:
-            return Entry(KeyTexts(w, {1796, 1797}), o.row18Choice);
+            return Entry(KeyTexts(w, {1796, 1797}), o.channelDisplayExtra);
         default:
             return {};  // rows the editor hides with empty lists
     }
@@ -83,7 +83,7 @@ void PrintOptionSection(SectionPrinter& p) {
     p.out.pair(
         {{kLabelX, w.key(kKeyOptionWelcomeLabel)}, {kWelcomeValueX, WelcomeMessageBoxes(o)}});
     std::string row0 = RowText(0, o, channels, w);
-    if (Row18Shown(o)) row0 += RowText(18, o, channels, w);
+    if (ChannelDisplayExtraShown(o)) row0 += RowText(18, o, channels, w);
     p.out.pair({{kLabelX, w.key(kKeyOptionFirstRowLabel)}, {kValueX, row0}});
     for (const int r : {1, 2, 3, 5, 8, 9, 10, 11, 12, 14, 16, 17})
         row(r, kKeyOptionFirstRowLabel + r);

@@ -48,7 +48,7 @@ void PrintTwoToneSection(SectionPrinter& p) {
 
     p.out.text(kTabX, w.option(kSecondTab));
     two(w.option(60049), std::string(CallFormatName(s.callFormat)), w.option(60050),
-        EntryOrFirst(OptionTexts(w, {60057, 60058, 60059}), s.choice));
+        EntryOrFirst(OptionTexts(w, {60057, 60058, 60059}), s.decodeResponse));
     const auto [labelA, toneA] = tone('A', s.toneA.value);
     const auto [labelB, toneB] = tone('B', s.toneB.value);
     const auto [labelC, toneC] = tone('C', s.toneC.value);
@@ -57,10 +57,11 @@ void PrintTwoToneSection(SectionPrinter& p) {
     two(labelC, toneC, labelD, toneD);
 
     p.out.text(kTabX, w.option(kFirstTab));
-    two(w.option(60045), Tenths(s.time1, 5, 100, 5), w.option(60046), Tenths(s.time2, 5, 100, 5));
-    two(w.option(60047), Tenths(s.time3, 5, 100, 10), w.option(60048),
-        std::to_string((s.time4 <= 20 ? s.time4 : 10) * 100));
-    two(w.option(60307), Tenths(s.time5, 0, 250, 0), w.option(60312),
+    two(w.option(60045), Tenths(s.firstToneTime, 5, 100, 5), w.option(60046),
+        Tenths(s.secondToneTime, 5, 100, 5));
+    two(w.option(60047), Tenths(s.longToneTime, 5, 100, 10), w.option(60048),
+        std::to_string((s.toneInterval <= 20 ? s.toneInterval : 10) * 100));
+    two(w.option(60307), Tenths(s.autoResetTime, 0, 250, 0), w.option(60312),
         w.onOff(s.sideTone == 1 ? 1 : 0));
 
     // The grid's rows whose tone-1 cell shows a tone, two to a line.

@@ -114,7 +114,13 @@ void FromJson(const QJsonValue& v, R& out, const std::string& path) {
                 [&] {
                     const std::string name(f.name);
                     const std::string fieldPath = path.empty() ? name : path + "." + name;
-                    const QString key = QString::fromStdString(name);
+                    QString key = QString::fromStdString(name);
+                    // Files exported before a field was renamed carry its former name.
+                    if (!object.contains(key) && !f.formerName.empty()) {
+                        const QString former = QString::fromUtf8(
+                            f.formerName.data(), static_cast<qsizetype>(f.formerName.size()));
+                        if (object.contains(former)) key = former;
+                    }
                     if (!object.contains(key)) json_read::Refuse(fieldPath, "is missing");
                     FromJson(object.value(key), out.*(f.member), fieldPath);
                 }(),

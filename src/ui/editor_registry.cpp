@@ -2,17 +2,17 @@
 
 #include "app/startup.h"
 #include "document/codeplug_document.h"
-#include "ui/channel_editor/frm_chedit.h"
-#include "ui/commbook/frm_commu_book.h"
-#include "ui/dtmf/frm_dtmf.h"
-#include "ui/emergency/frm_alert.h"
-#include "ui/fivetone/frm_5tone.h"
-#include "ui/options/frm_option.h"
-#include "ui/print/frm_print_list.h"
+#include "ui/channel_editor/channel_editor_dialog.h"
+#include "ui/commbook/comm_book_dialog.h"
+#include "ui/dtmf/dtmf_dialog.h"
+#include "ui/emergency/emergency_dialog.h"
+#include "ui/fivetone/five_tone_dialog.h"
+#include "ui/options/options_dialog.h"
+#include "ui/print/print_sections_dialog.h"
 #include "ui/radio_info_view.h"
-#include "ui/scan/frm_scan.h"
-#include "ui/testdata/frm_test_data.h"
-#include "ui/twotone/frm_2tone.h"
+#include "ui/scan/scan_dialog.h"
+#include "ui/testdata/test_data_dialog.h"
+#include "ui/twotone/two_tone_dialog.h"
 
 namespace torvik {
 
@@ -24,38 +24,39 @@ void EditorRegistry::open(EditorId id, const EditorContext& context) const {
 
 void RegisterEditors(EditorRegistry& registry) {
     registry.add(EditorId::Channel, [](const EditorContext& c) {
-        return std::make_unique<FrmCHEdit>(c.document, c.session.features, c.row, c.session.texts,
-                                           c.reporter, c.parent);
+        return std::make_unique<ChannelEditorDialog>(c.document, c.session.features, c.row,
+                                                     c.session.texts, c.reporter, c.parent);
     });
     registry.add(EditorId::Options, [](const EditorContext& c) {
-        return std::make_unique<FrmOption>(c.document, c.session.texts, c.parent);
+        return std::make_unique<OptionsDialog>(c.document, c.session.texts, c.parent);
     });
     registry.add(EditorId::Scan, [](const EditorContext& c) {
-        return std::make_unique<FrmScan>(c.document, c.session.texts, c.reporter, c.parent);
+        return std::make_unique<ScanDialog>(c.document, c.session.texts, c.reporter, c.parent);
     });
     registry.add(EditorId::Emergency, [](const EditorContext& c) {
-        return std::make_unique<FrmAlert>(c.document, c.session.texts, c.parent);
+        return std::make_unique<EmergencyDialog>(c.document, c.session.texts, c.parent);
     });
     registry.add(EditorId::TestData, [](const EditorContext& c) {
-        return std::make_unique<FrmTestData>(c.document, c.session.texts, c.reporter, c.parent);
+        return std::make_unique<TestDataDialog>(c.document, c.session.texts, c.reporter, c.parent);
     });
     registry.add(EditorId::Dtmf, [](const EditorContext& c) {
-        return std::make_unique<FrmDTMF>(c.document, c.session.texts, c.reporter, c.parent);
+        return std::make_unique<DtmfDialog>(c.document, c.session.texts, c.reporter, c.parent);
     });
     registry.add(EditorId::TwoTone, [](const EditorContext& c) {
-        return std::make_unique<Frm2Tone>(c.document, c.session.texts, c.parent);
+        return std::make_unique<TwoToneDialog>(c.document, c.session.texts, c.parent);
     });
     registry.add(EditorId::FiveTone, [](const EditorContext& c) {
-        return std::make_unique<Frm5Tone>(c.document, c.session.texts, c.reporter, c.parent);
+        return std::make_unique<FiveToneDialog>(c.document, c.session.texts, c.reporter, c.parent);
     });
     registry.add(EditorId::CommBook, [](const EditorContext& c) {
-        return std::make_unique<FrmCommuBook>(c.document, c.session.texts, c.reporter, c.parent);
+        return std::make_unique<CommBookDialog>(c.document, c.session.texts, c.reporter, c.parent);
     });
     registry.add(EditorId::RadioInfo, [](const EditorContext& c) {
         return std::make_unique<RadioInfoView>(c.document.codeplug(), c.session.language, c.parent);
     });
     registry.add(EditorId::Print, [](const EditorContext& c) {
-        return std::make_unique<FrmPrintList>(c.document.codeplug(), c.session.texts, c.parent);
+        return std::make_unique<PrintSectionsDialog>(c.document.codeplug(), c.session.texts,
+                                                     c.parent);
     });
 }
 

@@ -29,8 +29,9 @@ enum class EditorId {
     RadioInfo,
     TestData,
     Print,
+    Count  // not an editor: the number of editors; keep it last
 };
-inline constexpr std::size_t kEditorCount = 11;
+inline constexpr std::size_t kEditorCount = static_cast<std::size_t>(EditorId::Count);
 
 // What an editor gets when it opens.
 struct EditorContext {

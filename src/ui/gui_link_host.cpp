@@ -3,9 +3,9 @@
 #include <QMessageBox>
 
 #include "functions/radioinfo/radio_info_codec.h"
-#include "ui/frm_main.h"
-#include "ui/frm_password.h"
-#include "ui/frm_progress.h"
+#include "ui/main_window.h"
+#include "ui/password_dialog.h"
+#include "ui/progress_dialog.h"
 #include "ui/safety/radio_safety.h"
 #include "ui/ui_text.h"
 
@@ -27,8 +27,8 @@ void GuiLinkHost::setProgressCaption(std::string_view caption) {
     window_.progressWindow()->setCaption(Q(caption));
 }
 
-void GuiLinkHost::SetProgressValue(int percent) {
-    window_.progressWindow()->SetProgressValue(percent);
+void GuiLinkHost::setProgressValue(int percent) {
+    window_.progressWindow()->setProgressValue(percent);
 }
 
 void GuiLinkHost::closeProgress() {
@@ -36,7 +36,7 @@ void GuiLinkHost::closeProgress() {
 }
 
 QWidget* GuiLinkHost::questionParent() const {
-    FrmProgress* progress = window_.progressWindow();
+    ProgressDialog* progress = window_.progressWindow();
     return progress->isVisible() ? static_cast<QWidget*>(progress) : &window_;
 }
 
@@ -64,9 +64,9 @@ void GuiLinkHost::askRetry(std::string_view text, LinkAnswers& answers) {
 }
 
 void GuiLinkHost::askPassword(std::string_view current, LinkAnswers& answers) {
-    auto* dialog = new FrmPassWord(window_.session().texts, current, questionParent());
+    auto* dialog = new PasswordDialog(window_.session().texts, current, questionParent());
     openQuestion(dialog, [&answers](QDialog& d) {
-        auto& password = static_cast<FrmPassWord&>(d);
+        auto& password = static_cast<PasswordDialog&>(d);
         answers.answerPassword(d.result() == QDialog::Accepted
                                    ? std::optional<std::string>(password.typed())
                                    : std::nullopt);

@@ -13,7 +13,7 @@ class QWidget;
 
 namespace torvik {
 
-class frmMain;
+class MainWindow;
 
 // What a session beside the window's own does instead when its read completes and when it
 // ends; the window's own session leaves both empty.
@@ -24,13 +24,13 @@ struct SideSessionHooks {
 
 class GuiLinkHost : public LinkHost {
   public:
-    explicit GuiLinkHost(frmMain& window, SideSessionHooks hooks = {})
+    explicit GuiLinkHost(MainWindow& window, SideSessionHooks hooks = {})
         : window_(window), hooks_(std::move(hooks)) {}
 
     void offerSaveBeforeRead() override;
     void openProgress(std::string_view caption) override;
     void setProgressCaption(std::string_view caption) override;
-    void SetProgressValue(int percent) override;
+    void setProgressValue(int percent) override;
     void closeProgress() override;
     void askRetry(std::string_view text, LinkAnswers& answers) override;
     void askPassword(std::string_view current, LinkAnswers& answers) override;
@@ -49,7 +49,7 @@ class GuiLinkHost : public LinkHost {
     // unless the question was withdrawn first.
     void openQuestion(QDialog* dialog, std::function<void(QDialog&)> answer);
 
-    frmMain& window_;
+    MainWindow& window_;
     SideSessionHooks hooks_;
     QPointer<QDialog> question_;
 };

@@ -21,7 +21,7 @@ class GuiReporter : public Reporter {
     void setFallbackParent(QWidget* parent) { fallbackParent_ = parent; }
 
     Language language() const override { return texts_.language(); }
-    std::string langText(int key) const override { return texts_.LangText(key); }
+    std::string langText(int key) const override { return texts_.langText(key); }
     void show(Severity severity, std::string_view text, std::string_view title = {}) override;
     // The reason goes behind the box's "Show Details..." button.
     void showDetailed(Severity severity, std::string_view text, std::string_view detail) override;

@@ -3,11 +3,10 @@
 #include <QJsonDocument>
 
 #include "document/editable_state.h"
-#include "functions/emergency/channel_refs.h"
 #include "interchange/channel_csv.h"
 #include "platform/file_io.h"
 #include "textform/codeplug_json.h"
-#include "ui/frm_main.h"
+#include "ui/main_window.h"
 #include "ui/ui_text.h"
 
 namespace torvik {
@@ -85,7 +84,7 @@ QString T(Text id, Language language) {
     return {};
 }
 
-Language LanguageOf(frmMain& window) {
+Language LanguageOf(MainWindow& window) {
     return window.session().language;
 }
 
@@ -93,11 +92,11 @@ QString PathText(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
 }
 
-void ShowError(frmMain& window, const QString& text) {
+void ShowError(MainWindow& window, const QString& text) {
     window.reporter().show(Severity::Error, U(text));
 }
 
-std::optional<std::string> ReadChosen(frmMain& window, const QString& filter) {
+std::optional<std::string> ReadChosen(MainWindow& window, const QString& filter) {
     const auto chosen = window.chooseFileToOpen(filter, window.codeplug().file.CurrentFile);
     if (!chosen) return std::nullopt;
     std::optional<std::string> bytes = ReadWholeFile(*chosen);
@@ -105,7 +104,7 @@ std::optional<std::string> ReadChosen(frmMain& window, const QString& filter) {
     return bytes;
 }
 
-void WriteChosen(frmMain& window, const QString& filter, const QString& suffix,
+void WriteChosen(MainWindow& window, const QString& filter, const QString& suffix,
                  const std::string& bytes) {
     std::filesystem::path current = window.codeplug().file.CurrentFile;
     current.replace_extension(suffix.toStdString());
@@ -131,7 +130,7 @@ QString ListRows(Text heading, const std::vector<CsvLineMessage>& rows, Language
 
 }  // namespace
 
-void ImportChannels(frmMain& window) {
+void ImportChannels(MainWindow& window) {
     const Language language = LanguageOf(window);
     const std::optional<std::string> text = ReadChosen(window, T(Text::CsvFilter, language));
     if (!text) return;
@@ -149,17 +148,16 @@ void ImportChannels(frmMain& window) {
     }
     EditableState state = EditableStateOf(codeplug);
     state.channels = ReplaceMemoryChannels(state.channels, result.channels);
-    RepairChannelRefs(state.record.emergency, state.record.scan, state.channels);
     window.document().commit(T(Text::ImportChannelsStep, language), state);
 }
 
-void ExportChannels(frmMain& window) {
+void ExportChannels(MainWindow& window) {
     const Codeplug& codeplug = window.codeplug();
     WriteChosen(window, T(Text::CsvFilter, LanguageOf(window)), QStringLiteral("csv"),
                 ChannelsToCsv(codeplug.channels, codeplug.band).text);
 }
 
-void ImportCodeplug(frmMain& window) {
+void ImportCodeplug(MainWindow& window) {
     const Language language = LanguageOf(window);
     const std::optional<std::string> text = ReadChosen(window, T(Text::JsonFilter, language));
     if (!text) return;
@@ -187,7 +185,7 @@ void ImportCodeplug(frmMain& window) {
     window.document().commit(T(Text::ImportCodeplugStep, language), state);
 }
 
-void ExportCodeplug(frmMain& window) {
+void ExportCodeplug(MainWindow& window) {
     const QByteArray json =
         QJsonDocument(CodeplugToJson(window.codeplug())).toJson(QJsonDocument::Indented);
     WriteChosen(window, T(Text::JsonFilter, LanguageOf(window)), QStringLiteral("json"),

@@ -4,11 +4,11 @@
 
 namespace torvik {
 
-class frmMain;
+class MainWindow;
 
-void ImportChannels(frmMain& window);
-void ExportChannels(frmMain& window);
-void ImportCodeplug(frmMain& window);
-void ExportCodeplug(frmMain& window);
+void ImportChannels(MainWindow& window);
+void ExportChannels(MainWindow& window);
+void ImportCodeplug(MainWindow& window);
+void ExportCodeplug(MainWindow& window);
 
 }  // namespace torvik

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "ui/frm_main.h"
-#include "ui/print/print_commands.h"
 #include "ui/interchange_commands.h"
+#include "ui/main_window.h"
+#include "ui/print/print_commands.h"
 #include "ui/safety/radio_safety.h"
 
 namespace torvik {
@@ -30,7 +30,7 @@ CommandEntry Base(C id, M menu, const char* name, int key) {
     entry.textKey = key;
     return entry;
 }
-CommandEntry Entry(C id, M menu, const char* name, int key, void (*run)(frmMain&),
+CommandEntry Entry(C id, M menu, const char* name, int key, void (*run)(MainWindow&),
                    K::StandardKey shortcut = K::UnknownKey) {
     CommandEntry entry = Base(id, menu, name, key);
     entry.run = run;
@@ -63,24 +63,25 @@ CommandEntry Checkable(CommandEntry entry) {
 // the safety texts.
 CommandEntry SafetySetting(C id, const char* name) {
     return Checkable(
-        Entry(id, M::Radio, name, 0, [](frmMain& w) { w.safety().takeSettingsFromMenu(); }));
+        Entry(id, M::Radio, name, 0, [](MainWindow& w) { w.safety().takeSettingsFromMenu(); }));
 }
 
 const std::vector<CommandEntry>& Table() {
     static const std::vector<CommandEntry> table{
         Tool(Entry(
-                 C::FileNew, M::File, "mnuFileNew", 1001, [](frmMain& w) { w.fileNew(); }, K::New),
+                 C::FileNew, M::File, "mnuFileNew", 1001, [](MainWindow& w) { w.fileNew(); },
+                 K::New),
              ToolIcon::New, {1, "TNewFile", 1001}),
         Tool(Entry(
-                 C::FileOpen, M::File, "mnuFileOpen", 1002, [](frmMain& w) { w.fileOpen(); },
+                 C::FileOpen, M::File, "mnuFileOpen", 1002, [](MainWindow& w) { w.fileOpen(); },
                  K::Open),
              ToolIcon::Open, {2, "TOpenFile", 1002}),
         Tool(Entry(
-                 C::FileSave, M::File, "mnuFileSave", 1003, [](frmMain& w) { w.fileSave(); },
+                 C::FileSave, M::File, "mnuFileSave", 1003, [](MainWindow& w) { w.fileSave(); },
                  K::Save),
              ToolIcon::Save, {3, "TSaveFile", 1003}),
         Entry(
-            C::FileSaveAs, M::File, "mnuFileSaveAs", 1004, [](frmMain& w) { w.fileSaveAs(); },
+            C::FileSaveAs, M::File, "mnuFileSaveAs", 1004, [](MainWindow& w) { w.fileSaveAs(); },
             K::SaveAs),
         SeparatorBefore(
             Entry(C::FileImportChannels, M::File, "mnuFileImportChannels", 1007, ImportChannels)),
@@ -88,7 +89,7 @@ const std::vector<CommandEntry>& Table() {
         Entry(C::FileImportCodeplug, M::File, "mnuFileImportCodeplug", 1009, ImportCodeplug),
         Entry(C::FileExportCodeplug, M::File, "mnuFileExportCodeplug", 1012, ExportCodeplug),
         Entry(C::FileCompare, M::File, "mnuFileCompare", 0,
-              [](frmMain& w) { w.safety().compareWithFile(); }),
+              [](MainWindow& w) { w.safety().compareWithFile(); }),
         [] {
             CommandEntry print = SeparatorBefore(
                 Editor(C::FilePrint, M::File, "mnuFilePrint", 1005, EditorId::Print));
@@ -98,40 +99,40 @@ const std::vector<CommandEntry>& Table() {
         Entry(C::FilePrintPreview, M::File, "mnuFilePrintPreview", 0, PrintPreviewFromWindow),
         Entry(C::FileExportPdf, M::File, "mnuFileExportPdf", 0, ExportPdfFromWindow),
         SeparatorBefore(Entry(
-            C::FileExit, M::File, "mnuFileExit", 1006, [](frmMain& w) { w.close(); }, K::Quit)),
+            C::FileExit, M::File, "mnuFileExit", 1006, [](MainWindow& w) { w.close(); }, K::Quit)),
 
-        Entry(C::ModelInfo, M::Model, "MnuModelInfo", 1061, [](frmMain& w) { w.modelDialog(); }),
+        Entry(C::ModelInfo, M::Model, "MnuModelInfo", 1061, [](MainWindow& w) { w.modelDialog(); }),
 
         Tool(Entry(
                  C::ChannelCut, M::Channels, "MnuCHCut", 1071,
-                 [](frmMain& w) { w.SetCHEdit(ClipboardCommand::Cut); }, K::Cut),
+                 [](MainWindow& w) { w.runClipboardCommand(ClipboardCommand::Cut); }, K::Cut),
              ToolIcon::Cut, {7, "CHCut", 1071}),
         Tool(Entry(
                  C::ChannelCopy, M::Channels, "MnuCHCopy", 1072,
-                 [](frmMain& w) { w.SetCHEdit(ClipboardCommand::Copy); }, K::Copy),
+                 [](MainWindow& w) { w.runClipboardCommand(ClipboardCommand::Copy); }, K::Copy),
              ToolIcon::Copy, {8, "CHCopy", 1072}),
         Tool(Entry(
                  C::ChannelPaste, M::Channels, "MnuCHPaste", 1073,
-                 [](frmMain& w) { w.SetCHEdit(ClipboardCommand::Paste); }, K::Paste),
+                 [](MainWindow& w) { w.runClipboardCommand(ClipboardCommand::Paste); }, K::Paste),
              ToolIcon::Paste, {9, "CHPaste", 1073}),
         Tool(Entry(
                  C::ChannelDelete, M::Channels, "MnuCHDelete", 1074,
-                 [](frmMain& w) { w.SetCHEdit(ClipboardCommand::Delete); }, K::Delete),
+                 [](MainWindow& w) { w.runClipboardCommand(ClipboardCommand::Delete); }, K::Delete),
              ToolIcon::Delete, {10, "CHDelete", 1074}),
 
         Entry(
-            C::Undo, M::Edit, "mnuEditUndo", 0, [](frmMain& w) { w.undo(); }, K::Undo),
+            C::Undo, M::Edit, "mnuEditUndo", 0, [](MainWindow& w) { w.undo(); }, K::Undo),
         Entry(
-            C::Redo, M::Edit, "mnuEditRedo", 0, [](frmMain& w) { w.redo(); }, K::Redo),
+            C::Redo, M::Edit, "mnuEditRedo", 0, [](MainWindow& w) { w.redo(); }, K::Redo),
         [] {
             CommandEntry edit = SeparatorBefore(
                 Editor(C::EditChannel, M::Edit, "mnuEditCH", 1011, EditorId::Channel));
-            edit.run = [](frmMain& w) { w.editChannel(); };
+            edit.run = [](MainWindow& w) { w.editChannel(); };
             return edit;
         }(),
         [] {
             CommandEntry list = Base(C::ShowChannelList, M::None, "ShowChannelList", 0);
-            list.run = [](frmMain& w) { w.focusChannelList(); };
+            list.run = [](MainWindow& w) { w.focusChannelList(); };
             list.node = {"N1", 0, "CH"};
             return list;
         }(),
@@ -146,27 +147,26 @@ const std::vector<CommandEntry>& Table() {
         Editor(C::EditEmergency, M::Edit, "MnuViewAlert", 2601, EditorId::Emergency, {"N11", 2600}),
         Editor(C::EditCommBook, M::Edit, "MnuCommBook", 1804, EditorId::CommBook, {"N8", 5804}),
         Editor(C::ShowRadioInfo, M::None, "ShowRadioInfo", 0, EditorId::RadioInfo, {"N9", 5028}),
-        Entry(C::ReadRadioInfo, M::Edit, "MnuEMg", 1028,
-              [](frmMain& w) { w.ReadRMGDataFromRadio(); }),
+        Entry(C::ReadRadioInfo, M::Edit, "MnuEMg", 1028, [](MainWindow& w) { w.readRadioInfo(); }),
         Editor(C::EditTestData, M::Edit, "mnuTestData", 8001, EditorId::TestData, {"N14", 8000},
                ShownWhen::FactoryMode),
 
-        Tool(Entry(C::SetPort, M::Set, "MnuSetCom", 1031, [](frmMain& w) { w.comSetDialog(); }),
+        Tool(Entry(C::SetPort, M::Set, "MnuSetCom", 1031, [](MainWindow& w) { w.comSetDialog(); }),
              ToolIcon::SerialPort, {5, "TCommPort", 0, true}),
         Entry(C::SetLanguage, M::Set, "MnuSetLanguage", 1032,
-              [](frmMain& w) { w.languageDialog(); }),
-        Entry(C::SetInitialise, M::Set, "MnuSetInit", 1033, [](frmMain& w) { w.initialise(); }),
+              [](MainWindow& w) { w.languageDialog(); }),
+        Entry(C::SetInitialise, M::Set, "MnuSetInit", 1033, [](MainWindow& w) { w.initialise(); }),
 
         Tool(Entry(C::RadioRead, M::Radio, "mnuProRead", 1041,
-                   [](frmMain& w) { w.readFromRadio(); }),
+                   [](MainWindow& w) { w.readFromRadio(); }),
              ToolIcon::ReadRadio, {4, "TCommRead", 1041}),
         Tool(Entry(C::RadioWrite, M::Radio, "MnuProWrite", 1042,
-                   [](frmMain& w) { w.writeToRadio(); }),
+                   [](MainWindow& w) { w.writeToRadio(); }),
              ToolIcon::WriteRadio, {6, "TCommWrite", 1042, true}),
         Entry(C::RadioPassword, M::Radio, "MnuProPassWord", 1043,
-              [](frmMain& w) { w.passwordDialog(); }),
+              [](MainWindow& w) { w.passwordDialog(); }),
         SeparatorBefore(Entry(C::RadioCompare, M::Radio, "mnuProCompare", 0,
-                              [](frmMain& w) { w.safety().compareWithRadio(); })),
+                              [](MainWindow& w) { w.safety().compareWithRadio(); })),
         SeparatorBefore(SafetySetting(C::RadioVerify, "mnuProVerify")),
         SafetySetting(C::RadioBackupFirst, "mnuProBackupFirst"),
         SafetySetting(C::RadioCompareFirst, "mnuProCompareFirst"),
@@ -174,16 +174,17 @@ const std::vector<CommandEntry>& Table() {
         SafetySetting(C::RadioTrace, "mnuProTrace"),
 
         Checkable(Entry(C::ViewToolBar, M::View, "MnuViewToolBar", 1026,
-                        [](frmMain& w) { w.applyViewToggles(); })),
+                        [](MainWindow& w) { w.applyViewToggles(); })),
         Checkable(Entry(C::ViewStatusBar, M::View, "MnuViewStatusBar", 1027,
-                        [](frmMain& w) { w.applyViewToggles(); })),
+                        [](MainWindow& w) { w.applyViewToggles(); })),
 
         Entry(C::HelpBackups, M::Help, "MnuHelpBackups", 0,
-              [](frmMain& w) { w.safety().openBackupFolder(); }),
+              [](MainWindow& w) { w.safety().openBackupFolder(); }),
         Entry(C::HelpTraces, M::Help, "MnuHelpTraces", 0,
-              [](frmMain& w) { w.safety().openTraceFolder(); }),
-        Tool(Entry(C::HelpAbout, M::Help, "MnuHelpAbout", 1052, [](frmMain& w) { w.aboutBox(); }),
-             ToolIcon::About, {11, "TAbout", 1052}),
+              [](MainWindow& w) { w.safety().openTraceFolder(); }),
+        Tool(
+            Entry(C::HelpAbout, M::Help, "MnuHelpAbout", 1052, [](MainWindow& w) { w.aboutBox(); }),
+            ToolIcon::About, {11, "TAbout", 1052}),
     };
     return table;
 }

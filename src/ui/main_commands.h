@@ -13,7 +13,7 @@
 
 namespace torvik {
 
-class frmMain;
+class MainWindow;
 
 enum class CommandId {
     FileNew,
@@ -65,8 +65,9 @@ enum class CommandId {
     RadioTrace,
     HelpBackups,
     HelpTraces,
+    Count  // not a command: the number of commands; keep it last
 };
-inline constexpr std::size_t kCommandCount = 49;
+inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(CommandId::Count);
 
 enum class MenuId { None, File, Model, Channels, Edit, Set, Radio, View, Help };
 
@@ -104,7 +105,7 @@ struct CommandEntry {
     // The editor it opens; enabled only while that editor is registered.
     std::optional<EditorId> editor;
     // What it runs when it opens no editor, or runs instead of opening it directly.
-    void (*run)(frmMain&) = nullptr;
+    void (*run)(MainWindow&) = nullptr;
     std::optional<ToolIcon> icon;
     ToolButtonEntry button;
     TreeNodeEntry node;

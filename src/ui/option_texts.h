@@ -15,7 +15,7 @@ namespace torvik {
 inline constexpr std::string_view kOptionTextSection = "OPTION";
 
 inline QString OptionQ(const LanguageTexts& texts, std::string_view key) {
-    return Q(texts.ReadMessageText(kOptionTextSection, key));
+    return Q(texts.readMessageText(kOptionTextSection, key));
 }
 
 inline QStringList OptionItems(const LanguageTexts& texts,

@@ -101,7 +101,7 @@ void ApplyLanguageFont(QWidget* window, const LanguageTexts& texts) {
         font.setFamily(family);
         changed = true;
     }
-    const std::optional<double> size = ParseDecimal(texts.LangText(kKeyFontSize));
+    const std::optional<double> size = ParseDecimal(texts.langText(kKeyFontSize));
     const double desktop = QApplication::font().pointSizeF();
     if (size && *size >= 1 && *size <= 72) {
         const double wanted = std::max(*size, desktop);

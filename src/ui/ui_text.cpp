@@ -40,11 +40,13 @@ QString UiTextQ(UiText id, Language language) {
             return zh ? QStringLiteral("通信簿文件 (*.cb);;所有文件 (*)")
                       : QStringLiteral("Communication book (*.cb);;All files (*)");
         case UiText::SerialGroupAdvice:
-            return zh ? QStringLiteral("系统拒绝打开串口：您的用户没有使用串口设备的权限。\n"
-                                       "将用户加入 dialout 组一次即可，无需管理员身份运行本软件。")
-                      : QStringLiteral("The system refused to open the serial port: your user "
-                                       "may not use serial devices.\nJoin the serial group once, "
-                                       "and TORVIK CPS needs no administrator rights.");
+            return zh ? QStringLiteral(
+                            "系统拒绝打开串口：您的用户没有使用串口设备的权限。\n"
+                            "将用户加入 dialout 组一次即可，无需管理员身份运行本软件。")
+                      : QStringLiteral(
+                            "The system refused to open the serial port: your user "
+                            "may not use serial devices.\nJoin the serial group once, "
+                            "and TORVIK CPS needs no administrator rights.");
     }
     return {};
 }

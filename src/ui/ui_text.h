@@ -22,7 +22,7 @@ inline std::string U(const QString& text) {
 
 // A language-file text (section "OTHER") as shown.
 inline QString LangQ(const LanguageTexts& texts, int key) {
-    return Q(texts.LangText(key));
+    return Q(texts.langText(key));
 }
 inline QString MessageQ(MessageId id, Language language) {
     return Q(MessageText(id, language));

@@ -31,18 +31,32 @@ QByteArray Read(const std::filesystem::path& path) {
 class ProfileSettingsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void profileLookup_data() {
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");  // "<none>" when missing
-        QTest::newRow("exact") << "OTHER" << "1101" << "File";
-        QTest::newRow("case of section and key") << "other" << "ABC" << "x";
-        QTest::newRow("trimmed and unquoted") << "OTHER" << "2" << "  spaced  ";
-        QTest::newRow("leading zeros are another key") << "OTHER" << "1102" << "<none>";
-        QTest::newRow("missing section") << "MSG" << "1101" << "<none>";
-        QTest::newRow("second section") << "OPTION" << "60024" << "Opt";
-        QTest::newRow("blank value") << "OTHER" << "3" << "";
+        QTest::newRow("exact") << "OTHER"
+                               << "1101"
+                               << "File";
+        QTest::newRow("case of section and key") << "other"
+                                                 << "ABC"
+                                                 << "x";
+        QTest::newRow("trimmed and unquoted") << "OTHER"
+                                              << "2"
+                                              << "  spaced  ";
+        QTest::newRow("leading zeros are another key") << "OTHER"
+                                                       << "1102"
+                                                       << "<none>";
+        QTest::newRow("missing section") << "MSG"
+                                         << "1101"
+                                         << "<none>";
+        QTest::newRow("second section") << "OPTION"
+                                        << "60024"
+                                        << "Opt";
+        QTest::newRow("blank value") << "OTHER"
+                                     << "3"
+                                     << "";
     }
     void profileLookup() {
         QFETCH(QString, section);
@@ -57,15 +71,17 @@ private slots:
 
     void profileWriteKeepsOtherLines() {
         QTemporaryDir dir;
-        const QByteArray original = "; comment\r\n[Language]\r\ncomPort=3\r\n\r\n[Other]\r\nx=\xD6\xD0\r\n";
+        const QByteArray original =
+            "; comment\r\n[Language]\r\ncomPort=3\r\n\r\n[Other]\r\nx=\xD6\xD0\r\n";
         const auto path = Write(dir, "language/mysetup.ini", original);
         ProfileFile file = ProfileFile::Load(path);
         file.set("language", "COMPORT", "5");
         file.set("language", "IsFirstRun", "0");
         file.set("new", "k", "v");
         QVERIFY(file.save(path));
-        QCOMPARE(Read(path), QByteArray("; comment\r\n[Language]\r\ncomPort=5\r\nIsFirstRun=0\r\n\r\n"
-                                        "[Other]\r\nx=\xD6\xD0\r\n\r\n[new]\r\nk=v\r\n"));
+        QCOMPARE(Read(path),
+                 QByteArray("; comment\r\n[Language]\r\ncomPort=5\r\nIsFirstRun=0\r\n\r\n"
+                            "[Other]\r\nx=\xD6\xD0\r\n\r\n[new]\r\nk=v\r\n"));
         // A folder that cannot be made fails cleanly.
         QVERIFY(!file.save("/proc/no/such/dir/file.ini"));
     }
@@ -76,20 +92,20 @@ private slots:
         const auto english = Write(dir, "language/english.ini",
                                    "[OTHER]\r\n1101=  &File  \r\n20=Sans\r\n9=" + longValue +
                                        "\r\n[MSG]\r\n900C=Done\r\n");
-        const auto chinese = Write(dir, "language/chinese.ini",
-                                   "[OTHER]\r\n1101=\xCE\xC4\xBC\xFE\r\n9=" + QByteArray(253, 'a') +
-                                       "\xCE\xC4\r\n");
+        const auto chinese =
+            Write(dir, "language/chinese.ini",
+                  "[OTHER]\r\n1101=\xCE\xC4\xBC\xFE\r\n9=" + QByteArray(253, 'a') + "\xCE\xC4\r\n");
         const LanguageTexts en = LanguageTexts::Load(english, Language::English);
-        QCOMPARE(en.LangText(1101), std::string("&File"));
-        QCOMPARE(en.ReadMessageText("msg", "900c"), std::string("Done"));
-        QCOMPARE(en.LangText(9).size(), kMaxLangTextBytes);
-        QCOMPARE(en.LangText(4444), std::string());
+        QCOMPARE(en.langText(1101), std::string("&File"));
+        QCOMPARE(en.readMessageText("msg", "900c"), std::string("Done"));
+        QCOMPARE(en.langText(9).size(), kMaxLangTextBytes);
+        QCOMPARE(en.langText(4444), std::string());
         const LanguageTexts zh = LanguageTexts::Load(chinese, Language::Chinese);
-        QCOMPARE(zh.LangText(1101), std::string("文件"));
-        QCOMPARE(zh.LangText(9), std::string(253, 'a'));  // a character is never split
-        const LanguageTexts none = LanguageTexts::Load(dir.filePath("missing.ini").toStdString(),
-                                                       Language::English);
-        QCOMPARE(none.LangText(1101), std::string());
+        QCOMPARE(zh.langText(1101), std::string("文件"));
+        QCOMPARE(zh.langText(9), std::string(253, 'a'));  // a character is never split
+        const LanguageTexts none =
+            LanguageTexts::Load(dir.filePath("missing.ini").toStdString(), Language::English);
+        QCOMPARE(none.langText(1101), std::string());
     }
 
     void localeChoosesLanguage_data() {
@@ -115,11 +131,13 @@ private slots:
         QTest::addColumn<int>("stopBits");
         QTest::addColumn<int>("factoryFres");
         QTest::newRow("missing file") << QByteArray() << false << 1 << 0 << 1 << 0;
-        QTest::newRow("all set") << QByteArray("[language]\nIsFirstRun=1\ncomPort=4\nHandshaking=2\n"
-                                               "StopBit=2\nFactoryFres=1\n")
+        QTest::newRow("all set") << QByteArray(
+                                        "[language]\nIsFirstRun=1\ncomPort=4\nHandshaking=2\n"
+                                        "StopBit=2\nFactoryFres=1\n")
                                  << true << 4 << 2 << 2 << 1;
-        QTest::newRow("odd values") << QByteArray("[language]\ncomPort=COM3\nHandshaking=9\n"
-                                                  "StopBit=7\nFactoryFres=99999\n")
+        QTest::newRow("odd values") << QByteArray(
+                                           "[language]\ncomPort=COM3\nHandshaking=9\n"
+                                           "StopBit=7\nFactoryFres=99999\n")
                                     << false << 1 << 0 << 1 << 0;
     }
     void setupSettings() {
@@ -140,10 +158,12 @@ private slots:
     void firstRunIsWrittenBack() {
         ProfileFile file = ProfileFile::Parse("[language]\r\nIsFirstRun=1\r\ncomPort=2\r\n");
         WriteStartupValues(file, ReadSetupSettings(file));
-        QCOMPARE(QString::fromStdString(file.text()), QString("[language]\r\nIsFirstRun=0\r\ncomPort=2\r\n"));
+        QCOMPARE(QString::fromStdString(file.text()),
+                 QString("[language]\r\nIsFirstRun=0\r\ncomPort=2\r\n"));
         ProfileFile notFirst = ProfileFile::Parse("[language]\r\nIsFirstRun=0\r\n");
         WriteStartupValues(notFirst, ReadSetupSettings(notFirst));
-        QCOMPARE(QString::fromStdString(notFirst.text()), QString("[language]\r\nIsFirstRun=0\r\ncomPort=1\r\n"));
+        QCOMPARE(QString::fromStdString(notFirst.text()),
+                 QString("[language]\r\nIsFirstRun=0\r\ncomPort=1\r\n"));
     }
 
     void featureFile() {
@@ -191,7 +211,8 @@ private slots:
 
         TestData kept{};
         kept[0] = 7;
-        QCOMPARE(LoadTestDataFile(dir.filePath("none.ted").toStdString(), kept), TestDataLoad::Missing);
+        QCOMPARE(LoadTestDataFile(dir.filePath("none.ted").toStdString(), kept),
+                 TestDataLoad::Missing);
         QCOMPARE(LoadTestDataFile(Write(dir, "short.ted", "abc"), kept), TestDataLoad::Unreadable);
         QCOMPARE(kept[0], 7);
         QVERIFY(!SaveTestDataFile("/proc/none/x.ted", data));
@@ -201,13 +222,15 @@ private slots:
         QTemporaryDir dir;
         const AppHome home = AppHomeAt(dir.path().toStdString());
         QCOMPARE(home.writableDir, home.dataDir);
-        QCOMPARE(home.languageFile(Language::Chinese).filename().string(), std::string("chinese.ini"));
+        QCOMPARE(home.languageFile(Language::Chinese).filename().string(),
+                 std::string("chinese.ini"));
         QCOMPARE(home.setupProfileForRead(), home.dataDir / "language" / "mysetup.ini");
         const AppHome readOnly = AppHomeAt("/proc");
         QCOMPARE(readOnly.writableDir, PerUserFolder());
         qputenv("TORVIK_HOME", dir.path().toLocal8Bit());
         QCOMPARE(ResolveAppHome(std::nullopt).dataDir, home.dataDir);
-        QCOMPARE(ResolveAppHome(std::filesystem::path("/proc")).dataDir, std::filesystem::path("/proc"));
+        QCOMPARE(ResolveAppHome(std::filesystem::path("/proc")).dataDir,
+                 std::filesystem::path("/proc"));
     }
 
     // Which data folder a run takes: --home, then $TORVIK_HOME, then the program's own folder
@@ -216,12 +239,17 @@ private slots:
         QTest::addColumn<QString>("explicitHome");  // empty: no --home
         QTest::addColumn<QString>("environment");   // empty: unset
         QTest::addColumn<bool>("besideHoldsFiles");
-        QTest::addColumn<QString>("expected");      // "program", "installed" or a folder
-        QTest::newRow("files beside the program") << "" << "" << true << "program";
-        QTest::newRow("nothing beside: installed folder") << "" << "" << false << "installed";
-        QTest::newRow("environment wins") << "" << "/env/home" << true << "/env/home";
-        QTest::newRow("--home wins") << "/opt/home" << "/env/home" << true << "/opt/home";
-        QTest::newRow("--home over the installed folder") << "/opt/home" << "" << false << "/opt/home";
+        QTest::addColumn<QString>("expected");  // "program", "installed" or a folder
+        QTest::newRow("files beside the program") << ""
+                                                  << "" << true << "program";
+        QTest::newRow("nothing beside: installed folder") << ""
+                                                          << "" << false << "installed";
+        QTest::newRow("environment wins") << ""
+                                          << "/env/home" << true << "/env/home";
+        QTest::newRow("--home wins") << "/opt/home"
+                                     << "/env/home" << true << "/opt/home";
+        QTest::newRow("--home over the installed folder") << "/opt/home"
+                                                          << "" << false << "/opt/home";
     }
     void defaultDataDir() {
         QFETCH(QString, explicitHome);
@@ -240,9 +268,10 @@ private slots:
         const std::filesystem::path chosen =
             ChooseDataDir(home, environment.isEmpty() ? nullptr : env.c_str(),
                           program.path().toStdString(), installed.path().toStdString());
-        const std::filesystem::path want = expected == "program"     ? program.path().toStdString()
-                                           : expected == "installed" ? installed.path().toStdString()
-                                                                     : expected.toStdString();
+        const std::filesystem::path want = expected == "program" ? program.path().toStdString()
+                                           : expected == "installed"
+                                               ? installed.path().toStdString()
+                                               : expected.toStdString();
         QCOMPARE(chosen, want);
 
         // Settings are written beside the program when it may, never into the installed

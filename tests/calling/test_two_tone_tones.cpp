@@ -4,8 +4,8 @@
 
 #include "calling/twotone/two_tone_codec.h"
 #include "calling/twotone/two_tone_tones.h"
-#include "support/image_bytes.h"
 #include "platform/number_text.h"
+#include "support/image_bytes.h"
 
 using namespace torvik;
 using namespace torvik::test;

@@ -107,13 +107,13 @@ class FiveToneCodecTest : public QObject {
         s.ownIdLength = 5;
         s.duration = 9;
         s.ownId = FixedText<6>::Value("12345");
-        s.byte811 = 0x11;
-        s.byte812 = 0x12;
-        s.byte813 = 0x13;
-        s.byte814 = 0x14;
+        s.preSendDelay = 0x11;
+        s.postSendDelay = 0x12;
+        s.interCodePause = 0x13;
+        s.autoResetTime = 0x14;
         s.firstDigitDelay = 0x15;
         s.sideTone = 1;
-        s.byte817 = 12;
+        s.aniSeparator = 12;
         s.pauseCodeRange = 15;
         s.pauseTime = 255;
         const RadioImage image = Encoded(s, 200);
@@ -398,7 +398,7 @@ class FiveToneCodecTest : public QObject {
         QVERIFY(image == original);  // decoding never touches the image
         QCOMPARE(Text(s.ownId.text()), QString("23456"));
         QCOMPARE(decodeTime, 0x32);
-        QCOMPARE(s.byte817, 13);
+        QCOMPARE(s.aniSeparator, 13);
         QCOMPARE(Text(s.pttIdEnd.code.text()), QString("E1E2345E48494A4B4C4D4E4F"));
         QCOMPARE(Text(s.infoCodes[0].code.text()), QString("123456789ABC"));
         QCOMPARE(Text(s.infoCodes[1].name.text()), QString("WAKE"));
@@ -448,7 +448,7 @@ class FiveToneCodecTest : public QObject {
         row("pauseTime -1", [](FiveToneSettings& s) { s.pauseTime = -1; });
         row("pauseCodeRange 300", [](FiveToneSettings& s) { s.pauseCodeRange = 300; });
         row("sideTone -256", [](FiveToneSettings& s) { s.sideTone = -256; });
-        row("byte817 4096", [](FiveToneSettings& s) { s.byte817 = 4096; });
+        row("aniSeparator 4096", [](FiveToneSettings& s) { s.aniSeparator = 4096; });
     }
     void refusedValues() {
         QFETCH(Mutate, mutate);

@@ -30,15 +30,15 @@ FiveToneSettings Dirty() {
     s.ownIdLength = 5;
     s.duration = 10;
     s.ownId = FixedText<6>::Value("12345");
-    s.byte814 = 250;
-    s.byte811 = 1;
-    s.byte812 = 255;
-    s.byte813 = 75;
+    s.autoResetTime = 250;
+    s.preSendDelay = 1;
+    s.postSendDelay = 255;
+    s.interCodePause = 75;
     s.firstDigitDelay = 255;
     s.pauseTime = 0;
     s.pauseCodeRange = 15;
     s.sideTone = 1;
-    s.byte817 = 0;
+    s.aniSeparator = 0;
     for (InfoCode& info : s.infoCodes) {
         info = {4, 2, 3, FixedText<12>::Value("A0F"), FixedText<7>::Value("STUN")};
     }
@@ -64,7 +64,7 @@ class FiveToneSettingsTest : public QObject {
     void dataFileLayout() {
         FiveToneSettings s = Dirty();
         s.firstDigitDelay = 0x0102;
-        s.byte817 = -2;
+        s.aniSeparator = -2;
         s.infoCodes[7].function = 6;
         s.codeTable[99].name = FixedText<7>::Value("LAST");
         const QByteArray file = ToQByteArray(s);
@@ -73,7 +73,7 @@ class FiveToneSettingsTest : public QObject {
         QCOMPARE(file.mid(0, 5), QByteArray::fromHex("090206050A"));
         QCOMPARE(file.mid(5, 6), QByteArray("12345\0", 6));
         QCOMPARE(file.mid(11, 4), QByteArray::fromHex("FA01FF4B"));  // 814, 811, 812, 813
-        // firstDigitDelay, pauseTime, pauseCodeRange, sideTone, byte817: int16 low byte first
+        // firstDigitDelay, pauseTime, pauseCodeRange, sideTone, aniSeparator: int16 low byte first
         QCOMPARE(file.mid(15, 10), QByteArray::fromHex("0201"
                                                        "0000"
                                                        "0F00"
@@ -112,15 +112,15 @@ class FiveToneSettingsTest : public QObject {
         QCOMPARE(s.ownIdLength, 0);
         QCOMPARE(s.duration, 7);
         QCOMPARE(QString::fromStdString(s.ownId.text()), QString());
-        QCOMPARE(s.byte814, 0);
-        QCOMPARE(s.byte811, 20);
-        QCOMPARE(s.byte812, 20);
-        QCOMPARE(s.byte813, 10);
+        QCOMPARE(s.autoResetTime, 0);
+        QCOMPARE(s.preSendDelay, 20);
+        QCOMPARE(s.postSendDelay, 20);
+        QCOMPARE(s.interCodePause, 10);
         QCOMPARE(s.firstDigitDelay, 20);
         QCOMPARE(s.pauseTime, 20);
         QCOMPARE(s.pauseCodeRange, 0);
         QCOMPARE(s.sideTone, 0);
-        QCOMPARE(s.byte817, 13);
+        QCOMPARE(s.aniSeparator, 13);
         for (const InfoCode& info : s.infoCodes) {
             QCOMPARE(info.function, 0);
             QCOMPARE(info.response, 0);

@@ -142,7 +142,7 @@ class ChannelEditModelTest : public QObject {
         const ChannelTable before = c.channels;
         RecordingReporter reporter;
         ChannelEditModel m(c, AllFeatures(), 12, reporter);
-        QCOMPARE(m.Ok(), OkOutcome::Stored);
+        QCOMPARE(m.commitOk(), OkOutcome::Stored);
         QCOMPARE(TableDifference(c.channels, before), QString());
         QVERIFY(reporter.shown.empty());
     }
@@ -153,7 +153,7 @@ class ChannelEditModelTest : public QObject {
         const ChannelTable before = c.channels;
         RecordingReporter reporter;
         ChannelEditModel m(c, AllFeatures(), 50, reporter);
-        QCOMPARE(m.Ok(), OkOutcome::Unchanged);
+        QCOMPARE(m.commitOk(), OkOutcome::Unchanged);
         QCOMPARE(TableDifference(c.channels, before), QString());
     }
 
@@ -176,7 +176,7 @@ class ChannelEditModelTest : public QObject {
         RecordingReporter reporter;
         ChannelEditModel m(c, AllFeatures(), row, reporter);
         m.setRxText("");
-        QCOMPARE(int(m.Ok()), outcome);
+        QCOMPARE(int(m.commitOk()), outcome);
         QCOMPARE(int(c.channels.ChannelCount), count);
         if (row == 203) {
             QCOMPARE(reporter.shownTexts(), std::vector<std::string>{"VFO can't be null!"});
@@ -190,7 +190,7 @@ class ChannelEditModelTest : public QObject {
         Codeplug c = MakeCodeplug();
         RecordingReporter reporter;
         ChannelEditModel m(c, AllFeatures(), 203, reporter);
-        QCOMPARE(m.Ok(), OkOutcome::StayOpen);
+        QCOMPARE(m.commitOk(), OkOutcome::StayOpen);
         QCOMPARE(int(c.channels.ChannelCount), 0);
         QCOMPARE(reporter.shownTexts(), std::vector<std::string>{"VFO can't be null!"});
     }
@@ -202,7 +202,7 @@ class ChannelEditModelTest : public QObject {
         RecordingReporter reporter;
         ChannelEditModel m(c, AllFeatures(), 4, reporter);
         m.setRxText("14.5.6");
-        QCOMPARE(m.Ok(), OkOutcome::StayOpen);
+        QCOMPARE(m.commitOk(), OkOutcome::StayOpen);
         QCOMPARE(TableDifference(c.channels, before), QString());
         QCOMPARE(reporter.shownTexts(), std::vector<std::string>{"#2001"});
         QCOMPARE(Str(m.fields().rxText), QString("136.00000"));
@@ -252,7 +252,7 @@ class ChannelEditModelTest : public QObject {
         ChannelEditModel m(c, AllFeatures(), 10, reporter);
         m.setRxText(rx.toStdString());
         m.setTxText(tx.toStdString());
-        QCOMPARE(m.Ok(), OkOutcome::Stored);
+        QCOMPARE(m.commitOk(), OkOutcome::Stored);
         const ChannelRecord* r = c.channels.find(10);
         QVERIFY(r);
         QCOMPARE(int(r->Used), 1);
@@ -307,7 +307,7 @@ class ChannelEditModelTest : public QObject {
         m.setNameBox(2, "C");
         m.setNameBox(3, "\\");  // refused
         m.setNameBox(4, "~");   // refused
-        QCOMPARE(m.Ok(), OkOutcome::Stored);
+        QCOMPARE(m.commitOk(), OkOutcome::Stored);
         QCOMPARE(Str(c.channels.find(8)->Name.raw()), QString("A C    "));
         QCOMPARE(Str(c.channels.find(8)->Name.text()), QString("A C"));
     }
@@ -320,7 +320,7 @@ class ChannelEditModelTest : public QObject {
         RecordingReporter reporter;
         ChannelEditModel m(c, AllFeatures(), 6, reporter);
         m.setCheck(ChannelCheck::Compander, false);
-        QCOMPARE(m.Ok(), OkOutcome::Stored);
+        QCOMPARE(m.commitOk(), OkOutcome::Stored);
         QCOMPARE(Str(c.channels.find(6)->PttIdCode.raw()), QString("00012"));
     }
 
@@ -367,7 +367,7 @@ class ChannelEditModelTest : public QObject {
         QCOMPARE(m.squelchChoices()[m.fields().squelch], 2);
         m.setSignaling(0);  // list F0: the choice falls back to it
         QCOMPARE(m.fields().squelch, 0);
-        QCOMPARE(m.Ok(), OkOutcome::Stored);
+        QCOMPARE(m.commitOk(), OkOutcome::Stored);
         QCOMPARE(int(c.channels.find(1)->SquelchMode), 0);
     }
 
@@ -429,7 +429,7 @@ class ChannelEditModelTest : public QObject {
         QCOMPARE(m.visibleNumberList(), NumberList::TwoTone);
         QCOMPARE(m.fields().twoTone, 0);
         m.setChoice(ChannelChoice::TwoTone, 1);
-        QCOMPARE(m.Ok(), OkOutcome::Stored);
+        QCOMPARE(m.commitOk(), OkOutcome::Stored);
         QCOMPARE(int(c.channels.find(9)->Signaling), kSignalingTwoTone);
         QCOMPARE(int(c.channels.find(9)->TwoToneNo), 7);
     }
@@ -444,7 +444,7 @@ class ChannelEditModelTest : public QObject {
         QCOMPARE(m.visibleNumberList(), NumberList::TwoTone);
         QVERIFY(m.twoToneChoices().empty());
         QCOMPARE(m.fields().twoTone, -1);
-        QCOMPARE(m.Ok(), OkOutcome::Stored);
+        QCOMPARE(m.commitOk(), OkOutcome::Stored);
         QCOMPARE(int(c.channels.find(9)->TwoToneNo), 0);
     }
 
@@ -501,7 +501,7 @@ class ChannelEditModelTest : public QObject {
         QCOMPARE(f.twoTone, -1);
         QCOMPARE(f.squelch, 0);
         QCOMPARE(f.extraDisplay, 0);
-        QCOMPARE(m.Ok(), OkOutcome::Stored);
+        QCOMPARE(m.commitOk(), OkOutcome::Stored);
         const ChannelRecord* s = c.channels.find(7);
         QCOMPARE(int(s->TxPower), 2);
         QCOMPARE(int(s->Step), 0);
@@ -550,7 +550,7 @@ class ChannelEditModelTest : public QObject {
         ChannelEditModel m(c, AllFeatures(), 202, reporter);
         m.setRxText("146.52");
         m.setChoice(ChannelChoice::TxPower, 2);
-        QCOMPARE(m.Ok(), OkOutcome::Stored);
+        QCOMPARE(m.commitOk(), OkOutcome::Stored);
         QCOMPARE(int(c.channels.ChannelCount), 3);
         ChannelRecord expected = NewChannelRecord(202);
         expected.Used = 1;
@@ -578,27 +578,12 @@ class ChannelEditModelTest : public QObject {
         QVERIFY(!m.enabled());
     }
 
-    void okRepairsChannelReferences() {
-        Codeplug c = MakeCodeplug();
-        c.channels = TableOf({3, 9, 201});
-        c.record.emergency.emergencyChannel = 9;
-        c.record.scan.priorityChannel1 = 3;
-        c.record.scan.priorityChannel2 = 0;
-        RecordingReporter reporter;
-        ChannelEditModel m(c, AllFeatures(), 9, reporter);
-        m.setRxText("");
-        QCOMPARE(m.Ok(), OkOutcome::Deleted);
-        QCOMPARE(int(c.record.emergency.emergencyChannel), 3);
-        QCOMPARE(int(c.record.scan.priorityChannel1), 3);
-        QCOMPARE(int(c.record.scan.priorityChannel2), 0);  // none stays none
-    }
-
     void modifyWithoutRecordReports() {
         Codeplug c = MakeCodeplug();
         RecordingReporter reporter;
         ChannelEditModel m(c, AllFeatures(), 4, reporter);
         m.setRxText("150");
-        QVERIFY(!m.ModifyUFreData(4));
+        QVERIFY(!m.storeIntoUsedSlot(4));
         QCOMPARE(int(c.channels.ChannelCount), 0);
         QCOMPARE(reporter.shownTexts(), std::vector<std::string>{"No Find Data!"});
     }
@@ -637,7 +622,7 @@ class ChannelEditModelTest : public QObject {
             m.setPttId(PttIdSystem::FiveTone, 3);
             m.setCheck(ChannelCheck::Reverse, true);
             m.setCheck(ChannelCheck::ScanSkip, e.row % 2 == 0);
-            QCOMPARE(m.Ok(), OkOutcome::Stored);
+            QCOMPARE(m.commitOk(), OkOutcome::Stored);
         }
         QVERIFY(reporter.shown.empty());
         const ChannelTable edited = c.channels;

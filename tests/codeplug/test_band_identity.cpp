@@ -13,12 +13,13 @@ using test::RecordingReporter;
 class BandIdentityTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void bandTexts() {
         QCOMPARE(BandTextFromCode(7), BandTextFromCode(3));
         QCOMPARE(BandTextFromCode(12), BandTextFromCode(48));
         QCOMPARE(BandTextFromCode(60), BandTextFromCode(48));
-        QCOMPARE(BandTextFromCode(3), std::string_view("Rx(136 - 173.99750 MHz) Tx(136 - 173.99750 MHz)"));
+        QCOMPARE(BandTextFromCode(3),
+                 std::string_view("Rx(136 - 173.99750 MHz) Tx(136 - 173.99750 MHz)"));
         for (int index = 0; index < kBandListSize; ++index) {
             QCOMPARE(ListIndexFromBandCode(BandCodeFromListIndex(index)), index);
         }
@@ -79,19 +80,23 @@ private slots:
         QTest::newRow("read ok") << false << model << "V100" << 48 << 0 << true << QStringList{};
         QTest::newRow("read, other version") << false << model << "V101" << 3 << 0 << false
                                              << QStringList{"Version is wrong. Overwrite?"};
-        QTest::newRow("read, other model") << false << "OTHER1" << "V100" << 3 << 0 << false
-                                           << QStringList{"Model type is wrong. Overwrite?"};
-        QTest::newRow("write band 7 to 3") << true << model << "V100" << 7 << 0 << true << QStringList{};
-        QTest::newRow("write band 2 to 3") << true << model << "V100" << 2 << 0 << false
-                                           << QStringList{"Frequencys is wrong!"};
+        QTest::newRow("read, other model")
+            << false << "OTHER1"
+            << "V100" << 3 << 0 << false << QStringList{"Model type is wrong. Overwrite?"};
+        QTest::newRow("write band 7 to 3")
+            << true << model << "V100" << 7 << 0 << true << QStringList{};
+        QTest::newRow("write band 2 to 3")
+            << true << model << "V100" << 2 << 0 << false << QStringList{"Frequencys is wrong!"};
         QTest::newRow("write wrong model and band")
-            << true << "OTHER1" << "V100" << 2 << 0 << false
+            << true << "OTHER1"
+            << "V100" << 2 << 0 << false
             << QStringList{"Model type is wrong. Overwrite?", "Frequencys is wrong!"};
         QTest::newRow("write killed") << true << model << "V100" << 3 << 3 << false
                                       << QStringList{"Radio is killed,can't be written!"};
         QTest::newRow("write stunned") << true << model << "V100" << 3 << 2 << false
                                        << QStringList{"Radio is fainted,can't be written!"};
-        QTest::newRow("read ignores killed") << false << model << "V100" << 3 << 1 << true << QStringList{};
+        QTest::newRow("read ignores killed")
+            << false << model << "V100" << 3 << 1 << true << QStringList{};
     }
     void identity() {
         QFETCH(bool, write);
@@ -108,7 +113,9 @@ private slots:
         radio.RadioKilled = (flags & 1) != 0;
         radio.RadioStunned = (flags & 2) != 0;
         RecordingReporter reporter;
-        QCOMPARE(CheckIdentity(write ? TransferMode::Write : TransferMode::Read, radio, 3, reporter), good);
+        QCOMPARE(
+            CheckIdentity(write ? TransferMode::Write : TransferMode::Read, radio, 3, reporter),
+            good);
         QStringList shown;
         for (const auto& s : reporter.shown) shown << QString::fromStdString(s.text);
         QCOMPARE(shown, messages);

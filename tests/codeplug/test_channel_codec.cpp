@@ -45,7 +45,7 @@ ChannelTable Decoded(RadioImage& image) {
 class ChannelCodecTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void frequencyDigits_data() {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QByteArray>("bytes");
@@ -53,8 +53,8 @@ private slots:
         QTest::newRow("6.25 kHz") << "043500625" << QByteArray::fromHex("04350062") << "043500625";
         QTest::newRow("8.33 kHz") << "011800833" << QByteArray::fromHex("01180083") << "011800833";
         QTest::newRow("16.66 kHz") << "011801666" << QByteArray::fromHex("01180166") << "011801666";
-        QTest::newRow("3.12 kHz loses 10 Hz") << "013600312" << QByteArray::fromHex("01360031")
-                                              << "013600310";
+        QTest::newRow("3.12 kHz loses 10 Hz")
+            << "013600312" << QByteArray::fromHex("01360031") << "013600310";
         QTest::newRow("short code") << "0435" << QByteArray::fromHex("04350000") << "043500000";
     }
     void frequencyDigits() {
@@ -100,9 +100,26 @@ private slots:
         r.PttIdCode = FixedText<5>::Value("1F");
         RadioImage image = Encoded({r});
 
-        QCOMPARE(Bytes(image, kChannel1, 32),
-                 QByteArray::fromHex("04350062" "00050000" "03" "79" "47" "F6" "32" "07" "EC" "13"
-                                     "03" "04" "63" "41422020202020" "02" "5A" "23" "01" "08" "00"));
+        QCOMPARE(Bytes(image, kChannel1, 32), QByteArray::fromHex("04350062"
+                                                                  "00050000"
+                                                                  "03"
+                                                                  "79"
+                                                                  "47"
+                                                                  "F6"
+                                                                  "32"
+                                                                  "07"
+                                                                  "EC"
+                                                                  "13"
+                                                                  "03"
+                                                                  "04"
+                                                                  "63"
+                                                                  "41422020202020"
+                                                                  "02"
+                                                                  "5A"
+                                                                  "23"
+                                                                  "01"
+                                                                  "08"
+                                                                  "00"));
         QCOMPARE(Bytes(image, 1536, 5), QByteArray::fromHex("010F000000"));
         QCOMPARE(image.at(256), 0xFE);  // used
         QCOMPARE(image.at(288), 0xFE);  // not skipped
@@ -141,10 +158,11 @@ private slots:
         QTest::newRow("short") << QByteArray("AB") << QByteArray::fromHex("41422020202020")
                                << QByteArray("AB\0    ", 7);
         QTest::newRow("empty") << QByteArray() << QByteArray(7, '\0') << QByteArray("\0      ", 7);
-        QTest::newRow("full") << QByteArray("ABCDEFG") << QByteArray("ABCDEFG") << QByteArray("ABCDEFG");
-        QTest::newRow("Chinese GBK") << QByteArray("\xD6\xD0\xCE\xC4", 4)
-                                     << QByteArray::fromHex("D6D0CEC4202020")
-                                     << QByteArray("\xD6\xD0\xCE\xC4\0  ", 7);
+        QTest::newRow("full") << QByteArray("ABCDEFG") << QByteArray("ABCDEFG")
+                              << QByteArray("ABCDEFG");
+        QTest::newRow("Chinese GBK")
+            << QByteArray("\xD6\xD0\xCE\xC4", 4) << QByteArray::fromHex("D6D0CEC4202020")
+            << QByteArray("\xD6\xD0\xCE\xC4\0  ", 7);
     }
     void namePadding() {
         QFETCH(QByteArray, name);
@@ -166,8 +184,8 @@ private slots:
         ChannelRecord vfo = Channel(kChannelVFO, "015500000");
         RadioImage image = Encoded({skipped, pa, vfo});
 
-        QCOMPARE(image.at(257), 0xFE);  // slot 8: used
-        QCOMPARE(image.at(289), 0xFF);  // slot 8: skipped keeps its bit
+        QCOMPARE(image.at(257), 0xFE);               // slot 8: used
+        QCOMPARE(image.at(289), 0xFF);               // slot 8: skipped keeps its bit
         QCOMPARE(image.at(256 + 25), 0xFF & ~0x01);  // slot 200 (PA): bit 0 of byte 25
         QCOMPARE(image.at(288 + 25), 0xFF & ~0x01);
         QCOMPARE(Bytes(image, 640, 4), QByteArray::fromHex("04360000"));
@@ -225,12 +243,24 @@ private slots:
         QFETCH(int, field);
         ChannelRecord r = Channel(1, "043500000");
         switch (field) {
-            case 0: r.Step = 256; break;
-            case 1: r.Bandwidth = 4; break;
-            case 2: r.TxCtcss = -1; break;
-            case 3: r.PttIdCode = FixedText<5>::Raw("12G45"); break;
-            case 4: r.RxFreq = FixedText<9>::Raw("04350X000"); break;
-            case 5: r.Number = 0; break;
+            case 0:
+                r.Step = 256;
+                break;
+            case 1:
+                r.Bandwidth = 4;
+                break;
+            case 2:
+                r.TxCtcss = -1;
+                break;
+            case 3:
+                r.PttIdCode = FixedText<5>::Raw("12G45");
+                break;
+            case 4:
+                r.RxFreq = FixedText<9>::Raw("04350X000");
+                break;
+            case 5:
+                r.Number = 0;
+                break;
         }
         QVERIFY_THROWS_EXCEPTION(EncodeError, Encoded({r}));
     }

@@ -20,16 +20,22 @@ Band BandOf(int code) {
 class FreqCodeTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void textToCode_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("code");
-        QTest::newRow("decimal") << "435.00625" << "043500625";
-        QTest::newRow("8.33 kHz") << "118.00833" << "011800833";
-        QTest::newRow("whole MHz") << "435" << "043500000";
-        QTest::newRow("four digits give the short code") << "4355" << "0435";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("not a number") << "43a.5" << "";
+        QTest::newRow("decimal") << "435.00625"
+                                 << "043500625";
+        QTest::newRow("8.33 kHz") << "118.00833"
+                                  << "011800833";
+        QTest::newRow("whole MHz") << "435"
+                                   << "043500000";
+        QTest::newRow("four digits give the short code") << "4355"
+                                                         << "0435";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("not a number") << "43a.5"
+                                      << "";
     }
     void textToCode() {
         QFETCH(QString, text);
@@ -41,12 +47,24 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("plain");
-        QTest::newRow("UHF") << "043500625" << "435.00625" << "435.00625";
-        QTest::newRow("VHF") << "014612500" << "146.12500" << "146.12500";
-        QTest::newRow("offset") << "000500000" << "005.00000" << "5.00000";
-        QTest::newRow("short code") << "0435" << "435.00000" << "435.00000";
-        QTest::newRow("none") << "FFFFFFFFF" << "" << "0.00000";
-        QTest::newRow("empty") << "" << "" << "0.00000";
+        QTest::newRow("UHF") << "043500625"
+                             << "435.00625"
+                             << "435.00625";
+        QTest::newRow("VHF") << "014612500"
+                             << "146.12500"
+                             << "146.12500";
+        QTest::newRow("offset") << "000500000"
+                                << "005.00000"
+                                << "5.00000";
+        QTest::newRow("short code") << "0435"
+                                    << "435.00000"
+                                    << "435.00000";
+        QTest::newRow("none") << "FFFFFFFFF"
+                              << ""
+                              << "0.00000";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "0.00000";
     }
     void codeToText() {
         QFETCH(QString, code);
@@ -54,7 +72,9 @@ private slots:
         QFETCH(QString, plain);
         RecordingReporter reporter;
         const Band band;
-        QCOMPARE(QString::fromStdString(FreqCodeToText(code.toStdString(), band.limits(), reporter)), text);
+        QCOMPARE(
+            QString::fromStdString(FreqCodeToText(code.toStdString(), band.limits(), reporter)),
+            text);
         QCOMPARE(QString::fromStdString(FreqCodeToPlainText(code.toStdString(), reporter)), plain);
         QVERIFY(reporter.shown.empty());
     }
@@ -64,8 +84,10 @@ private slots:
         const Band band;
         QCOMPARE(QString::fromStdString(FreqCodeToText("04350A625", band.limits(), reporter)),
                  QString("136.00000"));
-        QCOMPARE(QString::fromStdString(FreqCodeToPlainText("04350A625", reporter)), QString("0.00000"));
-        QCOMPARE(reporter.shownTexts(), (std::vector<std::string>{"Not IsNumeric", "Not IsNumeric"}));
+        QCOMPARE(QString::fromStdString(FreqCodeToPlainText("04350A625", reporter)),
+                 QString("0.00000"));
+        QCOMPARE(reporter.shownTexts(),
+                 (std::vector<std::string>{"Not IsNumeric", "Not IsNumeric"}));
     }
 
     void snap_data() {
@@ -130,10 +152,14 @@ private slots:
         QTest::addColumn<QString>("rx");
         QTest::addColumn<int>("shift");
         QTest::addColumn<QString>("result");
-        QTest::newRow("plus") << "0.6" << "145.0" << 2 << "000.60000";
-        QTest::newRow("minus") << "0.6" << "145.0" << 1 << "000.60000";
-        QTest::newRow("clipped by the transmit band") << "5" << "145.0" << 2 << "000.99750";
-        QTest::newRow("not a number") << "x" << "145.0" << 2 << "000.00000";
+        QTest::newRow("plus") << "0.6"
+                              << "145.0" << 2 << "000.60000";
+        QTest::newRow("minus") << "0.6"
+                               << "145.0" << 1 << "000.60000";
+        QTest::newRow("clipped by the transmit band") << "5"
+                                                      << "145.0" << 2 << "000.99750";
+        QTest::newRow("not a number") << "x"
+                                      << "145.0" << 2 << "000.00000";
     }
     void offsetFromTx() {
         QFETCH(QString, offset);
@@ -141,8 +167,8 @@ private slots:
         QFETCH(int, shift);
         QFETCH(QString, result);
         RecordingReporter reporter;
-        QCOMPARE(QString::fromStdString(
-                     OffsetFromTx(offset.toStdString(), rx.toStdString(), shift, BandOf(2), reporter)),
+        QCOMPARE(QString::fromStdString(OffsetFromTx(offset.toStdString(), rx.toStdString(), shift,
+                                                     BandOf(2), reporter)),
                  result);
     }
 };

@@ -94,7 +94,7 @@ class FullImageTest : public QObject {
         QTest::newRow("option bit") << 3 << "SetCommDataByOptionError"
                                     << "initKey = 2 does not fit 1 bit";
         QTest::newRow("option byte") << 4 << "SetCommDataByOptionError"
-                                     << "row7Duration = 300 does not fit in a byte";
+                                     << "backlightTime = 300 does not fit in a byte";
         QTest::newRow("5-Tone entry") << 5 << "SetCommDataBy5ToneError"
                                       << "codeTable[3]: not a hexadecimal digit: 'G'";
         QTest::newRow("DTMF byte") << 6 << "SetCommDataByDTMFError"
@@ -120,7 +120,7 @@ class FullImageTest : public QObject {
                 codeplug.record.options.initKey = 2;
                 break;
             case 4:
-                codeplug.record.options.row7Duration = 300;
+                codeplug.record.options.backlightTime = 300;
                 break;
             case 5:
                 codeplug.record.fiveTone.codeTable[3].code = FixedText<40>::Value("12G45");

@@ -11,7 +11,7 @@ static_assert(SerializedSize<ChannelRecord> == 108);
 class RecordBytesTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void channelRecordLayout() {
         ChannelRecord r = NewChannelRecord(201);
         r.Used = 1;

@@ -46,9 +46,12 @@ class BackupsTest : public QObject {
     void nameHoldsTimeModelAndSerial_data() {
         QTest::addColumn<QString>("serial");
         QTest::addColumn<QString>("name");
-        QTest::newRow("serial") << "A1234567" << "20261210-221305-MERLAN-A1234567";
-        QTest::newRow("none") << "" << "20261210-221305-MERLAN";
-        QTest::newRow("unsafe characters") << "../x y" << "20261210-221305-MERLAN-___x_y";
+        QTest::newRow("serial") << "A1234567"
+                                << "20261210-221305-MERLAN-A1234567";
+        QTest::newRow("none") << ""
+                              << "20261210-221305-MERLAN";
+        QTest::newRow("unsafe characters") << "../x y"
+                                           << "20261210-221305-MERLAN-___x_y";
     }
     void nameHoldsTimeModelAndSerial() {
         QFETCH(QString, serial);
@@ -74,7 +77,8 @@ class BackupsTest : public QObject {
     void onlyTheNewestAreKept() {
         fs::remove_all(folder());
         const Codeplug read = ReadCodeplug("S1");
-        for (int second = 0; second < 5; ++second) QVERIFY(SaveBackup(read, folder(), 3, At(second)).file);
+        for (int second = 0; second < 5; ++second)
+            QVERIFY(SaveBackup(read, folder(), 3, At(second)).file);
         // A second read in the same second gets a name of its own and counts as newest.
         const BackupResult again = SaveBackup(read, folder(), 3, At(4));
         QVERIFY(again.file);
@@ -92,15 +96,18 @@ class BackupsTest : public QObject {
 
     void folderThatCannotBeMadeIsAClearError() {
         std::ofstream(dir_.filePath("plainfile").toStdString()) << "x";
-        const BackupResult result = SaveBackup(ReadCodeplug(""), fs::path(dir_.filePath("plainfile").toStdString()) / "b", 100, At(0));
+        const BackupResult result = SaveBackup(
+            ReadCodeplug(""), fs::path(dir_.filePath("plainfile").toStdString()) / "b", 100, At(0));
         QVERIFY(!result.file);
         QVERIFY(result.error.find("cannot make the backup folder") != std::string::npos);
     }
 
     void defaultFolderFollowsXdgDataHome() {
         qputenv("XDG_DATA_HOME", "/srv/data");
-        QCOMPARE(QString::fromStdString(DefaultBackupFolder().string()), QString("/srv/data/torvik/backups"));
-        QCOMPARE(QString::fromStdString(DefaultTraceFolder().string()), QString("/srv/data/torvik/traces"));
+        QCOMPARE(QString::fromStdString(DefaultBackupFolder().string()),
+                 QString("/srv/data/torvik/backups"));
+        QCOMPARE(QString::fromStdString(DefaultTraceFolder().string()),
+                 QString("/srv/data/torvik/traces"));
         qputenv("XDG_DATA_HOME", "");
         qputenv("HOME", "/home/tech");
         QCOMPARE(QString::fromStdString(DefaultBackupFolder().string()),
@@ -108,7 +115,8 @@ class BackupsTest : public QObject {
     }
 
     void sessionSettingsRoundTrip() {
-        ProfileFile profile = ProfileFile::Parse("[session]\nBackupsKept=oops\nVerifyAfterWrite=2\n");
+        ProfileFile profile =
+            ProfileFile::Parse("[session]\nBackupsKept=oops\nVerifyAfterWrite=2\n");
         SessionSettings settings = ReadSessionSettings(profile);
         QCOMPARE(settings.backupsKept, 100);
         QVERIFY(!settings.verifyAfterWrite);

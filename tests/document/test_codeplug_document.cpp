@@ -108,6 +108,76 @@ class CodeplugDocumentTest : public QObject {
         QCOMPARE(saveAs("redone.dat"), changed);
     }
 
+    // Whatever commits a change, the references between areas come out sound: the channels
+    // fixture holds channels 3, 7 and 9.
+    void commitRepairsReferences_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("deleted emergency and priority channels") << 0;
+        QTest::newRow("2-Tone code emptied under a channel") << 1;
+        QTest::newRow("5-Tone entry emptied under a channel and the alarm") << 2;
+        QTest::newRow("revert choice the priority does not offer") << 3;
+    }
+    void commitRepairsReferences() {
+        QFETCH(int, kind);
+        EditableState s = doc().editableState();
+        CodeplugRecord& r = s.record;
+        ChannelRecord& seven = *s.channels.find(7);
+        switch (kind) {
+            case 0:
+                r.emergency.emergencyChannel = 9;
+                r.scan.priorityChannel1 = 3;
+                r.scan.priorityChannel2 = 0;
+                QVERIFY(doc().commit("refs", s));
+                s = doc().editableState();
+                DeleteChannel(s.channels, 9);
+                QVERIFY(doc().commit("delete", s));
+                QCOMPARE(int(codeplug_.record.emergency.emergencyChannel), 7);  // the last one
+                QCOMPARE(int(codeplug_.record.scan.priorityChannel1), 3);
+                QCOMPARE(int(codeplug_.record.scan.priorityChannel2), 0);  // none stays none
+                break;
+            case 1:
+                seven.Signaling = kSignalingTwoTone;
+                seven.TwoToneNo = 5;
+                r.twoTone.codes[5].empty = 0;
+                QVERIFY(doc().commit("code", s));
+                s = doc().editableState();
+                s.record.twoTone.codes[5].empty = 1;
+                QVERIFY(doc().commit("empty it", s));
+                QCOMPARE(int(codeplug_.channels.find(7)->TwoToneNo), 0);
+                break;
+            case 2:
+                seven.Signaling = kSignalingFiveTone;
+                seven.FiveToneNo = 4;
+                r.fiveTone.codeTable[2].empty = 0;
+                r.fiveTone.codeTable[4].empty = 0;
+                r.emergency.idCodeType = 2;
+                r.emergency.idCode = 4;
+                QVERIFY(doc().commit("code", s));
+                s = doc().editableState();
+                s.record.fiveTone.codeTable[4].empty = 1;
+                QVERIFY(doc().commit("empty it", s));
+                QCOMPARE(int(codeplug_.channels.find(7)->FiveToneNo), 2);
+                QCOMPARE(int(codeplug_.record.emergency.idCode), 2);
+                break;
+            case 3:
+                r.scan.scanMode = 1;
+                r.scan.priorityMode = 0;
+                r.scan.revertChoice = 6;
+                QVERIFY(doc().commit("revert", s));
+                QCOMPARE(int(codeplug_.record.scan.revertChoice), 0);
+                break;
+        }
+    }
+
+    // An OK that changes nothing pushes no step, even over references not yet sound.
+    void unchangedStateIsNoStepEvenWhenUnsound() {
+        codeplug_.record.scan.revertChoice = 6;  // as a file may hold it
+        const int steps = doc().undoStack().count();
+        QVERIFY(!doc().commit("nothing", doc().editableState()));
+        QCOMPARE(doc().undoStack().count(), steps);
+        QCOMPARE(int(codeplug_.record.scan.revertChoice), 6);
+    }
+
     void modifiedFollowsUndoToTheSavedState() {
         QVERIFY(!doc().isModified());
         QSignalSpy flag(&doc(), &CodeplugDocument::modifiedChanged);

@@ -5,9 +5,9 @@
 
 #include "functions/emergency/channel_refs.h"
 #include "functions/emergency/emergency_codec.h"
+#include "functions/scan/scan_codec.h"
 #include "support/channel_compare.h"
 #include "support/image_bytes.h"
-#include "functions/scan/scan_codec.h"
 
 using namespace torvik;
 using namespace torvik::test;

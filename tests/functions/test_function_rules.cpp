@@ -3,11 +3,11 @@
 #include <QtTest>
 
 #include "functions/emergency/emergency_rules.h"
-#include "support/channel_compare.h"
-#include "support/image_bytes.h"
 #include "functions/options/option_codec.h"
 #include "functions/options/option_rules.h"
 #include "functions/scan/scan_rules.h"
+#include "support/channel_compare.h"
+#include "support/image_bytes.h"
 #include "support/recording_reporter.h"
 
 using namespace torvik;
@@ -17,31 +17,31 @@ class FunctionRulesTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void row0Coupling_data() {
+    void displayModeCoupling_data() {
         QTest::addColumn<int>("position");
-        QTest::addColumn<int>("row1");
-        QTest::addColumn<int>("row18");
-        QTest::addColumn<bool>("row1Enabled");
-        QTest::addColumn<bool>("row18Shown");
+        QTest::addColumn<int>("workMode");
+        QTest::addColumn<int>("channelDisplayExtra");
+        QTest::addColumn<bool>("workModeEnabled");
+        QTest::addColumn<bool>("channelDisplayExtraShown");
         QTest::newRow("0") << 0 << 0 << 0 << true << false;
-        QTest::newRow("1 keeps row 18") << 1 << 1 << 1 << false << true;
+        QTest::newRow("1 keeps the extra") << 1 << 1 << 1 << false << true;
         QTest::newRow("2") << 2 << 1 << 0 << true << false;
     }
-    void row0Coupling() {
+    void displayModeCoupling() {
         QFETCH(int, position);
-        QFETCH(int, row1);
-        QFETCH(int, row18);
-        QFETCH(bool, row1Enabled);
-        QFETCH(bool, row18Shown);
+        QFETCH(int, workMode);
+        QFETCH(int, channelDisplayExtra);
+        QFETCH(bool, workModeEnabled);
+        QFETCH(bool, channelDisplayExtraShown);
         OptionSettings o;
-        o.row1Choice = 0;
-        o.row18Choice = 1;
-        ApplyRow0Choice(o, position);
-        QCOMPARE(int(o.row0Choice), position);
-        QCOMPARE(int(o.row1Choice), row1);
-        QCOMPARE(int(o.row18Choice), row18);
-        QCOMPARE(Row1Enabled(o), row1Enabled);
-        QCOMPARE(Row18Shown(o), row18Shown);
+        o.workMode = 0;
+        o.channelDisplayExtra = 1;
+        ApplyDisplayMode(o, position);
+        QCOMPARE(int(o.displayMode), position);
+        QCOMPARE(int(o.workMode), workMode);
+        QCOMPARE(int(o.channelDisplayExtra), channelDisplayExtra);
+        QCOMPARE(WorkModeEnabled(o), workModeEnabled);
+        QCOMPARE(ChannelDisplayExtraShown(o), channelDisplayExtraShown);
     }
 
     void optionChannels() {

@@ -3,8 +3,8 @@
 #include <QtTest>
 
 #include "codeplug/byte_fields.h"
-#include "support/image_bytes.h"
 #include "functions/options/option_codec.h"
+#include "support/image_bytes.h"
 
 using namespace torvik;
 using namespace torvik::test;
@@ -13,7 +13,7 @@ namespace {
 
 OptionSettings Defaults() {
     OptionSettings o;
-    o.row3Level = 9;  // something for the reset to undo
+    o.squelchLevel = 9;  // something for the reset to undo
     std::uint8_t squelch = 1;
     ResetOptions(o, squelch);
     return o;
@@ -22,26 +22,26 @@ OptionSettings Defaults() {
 // Every image field at a different, non-default value.
 OptionSettings Busy() {
     OptionSettings o = Defaults();
-    o.row0Choice = 2;
-    o.row1Choice = 1;
-    o.row2Channel = 200;  // PA
-    o.row3Level = 20;
-    o.row5Choice = 2;
-    o.row18Choice = 1;
-    o.row7Duration = 4;
-    o.row8Number = 31;
+    o.displayMode = 2;
+    o.workMode = 1;
+    o.powerOnChannel = 200;  // PA
+    o.squelchLevel = 20;
+    o.voicePrompt = 2;
+    o.channelDisplayExtra = 1;
+    o.backlightTime = 4;
+    o.currentGroup = 31;
     o.toneBurstFrequency = 3;
-    o.row10Time = 30;
-    o.row11Choice = 3;
-    o.row12Choice = 1;
-    o.row14Choice = 1;
+    o.timeOutTimer = 30;
+    o.batterySave = 3;
+    o.keyLock = 1;
+    o.keyBeep = 1;
     o.tailElimination = 1;
-    o.row15Choice = 2;
+    o.busyChannelLockout = 2;
     o.functionOperation = 1;
     o.internalFunctionOperation = 0;
     o.initKey = 1;
     o.tailPhase = 2;
-    o.row17Choice = 1;
+    o.sideKey = 1;
     o.welcomeMessage = FixedText<7>::Value("AB  CD ");
     o.powerOnPasswordEnabled = 1;
     o.powerOnPassword = FixedText<6>::Value("12");
@@ -78,16 +78,16 @@ class OptionCodecTest : public QObject {
     void fileForm() {
         static_assert(SerializedSize<OptionSettings> == 61);
         OptionSettings o = Defaults();
-        o.row0Choice = 0x0102;
-        o.row4Level = 25;
-        o.row13Switch = -1;
+        o.displayMode = 0x0102;
+        o.voxLevel = 25;
+        o.rogerBeep = -1;
         o.powerOnPasswordEnabled = 1;
         o.powerOnPassword = FixedText<6>::Value("42");
         const QByteArray file = ToQByteArray(ToBytes(o));
         QCOMPARE(file.size(), 61);
         QCOMPARE(file.mid(0, 2), QByteArray::fromHex("0201"));
-        QCOMPARE(file.mid(40, 2), QByteArray::fromHex("1900"));  // row4Level, field 21
-        QCOMPARE(file.mid(44, 2), QByteArray::fromHex("FFFF"));  // row13Switch, field 23
+        QCOMPARE(file.mid(40, 2), QByteArray::fromHex("1900"));  // voxLevel, field 21
+        QCOMPARE(file.mid(44, 2), QByteArray::fromHex("FFFF"));  // rogerBeep, field 23
         QCOMPARE(file.mid(46, 7), QByteArray("Welcome"));
         QCOMPARE(file.mid(53, 2), QByteArray::fromHex("0100"));
         QCOMPARE(file.mid(55, 6), QByteArray("42\0   ", 6));
@@ -133,7 +133,7 @@ class OptionCodecTest : public QObject {
         QCOMPARE(dtmf.aniEnabled, std::int16_t{1});
         QCOMPARE(dtmf.digitDuration, std::int16_t{3});
         QCOMPARE(squelch, std::uint8_t{1});
-        QCOMPARE(o.row14Choice, std::int16_t{0});
+        QCOMPARE(o.keyBeep, std::int16_t{0});
     }
 
     void decodeRow() {
@@ -143,44 +143,44 @@ class OptionCodecTest : public QObject {
         Put(image, 992, QByteArray::fromHex("4869FF78000000"));  // "Hi", 0xFF ends it
 
         OptionSettings o = Defaults();
-        o.row4Level = 7;
-        o.row6Choice = 2;
-        o.row13Switch = 1;
+        o.voxLevel = 7;
+        o.backlight = 2;
+        o.rogerBeep = 1;
         std::uint8_t squelch = 0;
         OptionAreaDtmf dtmf;
         UnpackOptions(image, o, squelch, dtmf);
 
-        QCOMPARE(o.row0Choice, std::int16_t{1});
-        QCOMPARE(o.row2Channel, std::int16_t{7});
-        QCOMPARE(o.row3Level, std::int16_t{19});
-        QCOMPARE(o.row5Choice, std::int16_t{1});
-        QCOMPARE(o.row18Choice, std::int16_t{0});  // 550 = 2 is outside the list
-        QCOMPARE(o.row7Duration, std::int16_t{3});
-        QCOMPARE(o.row8Number, std::int16_t{4});
+        QCOMPARE(o.displayMode, std::int16_t{1});
+        QCOMPARE(o.powerOnChannel, std::int16_t{7});
+        QCOMPARE(o.squelchLevel, std::int16_t{19});
+        QCOMPARE(o.voicePrompt, std::int16_t{1});
+        QCOMPARE(o.channelDisplayExtra, std::int16_t{0});  // 550 = 2 is outside the list
+        QCOMPARE(o.backlightTime, std::int16_t{3});
+        QCOMPARE(o.currentGroup, std::int16_t{4});
         QCOMPARE(o.toneBurstFrequency, std::int16_t{5});
-        QCOMPARE(o.row10Time, std::int16_t{6});
-        QCOMPARE(o.row11Choice, std::int16_t{7});
-        QCOMPARE(o.row12Choice, std::int16_t{8});
+        QCOMPARE(o.timeOutTimer, std::int16_t{6});
+        QCOMPARE(o.batterySave, std::int16_t{7});
+        QCOMPARE(o.keyLock, std::int16_t{8});
         // 560 = 0xFF: only bits 0, 1, 2 and 6 mean anything.
-        QCOMPARE(o.row14Choice, std::int16_t{1});
+        QCOMPARE(o.keyBeep, std::int16_t{1});
         QCOMPARE(o.tailElimination, std::int16_t{1});
         QCOMPARE(dtmf.aniEnabled, std::int16_t{1});
         QCOMPARE(squelch, std::uint8_t{1});
-        QCOMPARE(o.row15Choice, std::int16_t{9});
+        QCOMPARE(o.busyChannelLockout, std::int16_t{9});
         QCOMPARE(dtmf.digitDuration, std::int16_t{255});
         // 563 = 0x0A: bits 1 and 3.
         QCOMPARE(o.functionOperation, std::int16_t{0});
         QCOMPARE(o.internalFunctionOperation, std::int16_t{1});
         QCOMPARE(o.initKey, std::int16_t{1});
         QCOMPARE(o.tailPhase, std::int16_t{11});
-        QCOMPARE(o.row17Choice, std::int16_t{0});
+        QCOMPARE(o.sideKey, std::int16_t{0});
         QCOMPARE(o.powerOnPasswordEnabled, std::int16_t{1});
         QCOMPARE(o.powerOnPassword.raw(), std::string_view("123456"));
         QCOMPARE(o.welcomeMessage.raw(), std::string_view("Hi\0    ", 7));
         // Not in the image: kept.
-        QCOMPARE(o.row4Level, std::int16_t{7});
-        QCOMPARE(o.row6Choice, std::int16_t{2});
-        QCOMPARE(o.row13Switch, std::int16_t{1});
+        QCOMPARE(o.voxLevel, std::int16_t{7});
+        QCOMPARE(o.backlight, std::int16_t{2});
+        QCOMPARE(o.rogerBeep, std::int16_t{1});
     }
 
     void texts_data() {
@@ -233,7 +233,7 @@ class OptionCodecTest : public QObject {
         std::uint8_t squelch = 0;
         OptionAreaDtmf dtmf;
         UnpackOptions(radio, o, squelch, dtmf);
-        QCOMPARE(o.row2Channel, std::int16_t{201});  // PB
+        QCOMPARE(o.powerOnChannel, std::int16_t{201});  // PB
         QCOMPARE(o.powerOnPassword.text(), std::string("987"));
 
         RadioImage encoded = Prefilled();
@@ -244,8 +244,8 @@ class OptionCodecTest : public QObject {
     void outOfRange_data() {
         QTest::addColumn<int>("field");
         QTest::addColumn<int>("value");
-        // field: 0 row3Level, 1 row2Channel, 2 tailElimination, 3 squelchOffInhibit,
-        // 4 aniEnabled, 5 digitDuration, 6 initKey, 7 powerOnPasswordEnabled, 8 row14Choice
+        // field: 0 squelchLevel, 1 powerOnChannel, 2 tailElimination, 3 squelchOffInhibit,
+        // 4 aniEnabled, 5 digitDuration, 6 initKey, 7 powerOnPasswordEnabled, 8 keyBeep
         QTest::newRow("byte above 255") << 0 << 256;
         QTest::newRow("negative byte") << 1 << -1;
         QTest::newRow("bit 2") << 2 << 2;
@@ -265,10 +265,10 @@ class OptionCodecTest : public QObject {
         const auto v16 = static_cast<std::int16_t>(value);
         switch (field) {
             case 0:
-                o.row3Level = v16;
+                o.squelchLevel = v16;
                 break;
             case 1:
-                o.row2Channel = v16;
+                o.powerOnChannel = v16;
                 break;
             case 2:
                 o.tailElimination = v16;
@@ -289,7 +289,7 @@ class OptionCodecTest : public QObject {
                 o.powerOnPasswordEnabled = v16;
                 break;
             case 8:
-                o.row14Choice = v16;
+                o.keyBeep = v16;
                 break;
         }
         RadioImage image = Prefilled();

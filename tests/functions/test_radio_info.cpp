@@ -2,9 +2,9 @@
 // text-end rules, GBK display text and the band position.
 #include <QtTest>
 
-#include "support/image_bytes.h"
 #include "functions/radioinfo/radio_info_codec.h"
 #include "functions/radioinfo/radio_info_text.h"
+#include "support/image_bytes.h"
 
 using namespace torvik;
 using namespace torvik::test;

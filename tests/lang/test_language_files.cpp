@@ -140,8 +140,8 @@ LanguageTexts Texts(Language language) {
 }
 
 std::string Lookup(const LanguageTexts& texts, const std::string& section, const std::string& key) {
-    return section == "OTHER" ? texts.LangText(std::stoi(key))
-                              : texts.ReadMessageText(section, key);
+    return section == "OTHER" ? texts.langText(std::stoi(key))
+                              : texts.readMessageText(section, key);
 }
 
 // One "key=value" line exactly as the file holds it.
@@ -297,18 +297,18 @@ class LanguageFilesTest : public QObject {
         // Chinese.
         QVERIFY2(chinese * 10 >= file.entries.size() * 8, qPrintable(QString::number(chinese)));
         for (const int key : {101, 102, 1041, 1042, 2001, 2003, 2600}) {
-            QVERIFY2(HoldsChinese(texts.LangText(key)), qPrintable(QString::number(key)));
+            QVERIFY2(HoldsChinese(texts.langText(key)), qPrintable(QString::number(key)));
         }
-        QVERIFY(HoldsChinese(texts.ReadMessageText("MSG", "9001")));
-        QVERIFY(HoldsChinese(texts.ReadMessageText("OPTION", "60062")));
+        QVERIFY(HoldsChinese(texts.readMessageText("MSG", "9001")));
+        QVERIFY(HoldsChinese(texts.readMessageText("OPTION", "60062")));
     }
 
     void fonts_data() { layout_data(); }
     void fonts() {
         QFETCH(Language, language);
         const LanguageTexts texts = Texts(language);
-        QVERIFY(!texts.LangText(20).empty());
-        const std::string size = texts.LangText(21);
+        QVERIFY(!texts.langText(20).empty());
+        const std::string size = texts.langText(21);
         QVERIFY(!size.empty() && size.find_first_not_of("0123456789") == std::string::npos);
         QVERIFY(std::stoi(size) >= 6 && std::stoi(size) <= 24);
     }
@@ -317,10 +317,10 @@ class LanguageFilesTest : public QObject {
     void questionsReadAsQuestions() {
         const LanguageTexts english = Texts(Language::English);
         const LanguageTexts chinese = Texts(Language::Chinese);
-        QVERIFY(english.ReadMessageText("MSG", "9001").ends_with("?"));
-        QVERIFY(chinese.ReadMessageText("MSG", "9001").ends_with("\xEF\xBC\x9F"));  // U+FF1F
-        QVERIFY(english.LangText(2003).find("Retry") != std::string::npos);
-        QVERIFY(chinese.LangText(2003).find("\xE9\x87\x8D\xE8\xAF\x95") != std::string::npos);
+        QVERIFY(english.readMessageText("MSG", "9001").ends_with("?"));
+        QVERIFY(chinese.readMessageText("MSG", "9001").ends_with("\xEF\xBC\x9F"));  // U+FF1F
+        QVERIFY(english.langText(2003).find("Retry") != std::string::npos);
+        QVERIFY(chinese.langText(2003).find("\xE9\x87\x8D\xE8\xAF\x95") != std::string::npos);
     }
 
     // Each menu's entries carry one access key each, distinct within the menu.
@@ -347,7 +347,7 @@ class LanguageFilesTest : public QObject {
         const LanguageTexts texts = Texts(language);
         QSet<QChar> used;
         for (const int key : keys) {
-            const QString caption = QString::fromStdString(texts.LangText(key));
+            const QString caption = QString::fromStdString(texts.langText(key));
             const qsizetype amp = caption.indexOf('&');
             QVERIFY2(amp >= 0 && amp + 1 < caption.size() && caption.count('&') == 1,
                      qPrintable(caption));

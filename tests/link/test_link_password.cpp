@@ -15,7 +15,7 @@ class LinkPasswordTest : public QObject {
         LinkBench bench;
         bench.radio.setPassword("");  // FF FF FF FF
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         QVERIFY(std::find(bench.host.events.begin(), bench.host.events.end(), "password") ==
                 bench.host.events.end());
@@ -45,9 +45,9 @@ class LinkPasswordTest : public QObject {
         bench.radio.setPassword(radio.toStdString());
         bench.reporter.answers = {Answer::Ok};
         bench.host.passwords = {cancel ? std::nullopt : std::optional(typed.toStdString())};
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
-        QCOMPARE(bench.engine->SessionPassword(), kept.toStdString());
+        QCOMPARE(bench.engine->sessionPassword(), kept.toStdString());
         QVERIFY(bench.host.finishedWith(LinkMode::Read, ok));
         if (ok) {
             // The connection starts again from the open frame and the password now passes.
@@ -65,10 +65,10 @@ class LinkPasswordTest : public QObject {
         bench.radio.setPassword("7a");
         bench.reporter.answers = {Answer::Ok, Answer::Ok, Answer::Ok};
         bench.host.passwords = {std::string("7a")};
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         const std::size_t before = bench.port.sent.size();
-        QVERIFY(bench.engine->BeginWrite());
+        QVERIFY(bench.engine->beginWrite());
         bench.run();
         QCOMPARE(bench.frames(before).mid(0, 4), (QStringList{"PROGRAM", "ID", "R0040", "W0100"}));
         QCOMPARE(std::count(bench.host.events.begin(), bench.host.events.end(), "password"), 1);
@@ -77,7 +77,7 @@ class LinkPasswordTest : public QObject {
         // A radio without a password now stops at the dialog: its empty password is not the
         // typed one.
         bench.radio.setPassword("");
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         QCOMPARE(std::count(bench.host.events.begin(), bench.host.events.end(), "password"), 2);
         QVERIFY(bench.host.finishedWith(LinkMode::Read, false));
@@ -87,8 +87,8 @@ class LinkPasswordTest : public QObject {
         LinkBench bench;
         bench.radio.setPassword("9");
         bench.engine->setSessionPassword("9  ");
-        QCOMPARE(bench.engine->SessionPassword(), std::string("9"));
-        QVERIFY(bench.engine->BeginInfoRead());
+        QCOMPARE(bench.engine->sessionPassword(), std::string("9"));
+        QVERIFY(bench.engine->beginInfoRead());
         bench.run();
         QVERIFY(bench.host.finishedWith(LinkMode::InfoRead, true));
     }
@@ -96,7 +96,7 @@ class LinkPasswordTest : public QObject {
     void infoReadAsksToo() {
         LinkBench bench;
         bench.radio.setPassword("55");
-        QVERIFY(bench.engine->BeginInfoRead());
+        QVERIFY(bench.engine->beginInfoRead());
         bench.run();
         QCOMPARE(bench.host.events, (std::vector<std::string>{"password", "finished 3 failed"}));
         QCOMPARE(bench.shown(), QStringList{"info failed"});
@@ -107,7 +107,7 @@ class LinkPasswordTest : public QObject {
         bench.radio.setPassword("42");
         bench.reporter.answers = {Answer::Ok};
         bench.host.passwords = {std::string("42")};
-        QVERIFY(bench.engine->BeginWrite());
+        QVERIFY(bench.engine->beginWrite());
         bench.run();
         QVERIFY(bench.host.finishedWith(LinkMode::Write, true));
         for (const auto& sent : bench.port.sent)

@@ -49,7 +49,7 @@ class LinkReadTest : public QObject {
         LinkBench bench;
         bench.radio.band = 7;
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         QCOMPARE(bench.run(), 0);
 
         QCOMPARE(bench.frames(),
@@ -91,7 +91,7 @@ class LinkReadTest : public QObject {
 
     void infoReadReadsTheInformationBlocks() {
         LinkBench bench;
-        QVERIFY(bench.engine->BeginInfoRead());
+        QVERIFY(bench.engine->beginInfoRead());
         bench.run();
         QStringList blocks;
         for (int address = 0x10; address <= 0xF0; address += 16) {
@@ -134,7 +134,7 @@ class LinkReadTest : public QObject {
         LinkBench bench;
         bench.reporter.answers = {Answer::Ok};
         bench.radio.fault = Spoil(frame, fault, times);
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         QCOMPARE(bench.run(), timeouts);
         QCOMPARE(Count(bench.frames(), frame), sends);
         QCOMPARE(bench.reporter.asked.size(), std::size_t(1));  // no Retry/Cancel question
@@ -146,7 +146,7 @@ class LinkReadTest : public QObject {
         LinkBench bench;
         bench.reporter.answers = {Answer::Ok, Answer::Retry};
         bench.radio.fault = Spoil("R0100", Fault::Silent, 3);
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         QCOMPARE(bench.run(), 3);
         QCOMPARE(bench.reporter.asked.back(), std::string("retry?"));
         const QStringList frames = bench.frames();
@@ -161,7 +161,7 @@ class LinkReadTest : public QObject {
         LinkBench bench;
         bench.reporter.answers = {Answer::Ok, Answer::Retry};
         bench.radio.fault = Spoil("R3FF0", Fault::BadChecksum, 3);
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         QCOMPARE(bench.frames().mid(bench.frames().size() - 7),
                  (QStringList{"R3FF0", "END", "PROGRAM", "ID", "R0040", "R3FF0", "END"}));
@@ -176,7 +176,7 @@ class LinkReadTest : public QObject {
         const Codeplug before = *bench.codeplug;
         bench.reporter.answers = {Answer::Ok, Answer::Cancel};
         bench.radio.fault = Spoil("R2000", Fault::Silent, 3);
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         QCOMPARE(bench.frames().back(), QString("R2000"));
         QCOMPARE(bench.shown(), QStringList{"read failed"});
@@ -192,7 +192,7 @@ class LinkReadTest : public QObject {
         LinkBench bench;
         bench.reporter.answers = {Answer::Ok, Answer::Retry};
         bench.radio.fault = Spoil("R0040", Fault::Silent, 3);
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         QCOMPARE(bench.frames().mid(0, 9), (QStringList{"PROGRAM", "ID", "R0040", "R0040", "R0040",
                                                         "END", "PROGRAM", "ID", "R0040"}));
@@ -207,7 +207,7 @@ class LinkReadTest : public QObject {
         const Codeplug before = *bench.codeplug;
         bench.reporter.answers = {Answer::Ok};
         bench.radio.fault = Spoil("R0200", Fault::CablePulled, 1);
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         QCOMPARE(bench.run(), 0);
         QCOMPARE(bench.frames().back(), QString("R0200"));
         QCOMPARE(bench.shown(), (QStringList{"port error", "read failed"}));
@@ -225,7 +225,7 @@ class LinkReadTest : public QObject {
             if (Describe(frame) == "R0020") bench.port.failWrites = true;  // no error report
             return Fault::None;
         };
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         QCOMPARE(bench.frames().back(), QString("R0020"));
         QCOMPARE(bench.shown(), (QStringList{"port error", "read failed"}));
@@ -236,7 +236,7 @@ class LinkReadTest : public QObject {
         LinkBench bench;
         bench.reporter.answers = {Answer::Ok};
         bench.radio.fault = Spoil("R0030", Fault::Silent, 3);
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         QCOMPARE(bench.runToQuestion(), 3);
         // The engine waits on the Retry/Cancel question: nothing out, no timer, no message.
         QVERIFY(bench.engine->questionOpen());
@@ -260,7 +260,7 @@ class LinkReadTest : public QObject {
         LinkBench bench;
         bench.reporter.answers = {Answer::Ok, Answer::Retry};
         bench.radio.fault = Spoil("R0030", Fault::Silent, 3);
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.runToQuestion();
         const std::size_t sent = bench.port.sent.size();
         // Stray bytes and a stray time-out while the person decides are not acted on.
@@ -306,7 +306,7 @@ class LinkReadTest : public QObject {
         bench.radio.version = version.toStdString();
         bench.radio.statusBits = static_cast<std::uint8_t>(status);
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         QCOMPARE(bench.shown(), shown);
         if (shown.size() == 2) QCOMPARE(bench.frames(), (QStringList{"PROGRAM", "ID"}));
@@ -316,7 +316,7 @@ class LinkReadTest : public QObject {
         LinkBench bench;
         bench.features.Has2Tone = 1;
         bench.radio.featureBits = 0xA0;  // 5-Tone and DTMF, not 2-Tone
-        QVERIFY(bench.engine->BeginInfoRead());
+        QVERIFY(bench.engine->beginInfoRead());
         bench.run();
         QCOMPARE(bench.features, (FeatureFlags{1, 1, 1, 0}));
         QCOMPARE(bench.host.featureUpdates.size(), std::size_t(1));
@@ -327,7 +327,7 @@ class LinkReadTest : public QObject {
         LinkBench bench;
         bench.radio.band = 0x38;
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         QCOMPARE(bench.codeplug->band.code(), 0x30);
     }
@@ -335,7 +335,7 @@ class LinkReadTest : public QObject {
     void silentRadioInfoReadFailsWithoutAsking() {
         LinkBench bench;
         bench.radio.fault = [](const Bytes&, int) { return Fault::Silent; };
-        QVERIFY(bench.engine->BeginInfoRead());
+        QVERIFY(bench.engine->beginInfoRead());
         QCOMPARE(bench.run(), 3);
         QCOMPARE(bench.frames(), (QStringList{"PROGRAM", "PROGRAM", "PROGRAM"}));
         QVERIFY(bench.reporter.asked.empty());
@@ -346,7 +346,7 @@ class LinkReadTest : public QObject {
     void infoReadBlockLostThriceFails() {
         LinkBench bench;
         bench.radio.fault = Spoil("R0050", Fault::Silent, 3);
-        QVERIFY(bench.engine->BeginInfoRead());
+        QVERIFY(bench.engine->beginInfoRead());
         bench.run();
         QCOMPARE(Count(bench.frames(), "R0050"), 3);
         QVERIFY(bench.reporter.asked.empty());
@@ -358,20 +358,20 @@ class LinkReadTest : public QObject {
         LinkBench bench;
         bench.port.canOpen = [](const PortId&, const LineSettings&) { return false; };
         bench.port.openFailureText = "Permission denied: join the group \"dialout\"";
-        QVERIFY(!bench.engine->BeginRead());
+        QVERIFY(!bench.engine->beginRead());
         QVERIFY(bench.engine->isIdle());
         QCOMPARE(bench.shown(), QStringList{"port error"});
         // The reason goes beside the message, for the person to act on.
         QCOMPARE(bench.reporter.shown.front().detail, bench.port.openFailureText);
         QVERIFY(bench.reporter.asked.empty());
         QVERIFY(bench.port.sent.empty());
-        QVERIFY(!bench.engine->BeginInfoRead());
+        QVERIFY(!bench.engine->beginInfoRead());
     }
 
     void damagedPortSettings() {
         LinkBench bench;
         bench.settings.StopBits = 5;
-        QVERIFY(!bench.engine->BeginRead());
+        QVERIFY(!bench.engine->beginRead());
         QCOMPARE(bench.shown(), QStringList{"port error"});
         QVERIFY(bench.port.opens.empty());
     }
@@ -379,7 +379,7 @@ class LinkReadTest : public QObject {
     void cancelBeforeStart() {
         LinkBench bench;
         bench.reporter.answers = {Answer::Cancel};
-        QVERIFY(!bench.engine->BeginRead());
+        QVERIFY(!bench.engine->beginRead());
         QVERIFY(bench.port.sent.empty());
         QVERIFY(!bench.port.isOpen());
         QVERIFY(bench.engine->isIdle());
@@ -389,10 +389,10 @@ class LinkReadTest : public QObject {
     void oneConnectionAtATime() {
         LinkBench bench;
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginRead());
-        QVERIFY(!bench.engine->BeginRead());
-        QVERIFY(!bench.engine->BeginWrite());
-        QVERIFY(!bench.engine->BeginInfoRead());
+        QVERIFY(bench.engine->beginRead());
+        QVERIFY(!bench.engine->beginRead());
+        QVERIFY(!bench.engine->beginWrite());
+        QVERIFY(!bench.engine->beginInfoRead());
         bench.run();
         QVERIFY(bench.host.finishedWith(LinkMode::Read, true));
     }
@@ -401,7 +401,7 @@ class LinkReadTest : public QObject {
         LinkBench bench(true);
         bench.testData.fill(0x11);
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         QCOMPARE(bench.frames().mid(0, 5),
                  (QStringList{"PROGRAM", "ID", "R0040", "R0000", "R0010"}));
@@ -417,7 +417,7 @@ class LinkReadTest : public QObject {
         bench.testData.fill(0x11);
         bench.reporter.answers = {Answer::Ok};
         bench.radio.fault = Spoil("R0000", Fault::Silent, 1);
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         QCOMPARE(bench.run(), 1);
         QCOMPARE(bench.frames(), (QStringList{"PROGRAM", "ID", "R0040", "R0000"}));
         QCOMPARE(bench.shown(), QStringList{"read failed"});
@@ -430,7 +430,7 @@ class LinkReadTest : public QObject {
         bench.testData.fill(0x11);
         bench.reporter.answers = {Answer::Ok, Answer::Cancel};
         bench.radio.fault = Spoil("R0800", Fault::Silent, 3);
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         QVERIFY(bench.host.finishedWith(LinkMode::Read, false));
         QVERIFY(std::all_of(bench.testData.begin(), bench.testData.end(),
@@ -442,7 +442,7 @@ class LinkReadTest : public QObject {
         bench.reporter.answers = {Answer::Ok, Answer::Cancel};
         bench.host.candidates = {PortId::Number(1), PortId::Number(2)};
         bench.radio.fault = [](const Bytes&, int) { return Fault::Silent; };
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         QCOMPARE(bench.frames(), (QStringList{"PROGRAM", "PROGRAM", "PROGRAM"}));
         QCOMPARE(bench.reporter.asked.back(), std::string("retry?"));

@@ -52,7 +52,7 @@ class LinkSearchTest : public QObject {
         bench.host.candidates = {PortId::Number(1), PortId::Number(2)};
         bench.radio.reachable = Only(PortId::Number(2), 0, 2);
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
 
         // 8 attempts on the first port, 5 on the second.
@@ -79,7 +79,7 @@ class LinkSearchTest : public QObject {
         bench.host.candidates = {PortId::Device("/dev/pts/4")};
         bench.radio.reachable = Only(PortId::Device("/dev/pts/4"), 3, 1);
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginWrite());
+        QVERIFY(bench.engine->beginWrite());
         bench.run();
         QCOMPARE(bench.settings, (PortSettings{PortId::Device("/dev/pts/4"), 3, 1}));
         QVERIFY(bench.host.finishedWith(LinkMode::Write, true));
@@ -93,7 +93,7 @@ class LinkSearchTest : public QObject {
         bench.radio.model = "MEOTHER";
         bench.radio.reachable = Only(PortId::Number(1), 0, 1);
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         QCOMPARE(Attempts(bench),
                  AllVariants("COM1") + AllVariants("COM2") + QStringList{"COM1/0/1"});
@@ -117,7 +117,7 @@ class LinkSearchTest : public QObject {
             (bench.port.currentPort() == PortId::Number(1) ? bench.radio : second).hear(frame);
         };
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         QCOMPARE(bench.settings, (PortSettings{PortId::Number(1), 0, 1}));
         QCOMPARE(bench.codeplug->identity.RadioModel, std::string("MEOLD1"));
@@ -129,7 +129,7 @@ class LinkSearchTest : public QObject {
         bench.host.candidates = FixedSearchPorts();
         bench.radio.reachable = [](const PortId&, const LineSettings&) { return false; };
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         QStringList expected;
         for (int port = 1; port <= 16; ++port) expected += AllVariants(QString("COM%1").arg(port));
@@ -144,7 +144,7 @@ class LinkSearchTest : public QObject {
         LinkBench bench;
         bench.radio.reachable = [](const PortId&, const LineSettings&) { return false; };
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         QCOMPARE(bench.run(), 3);
         QCOMPARE(bench.port.opens.size(), std::size_t(1));
         QCOMPARE(bench.shown(), QStringList{"read failed"});
@@ -159,7 +159,7 @@ class LinkSearchTest : public QObject {
         };
         bench.radio.reachable = Only(PortId::Number(3), 0, 1);
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         QCOMPARE(Attempts(bench), AllVariants("COM1") + (QStringList{"COM2/0/1", "COM3/0/1"}));
         QCOMPARE(bench.settings, (PortSettings{PortId::Number(3), 0, 1}));
@@ -175,7 +175,7 @@ class LinkSearchTest : public QObject {
             return configured && Describe(f) == "ID" ? Fault::Silent : Fault::None;
         };
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         QCOMPARE(bench.frames().mid(0, 6),
                  (QStringList{"PROGRAM", "ID", "ID", "ID", "PROGRAM", "ID"}));
@@ -198,7 +198,7 @@ class LinkSearchTest : public QObject {
             return bench.port.opens.size() == 1 ? Fault::Silent : Fault::None;
         };
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         QCOMPARE(Attempts(bench), AllVariants("COM1") + QStringList{"COM2/0/1"});
         QVERIFY(bench.host.finishedWith(LinkMode::Read, true));

@@ -37,7 +37,7 @@ class LinkStopTest : public QObject {
         bench.radio.fault = [](const Bytes& f, int) {
             return Describe(f) == "W0200" ? Fault::Repeat : Fault::None;
         };
-        QVERIFY(bench.engine->BeginWrite());
+        QVERIFY(bench.engine->beginWrite());
         QCOMPARE(bench.run(), 0);
         // The frame and ten repeats, then the connection ends without another frame.
         QCOMPARE(bench.frames().count("W0200"), 1 + kRepeatsPerFrame);
@@ -60,7 +60,7 @@ class LinkStopTest : public QObject {
             return (name == "W0200" || name == "W0210") && seen < kRepeatsPerFrame ? Fault::Repeat
                                                                                    : Fault::None;
         };
-        QVERIFY(bench.engine->BeginWrite());
+        QVERIFY(bench.engine->beginWrite());
         bench.run();
         QVERIFY(bench.host.finishedWith(LinkMode::Write, true));
     }
@@ -82,8 +82,8 @@ class LinkStopTest : public QObject {
         bench.codeplug->channels.records[0] = NewChannelRecord(1);
         const Codeplug before = *bench.codeplug;
         bench.reporter.answers = {Answer::Ok};
-        After(bench, after, [&] { bench.engine->Cancel(); });
-        QVERIFY(bench.engine->BeginRead());
+        After(bench, after, [&] { bench.engine->cancel(); });
+        QVERIFY(bench.engine->beginRead());
         bench.run();
         const QStringList frames = bench.frames();
         QCOMPARE(frames.mid(frames.indexOf(after)), tail);
@@ -96,7 +96,7 @@ class LinkStopTest : public QObject {
         QVERIFY(bench.codeplug->channels == before.channels);
         QVERIFY(bench.codeplug->band == before.band);
         // A second cancel after the end changes nothing.
-        bench.engine->Cancel();
+        bench.engine->cancel();
         QCOMPARE(bench.frames(), frames);
     }
 
@@ -111,8 +111,8 @@ class LinkStopTest : public QObject {
         QFETCH(QString, shown);
         LinkBench bench;
         bench.reporter.answers = {Answer::Ok};
-        After(bench, after, [&] { bench.engine->Cancel(); });
-        QVERIFY(bench.engine->BeginWrite());
+        After(bench, after, [&] { bench.engine->cancel(); });
+        QVERIFY(bench.engine->beginWrite());
         bench.run();
         const QStringList frames = bench.frames();
         QCOMPARE(frames.mid(frames.indexOf(after)), (QStringList{after, "END"}));
@@ -127,11 +127,11 @@ class LinkStopTest : public QObject {
         bench.radio.fault = [](const Bytes& f, int) {
             return Describe(f) == "R0100" ? Fault::Silent : Fault::None;
         };
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         while (bench.port.deliverNext()) {
         }
         QCOMPARE(bench.frames().back(), QString("R0100"));
-        bench.engine->Cancel();
+        bench.engine->cancel();
         // Nothing goes out until the frame's time-out; then only "END".
         QCOMPARE(bench.frames().back(), QString("R0100"));
         bench.run();
@@ -146,10 +146,10 @@ class LinkStopTest : public QObject {
         bench.radio.fault = [](const Bytes& f, int seen) {
             return Describe(f) == "R0030" && seen < 3 ? Fault::Silent : Fault::None;
         };
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.runToQuestion();
         QVERIFY(bench.engine->questionOpen());
-        bench.engine->Cancel();
+        bench.engine->cancel();
         QCOMPARE(bench.host.withdrawn, 1);
         bench.run();
         QCOMPARE(bench.frames().mid(bench.frames().indexOf("R0030")),
@@ -164,10 +164,10 @@ class LinkStopTest : public QObject {
         LinkBench bench;
         bench.radio.setPassword("12");
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.runToQuestion();
         QCOMPARE(bench.host.openQuestion, std::string("password"));
-        bench.engine->Cancel();
+        bench.engine->cancel();
         bench.run();
         QCOMPARE(bench.frames(), (QStringList{"PROGRAM", "ID", "R0040", "END"}));
         QVERIFY(bench.host.finishedWith(LinkMode::Read, SessionEnd::Cancelled));
@@ -177,10 +177,10 @@ class LinkStopTest : public QObject {
         LinkBench bench;
         bench.reporter.answers = {Answer::Ok};
         bench.radio.fault = [&bench](const Bytes& f, int) {
-            if (Describe(f) == "R0200") bench.engine->Cancel();
+            if (Describe(f) == "R0200") bench.engine->cancel();
             return Describe(f) == "END" ? Fault::Silent : Fault::None;
         };
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         QCOMPARE(bench.run(), 1);
         QCOMPARE(bench.frames().mid(bench.frames().indexOf("R0200")),
                  (QStringList{"R0200", "END"}));
@@ -197,7 +197,7 @@ class LinkStopTest : public QObject {
         bench.radio.fault = [&bench](const Bytes&, int) {
             return bench.engine->state().Mode == LinkMode::Search ? Fault::None : Fault::Silent;
         };
-        QVERIFY(bench.engine->BeginRead());
+        QVERIFY(bench.engine->beginRead());
         bench.run(20000);
         QVERIFY(bench.host.finishedWith(LinkMode::Read, false));
         QVERIFY(bench.engine->isIdle());

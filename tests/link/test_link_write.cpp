@@ -41,7 +41,7 @@ class LinkWriteTest : public QObject {
         AddChannel(*bench.codeplug);
         const auto radioBefore = bench.radio.memory;
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginWrite());
+        QVERIFY(bench.engine->beginWrite());
         QCOMPARE(bench.run(), 0);
 
         QCOMPARE(bench.frames(),
@@ -78,7 +78,7 @@ class LinkWriteTest : public QObject {
         bench.reporter.answers = {Answer::Ok};
         // Five repeat requests in a row: more than the three sends a silent block gets.
         bench.radio.fault = Spoil("W0200", Fault::Repeat, 5);
-        QVERIFY(bench.engine->BeginWrite());
+        QVERIFY(bench.engine->beginWrite());
         QCOMPARE(bench.run(), 0);
         QCOMPARE(bench.frames().count("W0200"), 6);
         QCOMPARE(bench.reporter.asked.size(), std::size_t(1));
@@ -89,7 +89,7 @@ class LinkWriteTest : public QObject {
         LinkBench bench;
         bench.reporter.answers = {Answer::Ok};
         bench.radio.fault = Spoil("W0300", Fault::Silent, 2);
-        QVERIFY(bench.engine->BeginWrite());
+        QVERIFY(bench.engine->beginWrite());
         QCOMPARE(bench.run(), 2);
         QCOMPARE(bench.frames().count("W0300"), 3);
         QVERIFY(bench.host.finishedWith(LinkMode::Write, true));
@@ -100,7 +100,7 @@ class LinkWriteTest : public QObject {
         AddChannel(*bench.codeplug);
         bench.reporter.answers = {Answer::Ok, Answer::Retry};
         bench.radio.fault = Spoil("W0500", Fault::Silent, 3);
-        QVERIFY(bench.engine->BeginWrite());
+        QVERIFY(bench.engine->beginWrite());
         bench.run();
         const QStringList frames = bench.frames();
         const qsizetype third = frames.lastIndexOf("W0500", frames.indexOf("END"));
@@ -143,7 +143,7 @@ class LinkWriteTest : public QObject {
         bench.radio.band = static_cast<std::uint8_t>(radioBand);
         bench.radio.statusBits = static_cast<std::uint8_t>(status);
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginWrite());
+        QVERIFY(bench.engine->beginWrite());
         bench.run();
         QCOMPARE(bench.shown(), shown);
         QVERIFY(bench.host.finishedWith(LinkMode::Write, ok));
@@ -158,7 +158,7 @@ class LinkWriteTest : public QObject {
         AddChannel(*bench.codeplug);
         bench.codeplug->channels.records[0].Number = 0;  // no such channel: cannot be encoded
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(!bench.engine->BeginWrite());
+        QVERIFY(!bench.engine->beginWrite());
         QCOMPARE(bench.shown(), QStringList{"SetCommDataByFrequencyError"});
         QVERIFY(bench.port.sent.empty());
         QVERIFY(!bench.port.isOpen());
@@ -170,7 +170,7 @@ class LinkWriteTest : public QObject {
         LinkBench bench;
         bench.reporter.answers = {Answer::Ok};
         bench.radio.fault = Spoil("W0300", Fault::CablePulled, 1);
-        QVERIFY(bench.engine->BeginWrite());
+        QVERIFY(bench.engine->beginWrite());
         QCOMPARE(bench.run(), 0);
         QCOMPARE(bench.frames().back(), QString("W0300"));
         QCOMPARE(bench.shown(), (QStringList{"port error", "write failed"}));
@@ -183,7 +183,7 @@ class LinkWriteTest : public QObject {
         std::fill(bench.radio.memory.begin(), bench.radio.memory.begin() + 16, 0xAA);
         bench.testData.fill(0x11);
         bench.reporter.answers = {Answer::Ok};
-        QVERIFY(bench.engine->BeginWrite());
+        QVERIFY(bench.engine->beginWrite());
         QCOMPARE(bench.run(), 0);
         QCOMPARE(bench.frames().mid(0, 10),
                  (QStringList{"FALTORY", "ID", "R0040", "R0000", "W0000", "PROGRAM", "ID", "R0040",
@@ -207,7 +207,7 @@ class LinkWriteTest : public QObject {
         bench.testData.fill(0x11);
         bench.reporter.answers = {Answer::Ok};
         bench.radio.fault = Spoil("W0000", Fault::Silent, 1);
-        QVERIFY(bench.engine->BeginWrite());
+        QVERIFY(bench.engine->beginWrite());
         QCOMPARE(bench.run(), 1);
         QCOMPARE(bench.frames(), (QStringList{"FALTORY", "ID", "R0040", "R0000", "W0000"}));
         QCOMPARE(bench.shown(), QStringList{"write failed"});
@@ -219,7 +219,7 @@ class LinkWriteTest : public QObject {
         LinkBench bench(true);
         bench.reporter.answers = {Answer::Ok, Answer::Retry};
         bench.radio.fault = Spoil("R0000", Fault::Silent, 1);
-        QVERIFY(bench.engine->BeginWrite());
+        QVERIFY(bench.engine->beginWrite());
         bench.run();
         QCOMPARE(bench.reporter.asked.back(), std::string("retry?"));
         // The port is closed for the question and opened again for the retry, which starts
@@ -235,7 +235,7 @@ class LinkWriteTest : public QObject {
         LinkBench bench(true);
         bench.reporter.answers = {Answer::Ok};
         bench.radio.fault = Spoil("FALTORY", Fault::Silent, 2);
-        QVERIFY(bench.engine->BeginWrite());
+        QVERIFY(bench.engine->beginWrite());
         QCOMPARE(bench.run(), 2);
         QCOMPARE(bench.frames().mid(0, 4), (QStringList{"FALTORY", "FALTORY", "FALTORY", "ID"}));
         QVERIFY(bench.frames().contains("W0000"));
@@ -246,7 +246,7 @@ class LinkWriteTest : public QObject {
         LinkBench bench(true);
         bench.reporter.answers = {Answer::Ok, Answer::Retry};
         bench.radio.fault = Spoil("FALTORY", Fault::Silent, 3);
-        QVERIFY(bench.engine->BeginWrite());
+        QVERIFY(bench.engine->beginWrite());
         bench.run();
         QCOMPARE(bench.frames().mid(0, 6),
                  (QStringList{"FALTORY", "FALTORY", "FALTORY", "END", "FALTORY", "ID"}));
@@ -261,7 +261,7 @@ class LinkWriteTest : public QObject {
             if (Describe(f) == "W0100" && seen < 3) return Fault::Silent;
             return Describe(f) == "END" ? Fault::Silent : Fault::None;
         };
-        QVERIFY(bench.engine->BeginWrite());
+        QVERIFY(bench.engine->beginWrite());
         bench.run();
         QCOMPARE(bench.frames().mid(3), (QStringList{"W0100", "W0100", "W0100", "END", "END"}));
         QCOMPARE(bench.reporter.asked.size(), std::size_t(4));

@@ -12,7 +12,9 @@ QByteArray Q(std::span<const std::uint8_t> bytes) {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()));
 }
 
-Bytes B(const QByteArray& bytes) { return Bytes(bytes.begin(), bytes.end()); }
+Bytes B(const QByteArray& bytes) {
+    return Bytes(bytes.begin(), bytes.end());
+}
 
 // All the radio sends back for `input`, pieces joined.
 QByteArray Exchange(VirtualRadio& radio, const QByteArray& input) {
@@ -33,12 +35,15 @@ VirtualRadio::Memory Pattern() {
 class FramesRadioTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void dataFrames() {
-        const std::array<std::uint8_t, 16> data{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0xF0};
+        const std::array<std::uint8_t, 16> data{1, 2,  3,  4,  5,  6,  7,  8,
+                                                9, 10, 11, 12, 13, 14, 15, 0xF0};
         const Bytes frame = DataFrame(0x3FF0, data);
         // Checksum: 0x3F + 0xF0 + 0x10 + (1 + .. + 15) + 0xF0 = 0x2A7, low byte 0xA7.
-        QCOMPARE(Q(frame), QByteArray::fromHex("573FF010" "0102030405060708090A0B0C0D0E0FF0" "A706"));
+        QCOMPARE(Q(frame), QByteArray::fromHex("573FF010"
+                                               "0102030405060708090A0B0C0D0E0FF0"
+                                               "A706"));
         QCOMPARE(Q(ReadRequestFrame(0x0040)), QByteArray::fromHex("52004010"));
 
         const auto parsed = ParseDataFrame(frame);
@@ -62,16 +67,42 @@ private slots:
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("version");
         QTest::addColumn<int>("band");
-        QTest::newRow("plain") << QByteArray::fromHex("494D45524C414E00" "03" "56313030" "E0" "00" "06")
-                               << "MERLAN" << "V100" << 3;
-        QTest::newRow("zero inside version is skipped")
-            << QByteArray::fromHex("494D45524C414E00" "30" "56003130" "00" "00" "06") << "MERLAN"
-            << "V10" << 48;
-        QTest::newRow("band 0x0F is 48, model ends at FF")
-            << QByteArray::fromHex("494D45FF4C414E00" "0F" "56313030" "00" "03" "06") << "ME"
-            << "V100" << 48;
-        QTest::newRow("band 0x38 is 48") << QByteArray::fromHex("494D45524C414E00" "38" "56313030" "00" "00" "06")
-                                         << "MERLAN" << "V100" << 48;
+        QTest::newRow("plain") << QByteArray::fromHex(
+                                      "494D45524C414E00"
+                                      "03"
+                                      "56313030"
+                                      "E0"
+                                      "00"
+                                      "06")
+                               << "MERLAN"
+                               << "V100" << 3;
+        QTest::newRow("zero inside version is skipped") << QByteArray::fromHex(
+                                                               "494D45524C414E00"
+                                                               "30"
+                                                               "56003130"
+                                                               "00"
+                                                               "00"
+                                                               "06")
+                                                        << "MERLAN"
+                                                        << "V10" << 48;
+        QTest::newRow("band 0x0F is 48, model ends at FF") << QByteArray::fromHex(
+                                                                  "494D45FF4C414E00"
+                                                                  "0F"
+                                                                  "56313030"
+                                                                  "00"
+                                                                  "03"
+                                                                  "06")
+                                                           << "ME"
+                                                           << "V100" << 48;
+        QTest::newRow("band 0x38 is 48") << QByteArray::fromHex(
+                                                "494D45524C414E00"
+                                                "38"
+                                                "56313030"
+                                                "00"
+                                                "00"
+                                                "06")
+                                         << "MERLAN"
+                                         << "V100" << 48;
     }
     void identityBlock() {
         QFETCH(QByteArray, block);
@@ -103,7 +134,11 @@ private slots:
         QTest::newRow("none, FF") << QByteArray::fromHex("FFFFFFFF") << "";
         QTest::newRow("none, 00") << QByteArray::fromHex("00000000") << "";
         QTest::newRow("12") << QByteArray("12\xFF\xFF", 4) << "12";
-        QTest::newRow("stops at 00") << QByteArray("1\0" "23", 4) << "1";
+        QTest::newRow("stops at 00") << QByteArray(
+                                            "1\0"
+                                            "23",
+                                            4)
+                                     << "1";
         QTest::newRow("trailing blank trimmed") << QByteArray("ab  ") << "ab";
     }
     void radioPassword() {
@@ -117,7 +152,8 @@ private slots:
     void radioAnswersASession() {
         VirtualRadio radio({}, Pattern());
         radio.setPassword("12");
-        QCOMPARE(Exchange(radio, QByteArray::fromHex("52001010")), QByteArray::fromHex("52001010"));  // no session
+        QCOMPARE(Exchange(radio, QByteArray::fromHex("52001010")),
+                 QByteArray::fromHex("52001010"));  // no session
         QCOMPARE(Exchange(radio, "PROGRAM"), QByteArray("PROGRAMME\x06"));
         const QByteArray identity = Exchange(radio, "\x02").mid(1);
         QCOMPARE(identity.size(), 16);

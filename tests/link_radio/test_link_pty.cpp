@@ -263,8 +263,8 @@ class LinkPtyTest : public QObject {
         QVERIFY2(r.exitCode == 0, r.err.constData());
         const QString defaultFolder = qEnvironmentVariable("XDG_DATA_HOME") + "/torvik/backups";
         QVERIFY2(r.err.contains("backup saved as " + defaultFolder.toUtf8()), r.err.constData());
-        r = cli({"read", "--device", path("tty"), path("second.dat"), "--backup-dir",
-                 path("kept")});
+        r = cli(
+            {"read", "--device", path("tty"), path("second.dat"), "--backup-dir", path("kept")});
         QVERIFY2(r.exitCode == 0, r.err.constData());
         const QStringList kept = backups("kept");
         QCOMPARE(kept.size(), 1);

@@ -45,8 +45,9 @@ class PortFailureTest : public QObject {
         QFETCH(QString, path);
         QFETCH(int, error);
         QFETCH(bool, expected);
-        QCOMPARE(LacksPermission(path.toStdString(), static_cast<QSerialPort::SerialPortError>(error)),
-                 expected);
+        QCOMPARE(
+            LacksPermission(path.toStdString(), static_cast<QSerialPort::SerialPortError>(error)),
+            expected);
     }
 
     void holderFromTheLockFile() {

@@ -8,29 +8,30 @@ using namespace torvik;
 class PortMapTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void numbersStayWithTheirDevices() {
         ProfileFile profile;
         PortMap map(profile);
         const SerialDevice usbA{"/dev/serial/by-id/usb-A", "/dev/ttyUSB0"};
         const SerialDevice usbB{"/dev/serial/by-id/usb-B", "/dev/ttyUSB1"};
         QVERIFY(map.update({usbA, usbB}));
-        QCOMPARE(map.FirstPresentPort(), 1);
+        QCOMPARE(map.firstPresentPort(), 1);
         QCOMPARE(map.devicePath(2).value_or(""), std::string("/dev/ttyUSB1"));
         map.store(profile);
 
         // Next run: only B is plugged in, and the kernel now calls it ttyUSB0.
         PortMap later(profile);
         QVERIFY(!later.update({{"/dev/serial/by-id/usb-B", "/dev/ttyUSB0"}}));
-        QVERIFY(!later.IsPortPresent(1));
+        QVERIFY(!later.isPortPresent(1));
         QCOMPARE(later.devicePath(2).value_or(""), std::string("/dev/ttyUSB0"));
-        QCOMPARE(later.FirstPresentPort(), 2);
+        QCOMPARE(later.firstPresentPort(), 2);
         std::vector<std::string> list{"stale"};
-        QCOMPARE(later.ListSerialPorts(list), 2);
+        QCOMPARE(later.listSerialPorts(list), 2);
         QCOMPARE(list, std::vector<std::string>{"COM2"});
 
         // A new adapter takes the lowest free number.
-        later.update({{"/dev/serial/by-id/usb-C", "/dev/ttyUSB1"}, {"/dev/serial/by-id/usb-B", "/dev/ttyUSB0"}});
+        later.update({{"/dev/serial/by-id/usb-C", "/dev/ttyUSB1"},
+                      {"/dev/serial/by-id/usb-B", "/dev/ttyUSB0"}});
         QCOMPARE(later.numberOf("/dev/ttyUSB1").value_or(0), 3);
     }
 
@@ -49,9 +50,9 @@ private slots:
     void emptyMap() {
         PortMap map(ProfileFile{});
         std::vector<std::string> list;
-        QCOMPARE(map.ListSerialPorts(list), 0);
+        QCOMPARE(map.listSerialPorts(list), 0);
         QVERIFY(list.empty());
-        QCOMPARE(map.FirstPresentPort(), 0);
+        QCOMPARE(map.firstPresentPort(), 0);
     }
 };
 

@@ -1,6 +1,5 @@
 // Locale-independent number text and the GBK code page.
 #include <QtTest>
-
 #include <clocale>
 
 #include "platform/gbk.h"
@@ -11,7 +10,7 @@ using namespace torvik;
 class PlatformTextTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() {
         // A comma-decimal locale must not change any number text of the program.
         if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) std::setlocale(LC_NUMERIC, "C.UTF-8");
@@ -49,11 +48,14 @@ private slots:
         const std::string utf8 = "中文ABC";
         const auto gbk = Utf8ToGbk(utf8);
         QVERIFY(gbk.has_value());
-        QCOMPARE(QByteArray::fromStdString(*gbk), QByteArray("\xD6\xD0\xCE\xC4" "ABC"));
+        QCOMPARE(QByteArray::fromStdString(*gbk), QByteArray("\xD6\xD0\xCE\xC4"
+                                                             "ABC"));
         QCOMPARE(GbkToUtf8(*gbk).value_or(""), utf8);
         QCOMPARE(GbkToUtf8("plain").value_or(""), std::string("plain"));
         QVERIFY(!GbkToUtf8("\xD6").has_value());  // half a character
-        QCOMPARE(GbkToUtf8Lossy("A\xFF" "B"), std::string("A?B"));
+        QCOMPARE(GbkToUtf8Lossy("A\xFF"
+                                "B"),
+                 std::string("A?B"));
         QVERIFY(!Utf8ToGbk("\xF0\x9F\x98\x80").has_value());  // an emoji has no GBK form
     }
 };

@@ -52,7 +52,7 @@ double PageBottom(const ReportPage& page, const ReportGeometry& g) {
 
 QString Key(int key) {
     static const LanguageTexts english = test::DataTexts(Language::English);
-    return QString::fromStdString(english.LangText(key));
+    return QString::fromStdString(english.langText(key));
 }
 
 }  // namespace
@@ -187,8 +187,8 @@ class ComposeReportTest : public QObject {
 
     void optionsDtmfAndAlarmShowTheEditorsTexts() {
         Codeplug c = CodeplugWithChannelCount(2);
-        c.record.options.row0Choice = 1;
-        c.record.options.row18Choice = 1;
+        c.record.options.displayMode = 1;
+        c.record.options.channelDisplayExtra = 1;
         c.record.options.initKey = 1;
         c.record.dtmf.memoryCodes[2].code = FixedText<24>::Value("12E");
         c.record.dtmf.memoryCodes[2].length = 3;

@@ -1,9 +1,13 @@
 // The codeplug document read back: the inverse of what it writes, consistency refusals, and
 // an answer for any bytes at all.
+#include <QFile>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <random>
 
+#include "platform/silent_reporter.h"
+#include "storage/codeplug_files.h"
 #include "textform/codeplug_json.h"
 
 using namespace torvik;
@@ -44,6 +48,86 @@ class CodeplugJsonReadTest : public QObject {
         const QJsonObject json = CodeplugToJson(codeplug);
         QCOMPARE(json["OptionSettings"]["welcomeMessage"].toString(), QString("中文   "));
         QVERIFY(json["ChannelTable"][0]["Name"].isObject());
+    }
+
+    // A file exported before the fields were named by meaning carries the former names; it
+    // imports to the same bytes as the same values under the names now.
+    void formerFieldNamesImportToTheSameBytes() {
+        QFile file(QStringLiteral(TORVIK_TEXTFORM_FIXTURES "/former_field_names.json"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject former = QJsonDocument::fromJson(file.readAll()).object();
+        const QJsonObject now = CodeplugToJson(BusyCodeplug());
+        QJsonObject withFormer = now;
+        for (auto record = former.begin(); record != former.end(); ++record) {
+            QJsonObject fields = withFormer[record.key()].toObject();
+            const QJsonObject values = record.value().toObject();
+            for (auto value = values.begin(); value != values.end(); ++value) {
+                fields.insert(value.key(), value.value());
+            }
+            withFormer[record.key()] = fields;
+        }
+        // The same values under the names now, written by hand: the map is checked, not
+        // taken from the code under test.
+        const std::pair<const char*, const char*> renamed[] = {
+            {"row0Choice", "displayMode"},
+            {"row1Choice", "workMode"},
+            {"row2Channel", "powerOnChannel"},
+            {"row3Level", "squelchLevel"},
+            {"row4Level", "voxLevel"},
+            {"row5Choice", "voicePrompt"},
+            {"row6Choice", "backlight"},
+            {"row7Duration", "backlightTime"},
+            {"row8Number", "currentGroup"},
+            {"row10Time", "timeOutTimer"},
+            {"row11Choice", "batterySave"},
+            {"row12Choice", "keyLock"},
+            {"row13Switch", "rogerBeep"},
+            {"row14Choice", "keyBeep"},
+            {"row15Choice", "busyChannelLockout"},
+            {"row17Choice", "sideKey"},
+            {"row18Choice", "channelDisplayExtra"},
+            {"time1", "firstToneTime"},
+            {"time2", "secondToneTime"},
+            {"time3", "longToneTime"},
+            {"time4", "toneInterval"},
+            {"time5", "autoResetTime"},
+            {"choice", "decodeResponse"},
+            {"byte811", "preSendDelay"},
+            {"byte812", "postSendDelay"},
+            {"byte813", "interCodePause"},
+            {"byte814", "autoResetTime"},
+            {"byte817", "aniSeparator"}};
+        QJsonObject withNow = now;
+        for (auto record = former.begin(); record != former.end(); ++record) {
+            QJsonObject formerFields = withFormer[record.key()].toObject();
+            QJsonObject fields = withNow[record.key()].toObject();
+            for (const auto& [old, current] : renamed) {
+                if (!record.value().toObject().contains(old)) continue;
+                fields[current] = record.value().toObject()[old];
+                formerFields.remove(current);  // only the former name is left to read
+            }
+            withNow[record.key()] = fields;
+            withFormer[record.key()] = formerFields;
+        }
+
+        QTemporaryDir dir;
+        auto savedBytes = [&](const QJsonObject& json, const char* name) {
+            JsonFieldError error;
+            const auto content = CodeplugFromJson(json, error);
+            if (!content) return QByteArray(error.path.c_str());
+            Codeplug codeplug;
+            codeplug.band.setCode(content->record.SavedBandCode);
+            codeplug.record = content->record;
+            codeplug.channels = content->channels;
+            const QString path = dir.filePath(name);
+            SilentReporter reporter;
+            if (!SaveCodeplug(path.toStdString(), codeplug, reporter)) return QByteArray("unsaved");
+            QFile dat(path);
+            return dat.open(QIODevice::ReadOnly) ? dat.readAll() : QByteArray();
+        };
+        const QByteArray fromFormer = savedBytes(withFormer, "former.dat");
+        QCOMPARE(fromFormer, savedBytes(withNow, "now.dat"));
+        QVERIFY(fromFormer != savedBytes(now, "plain.dat"));  // the values did arrive
     }
 
     void inconsistentTablesAreRefused_data() {

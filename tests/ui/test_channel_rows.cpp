@@ -2,9 +2,9 @@
 // cell rule, and the copy/cut/paste/delete cases on the channel table.
 #include <QtTest>
 
+#include "channel_edit/channel_rows.h"
 #include "support/recording_reporter.h"
 #include "ui/channel_clipboard.h"
-#include "channel_edit/channel_rows.h"
 
 using namespace torvik;
 

@@ -5,7 +5,7 @@
 
 #include "app/startup.h"
 #include "link/serial/port_map.h"
-#include "ui/frm_main.h"
+#include "ui/main_window.h"
 #include "ui_test_support.h"
 
 using namespace torvik;
@@ -24,9 +24,9 @@ class InterchangeWindowTest : public QObject {
     std::unique_ptr<test::TestHome> home_;
     std::unique_ptr<AppSession> session_;
     std::unique_ptr<PortMap> ports_;
-    std::unique_ptr<frmMain> window_;
+    std::unique_ptr<MainWindow> window_;
 
-    frmMain& window() { return *window_; }
+    MainWindow& window() { return *window_; }
     QAction* action(const char* name) { return window_->findChild<QAction*>(name); }
     void openWith(const QString& path) {
         window().setOpenFileChooser(
@@ -53,7 +53,7 @@ class InterchangeWindowTest : public QObject {
         }
         session_ = RunStartup({home_->std(), "en_US.UTF-8", std::nullopt});
         ports_ = std::make_unique<PortMap>(ProfileFile{});
-        window_ = std::make_unique<frmMain>(*session_, *ports_);
+        window_ = std::make_unique<MainWindow>(*session_, *ports_);
     }
     void cleanup() {
         window_.reset();
@@ -138,9 +138,9 @@ class InterchangeWindowTest : public QObject {
             window().setLanguage(language);
             QMenu* file = window().findChild<QMenu*>("mnuFile");
             QVERIFY(file);
-            QCOMPARE(action("mnuFileImportChannels")->text(),
-                     language == Language::English ? QString("&Import channels...")
-                                                   : QString("导入信道(&I)..."));
+            QCOMPARE(action("mnuFileImportChannels")->text(), language == Language::English
+                                                                  ? QString("&Import channels...")
+                                                                  : QString("导入信道(&I)..."));
             QVERIFY(!action("mnuFileExportCodeplug")->text().contains("1012"));
             if (const QString dir = qEnvironmentVariable("TORVIK_GRAB_DIR"); !dir.isEmpty()) {
                 window().show();

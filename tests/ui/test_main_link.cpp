@@ -18,14 +18,14 @@
 #include "support/file_bytes.h"
 #include "support/recording_reporter.h"
 #include "ui/cell_grid.h"
-#include "ui/channel_editor/frm_chedit.h"
+#include "ui/channel_editor/channel_editor_dialog.h"
 #include "ui/channel_list_model.h"
-#include "ui/commbook/frm_commu_book.h"
-#include "ui/dtmf/frm_dtmf.h"
-#include "ui/fivetone/frm_5tone.h"
-#include "ui/frm_main.h"
-#include "ui/frm_progress.h"
-#include "ui/twotone/frm_2tone.h"
+#include "ui/commbook/comm_book_dialog.h"
+#include "ui/dtmf/dtmf_dialog.h"
+#include "ui/fivetone/five_tone_dialog.h"
+#include "ui/main_window.h"
+#include "ui/progress_dialog.h"
+#include "ui/twotone/two_tone_dialog.h"
 #include "ui_test_support.h"
 
 using namespace torvik;
@@ -62,7 +62,7 @@ QStringList ToneView(const CodeplugRecord& record) {
     QStringList view;
     TwoToneSettings two = record.twoTone;
     const TwoToneListForm lists = TwoToneListsOf(two);
-    view << QString::number(lists.callFormat) << QString::number(lists.time4)
+    view << QString::number(lists.callFormat) << QString::number(lists.toneInterval)
          << QString::number(two.toneA.value) << QString::number(two.callTone1.value)
          << QString::number(two.callDivider2.value);
     for (const TwoToneCode& code : two.codes) {
@@ -72,7 +72,7 @@ QStringList ToneView(const CodeplugRecord& record) {
     const FiveToneForm form = FiveToneFormOf(five, record.decodeTime);
     view << QString::fromStdString(form.ownId) << QString::number(form.standard)
          << QString::number(form.duration) << QString::number(form.decodeTime)
-         << QString::number(five.byte817);
+         << QString::number(five.aniSeparator);
     for (const FiveTonePttForm& ptt : form.ptt) view << QString::fromStdString(ptt.code);
     for (const FiveToneCodeRow& row : FiveToneRowsOf(five, form.ownId, {"D", "M"})) {
         for (int c = kColType; c < kFiveToneColumns; ++c) {
@@ -103,9 +103,9 @@ class MainLinkTest : public QObject {
     QProcess radio_;
     std::unique_ptr<AppSession> session_;
     std::unique_ptr<PortMap> ports_;
-    std::unique_ptr<frmMain> window_;
+    std::unique_ptr<MainWindow> window_;
 
-    frmMain& window() { return *window_; }
+    MainWindow& window() { return *window_; }
     QString cell(int row, int column) { return window_->channelModel()->cell(row, column); }
     void select(int row) {
         window_->channelList()->setCurrentIndex(window_->channelModel()->index(row - 1, 1));
@@ -113,7 +113,7 @@ class MainLinkTest : public QObject {
 
     // Runs a command to the end of its connection; false when it failed or never ended.
     bool runSession(const char* action) {
-        QSignalSpy finished(&window(), &frmMain::linkSessionFinished);
+        QSignalSpy finished(&window(), &MainWindow::linkSessionFinished);
         window().findChild<QAction*>(action)->trigger();
         if (!finished.wait(kSessionTimeoutMs) && finished.isEmpty()) return false;
         return finished.first().at(1).toBool();
@@ -147,7 +147,7 @@ class MainLinkTest : public QObject {
         session_ = RunStartup({home_->std(), "en_US.UTF-8", std::nullopt});
         ports_ = std::make_unique<PortMap>(ProfileFile{});
         const int number = ports_->addVirtual(device);
-        window_ = std::make_unique<frmMain>(*session_, *ports_);
+        window_ = std::make_unique<MainWindow>(*session_, *ports_);
         window().portSettings().port = PortId::Number(number);
         window().show();
     }
@@ -190,13 +190,13 @@ class MainLinkTest : public QObject {
 
     void editedChannelsGoToTheRadioAndComeBack() {
         select(1);
-        window().SetCHEdit(ClipboardCommand::Copy);
+        window().runClipboardCommand(ClipboardCommand::Copy);
         select(150);
-        window().SetCHEdit(ClipboardCommand::Paste);
+        window().runClipboardCommand(ClipboardCommand::Paste);
         const QString copied = cell(150, 1);
         QCOMPARE(copied, cell(1, 1));
         select(2);
-        window().SetCHEdit(ClipboardCommand::Delete);
+        window().runClipboardCommand(ClipboardCommand::Delete);
 
         ModalDriver write;
         write.box(QMessageBox::Ok).box(QMessageBox::Ok);
@@ -231,7 +231,7 @@ class MainLinkTest : public QObject {
             // The name boxes take one character each and move on by themselves.
             w->findChild<QLineEdit*>("TextName1")->setFocus();
             for (char c : std::string("RPT")) QTest::keyClick(QApplication::focusWidget(), c);
-            static_cast<FrmCHEdit*>(w)->CommandOK();
+            static_cast<ChannelEditorDialog*>(w)->commitOk();
         });
         window().findChild<QAction*>("mnuEditCH")->trigger();
         QVERIFY(edit.done());
@@ -268,7 +268,7 @@ class MainLinkTest : public QObject {
     void dtmfAndBookComeBackFromTheRadio() {
         ModalDriver dtmf;
         dtmf.dialog("FrmDTMF", [](QWidget* w) {
-            auto* editor = static_cast<FrmDTMF*>(w);
+            auto* editor = static_cast<DtmfDialog*>(w);
             QTest::keyClicks(editor->codeBox(0), "555*123");
             QTest::keyClicks(editor->codeBox(15), "123456789abcd*#012345678");
             QTest::keyClicks(editor->codeBox(kDtmfBeginBox), "*123");
@@ -281,7 +281,7 @@ class MainLinkTest : public QObject {
                                      "ComboDecodeResponse", "ComboPauseTime"}) {
                 QTest::keyClick(w->findChild<QComboBox*>(list), Qt::Key_End);
             }
-            editor->CommandOK();
+            editor->commitOk();
         });
         window().findChild<QAction*>("MnuViewDTMF")->trigger();
         QVERIFY(dtmf.done());
@@ -293,12 +293,12 @@ class MainLinkTest : public QObject {
         test::WriteFileBytes(bookFile, FullBookFile());
         ModalDriver book;
         book.dialog("FrmCommuBook", [bookFile](QWidget* w) {
-            auto* editor = static_cast<FrmCommuBook*>(w);
+            auto* editor = static_cast<CommBookDialog*>(w);
             editor->setOpenFileChooser([bookFile](const QString&, const std::filesystem::path&) {
                 return std::optional(bookFile);
             });
             QTest::mouseClick(w->findChild<QPushButton*>("CommandInput"), Qt::LeftButton);
-            editor->CommandOK();
+            editor->commitOk();
         });
         QTreeWidgetItem* root = window().tree()->topLevelItem(0);
         for (int i = 0; i < root->childCount(); ++i) {
@@ -333,30 +333,30 @@ class MainLinkTest : public QObject {
     void toneSignallingComesBackFromTheRadio() {
         ModalDriver two;
         two.dialog("Frm2Tone", [](QWidget* w) {
-            auto* editor = static_cast<Frm2Tone*>(w);
+            auto* editor = static_cast<TwoToneDialog*>(w);
             w->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);  // where the codes are
             QTest::keyClick(w->findChild<QComboBox*>("ComboCallFormat"), Qt::Key_End);
             QTest::keyClick(w->findChild<QComboBox*>("ComboTime4"), Qt::Key_End);
             TypeInCell(editor->grid(), 7, 1, "1000");
             TypeInCell(editor->grid(), 7, 2, "1500.5");
             TypeInCell(editor->grid(), 7, 3, "GATE");
-            editor->CommandOK();
+            editor->commitOk();
         });
         window().findChild<QAction*>("MnuView2Tone")->trigger();
         QVERIFY(two.done());
 
         ModalDriver five;
         five.dialog("Frm5Tone", [](QWidget* w) {
-            auto* editor = static_cast<Frm5Tone*>(w);
+            auto* editor = static_cast<FiveToneDialog*>(w);
             auto* id = w->findChild<QLineEdit*>("TextOwnId");
             id->selectAll();
             QTest::keyClicks(id, "22222");
             QTest::keyClick(w->findChild<QComboBox*>("ComboDecodeTime"), Qt::Key_End);
             TypeInCell(editor->grid(), 0, kColCode, "11111");
             editor->grid()->setCurrentCell(5, kColName);
-            editor->CommandSpecial(SpecialCallTarget::CodeTable);
-            editor->CommandSpecial(SpecialCallTarget::PttIdBegin);
-            editor->CommandOK();
+            editor->openSpecialCall(SpecialCallTarget::CodeTable);
+            editor->openSpecialCall(SpecialCallTarget::PttIdBegin);
+            editor->commitOk();
         });
         // The code-table call: an ANI call with separator "C"; the PTT-ID begin box: PTT-ID.
         five.dialog("FrmSpecial", [](QWidget* w) {
@@ -377,7 +377,7 @@ class MainLinkTest : public QObject {
         QCOMPARE(QString::fromStdString(set.fiveTone.codeTable[0].code.text()), "1E1E1");
         QCOMPARE(QString::fromStdString(set.fiveTone.codeTable[5].code.text()), "12345C2E2E2");
         QCOMPARE(QString::fromStdString(set.fiveTone.pttIdBegin.code.text()), "E62E2E2");
-        QCOMPARE(set.fiveTone.byte817, std::int16_t{12});
+        QCOMPARE(set.fiveTone.aniSeparator, std::int16_t{12});
         QCOMPARE(int(set.decodeTime), 200);
 
         QVERIFY(
@@ -387,7 +387,7 @@ class MainLinkTest : public QObject {
 
     void readingAModifiedCodeplugOffersToSave() {
         select(150);
-        window().SetCHEdit(ClipboardCommand::Delete);
+        window().runClipboardCommand(ClipboardCommand::Delete);
         ModalDriver driver;
         driver.box(QMessageBox::No).box(QMessageBox::Cancel);
         window().findChild<QAction*>("mnuProRead")->trigger();
@@ -411,7 +411,7 @@ class MainLinkTest : public QObject {
         driver.box(QMessageBox::Ok)
             .dialog("FrmProgress",
                     [&](QWidget* w) {
-                        auto* progress = static_cast<FrmProgress*>(w);
+                        auto* progress = static_cast<ProgressDialog*>(w);
                         cancelWasNamed = progress->cancelButton()->accessibleName() == "Cancel";
                         if (const QString dir = qEnvironmentVariable("TORVIK_GRAB_DIR");
                             !dir.isEmpty()) {

@@ -19,12 +19,12 @@
 #include "storage/new_codeplug.h"
 #include "storage/snapshot.h"
 #include "support/recording_reporter.h"
+#include "ui/about_dialog.h"
 #include "ui/channel_list_model.h"
-#include "ui/frm_about.h"
-#include "ui/frm_comset.h"
-#include "ui/frm_main.h"
-#include "ui/frm_splash.h"
+#include "ui/main_window.h"
+#include "ui/port_settings_dialog.h"
 #include "ui/print/print_commands.h"
+#include "ui/splash_window.h"
 #include "ui_test_support.h"
 
 using namespace torvik;
@@ -67,9 +67,9 @@ class MainWindowTest : public QObject {
     std::unique_ptr<test::TestHome> home_;
     std::unique_ptr<AppSession> session_;
     std::unique_ptr<PortMap> ports_;
-    std::unique_ptr<frmMain> window_;
+    std::unique_ptr<MainWindow> window_;
 
-    frmMain& window() { return *window_; }
+    MainWindow& window() { return *window_; }
     ChannelListModel* model() { return window_->channelModel(); }
     QAction* action(const char* name) { return window_->findChild<QAction*>(name); }
     QString cell(int row, int column) { return model()->cell(row, column); }
@@ -121,7 +121,7 @@ class MainWindowTest : public QObject {
         session_ = RunStartup({home_->std(), "en_US.UTF-8", std::nullopt});
         ports_ = std::make_unique<PortMap>(ProfileFile{});
         ports_->addVirtual("/dev/pts/77");
-        window_ = std::make_unique<frmMain>(*session_, *ports_);
+        window_ = std::make_unique<MainWindow>(*session_, *ports_);
     }
     void cleanup() {
         window_.reset();
@@ -229,12 +229,13 @@ class MainWindowTest : public QObject {
 
     void newAsksToSaveThenToClear() {
         select(10);
-        window().SetCHEdit(ClipboardCommand::Paste);  // nothing copied yet: nothing happens
+        window().runClipboardCommand(
+            ClipboardCommand::Paste);  // nothing copied yet: nothing happens
         QVERIFY(!modified());
         select(kChannelVFO);
-        window().SetCHEdit(ClipboardCommand::Copy);
+        window().runClipboardCommand(ClipboardCommand::Copy);
         select(10);
-        window().SetCHEdit(ClipboardCommand::Paste);
+        window().runClipboardCommand(ClipboardCommand::Paste);
         QVERIFY(modified());
 
         ModalDriver cancelled;
@@ -250,15 +251,15 @@ class MainWindowTest : public QObject {
         QVERIFY(cell(10, 1).isEmpty());
         QVERIFY(!modified());
         // A new codeplug forgets the clipboard.
-        window().SetCHEdit(ClipboardCommand::Paste);
+        window().runClipboardCommand(ClipboardCommand::Paste);
         QVERIFY(cell(10, 1).isEmpty());
     }
 
     void newWithCancelOrYesDoesNotLoseChanges() {
         select(kChannelVFO);
-        window().SetCHEdit(ClipboardCommand::Copy);
+        window().runClipboardCommand(ClipboardCommand::Copy);
         select(10);
-        window().SetCHEdit(ClipboardCommand::Paste);
+        window().runClipboardCommand(ClipboardCommand::Paste);
 
         ModalDriver cancel;
         cancel.box(QMessageBox::Cancel);
@@ -311,9 +312,9 @@ class MainWindowTest : public QObject {
 
     void openCancelledAndOpenFailed() {
         select(kChannelVFO);
-        window().SetCHEdit(ClipboardCommand::Copy);
+        window().runClipboardCommand(ClipboardCommand::Copy);
         select(5);
-        window().SetCHEdit(ClipboardCommand::Paste);
+        window().runClipboardCommand(ClipboardCommand::Paste);
         bool asked = false;
         window().setOpenFileChooser([&](const QString&, const std::filesystem::path&) {
             asked = true;
@@ -341,7 +342,7 @@ class MainWindowTest : public QObject {
         const QString path = writeFixture("fixture.dat");
         openThroughTheMenu(path);
         select(1);
-        window().SetCHEdit(ClipboardCommand::Delete);
+        window().runClipboardCommand(ClipboardCommand::Delete);
         const QByteArray before = [&] {
             QFile f(path);
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -471,25 +472,25 @@ class MainWindowTest : public QObject {
         });
         action("MnuProPassWord")->trigger();
         QVERIFY(driver.done());
-        QCOMPARE(window().link().SessionPassword(), "1234");
+        QCOMPARE(window().link().sessionPassword(), "1234");
     }
 
     void portDialogChoosesAndFollowsThePorts() {
         std::vector<SerialDevice> present{{"usb-a", "/dev/ttyUSB0"}, {"usb-b", "/dev/ttyUSB1"}};
         PortMap ports{ProfileFile{}};
         ports.update(present);
-        FrmComSet dialog(
+        PortSettingsDialog dialog(
             session_->texts, ports, [&] { return present; }, 2);
-        QCOMPARE(dialog.PortID(), 2);
+        QCOMPARE(dialog.portId(), 2);
         // Each number shows beside its device and stable name.
         QCOMPARE(dialog.findChild<QComboBox*>("Combo1")->itemText(1), "COM2  /dev/ttyUSB1  usb-b");
         QCOMPARE(dialog.refreshTimer()->interval(), 1000);
         present.pop_back();  // the chosen adapter is pulled out
         dialog.refreshPorts();
-        QCOMPARE(dialog.PortID(), 1);
+        QCOMPARE(dialog.portId(), 1);
         present.clear();
         dialog.refreshPorts();
-        QCOMPARE(dialog.PortID(), 0);
+        QCOMPARE(dialog.portId(), 0);
         QCOMPARE(dialog.findChild<QComboBox*>("Combo1")->currentIndex(), -1);
 
         // Through the menu: OK keeps the chosen number and writes it to the setup profile.
@@ -640,7 +641,7 @@ class MainWindowTest : public QObject {
         QVERIFY(features.open(QIODevice::ReadOnly));
         QCOMPARE(features.readAll(), QByteArray::fromHex("0000010000000000"));
 
-        frmMain again(*session_, *ports_);
+        MainWindow again(*session_, *ports_);
         QCOMPARE(again.pos(), QPoint(40, 50));
         QCOMPARE(again.size(), QSize(900, 600));
     }
@@ -663,7 +664,7 @@ class MainWindowTest : public QObject {
     void closingAModifiedCodeplugAsks() {
         window().show();
         select(kChannelVFO);
-        window().SetCHEdit(ClipboardCommand::Delete);
+        window().runClipboardCommand(ClipboardCommand::Delete);
         ModalDriver cancel;
         cancel.box(QMessageBox::Cancel);
         QVERIFY(!window().close());
@@ -674,7 +675,7 @@ class MainWindowTest : public QObject {
     }
 
     void aboutBoxAndSystemInformation() {
-        frmAbout about(session_->texts, *ports_);
+        AboutDialog about(session_->texts, *ports_);
         QCOMPARE(about.findChild<QLabel*>("lblVersion")->text(), "Version 1.0.0");
         QCOMPARE(about.findChild<QLabel*>("lblTitle")->text(), "TORVIK");
         const std::optional<QString> info = SystemInformationText(*ports_, Language::English);
@@ -688,8 +689,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(SplashPicturePath("/x", Language::English), "/x/StartE.jpg");
         QPixmap picture(40, 30);
         picture.fill(Qt::darkBlue);
-        auto* splash = new frmSplash(picture);
-        QSignalSpy finished(splash, &frmSplash::finished);
+        auto* splash = new SplashWindow(picture);
+        QSignalSpy finished(splash, &SplashWindow::finished);
         splash->start();
         QTest::mouseClick(splash, Qt::LeftButton);
         QCOMPARE(finished.count(), 1);

@@ -13,8 +13,8 @@
 #include "storage/codeplug_files.h"
 #include "support/recording_reporter.h"
 #include "ui/channel_list_model.h"
-#include "ui/frm_main.h"
-#include "ui/safety/frm_compare.h"
+#include "ui/main_window.h"
+#include "ui/safety/compare_dialog.h"
 #include "ui_test_support.h"
 
 using namespace torvik;
@@ -33,9 +33,9 @@ class SafeSessionsTest : public QObject {
     QProcess radio_;
     std::unique_ptr<AppSession> session_;
     std::unique_ptr<PortMap> ports_;
-    std::unique_ptr<frmMain> window_;
+    std::unique_ptr<MainWindow> window_;
 
-    frmMain& window() { return *window_; }
+    MainWindow& window() { return *window_; }
     QAction* action(const char* name) { return window().findChild<QAction*>(name); }
     std::filesystem::path backupFolder() const {
         return std::filesystem::path(home_->std()) / "data" / "torvik" / "backups";
@@ -47,9 +47,8 @@ class SafeSessionsTest : public QObject {
         radio_.waitForFinished(5000);
         QFile::remove(home_->path("radio.img"));
         radio_.setProgram(TORVIK_RADIO_PATH);
-        radio_.setArguments(QStringList{"--image", home_->path("radio.img"), "--home",
-                                        TORVIK_BIN_DIR} +
-                            faults);
+        radio_.setArguments(
+            QStringList{"--image", home_->path("radio.img"), "--home", TORVIK_BIN_DIR} + faults);
         radio_.start();
         QVERIFY(radio_.waitForReadyRead(10000));
         const std::string device = radio_.readLine().trimmed().toStdString();
@@ -58,7 +57,7 @@ class SafeSessionsTest : public QObject {
 
     // Runs a command to the end of everything it does; false when it failed or never ended.
     bool runSession(const char* name) {
-        QSignalSpy finished(&window(), &frmMain::linkSessionFinished);
+        QSignalSpy finished(&window(), &MainWindow::linkSessionFinished);
         action(name)->trigger();
         if (!finished.wait(kSessionTimeoutMs) && finished.isEmpty()) return false;
         return finished.first().at(1).toBool();
@@ -80,7 +79,7 @@ class SafeSessionsTest : public QObject {
         qputenv("XDG_DATA_HOME", home_->path("data").toUtf8());
         session_ = RunStartup({home_->std(), "en_US.UTF-8", std::nullopt});
         ports_ = std::make_unique<PortMap>(ProfileFile{});
-        window_ = std::make_unique<frmMain>(*session_, *ports_);
+        window_ = std::make_unique<MainWindow>(*session_, *ports_);
         window().show();
         startRadio({});
     }
@@ -110,7 +109,7 @@ class SafeSessionsTest : public QObject {
         setChecked("mnuProTrace", true);
         AppSession again = *RunStartup({home_->std(), "en_US.UTF-8", std::nullopt});
         PortMap ports{ProfileFile{}};
-        frmMain other(again, ports);
+        MainWindow other(again, ports);
         QVERIFY(other.findChild<QAction*>("mnuProVerify")->isChecked());
         QVERIFY(other.findChild<QAction*>("mnuProTrace")->isChecked());
         QVERIFY(!other.findChild<QAction*>("mnuProCompareFirst")->isChecked());
@@ -145,7 +144,7 @@ class SafeSessionsTest : public QObject {
             QVERIFY(runSession("MnuProWrite"));
         }
         window().channelList()->setCurrentIndex(window().channelModel()->index(0, 1));
-        window().SetCHEdit(ClipboardCommand::Delete);
+        window().runClipboardCommand(ClipboardCommand::Delete);
         setChecked("mnuProCompareFirst", true);
         setChecked("mnuProBackupFirst", true);
         const std::size_t backupsBefore = ListBackups(backupFolder()).size();
@@ -154,7 +153,7 @@ class SafeSessionsTest : public QObject {
         QStringList rows;
         ModalDriver cancelled;
         cancelled.dialog("FrmCompare", [&rows](QWidget* w) {
-            auto* dialog = static_cast<FrmCompare*>(w);
+            auto* dialog = static_cast<CompareDialog*>(w);
             QTableWidget* table = dialog->table();
             for (int r = 0; r < table->rowCount(); ++r) {
                 rows << table->item(r, 0)->text() + "|" + table->item(r, 2)->text() + "|" +
@@ -174,8 +173,9 @@ class SafeSessionsTest : public QObject {
         // Write in the list of changes: the write goes on, and the radio then holds this
         // codeplug.
         ModalDriver written;
-        written.dialog("FrmCompare",
-                       [](QWidget* w) { w->findChild<QPushButton*>("CmdWrite")->click(); })
+        written
+            .dialog("FrmCompare",
+                    [](QWidget* w) { w->findChild<QPushButton*>("CmdWrite")->click(); })
             .box(QMessageBox::Ok)
             .box(QMessageBox::Ok);
         QVERIFY(runSession("MnuProWrite"));
@@ -186,7 +186,7 @@ class SafeSessionsTest : public QObject {
         QString heading;
         ModalDriver compared;
         compared.dialog("FrmCompare", [&heading](QWidget* w) {
-            heading = static_cast<FrmCompare*>(w)->heading()->text();
+            heading = static_cast<CompareDialog*>(w)->heading()->text();
             w->findChild<QPushButton*>("CmdClose")->click();
         });
         QVERIFY(runSession("mnuProCompare"));
@@ -206,7 +206,7 @@ class SafeSessionsTest : public QObject {
         QString column;
         ModalDriver driver;
         driver.dialog("FrmCompare", [&](QWidget* w) {
-            QTableWidget* table = static_cast<FrmCompare*>(w)->table();
+            QTableWidget* table = static_cast<CompareDialog*>(w)->table();
             for (int c = 0; c < table->columnCount(); ++c) row << table->item(0, c)->text();
             column = table->horizontalHeaderItem(2)->text();
             w->findChild<QPushButton*>("CmdClose")->click();

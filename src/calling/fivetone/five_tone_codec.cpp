@@ -145,13 +145,13 @@ void PackFiveTone(FiveToneSettings& s, std::uint8_t decodeTime, RadioImage& imag
         ownId[i] = i < s.ownIdLength ? DecimalDigitValue(s.ownId.bytes[i]) : 0;
     }
 
-    image.at(L::kByte811) = s.byte811;
-    image.at(L::kByte812) = s.byte812;
-    image.at(L::kByte813) = s.byte813;
-    image.at(L::kByte814) = s.byte814;
+    image.at(L::kPreSendDelay) = s.preSendDelay;
+    image.at(L::kPostSendDelay) = s.postSendDelay;
+    image.at(L::kInterCodePause) = s.interCodePause;
+    image.at(L::kAutoResetTime) = s.autoResetTime;
     image.at(L::kFirstDigitDelay) = CheckedByte(s.firstDigitDelay, "firstDigitDelay");
     image.at(L::kSideTone) = CheckedByte(s.sideTone, "sideTone");
-    image.at(L::kByte817) = CheckedByte(s.byte817, "byte817");
+    image.at(L::kAniSeparator) = CheckedByte(s.aniSeparator, "aniSeparator");
     image.at(L::kPauseCodeRange) = CheckedByte(s.pauseCodeRange, "pauseCodeRange");
     image.at(L::kPauseTime) = CheckedByte(s.pauseTime, "pauseTime");
     image.at(L::kDecodeTime) = decodeTime;
@@ -192,13 +192,13 @@ void UnpackFiveTone(const RadioImage& image, FiveToneSettings& s, std::uint8_t& 
     for (std::uint8_t byte : image.block(L::kOwnId, digits)) ownId += std::to_string(byte);
     s.ownId = FixedText<6>::Value(ownId);
 
-    s.byte811 = image.at(L::kByte811);
-    s.byte812 = image.at(L::kByte812);
-    s.byte813 = image.at(L::kByte813);
-    s.byte814 = image.at(L::kByte814);
+    s.preSendDelay = image.at(L::kPreSendDelay);
+    s.postSendDelay = image.at(L::kPostSendDelay);
+    s.interCodePause = image.at(L::kInterCodePause);
+    s.autoResetTime = image.at(L::kAutoResetTime);
     s.firstDigitDelay = image.at(L::kFirstDigitDelay);
     s.sideTone = image.at(L::kSideTone);
-    s.byte817 = image.at(L::kByte817);
+    s.aniSeparator = image.at(L::kAniSeparator);
     s.pauseCodeRange = image.at(L::kPauseCodeRange);
     s.pauseTime = image.at(L::kPauseTime);
     decodeTime = image.at(L::kDecodeTime);

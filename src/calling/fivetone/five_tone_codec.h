@@ -2,8 +2,8 @@
 //
 //   800  headerByte        801  decodeResponse   802  standard   803  ownIdLength
 //   804  duration          805..809  own ID, one digit value 0..9 per byte (0 beyond length)
-//   810  not written       811..814  byte811, byte812, byte813, byte814
-//   815  firstDigitDelay   816  sideTone   817  byte817   818  pauseCodeRange
+//   810  not written       811..814  preSendDelay, postSendDelay, interCodePause, autoResetTime
+//   815  firstDigitDelay   816  sideTone   817  aniSeparator   818  pauseCodeRange
 //   819  pauseTime         820  decodeTime        (the 16-bit fields as one byte, 0..255)
 //   864  PTT-ID begin code block (16 bytes)     880  PTT-ID end code block (16 bytes)
 //   912..924  code-table entry bitmap, entry k = bit (k mod 8) of 912 + k div 8, 1 = empty
@@ -34,13 +34,13 @@ struct FiveToneLayout {
     static constexpr std::size_t kDuration = 804;
     static constexpr std::size_t kOwnId = 805;
     static constexpr std::size_t kOwnIdDigits = 5;
-    static constexpr std::size_t kByte811 = 811;
-    static constexpr std::size_t kByte812 = 812;
-    static constexpr std::size_t kByte813 = 813;
-    static constexpr std::size_t kByte814 = 814;
+    static constexpr std::size_t kPreSendDelay = 811;
+    static constexpr std::size_t kPostSendDelay = 812;
+    static constexpr std::size_t kInterCodePause = 813;
+    static constexpr std::size_t kAutoResetTime = 814;
     static constexpr std::size_t kFirstDigitDelay = 815;
     static constexpr std::size_t kSideTone = 816;
-    static constexpr std::size_t kByte817 = 817;
+    static constexpr std::size_t kAniSeparator = 817;
     static constexpr std::size_t kPauseCodeRange = 818;
     static constexpr std::size_t kPauseTime = 819;
     static constexpr std::size_t kDecodeTime = 820;

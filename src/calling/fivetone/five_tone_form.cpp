@@ -170,18 +170,18 @@ std::vector<std::string> ToneStandardItems() {
 
 FiveToneForm FiveToneFormOf(FiveToneSettings& s, std::uint8_t decodeTime) {
     if (s.duration == 0) s.duration = kDefaultToneDuration;
-    if (s.byte813 < kFirstPauseLevel) s.byte813 = 0;
+    if (s.interCodePause < kFirstPauseLevel) s.interCodePause = 0;
     FiveToneForm f;
     f.ownId = s.ownId.text();
     f.standard = s.standard;
     f.decodeResponse = s.decodeResponse;
     f.duration = s.duration - kMinToneDuration;
-    f.byte811 = s.byte811 - 1;
-    f.byte812 = s.byte812 - 1;
+    f.preSendDelay = s.preSendDelay - 1;
+    f.postSendDelay = s.postSendDelay - 1;
     f.firstDigitDelay = s.firstDigitDelay - 1;
     f.pauseTime = s.pauseTime;
-    f.byte814 = s.byte814;
-    f.byte813 = s.byte813 == 0 ? 0 : s.byte813 - kFirstPauseLevel + 1;
+    f.autoResetTime = s.autoResetTime;
+    f.interCodePause = s.interCodePause == 0 ? 0 : s.interCodePause - kFirstPauseLevel + 1;
     const auto pause = std::find(kPauseCodes.begin(), kPauseCodes.end(), s.pauseCodeRange);
     f.pauseCodeRange =
         pause == kPauseCodes.end() ? 0 : static_cast<int>(pause - kPauseCodes.begin()) + 1;
@@ -238,12 +238,12 @@ void GatherFiveTone(const FiveToneForm& f, const FiveToneCodeRows& rows, FiveTon
     s.decodeResponse = Byte(f.decodeResponse);
     s.standard = Byte(f.standard);
     s.duration = Byte(f.duration + kMinToneDuration);
-    s.byte811 = Byte(f.byte811 + 1);
-    s.byte812 = Byte(f.byte812 + 1);
+    s.preSendDelay = Byte(f.preSendDelay + 1);
+    s.postSendDelay = Byte(f.postSendDelay + 1);
     s.firstDigitDelay = static_cast<std::int16_t>(f.firstDigitDelay + 1);
-    s.byte814 = Byte(f.byte814);
+    s.autoResetTime = Byte(f.autoResetTime);
     s.pauseTime = static_cast<std::int16_t>(f.pauseTime);
-    s.byte813 = Byte(f.byte813 == 0 ? 0 : f.byte813 + kFirstPauseLevel - 1);
+    s.interCodePause = Byte(f.interCodePause == 0 ? 0 : f.interCodePause + kFirstPauseLevel - 1);
     s.pauseCodeRange =
         f.pauseCodeRange == 0
             ? std::int16_t{0}

@@ -61,12 +61,12 @@ struct FiveToneForm {
     int standard = 0;
     int decodeResponse = 0;
     int duration = 0;         // 30..100 ms
-    int byte811 = 0;          // 10..2550
-    int byte812 = 0;          // 10..2550
+    int preSendDelay = 0;     // 10..2550
+    int postSendDelay = 0;    // 10..2550
     int firstDigitDelay = 0;  // 10..2550
     int pauseTime = 0;        // 0..2550
-    int byte814 = 0;          // 0.0..25.0
-    int byte813 = 0;          // off, 5..75
+    int autoResetTime = 0;    // 0.0..25.0
+    int interCodePause = 0;   // off, 5..75
     int pauseCodeRange = 0;   // off, B, C, D, F
     int decodeTime = 0;       // 0..2000
     bool sideTone = false;

@@ -77,15 +77,15 @@ struct FiveToneSettings {
     std::uint8_t ownIdLength = 0;
     std::uint8_t duration = kDefaultToneDuration;  // own tone length in 10 ms units
     FixedText<6> ownId;                            // 5 decimal digits
-    std::uint8_t byte814 = 0;                      // 0..250, tenths
-    std::uint8_t byte811 = 20;                     // 1..255, × 10
-    std::uint8_t byte812 = 20;                     // 1..255, × 10
-    std::uint8_t byte813 = 10;                     // 0 off, else 5..75
+    std::uint8_t autoResetTime = 0;                // 0..250, tenths
+    std::uint8_t preSendDelay = 20;                // 1..255, × 10
+    std::uint8_t postSendDelay = 20;               // 1..255, × 10
+    std::uint8_t interCodePause = 10;              // 0 off, else 5..75
     std::int16_t firstDigitDelay = 20;             // 10 ms units, 1..255
     std::int16_t pauseTime = 20;                   // 10 ms units, 0..255
     std::int16_t pauseCodeRange = 0;               // 0 off, or 11, 12, 13, 15 (B, C, D, F)
     std::int16_t sideTone = 0;
-    std::int16_t byte817 = 13;  // ANI separator: 0 none, 10..15 the symbol "A".."F"
+    std::int16_t aniSeparator = 13;  // ANI separator: 0 none, 10..15 the symbol "A".."F"
     std::array<InfoCode, kInfoCodeCount> infoCodes{};
     FiveToneCode pttIdBegin;
     FiveToneCode pttIdEnd;
@@ -101,15 +101,15 @@ inline constexpr std::tuple kFiveToneSettingsFields{
     Field("ownIdLength", &FiveToneSettings::ownIdLength),
     Field("duration", &FiveToneSettings::duration),
     Field("ownId", &FiveToneSettings::ownId),
-    Field("byte814", &FiveToneSettings::byte814),
-    Field("byte811", &FiveToneSettings::byte811),
-    Field("byte812", &FiveToneSettings::byte812),
-    Field("byte813", &FiveToneSettings::byte813),
+    Field("autoResetTime", &FiveToneSettings::autoResetTime, "byte814"),
+    Field("preSendDelay", &FiveToneSettings::preSendDelay, "byte811"),
+    Field("postSendDelay", &FiveToneSettings::postSendDelay, "byte812"),
+    Field("interCodePause", &FiveToneSettings::interCodePause, "byte813"),
     Field("firstDigitDelay", &FiveToneSettings::firstDigitDelay),
     Field("pauseTime", &FiveToneSettings::pauseTime),
     Field("pauseCodeRange", &FiveToneSettings::pauseCodeRange),
     Field("sideTone", &FiveToneSettings::sideTone),
-    Field("byte817", &FiveToneSettings::byte817),
+    Field("aniSeparator", &FiveToneSettings::aniSeparator, "byte817"),
     Field("infoCodes", &FiveToneSettings::infoCodes),
     Field("pttIdBegin", &FiveToneSettings::pttIdBegin),
     Field("pttIdEnd", &FiveToneSettings::pttIdEnd),

@@ -34,9 +34,9 @@ struct InfoCodeForm {
     bool operator==(const InfoCodeForm&) const = default;
 };
 
-// ShowInfoCode: values the lists lack show as 0; the name only for functions 1..5.
+// showInfoCode: values the lists lack show as 0; the name only for functions 1..5.
 InfoCodeForm InfoCodeFormOf(const InfoCode& code);
-// SaveInfoCode: the form into the code, its length counted from the code text.
+// saveInfoCode: the form into the code, its length counted from the code text.
 void SaveInfoCodeForm(const InfoCodeForm& form, InfoCode& code);
 
 // What choosing a function does to the response list and the name box.
@@ -48,7 +48,7 @@ struct InfoFunctionRule {
 };
 InfoFunctionRule InfoFunctionRuleOf(int function);
 
-// IsInfoKillStunWakenOK: a kill or stun code needs a waken code (message 60300), and a code
+// infoKillStunHasWaken: a kill or stun code needs a waken code (message 60300), and a code
 // of kill, stun or waken must not equal the code of another function (60301).
 struct InfoCodeCheck {
     bool killWithoutWaken = false;

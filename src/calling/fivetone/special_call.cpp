@@ -45,8 +45,8 @@ std::string RawText(const SpecialCallInput& in, std::string_view id) {
 
 }  // namespace
 
-int SeparatorItemOf(std::int16_t byte817) {
-    const int item = byte817 - kSeparatorValueOfA + 1;
+int SeparatorItemOf(std::int16_t aniSeparator) {
+    const int item = aniSeparator - kSeparatorValueOfA + 1;
     return item >= 1 && item <= kLastSeparator - kFirstSeparator + 1 ? item : 0;
 }
 

@@ -35,7 +35,7 @@ struct SpecialCallInput {
 
 // The separator list: item 0 none, items 1..6 "A".."F". The ANI separator setting holds
 // 0 for none, 10..15 for "A".."F"; other values select item 0.
-int SeparatorItemOf(std::int16_t byte817);
+int SeparatorItemOf(std::int16_t aniSeparator);
 std::int16_t SeparatorSettingOf(int item);
 char SeparatorSymbolOf(int item);
 

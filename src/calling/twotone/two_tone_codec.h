@@ -3,7 +3,8 @@
 // record's data-file form, so every pair is turned round on the way.
 //
 //   768..775   callTone1, callTone2, callDivider1, callDivider2   little-endian
-//   776..783   choice, time1, time2, time3, time4, time5, sideTone, callFormat
+//   776..783   decodeResponse, firstToneTime, secondToneTime, longToneTime, toneInterval,
+//              autoResetTime, sideTone, callFormat
 //   784..791   toneA, toneB, toneC, toneD                         big-endian
 //   896..899   code bitmap: code k is bit (k mod 8) of byte 896 + k div 8, 1 = empty
 //   2816 + 16k code k (k = 0..31):
@@ -24,12 +25,12 @@ struct TwoToneLayout {
     static constexpr std::size_t kCallTone2 = 770;
     static constexpr std::size_t kCallDivider1 = 772;
     static constexpr std::size_t kCallDivider2 = 774;
-    static constexpr std::size_t kChoice = 776;
-    static constexpr std::size_t kTime1 = 777;
-    static constexpr std::size_t kTime2 = 778;
-    static constexpr std::size_t kTime3 = 779;
-    static constexpr std::size_t kTime4 = 780;
-    static constexpr std::size_t kTime5 = 781;
+    static constexpr std::size_t kDecodeResponse = 776;
+    static constexpr std::size_t kFirstToneTime = 777;
+    static constexpr std::size_t kSecondToneTime = 778;
+    static constexpr std::size_t kLongToneTime = 779;
+    static constexpr std::size_t kToneInterval = 780;
+    static constexpr std::size_t kAutoResetTime = 781;
     static constexpr std::size_t kSideTone = 782;
     static constexpr std::size_t kCallFormat = 783;
     static constexpr std::size_t kToneA = 784;

@@ -6,14 +6,14 @@
 namespace torvik {
 namespace {
 
-constexpr int kFirstTime = 5;  // time1..time3 in tenths, 5..100
+constexpr int kFirstTime = 5;  // firstToneTime..longToneTime in tenths, 5..100
 constexpr int kLastTime = 100;
-constexpr int kLastInterval = 20;  // time4 in hundreds of ms
+constexpr int kLastInterval = 20;  // toneInterval in hundreds of ms
 constexpr int kIntervalStep = 100;
-constexpr int kLastResetTime = 250;  // time5 in tenths
+constexpr int kLastResetTime = 250;  // autoResetTime in tenths
 constexpr int kChoices = 3;
 // What a value no list offers shows instead.
-constexpr int kTime3Fallback = 10;
+constexpr int kLongToneTimeFallback = 10;
 constexpr int kIntervalFallback = 10;
 
 std::vector<std::string> Tenths(int first, int last) {
@@ -51,24 +51,24 @@ std::vector<std::string> CallFormatItems() {
 TwoToneListForm TwoToneListsOf(const TwoToneSettings& s) {
     TwoToneListForm f;
     f.callFormat = s.callFormat < kCallFormats ? s.callFormat : 0;
-    f.choice = s.choice < kChoices ? s.choice : 0;
-    f.time1 = TimePosition(s.time1, kFirstTime);
-    f.time2 = TimePosition(s.time2, kFirstTime);
-    f.time3 = TimePosition(s.time3, kTime3Fallback);
-    f.time4 = s.time4 <= kLastInterval ? s.time4 : kIntervalFallback;
-    f.time5 = s.time5 <= kLastResetTime ? s.time5 : 0;
+    f.decodeResponse = s.decodeResponse < kChoices ? s.decodeResponse : 0;
+    f.firstToneTime = TimePosition(s.firstToneTime, kFirstTime);
+    f.secondToneTime = TimePosition(s.secondToneTime, kFirstTime);
+    f.longToneTime = TimePosition(s.longToneTime, kLongToneTimeFallback);
+    f.toneInterval = s.toneInterval <= kLastInterval ? s.toneInterval : kIntervalFallback;
+    f.autoResetTime = s.autoResetTime <= kLastResetTime ? s.autoResetTime : 0;
     f.sideTone = s.sideTone == 1;
     return f;
 }
 
 void CommitTwoToneLists(const TwoToneListForm& f, TwoToneSettings& s) {
     s.callFormat = static_cast<std::uint8_t>(f.callFormat);
-    s.choice = static_cast<std::uint8_t>(f.choice);
-    s.time1 = static_cast<std::uint8_t>(f.time1 + kFirstTime);
-    s.time2 = static_cast<std::uint8_t>(f.time2 + kFirstTime);
-    s.time3 = static_cast<std::uint8_t>(f.time3 + kFirstTime);
-    s.time4 = static_cast<std::uint8_t>(f.time4);
-    s.time5 = static_cast<std::uint8_t>(f.time5);
+    s.decodeResponse = static_cast<std::uint8_t>(f.decodeResponse);
+    s.firstToneTime = static_cast<std::uint8_t>(f.firstToneTime + kFirstTime);
+    s.secondToneTime = static_cast<std::uint8_t>(f.secondToneTime + kFirstTime);
+    s.longToneTime = static_cast<std::uint8_t>(f.longToneTime + kFirstTime);
+    s.toneInterval = static_cast<std::uint8_t>(f.toneInterval);
+    s.autoResetTime = static_cast<std::uint8_t>(f.autoResetTime);
     s.sideTone = f.sideTone ? 1 : 0;
 }
 

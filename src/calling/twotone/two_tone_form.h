@@ -13,13 +13,13 @@ namespace torvik {
 
 // List positions as the editor shows them.
 struct TwoToneListForm {
-    int callFormat = 0;  // "A-B" .. "Long C"
-    int choice = 0;      // none, alert tone, auto reply
-    int time1 = 0;       // 0.5 .. 10.0 s
-    int time2 = 0;
-    int time3 = 0;
-    int time4 = 0;  // 0 .. 2000 ms
-    int time5 = 0;  // 0.0 .. 25.0 s
+    int callFormat = 0;      // "A-B" .. "Long C"
+    int decodeResponse = 0;  // none, alert tone, auto reply
+    int firstToneTime = 0;   // 0.5 .. 10.0 s
+    int secondToneTime = 0;
+    int longToneTime = 0;
+    int toneInterval = 0;   // 0 .. 2000 ms
+    int autoResetTime = 0;  // 0.0 .. 25.0 s
     bool sideTone = false;
 
     bool operator==(const TwoToneListForm&) const = default;

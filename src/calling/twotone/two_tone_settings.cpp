@@ -23,17 +23,17 @@ void ResetTwoTone(TwoToneSettings& s) {
     // gives for 928.1 Hz, and the editor's first commit recomputes both.
     s.callDivider1.value = 14920;
     s.callDivider2.value = 5172;
-    s.time5 = 0;
-    s.choice = 0;
+    s.autoResetTime = 0;
+    s.decodeResponse = 0;
     s.sideTone = 0;
     s.toneA.value = 3217;
     s.toneB.value = 9281;
     s.toneC.value = 6265;
     s.toneD.value = 20438;
-    s.time1 = 5;
-    s.time2 = 5;
-    s.time3 = 10;
-    s.time4 = 0;
+    s.firstToneTime = 5;
+    s.secondToneTime = 5;
+    s.longToneTime = 10;
+    s.toneInterval = 0;
     for (TwoToneCode& code : s.codes) {
         code.empty = 1;
         code.divider1.value = 0;

@@ -41,18 +41,18 @@ struct TwoToneSettings {
     HighByteFirst16 callTone2;    // second tone, 0 for the long-tone formats
     std::uint8_t callFormat = 0;  // 0..14, see CallFormatName
     HighByteFirst16 callDivider1;
-    HighByteFirst16 callDivider2;  // 0 when there is no second tone
-    std::uint8_t time5 = 0;        // 0..250 tenths
-    std::uint8_t choice = 0;       // 0..2
-    std::uint8_t sideTone = 0;     // 0 or 1
-    LowByteFirst16 toneA;          // the tone table, 0.1 Hz
+    HighByteFirst16 callDivider2;     // 0 when there is no second tone
+    std::uint8_t autoResetTime = 0;   // 0..250 tenths
+    std::uint8_t decodeResponse = 0;  // 0..2
+    std::uint8_t sideTone = 0;        // 0 or 1
+    LowByteFirst16 toneA;             // the tone table, 0.1 Hz
     LowByteFirst16 toneB;
     LowByteFirst16 toneC;
     LowByteFirst16 toneD;
-    std::uint8_t time1 = 0;  // 5..100 tenths
-    std::uint8_t time2 = 0;
-    std::uint8_t time3 = 0;
-    std::uint8_t time4 = 0;  // 0..20 hundreds
+    std::uint8_t firstToneTime = 0;  // 5..100 tenths
+    std::uint8_t secondToneTime = 0;
+    std::uint8_t longToneTime = 0;
+    std::uint8_t toneInterval = 0;  // 0..20 hundreds
     std::array<TwoToneCode, kTwoToneCodes> codes{};
 
     bool operator==(const TwoToneSettings&) const = default;
@@ -64,17 +64,17 @@ inline constexpr std::tuple kTwoToneSettingsFields{
     Field("callFormat", &TwoToneSettings::callFormat),
     Field("callDivider1", &TwoToneSettings::callDivider1),
     Field("callDivider2", &TwoToneSettings::callDivider2),
-    Field("time5", &TwoToneSettings::time5),
-    Field("choice", &TwoToneSettings::choice),
+    Field("autoResetTime", &TwoToneSettings::autoResetTime, "time5"),
+    Field("decodeResponse", &TwoToneSettings::decodeResponse, "choice"),
     Field("sideTone", &TwoToneSettings::sideTone),
     Field("toneA", &TwoToneSettings::toneA),
     Field("toneB", &TwoToneSettings::toneB),
     Field("toneC", &TwoToneSettings::toneC),
     Field("toneD", &TwoToneSettings::toneD),
-    Field("time1", &TwoToneSettings::time1),
-    Field("time2", &TwoToneSettings::time2),
-    Field("time3", &TwoToneSettings::time3),
-    Field("time4", &TwoToneSettings::time4),
+    Field("firstToneTime", &TwoToneSettings::firstToneTime, "time1"),
+    Field("secondToneTime", &TwoToneSettings::secondToneTime, "time2"),
+    Field("longToneTime", &TwoToneSettings::longToneTime, "time3"),
+    Field("toneInterval", &TwoToneSettings::toneInterval, "time4"),
     Field("codes", &TwoToneSettings::codes)};
 
 constexpr const auto& FieldsOf(const TwoToneSettings*) {

@@ -47,7 +47,7 @@ void PackOptions(const OptionSettings& o, std::uint8_t squelchOffInhibit,
     }
     for (std::size_t offset : L::kZeroBytes) image.at(offset) = 0x00;
 
-    PutFields(image, {{L::kRow14Choice, o.row14Choice},
+    PutFields(image, {{L::kKeyBeep, o.keyBeep},
                       {L::kTailElimination, o.tailElimination},
                       {L::kAniEnabled, dtmf.aniEnabled},
                       {L::kSquelchOffInhibit, squelchOffInhibit}});
@@ -65,9 +65,9 @@ void UnpackOptions(const RadioImage& image, OptionSettings& o, std::uint8_t& squ
                    OptionAreaDtmf& dtmf) {
     for (const auto& field : L::kByteFields) o.*field.member = image.at(field.offset);
     // Row 18 has two choices; anything else the radio holds reads as the first.
-    if (o.row18Choice > 1) o.row18Choice = 0;
+    if (o.channelDisplayExtra > 1) o.channelDisplayExtra = 0;
 
-    o.row14Choice = Flag(image, L::kRow14Choice);
+    o.keyBeep = Flag(image, L::kKeyBeep);
     o.tailElimination = Flag(image, L::kTailElimination);
     dtmf.aniEnabled = Flag(image, L::kAniEnabled);
     squelchOffInhibit = static_cast<std::uint8_t>(GetField(image, L::kSquelchOffInhibit));

@@ -3,19 +3,21 @@
 // option block's bytes.
 //
 //   528..533  powerOnPassword: its characters from 528 on, the rest 0x00
-//   544  row0Choice         545  row1Choice        546  row2Channel     547  row3Level
-//   548  not written        549  row5Choice        550  row18Choice     551  row7Duration
-//   552  row8Number         553  0x00              554  0x00            555  toneBurstFrequency
-//   556  row10Time          557  0x00              558  row11Choice     559  row12Choice
-//   560  bit 0 row14Choice, bit 1 tailElimination, bit 2 DTMF aniEnabled,
+//   544  displayMode          545  workMode            546  powerOnChannel
+//   547  squelchLevel         548  not written         549  voicePrompt
+//   550  channelDisplayExtra  551  backlightTime       552  currentGroup
+//   553  0x00                 554  0x00                555  toneBurstFrequency
+//   556  timeOutTimer         557  0x00                558  batterySave
+//   559  keyLock
+//   560  bit 0 keyBeep, bit 1 tailElimination, bit 2 DTMF aniEnabled,
 //        bit 6 squelchOffInhibit, other bits 0
-//   561  row15Choice        562  DTMF digitDuration
+//   561  busyChannelLockout   562  DTMF digitDuration
 //   563  bit 0 functionOperation, bit 1 internalFunctionOperation, bit 3 initKey, other bits 0
-//   564  tailPhase          565  row17Choice       566, 567 not written
+//   564  tailPhase            565  sideKey             566, 567 not written
 //   568  powerOnPasswordEnabled
 //   992..998  welcomeMessage: its characters from 992 on, the rest 0x00
 //
-// row4Level, row6Choice and row13Switch have no place in the image.
+// voxLevel, backlight and rogerBeep have no place in the image.
 #pragma once
 
 #include <array>
@@ -40,28 +42,28 @@ struct OptionLayout {
         std::int16_t OptionSettings::*member;
     };
     static constexpr std::array<ByteField, 15> kByteFields{{
-        {544, &OptionSettings::row0Choice},
-        {545, &OptionSettings::row1Choice},
-        {546, &OptionSettings::row2Channel},
-        {547, &OptionSettings::row3Level},
-        {549, &OptionSettings::row5Choice},
-        {550, &OptionSettings::row18Choice},
-        {551, &OptionSettings::row7Duration},
-        {552, &OptionSettings::row8Number},
+        {544, &OptionSettings::displayMode},
+        {545, &OptionSettings::workMode},
+        {546, &OptionSettings::powerOnChannel},
+        {547, &OptionSettings::squelchLevel},
+        {549, &OptionSettings::voicePrompt},
+        {550, &OptionSettings::channelDisplayExtra},
+        {551, &OptionSettings::backlightTime},
+        {552, &OptionSettings::currentGroup},
         {555, &OptionSettings::toneBurstFrequency},
-        {556, &OptionSettings::row10Time},
-        {558, &OptionSettings::row11Choice},
-        {559, &OptionSettings::row12Choice},
-        {561, &OptionSettings::row15Choice},
+        {556, &OptionSettings::timeOutTimer},
+        {558, &OptionSettings::batterySave},
+        {559, &OptionSettings::keyLock},
+        {561, &OptionSettings::busyChannelLockout},
         {564, &OptionSettings::tailPhase},
-        {565, &OptionSettings::row17Choice},
+        {565, &OptionSettings::sideKey},
     }};
-    static constexpr std::size_t kRow18Choice = 550;
+    static constexpr std::size_t kChannelDisplayExtra = 550;
     // Unused bytes inside the block that are written as 0x00.
     static constexpr std::array<std::size_t, 3> kZeroBytes{553, 554, 557};
 
     static constexpr std::size_t kSwitchesA = 560;
-    static constexpr BitField kRow14Choice{"row14Choice", kSwitchesA, 0, 1};
+    static constexpr BitField kKeyBeep{"keyBeep", kSwitchesA, 0, 1};
     static constexpr BitField kTailElimination{"tailElimination", kSwitchesA, 1, 1};
     static constexpr BitField kAniEnabled{"aniEnabled", kSwitchesA, 2, 1};
     static constexpr BitField kSquelchOffInhibit{"squelchOffInhibit", kSwitchesA, 6, 1};
@@ -89,7 +91,7 @@ struct OptionAreaDtmf {
 void PackOptions(const OptionSettings& options, std::uint8_t squelchOffInhibit,
                  const OptionAreaDtmf& dtmf, RadioImage& image);
 
-// Reads them back. row4Level, row6Choice and row13Switch keep their values.
+// Reads them back. voxLevel, backlight and rogerBeep keep their values.
 void UnpackOptions(const RadioImage& image, OptionSettings& options,
                    std::uint8_t& squelchOffInhibit, OptionAreaDtmf& dtmf);
 

@@ -3,29 +3,29 @@
 namespace torvik {
 namespace {
 
-// row0Choice position with a special meaning for rows 1 and 18.
-constexpr int kRow0WithSubChoice = 1;
-constexpr int kRow0Second = 2;
+// displayMode position with a special meaning for rows 1 and 18.
+constexpr int kDisplayModeChannel = 1;
+constexpr int kDisplayModeSecond = 2;
 constexpr std::int16_t kChannelValuePA = kChannelPA - 1;
 constexpr std::int16_t kChannelValuePB = kChannelPB - 1;
 
 }  // namespace
 
-void ApplyRow0Choice(OptionSettings& o, int position) {
-    o.row0Choice = static_cast<std::int16_t>(position);
-    if (position == kRow0WithSubChoice) {
-        o.row1Choice = 1;
+void ApplyDisplayMode(OptionSettings& o, int position) {
+    o.displayMode = static_cast<std::int16_t>(position);
+    if (position == kDisplayModeChannel) {
+        o.workMode = 1;
         return;
     }
-    o.row1Choice = position == kRow0Second ? 1 : 0;
-    o.row18Choice = 0;
+    o.workMode = position == kDisplayModeSecond ? 1 : 0;
+    o.channelDisplayExtra = 0;
 }
 
-bool Row1Enabled(const OptionSettings& o) {
-    return o.row0Choice != kRow0WithSubChoice;
+bool WorkModeEnabled(const OptionSettings& o) {
+    return o.displayMode != kDisplayModeChannel;
 }
-bool Row18Shown(const OptionSettings& o) {
-    return o.row0Choice == kRow0WithSubChoice;
+bool ChannelDisplayExtraShown(const OptionSettings& o) {
+    return o.displayMode == kDisplayModeChannel;
 }
 
 std::vector<OptionChannelChoice> OptionChannelChoices(const ChannelTable& table) {

@@ -14,21 +14,21 @@ namespace torvik {
 
 // Row 0 at position 1 forces row 1 to position 1 (and disables it) and reveals row 18;
 // positions 0 and 2 set row 1 to 0 or 1 and reset row 18 to 0.
-void ApplyRow0Choice(OptionSettings& options, int position);
-bool Row1Enabled(const OptionSettings& options);
-bool Row18Shown(const OptionSettings& options);
+void ApplyDisplayMode(OptionSettings& options, int position);
+bool WorkModeEnabled(const OptionSettings& options);
+bool ChannelDisplayExtraShown(const OptionSettings& options);
 
 // One entry of the row 2 channel list.
 struct OptionChannelChoice {
     std::string text;    // channel number - 1, or "PA" / "PB"
-    std::int16_t value;  // what row2Channel holds
+    std::int16_t value;  // what powerOnChannel holds
     bool operator==(const OptionChannelChoice&) const = default;
 };
 
 // Every used channel 1..202 in ascending order; the single entry "0" when there is none.
 std::vector<OptionChannelChoice> OptionChannelChoices(const ChannelTable& table);
 
-// The list text of a row2Channel value.
+// The list text of a powerOnChannel value.
 std::string OptionChannelText(std::int16_t value);
 
 // The position of `value` in `choices`, or 0 when it is not offered.

@@ -11,32 +11,34 @@
 
 namespace torvik {
 
-// Pick-list fields hold the 0-based position in their row's list; switches hold 0 or 1.
+// Pick-list fields hold the 0-based position in their row's list; switches hold 0 or 1. The
+// option editor shows pick-list row k under language key 1702 + k; the comments name that row.
+// The field list keeps each renamed field's former name, which earlier JSON files carry.
 struct OptionSettings {
-    std::int16_t row0Choice = 0;
-    std::int16_t row1Choice = 0;   // coupled to row 0 (ApplyRow0Choice)
-    std::int16_t row2Channel = 0;  // channel number - 1: 0..199, PA 200, PB 201
-    std::int16_t row3Level = 0;    // 0..20
-    std::int16_t row5Choice = 0;
-    std::int16_t row18Choice = 0;  // sub-choice of row 0 position 1
-    std::int16_t row7Duration = 0;
-    std::int16_t row8Number = 0;  // position 0..31 shows "1".."32"
-    std::int16_t toneBurstFrequency = 0;
-    std::int16_t row10Time = 0;
-    std::int16_t row11Choice = 0;
-    std::int16_t row12Choice = 0;
-    std::int16_t row14Choice = 0;
-    std::int16_t tailElimination = 0;
-    std::int16_t row15Choice = 0;
-    std::int16_t functionOperation = 0;
-    std::int16_t internalFunctionOperation = 0;
-    std::int16_t initKey = 0;
-    std::int16_t tailPhase = 0;
-    std::int16_t row17Choice = 0;
+    std::int16_t displayMode = 0;                // row 0: frequency, channel, name
+    std::int16_t workMode = 0;                   // row 1: frequency or channel mode
+    std::int16_t powerOnChannel = 0;             // row 2: channel number - 1; PA 200, PB 201
+    std::int16_t squelchLevel = 0;               // row 3: 0..20
+    std::int16_t voicePrompt = 0;                // row 5: off, Chinese, English
+    std::int16_t channelDisplayExtra = 0;        // row 18: +frequency or +name in channel display
+    std::int16_t backlightTime = 0;              // row 7: 0 s .. 3 s, always
+    std::int16_t currentGroup = 0;               // row 8: position 0..31 shows "1".."32"
+    std::int16_t toneBurstFrequency = 0;         // row 9
+    std::int16_t timeOutTimer = 0;               // row 10: off, 1..30 min
+    std::int16_t batterySave = 0;                // row 11: off, 1:1, 1:2, 1:4
+    std::int16_t keyLock = 0;                    // row 12: manual, automatic
+    std::int16_t keyBeep = 0;                    // row 14
+    std::int16_t tailElimination = 0;            // switch 3
+    std::int16_t busyChannelLockout = 0;         // row 15 (hidden)
+    std::int16_t functionOperation = 0;          // switch 0 (hidden)
+    std::int16_t internalFunctionOperation = 0;  // switch 1
+    std::int16_t initKey = 0;                    // switch 2
+    std::int16_t tailPhase = 0;                  // row 16: CTCSS tail phase
+    std::int16_t sideKey = 0;                    // row 17: monitor, scan
     // The next three live only in the data file: the image has no place for them.
-    std::int16_t row4Level = 0;
-    std::int16_t row6Choice = 0;
-    std::int16_t row13Switch = 0;
+    std::int16_t voxLevel = 0;   // row 4 (hidden): 0..25
+    std::int16_t backlight = 0;  // row 6 (hidden): off, auto, always on
+    std::int16_t rogerBeep = 0;  // row 13 (hidden)
     FixedText<7> welcomeMessage = FixedText<7>::Value("Welcome");
     std::int16_t powerOnPasswordEnabled = 0;
     FixedText<6> powerOnPassword = FixedText<6>::Value("");  // up to 6 digits
@@ -45,29 +47,29 @@ struct OptionSettings {
 };
 
 inline constexpr std::tuple kOptionSettingsFields{
-    Field("row0Choice", &OptionSettings::row0Choice),
-    Field("row1Choice", &OptionSettings::row1Choice),
-    Field("row2Channel", &OptionSettings::row2Channel),
-    Field("row3Level", &OptionSettings::row3Level),
-    Field("row5Choice", &OptionSettings::row5Choice),
-    Field("row18Choice", &OptionSettings::row18Choice),
-    Field("row7Duration", &OptionSettings::row7Duration),
-    Field("row8Number", &OptionSettings::row8Number),
+    Field("displayMode", &OptionSettings::displayMode, "row0Choice"),
+    Field("workMode", &OptionSettings::workMode, "row1Choice"),
+    Field("powerOnChannel", &OptionSettings::powerOnChannel, "row2Channel"),
+    Field("squelchLevel", &OptionSettings::squelchLevel, "row3Level"),
+    Field("voicePrompt", &OptionSettings::voicePrompt, "row5Choice"),
+    Field("channelDisplayExtra", &OptionSettings::channelDisplayExtra, "row18Choice"),
+    Field("backlightTime", &OptionSettings::backlightTime, "row7Duration"),
+    Field("currentGroup", &OptionSettings::currentGroup, "row8Number"),
     Field("toneBurstFrequency", &OptionSettings::toneBurstFrequency),
-    Field("row10Time", &OptionSettings::row10Time),
-    Field("row11Choice", &OptionSettings::row11Choice),
-    Field("row12Choice", &OptionSettings::row12Choice),
-    Field("row14Choice", &OptionSettings::row14Choice),
+    Field("timeOutTimer", &OptionSettings::timeOutTimer, "row10Time"),
+    Field("batterySave", &OptionSettings::batterySave, "row11Choice"),
+    Field("keyLock", &OptionSettings::keyLock, "row12Choice"),
+    Field("keyBeep", &OptionSettings::keyBeep, "row14Choice"),
     Field("tailElimination", &OptionSettings::tailElimination),
-    Field("row15Choice", &OptionSettings::row15Choice),
+    Field("busyChannelLockout", &OptionSettings::busyChannelLockout, "row15Choice"),
     Field("functionOperation", &OptionSettings::functionOperation),
     Field("internalFunctionOperation", &OptionSettings::internalFunctionOperation),
     Field("initKey", &OptionSettings::initKey),
     Field("tailPhase", &OptionSettings::tailPhase),
-    Field("row17Choice", &OptionSettings::row17Choice),
-    Field("row4Level", &OptionSettings::row4Level),
-    Field("row6Choice", &OptionSettings::row6Choice),
-    Field("row13Switch", &OptionSettings::row13Switch),
+    Field("sideKey", &OptionSettings::sideKey, "row17Choice"),
+    Field("voxLevel", &OptionSettings::voxLevel, "row4Level"),
+    Field("backlight", &OptionSettings::backlight, "row6Choice"),
+    Field("rogerBeep", &OptionSettings::rogerBeep, "row13Switch"),
     Field("welcomeMessage", &OptionSettings::welcomeMessage),
     Field("powerOnPasswordEnabled", &OptionSettings::powerOnPasswordEnabled),
     Field("powerOnPassword", &OptionSettings::powerOnPassword)};

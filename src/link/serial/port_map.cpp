@@ -91,11 +91,11 @@ std::vector<int> PortMap::presentNumbers() const {
     return numbers;
 }
 
-bool PortMap::IsPortPresent(int number) const {
+bool PortMap::isPortPresent(int number) const {
     return devicePath(number).has_value();
 }
 
-int PortMap::FirstPresentPort() const {
+int PortMap::firstPresentPort() const {
     const auto ports = presentPorts();
     return ports.empty() ? 0 : ports.front().number;
 }
@@ -114,7 +114,7 @@ std::optional<int> PortMap::numberOf(const std::string& path) const {
     return std::nullopt;
 }
 
-int PortMap::ListSerialPorts(std::vector<std::string>& list) const {
+int PortMap::listSerialPorts(std::vector<std::string>& list) const {
     list.clear();
     const auto ports = presentPorts();
     for (const NumberedPort& port : ports) list.push_back("COM" + std::to_string(port.number));

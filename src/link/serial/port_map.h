@@ -46,15 +46,15 @@ class PortMap {
     std::vector<NumberedPort> presentPorts() const;
     // The numbers of presentPorts(), in the same order.
     std::vector<int> presentNumbers() const;
-    bool IsPortPresent(int number) const;
+    bool isPortPresent(int number) const;
     // The number of the first present port, 0 when none is present.
-    int FirstPresentPort() const;
+    int firstPresentPort() const;
     std::optional<std::string> devicePath(int number) const;
     // The number of a present device path, if it has one.
     std::optional<int> numberOf(const std::string& path) const;
 
     // Fills `list` with "COM<n>" for the present ports; returns the first number, 0 when none.
-    int ListSerialPorts(std::vector<std::string>& list) const;
+    int listSerialPorts(std::vector<std::string>& list) const;
 
     // Writes the assignments into the profile's "ports" section.
     void store(ProfileFile& profile) const;

@@ -5,8 +5,8 @@
 
 #include "printing/pdf_export.h"
 #include "printing/report_painter.h"
-#include "ui/frm_main.h"
-#include "ui/print/frm_print_list.h"
+#include "ui/main_window.h"
+#include "ui/print/print_sections_dialog.h"
 #include "ui/ui_text.h"
 
 namespace torvik {
@@ -25,13 +25,13 @@ PrintFlags AllPrintSections() {
     return flags;
 }
 
-void PrintPreviewFromWindow(frmMain& window) {
+void PrintPreviewFromWindow(MainWindow& window) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     PreviewReport(printer, window.codeplug(), window.session().texts, AllPrintSections(), &window);
 }
 
-void ExportPdfFromWindow(frmMain& window) {
+void ExportPdfFromWindow(MainWindow& window) {
     const Language language = window.session().language;
     const QString filter = Q(PrintTextOf(PrintText::PdfFilter, language));
     std::filesystem::path current = window.codeplug().file.CurrentFile;
@@ -49,7 +49,7 @@ void ExportPdfFromWindow(frmMain& window) {
     }
 }
 
-void RelabelPrintEntries(frmMain& window) {
+void RelabelPrintEntries(MainWindow& window) {
     const Language language = window.session().language;
     window.action(CommandId::FilePrintPreview)
         ->setText(Q(PrintTextOf(PrintText::MenuPreview, language)));

@@ -7,17 +7,17 @@
 
 namespace torvik {
 
-class frmMain;
+class MainWindow;
 
 // Every section the report prints.
 PrintFlags AllPrintSections();
 
-void PrintPreviewFromWindow(frmMain& window);
+void PrintPreviewFromWindow(MainWindow& window);
 // Asks for the file, then writes it; a failure is reported and leaves no file.
-void ExportPdfFromWindow(frmMain& window);
+void ExportPdfFromWindow(MainWindow& window);
 
 // The menu texts of the two commands in the window's language.
-void RelabelPrintEntries(frmMain& window);
+void RelabelPrintEntries(MainWindow& window);
 
 // Replaces the file dialog of the export (tests choose without a dialog).
 void SetPdfFileChooser(FileChooser chooser);

@@ -16,9 +16,9 @@
 #include "qtlink/qt_link_session.h"
 #include "storage/backups.h"
 #include "storage/codeplug_files.h"
-#include "ui/frm_main.h"
 #include "ui/gui_link_host.h"
-#include "ui/safety/frm_compare.h"
+#include "ui/main_window.h"
+#include "ui/safety/compare_dialog.h"
 #include "ui/safety/safety_texts.h"
 #include "ui/ui_text.h"
 
@@ -44,8 +44,8 @@ bool* SettingOf(SessionSettings& settings, CommandId id) {
 }
 
 constexpr CommandId kSettingCommands[] = {CommandId::RadioVerify, CommandId::RadioBackupFirst,
-                                          CommandId::RadioCompareFirst,
-                                          CommandId::RadioBackupReads, CommandId::RadioTrace};
+                                          CommandId::RadioCompareFirst, CommandId::RadioBackupReads,
+                                          CommandId::RadioTrace};
 
 void OpenFolder(const std::filesystem::path& folder) {
     std::error_code ignored;
@@ -67,10 +67,11 @@ struct RadioSafety::SideRead {
     bool ended = false;
 };
 
-RadioSafety::RadioSafety(frmMain& window)
+RadioSafety::RadioSafety(MainWindow& window)
     : QObject(&window),
       window_(window),
-      settings_(ReadSessionSettings(ProfileFile::Load(window.session().home.setupProfileForRead()))) {}
+      settings_(
+          ReadSessionSettings(ProfileFile::Load(window.session().home.setupProfileForRead()))) {}
 
 RadioSafety::~RadioSafety() = default;
 
@@ -135,10 +136,10 @@ void RadioSafety::write() {
             }
         }
         if (settings_.compareBeforeWrite) {
-            FrmCompare changes(CompareCodeplugs(radio, window_.codeplug(), window_.reporter()),
-                               SafetyTextOf(SafetyText::ColumnRadio, language),
-                               FrmCompare::Purpose::BeforeWrite, window_.session().texts,
-                               &window_);
+            CompareDialog changes(CompareCodeplugs(radio, window_.codeplug(), window_.reporter()),
+                                  SafetyTextOf(SafetyText::ColumnRadio, language),
+                                  CompareDialog::Purpose::BeforeWrite, window_.session().texts,
+                                  &window_);
             if (changes.exec() != QDialog::Accepted) {
                 finish(LinkMode::Write, false);
                 return;
@@ -159,7 +160,7 @@ void RadioSafety::startWrite() {
         }
     }
     window_.renewLink("write");
-    if (!window_.link().BeginWrite()) {
+    if (!window_.link().beginWrite()) {
         written_.reset();
         window_.adviseSerialGroup(window_.linkPermissionRefused());
     }
@@ -219,10 +220,10 @@ void RadioSafety::startSideRead(std::string_view what, LinkMode endsAs,
                     window_.portSettings(), window_.reporter(), *side.host},
         side.trace.get());
     LinkEngine& engine = side.session->engine();
-    if (!window_.link().SessionPassword().empty()) {
-        engine.setSessionPassword(window_.link().SessionPassword());
+    if (!window_.link().sessionPassword().empty()) {
+        engine.setSessionPassword(window_.link().sessionPassword());
     }
-    if (!engine.BeginCheckRead()) {
+    if (!engine.beginCheckRead()) {
         window_.adviseSerialGroup(side.session->portPermissionRefused());
         if (!side.ended) {
             QTimer::singleShot(0, this, [this] { sideReadFinished(SessionEnd::Failure); });
@@ -244,7 +245,7 @@ void RadioSafety::sideReadFinished(SessionEnd end) {
 
 bool RadioSafety::cancelSideRead() {
     if (!side_ || !side_->session) return false;
-    side_->session->engine().Cancel();
+    side_->session->engine().cancel();
     return true;
 }
 
@@ -255,9 +256,9 @@ void RadioSafety::compareWithRadio() {
             if (const std::optional<QString> failed = keepBackup(radio)) warnLater(*failed);
         }
         const Language language = window_.session().language;
-        FrmCompare changes(CompareCodeplugs(radio, window_.codeplug(), window_.reporter()),
-                           SafetyTextOf(SafetyText::ColumnRadio, language),
-                           FrmCompare::Purpose::Show, window_.session().texts, &window_);
+        CompareDialog changes(CompareCodeplugs(radio, window_.codeplug(), window_.reporter()),
+                              SafetyTextOf(SafetyText::ColumnRadio, language),
+                              CompareDialog::Purpose::Show, window_.session().texts, &window_);
         changes.exec();
         finish(LinkMode::Read, true);
     });
@@ -270,11 +271,10 @@ void RadioSafety::compareWithFile() {
     Codeplug other = window_.codeplug();
     if (!OpenCodeplug(*chosen, other, window_.reporter())) return;
     const Language language = window_.session().language;
-    FrmCompare changes(
-        CompareCodeplugs(other, window_.codeplug(), window_.reporter()),
-        SafetyTextOf(SafetyText::ColumnFile, language)
-            .arg(QFileInfo(QString::fromStdString(chosen->string())).fileName()),
-        FrmCompare::Purpose::Show, window_.session().texts, &window_);
+    CompareDialog changes(CompareCodeplugs(other, window_.codeplug(), window_.reporter()),
+                          SafetyTextOf(SafetyText::ColumnFile, language)
+                              .arg(QFileInfo(QString::fromStdString(chosen->string())).fileName()),
+                          CompareDialog::Purpose::Show, window_.session().texts, &window_);
     changes.exec();
 }
 
@@ -286,7 +286,8 @@ void RadioSafety::mainReadCompleted() {
 }
 
 void RadioSafety::warnLater(const QString& text) {
-    QTimer::singleShot(0, this, [this, text] { window_.reporter().show(Severity::Warning, U(text)); });
+    QTimer::singleShot(0, this,
+                       [this, text] { window_.reporter().show(Severity::Warning, U(text)); });
 }
 
 std::optional<QString> RadioSafety::keepBackup(const Codeplug& read) {
@@ -307,9 +308,8 @@ std::unique_ptr<std::ofstream> RadioSafety::openTrace(std::string_view what) {
     const std::filesystem::path folder = DefaultTraceFolder();
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
-    const std::filesystem::path file =
-        folder / (FileTimeStamp(std::chrono::system_clock::now()) + "-" + std::string(what) +
-                  ".trace");
+    const std::filesystem::path file = folder / (FileTimeStamp(std::chrono::system_clock::now()) +
+                                                 "-" + std::string(what) + ".trace");
     auto trace = std::make_unique<std::ofstream>(file, std::ios::out | std::ios::app);
     if (!*trace) return nullptr;
     return trace;

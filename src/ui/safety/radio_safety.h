@@ -20,14 +20,14 @@
 
 namespace torvik {
 
-class frmMain;
+class MainWindow;
 struct Codeplug;
 
 class RadioSafety : public QObject {
     Q_OBJECT
 
   public:
-    explicit RadioSafety(frmMain& window);
+    explicit RadioSafety(MainWindow& window);
     ~RadioSafety() override;
 
     const SessionSettings& settings() const { return settings_; }
@@ -73,7 +73,7 @@ class RadioSafety : public QObject {
     void finish(LinkMode mode, bool success);
     void saveSettings();
 
-    frmMain& window_;
+    MainWindow& window_;
     SessionSettings settings_;
     std::unique_ptr<SideRead> side_;
     // The image the write sends, kept for the check after it.

@@ -50,9 +50,10 @@ QString SafetyTextOf(SafetyText id, Language language) {
             return pick("Verified: the radio holds what was written.",
                         "校验通过：对讲机中的数据与写入的一致。");
         case SafetyText::VerifyFailed:
-            return pick("Verify failed: %1 of the blocks written differ in the radio, in %2. "
-                        "Write it again.",
-                        "校验失败：写入的数据块中有 %1 个与对讲机中的不同，位于 %2。请重新写入。");
+            return pick(
+                "Verify failed: %1 of the blocks written differ in the radio, in %2. "
+                "Write it again.",
+                "校验失败：写入的数据块中有 %1 个与对讲机中的不同，位于 %2。请重新写入。");
         case SafetyText::BackupSaved:
             return pick("Backup saved as %1", "备份已保存为 %1");
         case SafetyText::BackupFailed:

@@ -20,19 +20,19 @@ enum class SafetyText {
     MenuOpenBackups,
     MenuOpenTraces,
     CompareTitle,
-    Differences,     // %1: how many
+    Differences,  // %1: how many
     NoDifferences,
     ColumnWhere,
     ColumnField,
     ColumnThis,
     ColumnRadio,
-    ColumnFile,      // %1: the file's name
+    ColumnFile,  // %1: the file's name
     WriteButton,
     CloseButton,
     Verified,
-    VerifyFailed,    // %1: blocks, %2: the areas
-    BackupSaved,     // %1: the file
-    BackupFailed,    // %1: why
+    VerifyFailed,  // %1: blocks, %2: the areas
+    BackupSaved,   // %1: the file
+    BackupFailed,  // %1: why
     NothingWritten,
 };
 

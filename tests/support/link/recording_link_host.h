@@ -39,7 +39,7 @@ class RecordingLinkHost : public LinkHost {
     void setProgressCaption(std::string_view caption) override {
         events.push_back("caption " + std::string(caption));
     }
-    void SetProgressValue(int percent) override { progress.push_back(percent); }
+    void setProgressValue(int percent) override { progress.push_back(percent); }
     void closeProgress() override {
         progressOpen = false;
         events.push_back("close");
@@ -76,17 +76,17 @@ class RecordingLinkHost : public LinkHost {
     void readCompleted() override { events.push_back("read done"); }
     void infoReadCompleted() override { events.push_back("info done"); }
     void sessionFinished(LinkMode mode, SessionEnd end) override {
-        events.push_back(FinishedEvent(mode, end));
+        events.push_back(finishedEvent(mode, end));
     }
 
     bool finishedWith(LinkMode mode, bool success) const {
         return finishedWith(mode, success ? SessionEnd::Success : SessionEnd::Failure);
     }
     bool finishedWith(LinkMode mode, SessionEnd end) const {
-        return !events.empty() && events.back() == FinishedEvent(mode, end);
+        return !events.empty() && events.back() == finishedEvent(mode, end);
     }
 
-    static std::string FinishedEvent(LinkMode mode, SessionEnd end) {
+    static std::string finishedEvent(LinkMode mode, SessionEnd end) {
         const char* how = end == SessionEnd::Success   ? " ok"
                           : end == SessionEnd::Failure ? " failed"
                                                        : " cancelled";

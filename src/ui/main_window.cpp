@@ -1,0 +1,418 @@
+// The main window's construction: menus, toolbar, tree, list, status bar, geometry and the
+// close sequence.
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "qtlink/qt_link_session.h"
+#include "storage/snapshot.h"
+#include "ui/channel_list_model.h"
+#include "ui/gui_link_host.h"
+#include "ui/icons.h"
+#include "ui/print/print_commands.h"
+#include "ui/progress_dialog.h"
+#include "ui/qt_translations.h"
+#include "ui/relabel.h"
+#include "ui/safety/radio_safety.h"
+#include "ui/ui_text.h"
+
+namespace torvik {
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+// The window is never narrower than this.
+constexpr int kMinimumWidthTwips = 3000;
+// The splitter keeps at least this much of the tree.
+constexpr int kMinimumTreeTwips = 30;
+constexpr int kClockTickMs = 1000;
+
+double TwipsPerPixel(const QWidget* widget) {
+    const QScreen* screen = widget->screen();
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    return kTwipsPerInch / (dpi > 0 ? dpi : 96.0);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppSession& session, PortMap& ports, QWidget* parent)
+    : QMainWindow(parent),
+      session_(session),
+      ports_(ports),
+      reporter_(session.texts, this),
+      document_(std::make_unique<CodeplugDocument>(session.codeplug)),
+      portSettings_{PortId::Number(session.settings.PortNumber), session.settings.HandshakeMode,
+                    session.settings.StopBits} {
+    setObjectName("frmMain");
+    if (session.settings.PortNumber <= 0) portSettings_.port = PortId();
+    host_ = std::make_unique<GuiLinkHost>(*this);
+    safety_ = new RadioSafety(*this);
+    link_ = makeLink(nullptr);
+    progress_ = new ProgressDialog(this);
+    connect(progress_, &ProgressDialog::cancelRequested, this, [this] {
+        if (!safety_->cancelSideRead()) link().cancel();
+    });
+    RegisterEditors(editors_);
+    UseQtTranslations(session_.language);
+
+    buildActions();
+    buildMenus();
+    buildToolBar();
+    buildCentre();
+    buildStatusBar();
+    connectDocument();
+
+    // Start: entries by features and factory mode, labels, view toggles, geometry, lists.
+    relabel();
+    action(CommandId::ViewToolBar)->setChecked(true);
+    action(CommandId::ViewStatusBar)->setChecked(true);
+    safety_->showSettings();
+    restoreWindowGeometry();
+    applyFeatureFlags();
+    showCaption();
+    list_->setCurrentIndex(model_->index(0, 1));
+}
+
+MainWindow::~MainWindow() {
+    // The engine talks to the host and the port until it is gone.
+    link_.reset();
+}
+
+std::unique_ptr<QtLinkSession> MainWindow::makeLink(std::ostream* trace) {
+    return std::make_unique<QtLinkSession>(
+        ports_,
+        LinkSubject{document_->linkCodeplug(), session_.features, session_.factoryMode,
+                    portSettings_, reporter_, *host_},
+        trace);
+}
+
+void MainWindow::renewLink(std::string_view what) {
+    if (!link().isIdle()) return;
+    std::unique_ptr<std::ofstream> trace = safety_->openTrace(what);
+    if (!trace && !linkTrace_) return;  // no trace before or now: the session stays
+    const std::string password = link().sessionPassword();
+    link_.reset();
+    linkTrace_ = std::move(trace);
+    link_ = makeLink(linkTrace_.get());
+    if (!password.empty()) link().setSessionPassword(password);
+}
+
+void MainWindow::buildActions() {
+    for (const CommandEntry& entry : MainCommands()) {
+        // A menu entry made with its key as caption takes its text at the first relabel.
+        auto* action =
+            new QAction(entry.textKey > 0 ? QString::number(entry.textKey) : QString(), this);
+        action->setObjectName(entry.objectName);
+        action->setShortcut(entry.shortcut);
+        action->setCheckable(entry.checkable);
+        const CommandId id = entry.id;
+        connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+        actions_[static_cast<std::size_t>(id)] = action;
+    }
+    // Redo answers both of the keys desktops use for it.
+    action(CommandId::Redo)
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+}
+
+void MainWindow::runCommand(CommandId id) {
+    const CommandEntry& entry = CommandEntryOf(id);
+    if (entry.run) {
+        entry.run(*this);
+    } else if (entry.editor) {
+        openEditor(*entry.editor);
+    }
+}
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    for (const MenuEntry& menuEntry : MainMenus()) {
+        QMenu* menu = bar->addMenu(QString::number(menuEntry.textKey));
+        menu->setObjectName(menuEntry.objectName);
+        menu->menuAction()->setObjectName(menuEntry.objectName);
+        for (const CommandEntry& entry : MainCommands()) {
+            if (entry.menu != menuEntry.id) continue;
+            if (entry.separatorBefore) menu->addSeparator();
+            menu->addAction(action(entry.id));
+        }
+    }
+}
+
+void MainWindow::buildToolBar() {
+    toolBar_ = addToolBar(QString());
+    toolBar_->setObjectName("tbToolBar");
+    toolBar_->setMovable(false);
+    toolBar_->toggleViewAction()->setVisible(false);
+    std::vector<const CommandEntry*> buttons;
+    for (const CommandEntry& entry : MainCommands()) {
+        if (entry.button.position > 0) buttons.push_back(&entry);
+    }
+    std::sort(buttons.begin(), buttons.end(), [](const CommandEntry* a, const CommandEntry* b) {
+        return a->button.position < b->button.position;
+    });
+    // Toolbar buttons share the menus' actions; the tooltip keys are the menu keys.
+    for (const CommandEntry* entry : buttons) {
+        QAction* a = action(entry->id);
+        if (entry->icon) a->setIcon(ToolbarIcon(*entry->icon));
+        if (entry->button.tipKey > 0) SetTipKey(a, entry->button.tipKey);
+        toolBar_->addAction(a);
+        if (QWidget* widget = toolBar_->widgetForAction(a)) {
+            widget->setObjectName(entry->button.objectName);
+        }
+        if (entry->button.separatorAfter) toolBar_->addSeparator();
+    }
+}
+
+void MainWindow::connectDocument() {
+    CodeplugDocument& doc = *document_;
+    connect(&doc, &CodeplugDocument::codeplugReplaced, this, [this] {
+        rebuildTree();
+        showCaption();
+    });
+    connect(&doc, &CodeplugDocument::fileChanged, this, &MainWindow::showCaption);
+    // The tree follows the optional functions.
+    connect(&doc, &CodeplugDocument::settingsChanged, this, [this](SettingsArea area) {
+        if (area == SettingsArea::Options) rebuildTree();
+    });
+    connect(&doc, &CodeplugDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(&doc.undoStack(), &QUndoStack::indexChanged, this, &MainWindow::updateUndoEntries);
+    connect(&doc.undoStack(), &QUndoStack::cleanChanged, this, &MainWindow::updateUndoEntries);
+    setWindowModified(doc.isModified());
+}
+
+void MainWindow::updateUndoEntries() {
+    const QUndoStack& stack = document_->undoStack();
+    auto label = [&](CommandId id, UiText prefix, bool can, const QString& step) {
+        QAction* a = action(id);
+        a->setEnabled(can);
+        const QString text = UiTextQ(prefix, session_.language);
+        a->setText(can && !step.isEmpty() ? text + " " + step : text);
+    };
+    label(CommandId::Undo, UiText::Undo, stack.canUndo(), stack.undoText());
+    label(CommandId::Redo, UiText::Redo, stack.canRedo(), stack.redoText());
+}
+
+void MainWindow::undo() {
+    document_->undoStack().undo();
+}
+
+void MainWindow::redo() {
+    document_->undoStack().redo();
+}
+
+void MainWindow::applyViewToggles() {
+    toolBar_->setVisible(action(CommandId::ViewToolBar)->isChecked());
+    statusBar()->setVisible(action(CommandId::ViewStatusBar)->isChecked());
+}
+
+void MainWindow::buildCentre() {
+    tree_ = new QTreeWidget(this);
+    tree_->setObjectName("tvTreeView");
+    tree_->setHeaderHidden(true);
+    tree_->setColumnCount(1);
+    connect(tree_, &QTreeWidget::itemClicked, this, &MainWindow::treeItemClicked);
+    connect(tree_, &QTreeWidget::itemActivated, this, &MainWindow::treeItemClicked);
+
+    model_ = new ChannelListModel(*document_, reporter_, this);
+    if (palette().color(QPalette::Base).lightness() < 128) {
+        model_->setEvenRowColour(palette().color(QPalette::AlternateBase));
+    }
+    list_ = MakeChannelListView(model_, this);
+    connect(model_, &ChannelListModel::rebuilt, this, [this] { FitChannelColumns(list_); });
+    FitChannelColumns(list_);
+    list_->installEventFilter(this);
+    connect(list_, &QTableView::doubleClicked, this, [this] { editChannel(); });
+
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setObjectName("imgSplitter");
+    splitter_->addWidget(tree_);
+    splitter_->addWidget(list_);
+    splitter_->setCollapsible(0, false);
+    splitter_->setCollapsible(1, false);
+    splitter_->setStretchFactor(1, 1);
+    const int treeWidth = tree_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16;
+    splitter_->setSizes({treeWidth, treeWidth * 4});
+    tree_->setMinimumWidth(static_cast<int>(kMinimumTreeTwips / TwipsPerPixel(this)) + 1);
+    connect(splitter_, &QSplitter::splitterMoved, this, &MainWindow::clampSplitter);
+    setCentralWidget(splitter_);
+    setMinimumWidth(static_cast<int>(kMinimumWidthTwips / TwipsPerPixel(this)));
+}
+
+void MainWindow::clampSplitter() {
+    const QList<int> sizes = splitter_->sizes();
+    if (sizes.size() != 2) return;
+    const int half = width() / 2;
+    if (sizes[0] > half) splitter_->setSizes({half, sizes[0] + sizes[1] - half});
+}
+
+void MainWindow::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("sbStatusBar");
+    auto* status = new QLabel(QStringLiteral("Status"), bar);
+    status->setObjectName("Panel1");
+    dateLabel_ = new QLabel(bar);
+    dateLabel_->setObjectName("Panel2");
+    timeLabel_ = new QLabel(bar);
+    timeLabel_->setObjectName("Panel3");
+    bar->addWidget(status, 1);
+    bar->addPermanentWidget(dateLabel_);
+    bar->addPermanentWidget(timeLabel_);
+    clock_ = new QTimer(this);
+    auto tick = [this] {
+        const QDateTime now = QDateTime::currentDateTime();
+        dateLabel_->setText(QLocale::system().toString(now.date(), QLocale::ShortFormat));
+        timeLabel_->setText(QLocale::system().toString(now.time(), QLocale::ShortFormat));
+    };
+    connect(clock_, &QTimer::timeout, this, tick);
+    tick();
+    clock_->start(kClockTickMs);
+}
+
+void MainWindow::registerEditor(EditorId editor, EditorRegistry::Factory factory) {
+    editors_.add(editor, std::move(factory));
+    updateEditorEntries();
+    rebuildTree();
+}
+
+void MainWindow::openEditor(EditorId editor) {
+    editors_.open(editor, {*document_, session_, reporter_, currentRow(), this});
+}
+
+void MainWindow::updateEditorEntries() {
+    for (const CommandEntry& entry : MainCommands()) {
+        if (entry.editor) action(entry.id)->setEnabled(hasEditor(*entry.editor));
+    }
+}
+
+void MainWindow::applyFeatureFlags() {
+    for (const CommandEntry& entry : MainCommands()) {
+        action(entry.id)->setVisible(IsShown(entry.shown, session_.features, session_.factoryMode));
+    }
+    updateEditorEntries();
+    rebuildTree();
+}
+
+void MainWindow::relabel() {
+    ::torvik::RelabelForm(this, session_.texts);
+    RelabelPrintEntries(*this);
+    safety_->relabel();
+    updateUndoEntries();
+    tree_->setAccessibleName(UiTextQ(UiText::SectionTree, session_.language));
+    list_->setAccessibleName(UiTextQ(UiText::ChannelList, session_.language));
+}
+
+void MainWindow::reloadAfterLanguageChange() {
+    relabel();
+    rebuildTree();
+    showCaption();
+    model_->rebuild();
+}
+
+void MainWindow::setLanguage(Language language) {
+    session_.language = language;
+    session_.texts = LanguageTexts::Load(session_.home.languageFile(language), language);
+    UseQtTranslations(language);
+    reloadAfterLanguageChange();
+}
+
+void MainWindow::treeItemClicked(QTreeWidgetItem* item) {
+    if (!item || !(item->flags() & Qt::ItemIsEnabled)) return;
+    bool ok = false;
+    const int command = item->data(0, kTreeCommandRole).toInt(&ok);
+    if (ok && command >= 0) runCommand(static_cast<CommandId>(command));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            editChannel();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+int MainWindow::currentRow() const {
+    const QModelIndex current = list_->currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+void MainWindow::editChannel() {
+    const QModelIndex current = list_->currentIndex();
+    if (!current.isValid() || current.column() < 1) return;
+    openEditor(EditorId::Channel);
+}
+
+void MainWindow::focusChannelList() {
+    list_->setFocus();
+}
+
+// ---- geometry and close -----------------------------------------------------------------
+
+void MainWindow::restoreWindowGeometry() {
+    QSettings settings(kSettingsOrganisation, kSettingsApplication);
+    settings.beginGroup(kSettingsGroup);
+    const double twips = TwipsPerPixel(this);
+    const QScreen* screen = this->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    auto pixels = [&](const char* key, int fallback) {
+        bool ok = false;
+        const int value = settings.value(key).toInt(&ok);
+        return ok ? static_cast<int>(std::lround(value / twips)) : fallback;
+    };
+    const int left = pixels("MainLeft", 0);
+    const int top = pixels("MainTop", 0);
+    const int w = pixels("MainWidth", available.width());
+    const int h = pixels("MainHeight", available.height());
+    move(left, top);
+    resize(std::max(w, minimumWidth()), std::max(h, 200));
+}
+
+void MainWindow::storeWindowGeometry() {
+    if (isMinimized()) return;
+    QSettings settings(kSettingsOrganisation, kSettingsApplication);
+    settings.beginGroup(kSettingsGroup);
+    const double twips = TwipsPerPixel(this);
+    const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : QRect(pos(), size());
+    settings.setValue("MainLeft", static_cast<int>(std::lround(normal.x() * twips)));
+    settings.setValue("MainTop", static_cast<int>(std::lround(normal.y() * twips)));
+    settings.setValue("MainWidth", static_cast<int>(std::lround(normal.width() * twips)));
+    settings.setValue("MainHeight", static_cast<int>(std::lround(normal.height() * twips)));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // A transfer in progress ends by itself; the window cannot go away under it.
+    if (!link().isIdle()) {
+        event->ignore();
+        return;
+    }
+    if (!offerSave(MessageQ(MessageId::SaveChanges, session_.language))) {
+        event->ignore();
+        return;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible()) window->close();
+    }
+    storeWindowGeometry();
+    // A feature once reported by a radio stays on in later runs; a failed write is silent.
+    SaveFeatureFlags(session_);
+    event->accept();
+}
+
+}  // namespace torvik

@@ -1,0 +1,202 @@
+// MainWindow, the application's main window: the tree of the codeplug's sections, the channel
+// list, the menus and toolbar that start every command, the status bar, and the orderly end
+// of the run. It works on the session the start-up prepared and drives the radio link.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/startup.h"
+#include "document/codeplug_document.h"
+#include "link/serial/port_map.h"
+#include "qtlink/qt_link_session.h"
+#include "ui/channel_clipboard.h"
+#include "ui/editor_registry.h"
+#include "ui/file_dialogs.h"
+#include "ui/gui_reporter.h"
+#include "ui/main_commands.h"
+
+class QAction;
+class QLabel;
+class QSplitter;
+class QTableView;
+class QTimer;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace torvik {
+
+class ChannelListModel;
+class ProgressDialog;
+class GuiLinkHost;
+class RadioSafety;
+
+// Settings-store names of the window geometry (values in twips).
+inline constexpr const char* kSettingsOrganisation = "TORVIK";
+inline constexpr const char* kSettingsApplication = "TORVIK";
+inline constexpr const char* kSettingsGroup = "Settings";
+// Set once the window has explained how to get access to serial devices.
+inline constexpr const char* kSerialGroupAdvisedKey = "SerialGroupAdvised";
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // Chooses a data file.
+    using FileChooser = torvik::FileChooser;
+
+    MainWindow(AppSession& session, PortMap& ports, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The tree (nodes by feature flags and factory mode) and the data-file filter.
+    void rebuildTree();
+    // Re-label, rebuild the tree, rebuild the list: after a language change.
+    void reloadAfterLanguageChange();
+    // A clipboard command on the current row of the channel list.
+    void runClipboardCommand(ClipboardCommand command);
+    // Reads the radio's information block and shows it.
+    void readRadioInfo();
+
+    // The commands of the menus, toolbar and tree.
+    void fileNew();
+    void fileOpen();
+    // True when the codeplug was written.
+    bool fileSave();
+    bool fileSaveAs();
+    void initialise();
+    void readFromRadio();
+    void writeToRadio();
+    void passwordDialog();
+    void comSetDialog();
+    void modelDialog();
+    void languageDialog();
+    void aboutBox();
+    void undo();
+    void redo();
+    // Shows the toolbar and the status bar as their View entries are ticked.
+    void applyViewToggles();
+    // Opens the channel editor on the current cell (not on the header or label column).
+    void editChannel();
+    void focusChannelList();
+    void openEditor(EditorId editor);
+
+    // The language of the rest of the run; the window is re-labelled at once.
+    void setLanguage(Language language);
+    // Shows the 5-Tone, 2-Tone and DTMF entries exactly for the flags that are on, and the
+    // test-data entry in factory mode; rebuilds the tree.
+    void applyFeatureFlags();
+
+    // Adds (or replaces) an editor; its menu entry and tree node follow at once.
+    void registerEditor(EditorId editor, EditorRegistry::Factory factory);
+    bool hasEditor(EditorId editor) const { return editors_.has(editor); }
+    void setOpenFileChooser(FileChooser chooser) { chooseOpen_ = std::move(chooser); }
+    void setSaveFileChooser(FileChooser chooser) { chooseSave_ = std::move(chooser); }
+    // The desktop's file dialogs, or the choosers a test put in their place.
+    std::optional<std::filesystem::path> chooseFileToOpen(const QString& filter,
+                                                          const std::filesystem::path& current);
+    std::optional<std::filesystem::path> chooseFileToSave(const QString& filter,
+                                                          const std::filesystem::path& current,
+                                                          const QString& suffix);
+
+    AppSession& session() { return session_; }
+    CodeplugDocument& document() { return *document_; }
+    const Codeplug& codeplug() const { return document_->codeplug(); }
+    Reporter& reporter() { return reporter_; }
+    GuiReporter& guiReporter() { return reporter_; }
+    LinkEngine& link() { return link_->engine(); }
+    RadioSafety& safety() { return *safety_; }
+    // Before a session of the window's own (`what`: "read", "write", "info"): a link with a
+    // trace file of its own when traces are kept. A running session is never replaced.
+    void renewLink(std::string_view what);
+    PortSettings& portSettings() { return portSettings_; }
+    PortMap& ports() { return ports_; }
+    QAction* action(CommandId id) const { return actions_[static_cast<std::size_t>(id)]; }
+    QTableView* channelList() const { return list_; }
+    ChannelListModel* channelModel() const { return model_; }
+    QTreeWidget* tree() const { return tree_; }
+    ProgressDialog* progressWindow() const { return progress_; }
+    const ChannelClipboard& clipboard() const { return clipboard_; }
+    QString dataFileFilter() const { return dataFileFilter_; }
+    // The question asked before New and Read replace a modified codeplug.
+    QString saveFirstQuestion() const;
+    // The grid row of the current cell (a channel number), 0 when none.
+    int currentRow() const;
+
+    // Changes the setup profile and writes it back together with the port map.
+    void saveSetupProfile(const std::function<void(ProfileFile&)>& change);
+
+    // After a radio command that did not start: when the port was `refused` for lack of
+    // permission, explains how to join the serial group, once for this user (the settings
+    // store remembers it). True when it showed the explanation.
+    bool adviseSerialGroup(bool refused);
+    // The window's own session could not open its port for lack of permission.
+    bool linkPermissionRefused() const { return link_->portPermissionRefused(); }
+
+  signals:
+    // A radio connection started from this window is over.
+    void linkSessionFinished(int mode, bool success);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Captions, tooltips and accessible names in the current language.
+    void relabel();
+    // The window's own session on its codeplug, writing its frames to `trace` when given.
+    std::unique_ptr<QtLinkSession> makeLink(std::ostream* trace);
+    void buildActions();
+    void buildMenus();
+    void buildToolBar();
+    void buildStatusBar();
+    void buildCentre();
+    void connectDocument();
+    void updateEditorEntries();
+    void updateUndoEntries();
+    void treeItemClicked(QTreeWidgetItem* item);
+    void runCommand(CommandId id);
+    // How a new codeplug is made; `keepTemplateChannels` for Initialise.
+    NewCodeplugOptions newCodeplugOptions(bool keepTemplateChannels) const;
+    void confirmAndMakeNew(bool initialising);
+    // Asks whether to save a modified codeplug before it is replaced. False: stop.
+    bool offerSave(const QString& question);
+    QString caption() const;
+    void showCaption();
+    void restoreWindowGeometry();
+    void storeWindowGeometry();
+    void clampSplitter();
+
+    AppSession& session_;
+    PortMap& ports_;
+    GuiReporter reporter_;
+    std::unique_ptr<CodeplugDocument> document_;
+    PortSettings portSettings_;
+    std::unique_ptr<GuiLinkHost> host_;
+    RadioSafety* safety_ = nullptr;
+    std::unique_ptr<std::ofstream> linkTrace_;
+    std::unique_ptr<QtLinkSession> link_;
+    EditorRegistry editors_;
+
+    ChannelClipboard clipboard_;
+    ChannelListModel* model_ = nullptr;
+    QTableView* list_ = nullptr;
+    QTreeWidget* tree_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    ProgressDialog* progress_ = nullptr;
+    QLabel* dateLabel_ = nullptr;
+    QLabel* timeLabel_ = nullptr;
+    QTimer* clock_ = nullptr;
+    std::array<QAction*, kCommandCount> actions_{};
+    QString dataFileFilter_;
+    FileChooser chooseOpen_;
+    FileChooser chooseSave_;
+};
+
+}  // namespace torvik

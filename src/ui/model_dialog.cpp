@@ -1,0 +1,75 @@
+#include "ui/model_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "codeplug/band.h"
+#include "codeplug/identity.h"
+#include "platform/message_table.h"
+#include "ui/relabel.h"
+#include "ui/ui_text.h"
+
+namespace torvik {
+namespace {
+
+constexpr int kKeyCaption = 2300;
+constexpr int kKeyModelLabel = 2301;
+constexpr int kKeyBandLabel = 2302;
+
+}  // namespace
+
+ModelDialog::ModelDialog(const LanguageTexts& texts, int bandCode, Reporter& reporter,
+                         QWidget* parent)
+    : QDialog(parent),
+      reporter_(reporter),
+      bandCode_(bandCode),
+      combo1_(new QComboBox(this)),
+      combo2_(new QComboBox(this)) {
+    setObjectName("FrmModel");
+    SetLangKey(this, kKeyCaption);
+    auto* modelLabel = new QLabel(this);
+    modelLabel->setObjectName("Label1");
+    SetLangKey(modelLabel, kKeyModelLabel);
+    modelLabel->setBuddy(combo1_);
+    auto* bandLabel = new QLabel(this);
+    bandLabel->setObjectName("Label2");
+    SetLangKey(bandLabel, kKeyBandLabel);
+    bandLabel->setBuddy(combo2_);
+
+    combo1_->setObjectName("Combo1");
+    combo1_->addItem(Q(ProductName(RadioIdentity{})));
+    combo2_->setObjectName("Combo2");
+    for (int index = 0; index < kBandListSize; ++index) {
+        combo2_->addItem(Q(BandTextFromCode(BandCodeFromListIndex(index))));
+    }
+    combo2_->setCurrentIndex(std::clamp(ListIndexFromBandCode(bandCode), 0, kBandListSize - 1));
+
+    auto* buttons = MakeOkCancelButtons(this, this);
+
+    auto* form = new QFormLayout;
+    form->addRow(modelLabel, combo1_);
+    form->addRow(bandLabel, combo2_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    RelabelForm(this, texts);
+    LabelOkCancel(buttons, texts);
+}
+
+void ModelDialog::accept() {
+    const int code = BandCodeFromListIndex(combo2_->currentIndex());
+    if (code != bandCode_) {
+        const Language language = reporter_.language();
+        const Answer answer =
+            reporter_.ask(Severity::Warning, MessageText(MessageId::FreqCleared, language),
+                          Buttons::OkCancel, MessageText(MessageId::Warning, language));
+        if (answer == Answer::Ok) newBand_ = code;
+    }
+    QDialog::accept();
+}
+
+}  // namespace torvik

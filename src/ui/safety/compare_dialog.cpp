@@ -1,0 +1,93 @@
+#include "ui/safety/compare_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "codeplug/channel_record.h"
+#include "ui/safety/safety_texts.h"
+#include "ui/ui_text.h"
+
+namespace torvik {
+namespace {
+
+// Language-file key of the word "Channel".
+constexpr int kKeyChannel = 1751;
+constexpr int kMinimumWidth = 640;
+constexpr int kMinimumHeight = 360;
+
+QString PlaceText(const Difference& difference, const LanguageTexts& texts) {
+    if (difference.channelNumber == 0) return Q(difference.place);
+    QString word = LangQ(texts, kKeyChannel);
+    if (word.isEmpty()) word = QStringLiteral("Channel");
+    return word + ' ' + Q(ChannelListLabel(difference.channelNumber));
+}
+
+}  // namespace
+
+CompareDialog::CompareDialog(const std::vector<Difference>& differences, const QString& otherTitle,
+                             Purpose purpose, const LanguageTexts& texts, QWidget* parent)
+    : QDialog(parent) {
+    const Language language = texts.language();
+    setObjectName("FrmCompare");
+    setWindowTitle(SafetyTextOf(SafetyText::CompareTitle, language));
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+
+    heading_ =
+        new QLabel(differences.empty()
+                       ? SafetyTextOf(SafetyText::NoDifferences, language)
+                       : SafetyTextOf(SafetyText::Differences, language).arg(differences.size()),
+                   this);
+    heading_->setObjectName("LabelDifferences");
+
+    table_ = new QTableWidget(static_cast<int>(differences.size()), 4, this);
+    table_->setObjectName("TableDifferences");
+    table_->setAccessibleName(heading_->text());
+    table_->setHorizontalHeaderLabels({SafetyTextOf(SafetyText::ColumnWhere, language),
+                                       SafetyTextOf(SafetyText::ColumnField, language), otherTitle,
+                                       SafetyTextOf(SafetyText::ColumnThis, language)});
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    int row = 0;
+    for (const Difference& difference : differences) {
+        const QString cells[] = {PlaceText(difference, texts), Q(difference.field),
+                                 Q(difference.before), Q(difference.after)};
+        for (int column = 0; column < 4; ++column) {
+            table_->setItem(row, column, new QTableWidgetItem(cells[column]));
+        }
+        ++row;
+    }
+    table_->resizeColumnsToContents();
+    heading_->setBuddy(table_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    if (purpose == Purpose::BeforeWrite) {
+        QPushButton* write = buttons->addButton(SafetyTextOf(SafetyText::WriteButton, language),
+                                                QDialogButtonBox::AcceptRole);
+        write->setObjectName("CmdWrite");
+        QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
+        cancel->setObjectName("CmdCancel");
+        cancel->setDefault(true);
+    } else {
+        QPushButton* close = buttons->addButton(SafetyTextOf(SafetyText::CloseButton, language),
+                                                QDialogButtonBox::RejectRole);
+        close->setObjectName("CmdClose");
+    }
+    for (QAbstractButton* button : buttons->buttons()) {
+        button->setAccessibleName(button->text().remove('&'));
+    }
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading_);
+    layout->addWidget(table_);
+    layout->addWidget(buttons);
+}
+
+}  // namespace torvik
