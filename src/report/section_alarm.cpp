@@ -4,16 +4,13 @@
 #include <vector>
 
 #include "functions/emergency/channel_refs.h"
+#include "functions/emergency/emergency_keys.h"
 #include "functions/emergency/emergency_rules.h"
 #include "report/report_sections.h"
 
 namespace torvik {
 namespace {
 
-constexpr int kKeyCaption = 2600;
-constexpr int kKeyIdNone = 2436;
-constexpr int kKeyCyclesFirst = 2636;
-constexpr int kKeyLoneWorkerFrame = 2612;
 constexpr int kMaxSeconds = 255;
 constexpr int kMaxPreAlert = 254;
 constexpr int kFirstLoneWorkerTime = 5;
@@ -63,28 +60,34 @@ void PrintEmergencySection(SectionPrinter& p) {
         channels.push_back(std::to_string(n - 1));
     }
     std::vector<std::string> cycles = seconds;
-    cycles.insert(cycles.begin(), w.key(kKeyCyclesFirst));
+    cycles.insert(cycles.begin(), w.key(kKeyEmergencyContinuous));
     const std::pair<int, std::string> rows[] = {
-        {2602, EntryOrFirst(KeyTexts(w, {2630, 2631, 2632, 2633}), a.alarmMode)},
-        {2603, EntryOrFirst({w.key(kKeyIdNone), "DTMF", "5Tone"}, a.idCodeType)},
-        {2604, IdCodeText(p.codeplug, a)},
-        {2605, EntryOrFirst(seconds, a.alarmTime - 1)},
-        {2606, EntryOrFirst(seconds, a.txTime - 1)},
-        {2607, EntryOrFirst(seconds, a.rxTime - 1)},
-        {2608, EntryOrFirst(KeyTexts(w, {2634, 2635}), a.channelSelect)},
-        {2610, TextOrFirst(channels, std::to_string(a.emergencyChannel - 1))},
-        {2611, EntryOrFirst(cycles, a.cycles)},
+        {kKeyEmergencyAlarmMode,
+         EntryOrFirst(KeyTexts(w, {kKeyEmergencyLocalAlarm, kKeyEmergencyRemoteAlarm,
+                                   kKeyEmergencyLocalAndRemoteAlarm, kKeyEmergencySilentAlarm}),
+                      a.alarmMode)},
+        {kKeyEmergencyIdCodeType,
+         EntryOrFirst({w.key(kKeyEmergencyIdNone), "DTMF", "5Tone"}, a.idCodeType)},
+        {kKeyEmergencyIdCode, IdCodeText(p.codeplug, a)},
+        {kKeyEmergencyAlarmTime, EntryOrFirst(seconds, a.alarmTime - 1)},
+        {kKeyEmergencyTxTime, EntryOrFirst(seconds, a.txTime - 1)},
+        {kKeyEmergencyRxTime, EntryOrFirst(seconds, a.rxTime - 1)},
+        {kKeyEmergencyChannelSelect,
+         EntryOrFirst(KeyTexts(w, {kKeyEmergencyAssignedChannel, kKeyEmergencyCurrentChannel}),
+                      a.channelSelect)},
+        {kKeyEmergencyChannel, TextOrFirst(channels, std::to_string(a.emergencyChannel - 1))},
+        {kKeyEmergencyCycles, EntryOrFirst(cycles, a.cycles)},
     };
     p.out.beginPage();
-    p.out.heading(w.key(kKeyCaption));
+    p.out.heading(w.key(kKeyEmergencyCaption));
     for (const auto& [key, value] : rows) p.out.pair({{kLabelX, w.key(key)}, {kValueX, value}});
-    p.out.text(kLabelX, w.key(kKeyLoneWorkerFrame));
+    p.out.text(kLabelX, w.key(kKeyEmergencyLoneWorker));
     const int autoCheck = a.loneWorkerAutoCheck == 1 ? 1 : 0;
-    p.out.pair({{kLoneLabelX, w.key(2613)}, {kLoneValueX, w.onOff(autoCheck)}});
+    p.out.pair({{kLoneLabelX, w.key(kKeyEmergencyAutoCheck)}, {kLoneValueX, w.onOff(autoCheck)}});
     p.out.pair(
-        {{kLoneLabelX, w.key(2614)},
+        {{kLoneLabelX, w.key(kKeyEmergencyPreAlertTime)},
          {kLoneValueX, TextOrFirst(NumberTexts(1, kMaxPreAlert), std::to_string(a.preAlertTime))}});
-    p.out.pair({{kLoneLabelX, w.key(2615)},
+    p.out.pair({{kLoneLabelX, w.key(kKeyEmergencyLoneWorkerTime)},
                 {kLoneValueX, TextOrFirst(NumberTexts(kFirstLoneWorkerTime, kMaxSeconds),
                                           std::to_string(a.loneWorkerTime))}});
     p.out.endPage();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calling/fivetone/tone_standards.h"
+#include "calling/option_section_keys.h"
 #include "platform/gbk.h"
 #include "report/report_sections.h"
 
@@ -11,11 +12,8 @@ namespace torvik {
 namespace {
 
 // Section "OPTION" unless named a key.
-constexpr int kCaption = 60052;
 constexpr int kKeyStandard = 3004;
 constexpr int kKeyOff = 1755;
-constexpr int kSideTone = 60312;
-constexpr int kInfoSelector = 60095;
 constexpr int kMaxCodeLength = 40;
 
 constexpr double kFirstLabelX = 0.10;
@@ -59,7 +57,8 @@ std::string Times10(int value, int first, int last) {
 
 void PrintCodeListCaptions(SectionPrinter& p) {
     ReportLine captions;
-    const int texts[] = {60053, 60079, 60061, 60080, 60305};
+    const int texts[] = {kOptionCodeNumberColumn, kOptionCode, kOptionStandard, kOptionToneLength,
+                         kOptionCodeTableNameColumn};
     for (std::size_t i = 0; i < std::size(texts); ++i) {
         captions.cells.push_back({kListX[i], p.words.option(texts[i])});
     }
@@ -71,39 +70,45 @@ void PrintCodeListCaptions(SectionPrinter& p) {
 void PrintFiveToneSection(SectionPrinter& p) {
     const ReportWords& w = p.words;
     const FiveToneSettings& s = p.codeplug.record.fiveTone;
-    const std::string heading = w.option(kCaption);
+    const std::string heading = w.option(kOptionFiveToneCaption);
     auto two = [&](std::string label1, std::string value1, std::string label2, std::string value2) {
         p.out.pair({{kFirstLabelX, std::move(label1)},
                     {kFirstValueX, std::move(value1)},
                     {kSecondLabelX, std::move(label2)},
                     {kSecondValueX, std::move(value2)}});
     };
-    const std::vector<std::string> responses = OptionTexts(w, {60057, 60058, 60059});
+    const std::vector<std::string> responses =
+        OptionTexts(w, {kOptionResponseNone, kOptionResponseAlertTone, kOptionResponseAutoReply});
     const int ownDuration = s.duration == 0 ? kDefaultToneDuration : s.duration;
 
     p.out.beginPage();
     p.out.heading(heading);
-    two(w.option(60072), Trimmed(s.ownId.text()), w.key(kKeyStandard), StandardName(s.standard));
-    two(w.option(60070), Entry(responses, s.decodeResponse), w.option(60071),
-        Times10(ownDuration, kMinToneDuration, kMaxToneDuration));
-    two(w.option(60081), Times10(s.preSendDelay, 1, 255), w.option(60307),
+    two(w.option(kOptionOwnId), Trimmed(s.ownId.text()), w.key(kKeyStandard),
+        StandardName(s.standard));
+    two(w.option(kOptionDecodeResponse), Entry(responses, s.decodeResponse),
+        w.option(kOptionOwnToneLength), Times10(ownDuration, kMinToneDuration, kMaxToneDuration));
+    two(w.option(kOptionPreSendDelay), Times10(s.preSendDelay, 1, 255),
+        w.option(kOptionAutoResetTime),
         s.autoResetTime <= 250
             ? std::to_string(s.autoResetTime / 10) + "." + std::to_string(s.autoResetTime % 10)
             : std::string());
-    two(w.option(60308), Times10(s.postSendDelay, 1, 255), w.option(60309),
+    two(w.option(kOptionPostSendDelay), Times10(s.postSendDelay, 1, 255),
+        w.option(kOptionPauseTime),
         s.interCodePause > 4 && s.interCodePause <= 75 ? std::to_string(s.interCodePause)
                                                        : w.key(kKeyOff));
-    two(w.option(60310), Times10(s.firstDigitDelay, 1, 255), w.option(60311),
-        Times10(s.pauseTime, 0, 255));
-    p.out.pair({{kFirstLabelX, w.option(kSideTone)}, {kFirstValueX, w.onOff(s.sideTone)}});
+    two(w.option(kOptionFirstToneDelay), Times10(s.firstDigitDelay, 1, 255),
+        w.option(kOptionPauseCodeDuration), Times10(s.pauseTime, 0, 255));
+    p.out.pair({{kFirstLabelX, w.option(kOptionSideTone)}, {kFirstValueX, w.onOff(s.sideTone)}});
 
-    p.out.text(kInfoX[0], w.option(kInfoSelector));
-    const std::vector<std::string> functions =
-        OptionTexts(w, {60098, 60075, 60074, 60069, 60093, 60082, 60099});
-    p.out.pair({{kInfoX[1], w.option(60096)},
-                {kInfoX[2], w.option(60070)},
-                {kInfoX[3], w.option(60097)},
-                {kInfoX[4], w.option(60306)}});
+    p.out.text(kInfoX[0], w.option(kOptionInfoCode));
+    const std::vector<std::string> functions = OptionTexts(
+        w, {kOptionFunctionNone, kOptionFunctionIndividualCall, kOptionFunctionGroupCall,
+            kOptionFunctionRemoteKill, kOptionFunctionRemoteStun, kOptionFunctionRemoteRevive,
+            kOptionFunctionAllCall});
+    p.out.pair({{kInfoX[1], w.option(kOptionInfoFunction)},
+                {kInfoX[2], w.option(kOptionDecodeResponse)},
+                {kInfoX[3], w.option(kOptionInfoCodeText)},
+                {kInfoX[4], w.option(kOptionInfoName)}});
     for (int i = 0; i < kInfoCodeCount; ++i) {
         const InfoCode& info = s.infoCodes[static_cast<std::size_t>(i)];
         const std::string code = info.code.text();
@@ -114,11 +119,11 @@ void PrintFiveToneSection(SectionPrinter& p) {
                     {kInfoX[4], GbkToUtf8Lossy(info.name.text())}});
     }
 
-    p.out.pair({{kPttIdX[1], w.option(60079)},
-                {kPttIdX[2], w.option(60061)},
-                {kPttIdX[3], w.option(60080)}});
-    const std::pair<int, const FiveToneCode*> pttIds[] = {{60302, &s.pttIdBegin},
-                                                          {60303, &s.pttIdEnd}};
+    p.out.pair({{kPttIdX[1], w.option(kOptionCode)},
+                {kPttIdX[2], w.option(kOptionStandard)},
+                {kPttIdX[3], w.option(kOptionToneLength)}});
+    const std::pair<int, const FiveToneCode*> pttIds[] = {{kOptionPttIdBegin, &s.pttIdBegin},
+                                                          {kOptionPttIdEnd, &s.pttIdEnd}};
     for (const auto& [frame, code] : pttIds) {
         p.out.pair(
             {{kPttIdX[0], w.option(frame)},

@@ -2,6 +2,7 @@
 // record as the editor would show it.
 #include <vector>
 
+#include "calling/option_section_keys.h"
 #include "calling/twotone/two_tone_tones.h"
 #include "report/report_sections.h"
 
@@ -9,10 +10,6 @@ namespace torvik {
 namespace {
 
 // Section "OPTION".
-constexpr int kCaption = 60051;
-constexpr int kFirstTab = 60043;
-constexpr int kSecondTab = 60044;
-constexpr int kToneLabel = 60056;
 
 constexpr double kTabX = 0.05;
 constexpr double kFirstLabelX = 0.10;
@@ -41,14 +38,17 @@ void PrintTwoToneSection(SectionPrinter& p) {
                     {kSecondValueX, std::move(value2)}});
     };
     auto tone = [&](char letter, std::uint16_t value) {
-        return std::pair(w.option(kToneLabel) + letter, ToneText(value));
+        return std::pair(w.option(kOptionToneLabel) + letter, ToneText(value));
     };
     p.out.beginPage();
-    p.out.heading(w.option(kCaption));
+    p.out.heading(w.option(kOptionTwoToneCaption));
 
-    p.out.text(kTabX, w.option(kSecondTab));
-    two(w.option(60049), std::string(CallFormatName(s.callFormat)), w.option(60050),
-        EntryOrFirst(OptionTexts(w, {60057, 60058, 60059}), s.decodeResponse));
+    p.out.text(kTabX, w.option(kOptionTwoToneCallTab));
+    two(w.option(kOptionCallFormat), std::string(CallFormatName(s.callFormat)),
+        w.option(kOptionTwoToneDecodeResponse),
+        EntryOrFirst(OptionTexts(w, {kOptionResponseNone, kOptionResponseAlertTone,
+                                     kOptionResponseAutoReply}),
+                     s.decodeResponse));
     const auto [labelA, toneA] = tone('A', s.toneA.value);
     const auto [labelB, toneB] = tone('B', s.toneB.value);
     const auto [labelC, toneC] = tone('C', s.toneC.value);
@@ -56,13 +56,14 @@ void PrintTwoToneSection(SectionPrinter& p) {
     two(labelA, toneA, labelB, toneB);
     two(labelC, toneC, labelD, toneD);
 
-    p.out.text(kTabX, w.option(kFirstTab));
-    two(w.option(60045), Tenths(s.firstToneTime, 5, 100, 5), w.option(60046),
-        Tenths(s.secondToneTime, 5, 100, 5));
-    two(w.option(60047), Tenths(s.longToneTime, 5, 100, 10), w.option(60048),
+    p.out.text(kTabX, w.option(kOptionTwoToneTimingTab));
+    two(w.option(kOptionFirstToneTime), Tenths(s.firstToneTime, 5, 100, 5),
+        w.option(kOptionSecondToneTime), Tenths(s.secondToneTime, 5, 100, 5));
+    two(w.option(kOptionLongToneTime), Tenths(s.longToneTime, 5, 100, 10),
+        w.option(kOptionToneInterval),
         std::to_string((s.toneInterval <= 20 ? s.toneInterval : 10) * 100));
-    two(w.option(60307), Tenths(s.autoResetTime, 0, 250, 0), w.option(60312),
-        w.onOff(s.sideTone == 1 ? 1 : 0));
+    two(w.option(kOptionAutoResetTime), Tenths(s.autoResetTime, 0, 250, 0),
+        w.option(kOptionSideTone), w.onOff(s.sideTone == 1 ? 1 : 0));
 
     // The grid's rows whose tone-1 cell shows a tone, two to a line.
     std::vector<int> shown;

@@ -19,30 +19,30 @@ constexpr int kKeyChinese = 1502;
 }  // namespace
 
 LanguageDialog::LanguageDialog(const LanguageTexts& texts, Language current, QWidget* parent)
-    : QDialog(parent), combo1_(new QComboBox(this)) {
+    : QDialog(parent), language_(new QComboBox(this)) {
     setObjectName("FrmLanguage");
     SetLangKey(this, kKeyPrompt);
     auto* label = new QLabel(this);
     label->setObjectName("Label1");
     SetLangKey(label, kKeyPrompt);
-    label->setBuddy(combo1_);
-    combo1_->setObjectName("Combo1");
-    combo1_->addItem(LangQ(texts, kKeyEnglish));
-    combo1_->addItem(LangQ(texts, kKeyChinese));
-    combo1_->setCurrentIndex(static_cast<int>(current) - 1);
+    label->setBuddy(language_);
+    language_->setObjectName("Combo1");
+    language_->addItem(LangQ(texts, kKeyEnglish));
+    language_->addItem(LangQ(texts, kKeyChinese));
+    language_->setCurrentIndex(static_cast<int>(current) - 1);
 
     auto* buttons = MakeOkCancelButtons(this, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
-    layout->addWidget(combo1_);
+    layout->addWidget(language_);
     layout->addWidget(buttons);
     RelabelForm(this, texts);
     LabelOkCancel(buttons, texts);
 }
 
 Language LanguageDialog::chosen() const {
-    return combo1_->currentIndex() == 1 ? Language::Chinese : Language::English;
+    return language_->currentIndex() == 1 ? Language::Chinese : Language::English;
 }
 
 }  // namespace torvik

@@ -20,7 +20,7 @@ class LanguageDialog : public QDialog {
     Language chosen() const;
 
   private:
-    QComboBox* combo1_;
+    QComboBox* language_;
 };
 
 }  // namespace torvik

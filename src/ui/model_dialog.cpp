@@ -27,32 +27,32 @@ ModelDialog::ModelDialog(const LanguageTexts& texts, int bandCode, Reporter& rep
     : QDialog(parent),
       reporter_(reporter),
       bandCode_(bandCode),
-      combo1_(new QComboBox(this)),
-      combo2_(new QComboBox(this)) {
+      model_(new QComboBox(this)),
+      band_(new QComboBox(this)) {
     setObjectName("FrmModel");
     SetLangKey(this, kKeyCaption);
     auto* modelLabel = new QLabel(this);
     modelLabel->setObjectName("Label1");
     SetLangKey(modelLabel, kKeyModelLabel);
-    modelLabel->setBuddy(combo1_);
+    modelLabel->setBuddy(model_);
     auto* bandLabel = new QLabel(this);
     bandLabel->setObjectName("Label2");
     SetLangKey(bandLabel, kKeyBandLabel);
-    bandLabel->setBuddy(combo2_);
+    bandLabel->setBuddy(band_);
 
-    combo1_->setObjectName("Combo1");
-    combo1_->addItem(Q(ProductName(RadioIdentity{})));
-    combo2_->setObjectName("Combo2");
+    model_->setObjectName("Combo1");
+    model_->addItem(Q(ProductName(RadioIdentity{})));
+    band_->setObjectName("Combo2");
     for (int index = 0; index < kBandListSize; ++index) {
-        combo2_->addItem(Q(BandTextFromCode(BandCodeFromListIndex(index))));
+        band_->addItem(Q(BandTextFromCode(BandCodeFromListIndex(index))));
     }
-    combo2_->setCurrentIndex(std::clamp(ListIndexFromBandCode(bandCode), 0, kBandListSize - 1));
+    band_->setCurrentIndex(std::clamp(ListIndexFromBandCode(bandCode), 0, kBandListSize - 1));
 
     auto* buttons = MakeOkCancelButtons(this, this);
 
     auto* form = new QFormLayout;
-    form->addRow(modelLabel, combo1_);
-    form->addRow(bandLabel, combo2_);
+    form->addRow(modelLabel, model_);
+    form->addRow(bandLabel, band_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -61,7 +61,7 @@ ModelDialog::ModelDialog(const LanguageTexts& texts, int bandCode, Reporter& rep
 }
 
 void ModelDialog::accept() {
-    const int code = BandCodeFromListIndex(combo2_->currentIndex());
+    const int code = BandCodeFromListIndex(band_->currentIndex());
     if (code != bandCode_) {
         const Language language = reporter_.language();
         const Answer answer =

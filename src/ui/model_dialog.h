@@ -28,8 +28,8 @@ class ModelDialog : public QDialog {
   private:
     Reporter& reporter_;
     int bandCode_;
-    QComboBox* combo1_;
-    QComboBox* combo2_;
+    QComboBox* model_;
+    QComboBox* band_;
     std::optional<int> newBand_;
 };
 

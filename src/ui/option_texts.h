@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/language_texts.h"
+#include "calling/option_section_keys.h"
 #include "ui/ui_text.h"
 
 namespace torvik {
@@ -22,6 +23,16 @@ inline QStringList OptionItems(const LanguageTexts& texts,
                                std::initializer_list<std::string_view> keys) {
     QStringList items;
     for (std::string_view key : keys) items << OptionQ(texts, key);
+    return items;
+}
+
+// The same by the keys' numbers (calling/option_section_keys.h).
+inline QString OptionQ(const LanguageTexts& texts, int key) {
+    return OptionQ(texts, OptionKeyText(key));
+}
+inline QStringList OptionItems(const LanguageTexts& texts, std::initializer_list<int> keys) {
+    QStringList items;
+    for (int key : keys) items << OptionQ(texts, key);
     return items;
 }
 

@@ -32,31 +32,31 @@ class StarPasswordStyle : public QProxyStyle {
 
 PasswordDialog::PasswordDialog(const LanguageTexts& texts, std::string_view current,
                                QWidget* parent)
-    : QDialog(parent), text1_(new QLineEdit(this)) {
+    : QDialog(parent), password_(new QLineEdit(this)) {
     setObjectName("FrmPassWord");
     SetLangKey(this, kKeyCaption);
 
     auto* label = new QLabel(this);
     label->setObjectName("Label1");
     SetLangKey(label, kKeyLabel);
-    label->setBuddy(text1_);
+    label->setBuddy(password_);
 
-    text1_->setObjectName("Text1");
+    password_->setObjectName("Text1");
     auto* style = new StarPasswordStyle;
     style->setParent(this);
-    text1_->setStyle(style);
-    text1_->setEchoMode(QLineEdit::Password);
-    text1_->setMaxLength(kPasswordLength);
+    password_->setStyle(style);
+    password_->setEchoMode(QLineEdit::Password);
+    password_->setMaxLength(kPasswordLength);
     // The radio stores single-byte characters; anything else could never match.
-    text1_->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[\\x20-\\x7E]{0,4}")), text1_));
-    text1_->setText(Q(current).left(kPasswordLength));
-    text1_->selectAll();
+    password_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[\\x20-\\x7E]{0,4}")), password_));
+    password_->setText(Q(current).left(kPasswordLength));
+    password_->selectAll();
 
     auto* buttons = MakeOkCancelButtons(this, this);
 
     auto* form = new QFormLayout;
-    form->addRow(label, text1_);
+    form->addRow(label, password_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -66,7 +66,7 @@ PasswordDialog::PasswordDialog(const LanguageTexts& texts, std::string_view curr
 }
 
 std::string PasswordDialog::typed() const {
-    return U(text1_->text());
+    return U(password_->text());
 }
 
 std::optional<std::string> PasswordDialog::Ask(const LanguageTexts& texts, std::string_view current,

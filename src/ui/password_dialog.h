@@ -30,7 +30,7 @@ class PasswordDialog : public QDialog {
                                           QWidget* parent);
 
   private:
-    QLineEdit* text1_;
+    QLineEdit* password_;
 };
 
 }  // namespace torvik

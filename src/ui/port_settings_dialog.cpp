@@ -25,22 +25,22 @@ PortSettingsDialog::PortSettingsDialog(const LanguageTexts& texts, PortMap& port
     : QDialog(parent),
       ports_(ports),
       scan_(std::move(scan)),
-      combo1_(new QComboBox(this)),
+      port_(new QComboBox(this)),
       timer_(new QTimer(this)) {
     setObjectName("FrmComSet");
     SetLangKey(this, kKeyCaption);
     auto* label = new QLabel(this);
     label->setObjectName("Label1");
     SetLangKey(label, kKeyLabel);
-    label->setBuddy(combo1_);
-    combo1_->setObjectName("Combo1");
-    combo1_->setMinimumContentsLength(24);
-    combo1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    label->setBuddy(port_);
+    port_->setObjectName("Combo1");
+    port_->setMinimumContentsLength(24);
+    port_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
     auto* buttons = MakeOkCancelButtons(this, this);
 
     auto* form = new QFormLayout;
-    form->addRow(label, combo1_);
+    form->addRow(label, port_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -49,8 +49,8 @@ PortSettingsDialog::PortSettingsDialog(const LanguageTexts& texts, PortMap& port
 
     fillList();
     selectPort(portNumber);
-    connect(combo1_, &QComboBox::currentIndexChanged, this,
-            [this](int index) { portId_ = index >= 0 ? combo1_->itemData(index).toInt() : 0; });
+    connect(port_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { portId_ = index >= 0 ? port_->itemData(index).toInt() : 0; });
     timer_->setObjectName("ReShowComPortTimer");
     timer_->setInterval(kPortRefreshMs);
     connect(timer_, &QTimer::timeout, this, &PortSettingsDialog::refreshPorts);
@@ -58,29 +58,29 @@ PortSettingsDialog::PortSettingsDialog(const LanguageTexts& texts, PortMap& port
 }
 
 void PortSettingsDialog::fillList() {
-    combo1_->clear();
+    port_->clear();
     for (const NumberedPort& port : ports_.presentPorts()) {
-        combo1_->addItem(
+        port_->addItem(
             QStringLiteral("COM%1  %2").arg(port.number).arg(Q(DeviceDescription(port.device))),
             port.number);
     }
 }
 
 void PortSettingsDialog::selectPort(int number) {
-    if (combo1_->count() == 0) {
-        combo1_->setCurrentIndex(-1);
+    if (port_->count() == 0) {
+        port_->setCurrentIndex(-1);
         portId_ = 0;
         return;
     }
-    const int index = std::max(0, combo1_->findData(number));
-    combo1_->setCurrentIndex(index);
-    portId_ = combo1_->itemData(index).toInt();
+    const int index = std::max(0, port_->findData(number));
+    port_->setCurrentIndex(index);
+    portId_ = port_->itemData(index).toInt();
 }
 
 void PortSettingsDialog::refreshPorts() {
     if (scan_) ports_.update(scan_());
     const int keep = portId_;
-    const QSignalBlocker block(combo1_);
+    const QSignalBlocker block(port_);
     fillList();
     selectPort(keep);
 }

@@ -42,7 +42,7 @@ class PortSettingsDialog : public QDialog {
 
     PortMap& ports_;
     Scanner scan_;
-    QComboBox* combo1_;
+    QComboBox* port_;
     QTimer* timer_;
     int portId_ = 0;
 };

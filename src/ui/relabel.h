@@ -37,7 +37,7 @@ void SetTabKeys(QTabWidget* tabs, const QList<int>& keys, const QList<int>& tipK
 // the first call. Controls without a key are left as they are.
 void RelabelForm(QWidget* window, const LanguageTexts& texts);
 
-// The OK and Cancel buttons every dialog has, named "commitOk" and "CommandCancel". With
+// The OK and Cancel buttons every dialog has, named "CommandOK" and "CommandCancel". With
 // `dialog` given, they accept and reject it.
 QDialogButtonBox* MakeOkCancelButtons(QWidget* parent, QDialog* dialog = nullptr);
 

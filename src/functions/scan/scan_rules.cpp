@@ -2,18 +2,11 @@
 
 #include <algorithm>
 
+#include "functions/scan/scan_keys.h"
 #include "platform/number_text.h"
 
 namespace torvik {
 namespace {
-
-// Language keys of the revert and priority list texts.
-constexpr int kKeyPriority = 2403;
-constexpr int kKeyScanOff = 2430;
-constexpr int kKeyRevertSelected = 2432;
-constexpr int kKeyRevertTalkback = 2433;
-constexpr int kKeyRevertLast = 2434;
-constexpr int kKeyRevertLastUsed = 2435;
 
 constexpr int kWaitTimeStepMs = 25;
 // Scan-back position 0 is 0.5 s, resume-delay position 0 is 0.1 s; both step by 0.1 s.
@@ -28,20 +21,20 @@ constexpr int kPriorityBoth = 3;
 }  // namespace
 
 std::array<std::string, kRevertChoices> FullRevertList(const Reporter& texts) {
-    const std::string p = texts.langText(kKeyPriority);
-    const std::string plus = " + " + texts.langText(kKeyRevertTalkback);
-    return {texts.langText(kKeyRevertSelected),
-            texts.langText(kKeyRevertSelected) + plus,
+    const std::string p = texts.langText(kKeyScanPriority);
+    const std::string plus = " + " + texts.langText(kKeyScanRevertTalkback);
+    return {texts.langText(kKeyScanRevertSelected),
+            texts.langText(kKeyScanRevertSelected) + plus,
             p + "1",
             p + "2",
-            texts.langText(kKeyRevertLast),
-            texts.langText(kKeyRevertLastUsed),
+            texts.langText(kKeyScanRevertLast),
+            texts.langText(kKeyScanRevertLastUsed),
             p + "1" + plus,
             p + "2" + plus};
 }
 
 std::vector<std::string> PriorityModeList(const Reporter& texts) {
-    const std::string p = texts.langText(kKeyPriority);
+    const std::string p = texts.langText(kKeyScanPriority);
     return {texts.langText(kKeyScanOff), p + "1", p + "2", p + "1 + " + p + "2"};
 }
 

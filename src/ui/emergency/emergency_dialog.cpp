@@ -10,8 +10,10 @@
 #include <array>
 
 #include "functions/emergency/channel_refs.h"
+#include "functions/emergency/emergency_keys.h"
 #include "functions/emergency/emergency_rules.h"
 #include "ui/edit_key_filter.h"
+#include "ui/field_binding.h"
 #include "ui/form_parts.h"
 #include "ui/relabel.h"
 #include "ui/ui_text.h"
@@ -19,14 +21,10 @@
 namespace torvik {
 namespace {
 
-constexpr int kKeyCaption = 2600;
-constexpr int kKeyLoneWorkerFrame = 2612;
-constexpr int kKeyAutoCheck = 2613;
-constexpr int kKeyIdNone = 2436;
-constexpr int kKeyCyclesFirst = 2636;
 constexpr int kMaxSeconds = 255;
 constexpr int kMaxPreAlert = 254;
 constexpr int kFirstLoneWorkerTime = 5;
+constexpr PositionRule kFromOne{1};  // position p is p + 1 seconds
 
 std::uint8_t Byte(int value) {
     return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
@@ -50,80 +48,75 @@ EmergencyDialog::EmergencyDialog(CodeplugDocument& document, const LanguageTexts
       alarm_(state_.record.emergency) {
     setObjectName("FrmAlert");
     setWindowTitle(QStringLiteral("紧急报警信息"));
-    SetLangKey(this, kKeyCaption);
+    SetLangKey(this, kKeyEmergencyCaption);
     keys_ = new EditKeyFilter([this] { focusNextChild(); }, this);
-    buildControls();
-    buildLayout();
+    fields_ = std::make_unique<FormFields>(this, keys_);
+    declareFields();
     RelabelForm(this, texts_);
     LabelOkCancel(buttons_, texts_);
-    fillLists();
-    showValues();
+    fields_->showAll();
+    fillIdCodes();
+    applyAlarmModeRule();
+    applyChannelRule();
+    applyLoneWorkerRule();
     connectControls();
 }
 
-void EmergencyDialog::buildControls() {
-    alarmMode_ = MakeCombo(this, "ComboAlarmMode");
-    idCodeType_ = MakeCombo(this, "ComboIdCodeType");
-    idCode_ = MakeCombo(this, "ComboIdCode");
-    alarmTime_ = MakeCombo(this, "ComboAlarmTime");
-    txTime_ = MakeCombo(this, "ComboTxTime");
-    rxTime_ = MakeCombo(this, "ComboRxTime");
-    channelSelect_ = MakeCombo(this, "ComboChannelSelect");
-    channel_ = MakeCombo(this, "ComboChannel");
-    cycles_ = MakeCombo(this, "ComboCycles");
-    autoCheck_ = MakeCheck(this, "CheckAutoCheck", kKeyAutoCheck, "自动检测模式");
-    preAlert_ = MakeCombo(this, "ComboPreAlert");
-    loneWorkerTime_ = MakeCombo(this, "ComboLoneWorkerTime");
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             alarmMode_, idCodeType_, idCode_, alarmTime_, txTime_, rxTime_, channelSelect_,
-             channel_, cycles_, autoCheck_, preAlert_, loneWorkerTime_}) {
-        keys_->watchField(w);
-    }
-    buttons_ = MakeOkCancelButtons(this);
-}
+EmergencyDialog::~EmergencyDialog() = default;
 
-void EmergencyDialog::buildLayout() {
+void EmergencyDialog::declareFields() {
+    FormFields& f = *fields_;
+    EmergencySettings& a = alarm_;
+    const QStringList seconds = RangeItems(1, kMaxSeconds);
     auto* form = new QFormLayout;
-    form->addRow(MakeLabel(this, 2602, "紧急报警", alarmMode_), alarmMode_);
-    form->addRow(MakeLabel(this, 2603, "紧急识别码类型选择", idCodeType_), idCodeType_);
-    form->addRow(MakeLabel(this, 2604, "紧急识别码组数", idCode_), idCode_);
-    form->addRow(MakeLabel(this, 2605, "报警时间(秒)", alarmTime_), alarmTime_);
-    form->addRow(MakeLabel(this, 2606, "发射时间(秒)", txTime_), txTime_);
-    form->addRow(MakeLabel(this, 2607, "接收时间(秒)", rxTime_), rxTime_);
-    form->addRow(MakeLabel(this, 2608, "信道选择", channelSelect_), channelSelect_);
-    form->addRow(MakeLabel(this, 2610, "紧急信道", channel_), channel_);
-    form->addRow(MakeLabel(this, 2611, "周期", cycles_), cycles_);
+    alarmMode_ =
+        f.list(form, "ComboAlarmMode", OtherKey(kKeyEmergencyAlarmMode, "紧急报警"),
+               KeyItems(texts_, {kKeyEmergencyLocalAlarm, kKeyEmergencyRemoteAlarm,
+                                 kKeyEmergencyLocalAndRemoteAlarm, kKeyEmergencySilentAlarm}),
+               a.alarmMode);
+    idCodeType_ = f.list(
+        form, "ComboIdCodeType", OtherKey(kKeyEmergencyIdCodeType, "紧急识别码类型选择"),
+        {LangQ(texts_, kKeyEmergencyIdNone), QStringLiteral("DTMF"), QStringLiteral("5Tone")},
+        a.idCodeType);
+    // The ID-code list offers the codes of the type chosen above: filled by its rule.
+    idCode_ = MakeCombo(this, "ComboIdCode");
+    keys_->watchField(idCode_);
+    form->addRow(MakeLabel(this, kKeyEmergencyIdCode, "紧急识别码组数", idCode_), idCode_);
+    alarmTime_ = f.list(form, "ComboAlarmTime", OtherKey(kKeyEmergencyAlarmTime, "报警时间(秒)"),
+                        seconds, a.alarmTime, kFromOne);
+    txTime_ = f.list(form, "ComboTxTime", OtherKey(kKeyEmergencyTxTime, "发射时间(秒)"), seconds,
+                     a.txTime, kFromOne);
+    rxTime_ = f.list(form, "ComboRxTime", OtherKey(kKeyEmergencyRxTime, "接收时间(秒)"), seconds,
+                     a.rxTime, kFromOne);
+    channelSelect_ =
+        f.list(form, "ComboChannelSelect", OtherKey(kKeyEmergencyChannelSelect, "信道选择"),
+               KeyItems(texts_, {kKeyEmergencyAssignedChannel, kKeyEmergencyCurrentChannel}),
+               a.channelSelect);
+    channel_ = f.memoryChannel(form, "ComboChannel", OtherKey(kKeyEmergencyChannel, "紧急信道"),
+                               MemoryChannelChoices(state_.channels), a.emergencyChannel);
+    cycles_ = f.list(form, "ComboCycles", OtherKey(kKeyEmergencyCycles, "周期"),
+                     QStringList{LangQ(texts_, kKeyEmergencyContinuous)} + seconds, a.cycles);
 
     // The lone-worker frame is not offered by this radio family; it keeps its values.
     loneWorker_ = new QGroupBox(QStringLiteral("单独工作"), this);
-    SetLangKey(loneWorker_, kKeyLoneWorkerFrame);
+    SetLangKey(loneWorker_, kKeyEmergencyLoneWorker);
     auto* loneForm = new QFormLayout(loneWorker_);
-    loneForm->addRow(autoCheck_);
-    loneForm->addRow(MakeLabel(this, 2614, "预提醒时间(秒)", preAlert_), preAlert_);
-    loneForm->addRow(MakeLabel(this, 2615, "单独工作有效时间(秒)", loneWorkerTime_),
-                     loneWorkerTime_);
+    autoCheck_ = f.check(loneForm, "CheckAutoCheck",
+                         OtherKey(kKeyEmergencyAutoCheck, "自动检测模式"), a.loneWorkerAutoCheck);
+    preAlert_ = f.numberList(loneForm, "ComboPreAlert",
+                             OtherKey(kKeyEmergencyPreAlertTime, "预提醒时间(秒)"),
+                             RangeItems(1, kMaxPreAlert), a.preAlertTime);
+    loneWorkerTime_ = f.numberList(loneForm, "ComboLoneWorkerTime",
+                                   OtherKey(kKeyEmergencyLoneWorkerTime, "单独工作有效时间(秒)"),
+                                   RangeItems(kFirstLoneWorkerTime, kMaxSeconds), a.loneWorkerTime);
     loneWorker_->setVisible(false);
 
+    buttons_ = MakeOkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(loneWorker_);
     layout->addStretch(1);
     layout->addWidget(buttons_);
-}
-
-void EmergencyDialog::fillLists() {
-    SetItems(alarmMode_, KeyItems(texts_, {2630, 2631, 2632, 2633}));
-    SetItems(idCodeType_,
-             {LangQ(texts_, kKeyIdNone), QStringLiteral("DTMF"), QStringLiteral("5Tone")});
-    const QStringList seconds = RangeItems(1, kMaxSeconds);
-    SetItems(alarmTime_, seconds);
-    SetItems(txTime_, seconds);
-    SetItems(rxTime_, seconds);
-    SetItems(channelSelect_, KeyItems(texts_, {2634, 2635}));
-    FillMemoryChannels(channel_, MemoryChannelChoices(state_.channels));
-    SetItems(cycles_, QStringList{LangQ(texts_, kKeyCyclesFirst)} + seconds);
-    SetItems(preAlert_, RangeItems(1, kMaxPreAlert));
-    SetItems(loneWorkerTime_, RangeItems(kFirstLoneWorkerTime, kMaxSeconds));
 }
 
 void EmergencyDialog::fillIdCodes() {
@@ -150,25 +143,6 @@ void EmergencyDialog::fillIdCodes() {
     }
     SetItems(idCode_, items);
     SelectTextOrFirst(idCode_, stored);
-}
-
-void EmergencyDialog::showValues() {
-    SelectOrFirst(alarmMode_, alarm_.alarmMode);
-    SelectOrFirst(idCodeType_, alarm_.idCodeType);
-    fillIdCodes();
-    SelectOrFirst(alarmTime_, alarm_.alarmTime - 1);
-    SelectOrFirst(txTime_, alarm_.txTime - 1);
-    SelectOrFirst(rxTime_, alarm_.rxTime - 1);
-    SelectOrFirst(channelSelect_, alarm_.channelSelect);
-    ShowMemoryChannel(channel_, alarm_.emergencyChannel);
-    SelectOrFirst(cycles_, alarm_.cycles);
-    if (alarm_.loneWorkerAutoCheck > 1) alarm_.loneWorkerAutoCheck = 0;
-    autoCheck_->setChecked(alarm_.loneWorkerAutoCheck != 0);
-    SelectTextOrFirst(preAlert_, QString::number(alarm_.preAlertTime));
-    SelectTextOrFirst(loneWorkerTime_, QString::number(alarm_.loneWorkerTime));
-    applyAlarmModeRule();
-    applyChannelRule();
-    applyLoneWorkerRule();
 }
 
 void EmergencyDialog::applyAlarmModeRule() {
@@ -198,9 +172,7 @@ void EmergencyDialog::connectControls() {
 }
 
 void EmergencyDialog::commitOk() {
-    auto position = [](const QComboBox* combo) { return Byte(combo->currentIndex()); };
-    alarm_.alarmMode = position(alarmMode_);
-    alarm_.idCodeType = position(idCodeType_);
+    fields_->storeAll();
     switch (alarm_.idCodeType) {
         case kIdCodeDtmf:
             // "M3" is memory 2.
@@ -212,15 +184,6 @@ void EmergencyDialog::commitOk() {
         default:
             alarm_.idCode = 0;
     }
-    alarm_.alarmTime = Byte(alarmTime_->currentIndex() + 1);
-    alarm_.txTime = Byte(txTime_->currentIndex() + 1);
-    alarm_.rxTime = Byte(rxTime_->currentIndex() + 1);
-    alarm_.channelSelect = position(channelSelect_);
-    alarm_.emergencyChannel = Byte(ShownMemoryChannel(channel_));
-    alarm_.cycles = position(cycles_);
-    alarm_.loneWorkerAutoCheck = autoCheck_->isChecked() ? 1 : 0;
-    alarm_.preAlertTime = Byte(ShownNumber(preAlert_, alarm_.preAlertTime));
-    alarm_.loneWorkerTime = Byte(ShownNumber(loneWorkerTime_, alarm_.loneWorkerTime));
     document_.commit(PlainText(windowTitle()), state_);
     accept();
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 #include "app/language_texts.h"
 #include "document/codeplug_document.h"
@@ -17,6 +18,7 @@ class QGroupBox;
 namespace torvik {
 
 class EditKeyFilter;
+class FormFields;
 
 class EmergencyDialog : public QDialog {
     Q_OBJECT
@@ -24,14 +26,13 @@ class EmergencyDialog : public QDialog {
   public:
     EmergencyDialog(CodeplugDocument& document, const LanguageTexts& texts,
                     QWidget* parent = nullptr);
+    ~EmergencyDialog() override;
 
     void commitOk();
 
   private:
-    void buildControls();
-    void buildLayout();
-    void fillLists();
-    void showValues();
+    // Every field of the window, one line each, in tab order.
+    void declareFields();
     void connectControls();
     // The ID-code list for the type row 1 shows, with the stored code selected.
     void fillIdCodes();
@@ -44,6 +45,7 @@ class EmergencyDialog : public QDialog {
     EditableState state_;
     EmergencySettings& alarm_;
     EditKeyFilter* keys_ = nullptr;
+    std::unique_ptr<FormFields> fields_;
 
     QComboBox* alarmMode_ = nullptr;
     QComboBox* idCodeType_ = nullptr;

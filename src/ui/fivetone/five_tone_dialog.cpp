@@ -18,6 +18,7 @@
 #include "calling/fivetone/info_codes.h"
 #include "ui/cell_grid.h"
 #include "ui/edit_key_filter.h"
+#include "ui/field_binding.h"
 #include "ui/form_parts.h"
 #include "ui/option_texts.h"
 #include "ui/relabel.h"
@@ -26,7 +27,7 @@ namespace torvik {
 namespace {
 
 constexpr int kKeyOff = 1755;
-constexpr int kKeyStandard = 3004;
+constexpr int kKeyStandard = 3004;  // section "OTHER"
 constexpr int kKeyInfoCode = 3005;
 constexpr int kOwnIdChars = 5;
 constexpr int kPttCodeChars = kPttIdCodeSymbols;
@@ -45,9 +46,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name) {
     return button;
 }
 
-// A label made with its "OPTION" key as text; relabel() looks the text up.
-QLabel* OptionLabel(QWidget* parent, const char* key, QWidget* buddy) {
-    QLabel* label = MakeLabel(parent, 0, key, buddy);
+// A label of an "OPTION" key; relabel() looks its text up.
+QLabel* OptionLabel(QWidget* parent, int key, QWidget* buddy) {
+    QLabel* label = MakeLabel(parent, 0, "", buddy);
     label->setProperty("optionKey", key);
     return label;
 }
@@ -63,9 +64,9 @@ FiveToneDialog::FiveToneDialog(CodeplugDocument& document, const LanguageTexts& 
       state_(document.editableState()) {
     setObjectName("Frm5Tone");
     keys_ = new EditKeyFilter([this] { focusNextChild(); }, this);
+    fields_ = std::make_unique<FormFields>(this, keys_);
     buildControls();
     buildLayout();
-    fillLists();
     relabel();
     showAll();
     connectControls();
@@ -74,22 +75,48 @@ FiveToneDialog::FiveToneDialog(CodeplugDocument& document, const LanguageTexts& 
     ownId_->setFocus();
 }
 
-void FiveToneDialog::buildControls() {
+void FiveToneDialog::declareOwnFields(QFormLayout* own) {
+    FormFields& f = *fields_;
+    FiveToneForm& v = form_;
+    const QStringList durations = TextItems(ToneDurationItems());
+    const QStringList timesTen = TextItems(TimesTenItems(kFirstTimesTen));
+    const std::string off = texts_.langText(kKeyOff);
     ownId_ = MakeText(this, "TextOwnId", kOwnIdChars, kOwnIdChars + 1);
     keys_->watchText(ownId_, TextRule::Digits);
     ownId_->installEventFilter(this);
-    standard_ = MakeCombo(this, "ComboStandard");
-    duration_ = MakeCombo(this, "ComboDuration");
-    decodeResponse_ = MakeCombo(this, "ComboDecodeResponse");
-    preSendDelay_ = MakeCombo(this, "ComboPreSendDelay");
-    postSendDelay_ = MakeCombo(this, "ComboPostSendDelay");
-    firstDigitDelay_ = MakeCombo(this, "ComboFirstDigitDelay");
-    pauseTime_ = MakeCombo(this, "ComboPauseTime");
-    autoResetTime_ = MakeCombo(this, "ComboResetTime");
-    interCodePause_ = MakeCombo(this, "ComboPauseLevel");
-    pauseCodeRange_ = MakeCombo(this, "ComboPauseCode");
-    decodeTime_ = MakeCombo(this, "ComboDecodeTime");
-    sideTone_ = MakeCheck(this, "CheckSideTone", 0, "");
+    own->addRow(OptionLabel(this, kOptionOwnId, ownId_), ownId_);
+    standard_ = f.list(own, "ComboStandard", OtherKey(kKeyStandard), TextItems(ToneStandardItems()),
+                       v.standard);
+    duration_ =
+        f.list(own, "ComboDuration", OptionKey(kOptionOwnToneLength), durations, v.duration);
+    f.list(own, "ComboDecodeResponse", OptionKey(kOptionDecodeResponse), responses(),
+           v.decodeResponse);
+    f.list(own, "ComboPreSendDelay", OptionKey(kOptionPreSendDelay), timesTen, v.preSendDelay);
+    f.list(own, "ComboPostSendDelay", OptionKey(kOptionPostSendDelay), timesTen, v.postSendDelay);
+    f.list(own, "ComboFirstDigitDelay", OptionKey(kOptionFirstToneDelay), timesTen,
+           v.firstDigitDelay);
+    pauseCodeRange_ = f.list(own, "ComboPauseCode", OptionKey(kOptionPauseCode),
+                             TextItems(PauseCodeItems(off)), v.pauseCodeRange);
+    pauseTime_ = f.list(own, "ComboPauseTime", OptionKey(kOptionPauseCodeDuration),
+                        TextItems(TimesTenItems(0)), v.pauseTime);
+    f.list(own, "ComboResetTime", OptionKey(kOptionAutoResetTime),
+           TextItems(FiveToneResetTimeItems()), v.autoResetTime);
+    f.list(own, "ComboPauseLevel", OptionKey(kOptionPauseTime), TextItems(PauseLevelItems(off)),
+           v.interCodePause);
+    f.list(own, "ComboDecodeTime", OptionKey(kOptionDecodeTime), TextItems(DecodeTimeItems()),
+           v.decodeTime);
+    f.check(own, "CheckSideTone", OptionKey(kOptionSideTone), v.sideTone);
+    ownControls_ = f.controls();
+}
+
+QStringList FiveToneDialog::responses() const {
+    return OptionItems(texts_,
+                       {kOptionResponseNone, kOptionResponseAlertTone, kOptionResponseAutoReply});
+}
+
+void FiveToneDialog::buildControls() {
+    ownForm_ = new QFormLayout;
+    declareOwnFields(ownForm_);
     standardTable_ = new QPlainTextEdit(this);
     standardTable_->setObjectName("TextStandardTable");
     standardTable_->setReadOnly(true);
@@ -109,8 +136,10 @@ void FiveToneDialog::buildControls() {
         p.code = MakeText(this, pttNames[i][1], kPttCodeChars, kPttCodeChars / 2);
         keys_->watchText(p.code, TextRule::HexDigits);
         p.code->installEventFilter(this);
-        p.standard = MakeCombo(this, pttNames[i][2]);
-        p.duration = MakeCombo(this, pttNames[i][3]);
+        p.standard = fields_->list(nullptr, pttNames[i][2], {}, TextItems(ToneStandardItems()),
+                                   form_.ptt[i].standard);
+        p.duration = fields_->list(nullptr, pttNames[i][3], {}, TextItems(ToneDurationItems()),
+                                   form_.ptt[i].duration);
         p.special = MakeButton(this, pttNames[i][4]);
     }
 
@@ -124,8 +153,8 @@ void FiveToneDialog::buildControls() {
     infoName_ = MakeText(this, "TextInfoName", kNameChars, kNameChars + 1);
     keys_->watchText(infoName_, TextRule::Any);
 
-    for (QWidget* w : findChildren<QComboBox*>()) keys_->watchField(w);
-    keys_->watchField(sideTone_);
+    for (QComboBox* w : {infoSelector_, infoFunction_, infoResponse_}) keys_->watchField(w);
+    fillInfoLists();
 
     CellGrid::Hooks hooks;
     hooks.editorFor = [this](QWidget* parent, int row, int column) {
@@ -138,7 +167,8 @@ void FiveToneDialog::buildControls() {
         return NextFiveToneCell(row, column, text.isEmpty());
     };
     const QStringList headers =
-        OptionItems(texts_, {"60053", "60062", "60079", "60061", "60080", "60305"});
+        OptionItems(texts_, {kOptionCodeNumberColumn, kOptionSpecialCall, kOptionCode,
+                             kOptionStandard, kOptionToneLength, kOptionCodeTableNameColumn});
     grid_ = new CellGrid(kFiveToneEntryCount, headers, hooks, this);
     grid_->setObjectName("MSHFlexGrid1");
     for (int k = 0; k < kFiveToneEntryCount; ++k)
@@ -156,39 +186,25 @@ void FiveToneDialog::buildControls() {
 }
 
 void FiveToneDialog::buildLayout() {
-    auto* own = new QFormLayout;
-    own->addRow(OptionLabel(this, "60072", ownId_), ownId_);
-    own->addRow(MakeLabel(this, kKeyStandard, "", standard_), standard_);
-    own->addRow(OptionLabel(this, "60071", duration_), duration_);
-    own->addRow(OptionLabel(this, "60070", decodeResponse_), decodeResponse_);
-    own->addRow(OptionLabel(this, "60081", preSendDelay_), preSendDelay_);
-    own->addRow(OptionLabel(this, "60308", postSendDelay_), postSendDelay_);
-    own->addRow(OptionLabel(this, "60310", firstDigitDelay_), firstDigitDelay_);
-    own->addRow(OptionLabel(this, "60314", pauseCodeRange_), pauseCodeRange_);
-    own->addRow(OptionLabel(this, "60311", pauseTime_), pauseTime_);
-    own->addRow(OptionLabel(this, "60307", autoResetTime_), autoResetTime_);
-    own->addRow(OptionLabel(this, "60309", interCodePause_), interCodePause_);
-    own->addRow(OptionLabel(this, "60315", decodeTime_), decodeTime_);
-    own->addRow(sideTone_);
-
+    auto* own = ownForm_;
     auto* middle = new QVBoxLayout;
     for (PttControls& p : ptt_) {
         auto* form = new QFormLayout(p.frame);
         auto* codeRow = new QHBoxLayout;
         codeRow->addWidget(p.code);
         codeRow->addWidget(p.special);
-        form->addRow(OptionLabel(this, "60079", p.code), codeRow);
-        form->addRow(OptionLabel(this, "60061", p.standard), p.standard);
-        form->addRow(OptionLabel(this, "60080", p.duration), p.duration);
+        form->addRow(OptionLabel(this, kOptionCode, p.code), codeRow);
+        form->addRow(OptionLabel(this, kOptionStandard, p.standard), p.standard);
+        form->addRow(OptionLabel(this, kOptionToneLength, p.duration), p.duration);
         middle->addWidget(p.frame);
     }
     auto* infoForm = new QFormLayout(infoFrame_);
-    infoForm->addRow(OptionLabel(this, "60096", infoFunction_), infoFunction_);
-    infoForm->addRow(OptionLabel(this, "60070", infoResponse_), infoResponse_);
-    infoForm->addRow(OptionLabel(this, "60097", infoCode_), infoCode_);
-    infoForm->addRow(OptionLabel(this, "60306", infoName_), infoName_);
+    infoForm->addRow(OptionLabel(this, kOptionInfoFunction, infoFunction_), infoFunction_);
+    infoForm->addRow(OptionLabel(this, kOptionDecodeResponse, infoResponse_), infoResponse_);
+    infoForm->addRow(OptionLabel(this, kOptionInfoCodeText, infoCode_), infoCode_);
+    infoForm->addRow(OptionLabel(this, kOptionInfoName, infoName_), infoName_);
     auto* selector = new QFormLayout;
-    selector->addRow(OptionLabel(this, "60095", infoSelector_), infoSelector_);
+    selector->addRow(OptionLabel(this, kOptionInfoCode, infoSelector_), infoSelector_);
     middle->addLayout(selector);
     middle->addWidget(infoFrame_);
     middle->addStretch(1);
@@ -208,79 +224,37 @@ void FiveToneDialog::buildLayout() {
     layout->addWidget(grid_, 1);
     layout->addLayout(bottom);
 
-    ChainTabOrder({ownId_,
-                   standard_,
-                   duration_,
-                   decodeResponse_,
-                   preSendDelay_,
-                   postSendDelay_,
-                   firstDigitDelay_,
-                   pauseCodeRange_,
-                   pauseTime_,
-                   autoResetTime_,
-                   interCodePause_,
-                   decodeTime_,
-                   sideTone_,
-                   ptt_[0].code,
-                   ptt_[0].special,
-                   ptt_[0].standard,
-                   ptt_[0].duration,
-                   ptt_[1].code,
-                   ptt_[1].special,
-                   ptt_[1].standard,
-                   ptt_[1].duration,
-                   infoSelector_,
-                   infoFunction_,
-                   infoResponse_,
-                   infoCode_,
-                   infoName_,
-                   standardTable_,
-                   grid_,
-                   special_,
-                   buttons_->button(QDialogButtonBox::Ok),
-                   buttons_->button(QDialogButtonBox::Cancel)});
+    std::vector<QWidget*> order{ownId_};
+    order.insert(order.end(), ownControls_.begin(), ownControls_.end());
+    for (PttControls& p : ptt_)
+        order.insert(order.end(), {p.code, p.special, p.standard, p.duration});
+    order.insert(order.end(),
+                 {infoSelector_, infoFunction_, infoResponse_, infoCode_, infoName_, standardTable_,
+                  grid_, special_, buttons_->button(QDialogButtonBox::Ok),
+                  buttons_->button(QDialogButtonBox::Cancel)});
+    ChainTabOrder(order);
     AddConfirmShortcuts(this, [this] { commitOk(); });
 }
 
-void FiveToneDialog::fillLists() {
-    const std::string off = texts_.langText(kKeyOff);
-    const QStringList durations = TextItems(ToneDurationItems());
-    const QStringList standards = TextItems(ToneStandardItems());
-    SetItems(standard_, standards);
-    SetItems(duration_, durations);
-    for (PttControls& p : ptt_) {
-        SetItems(p.standard, standards);
-        SetItems(p.duration, durations);
-    }
-    const QStringList responses = OptionItems(texts_, {"60057", "60058", "60059"});
-    SetItems(decodeResponse_, responses);
-    SetItems(preSendDelay_, TextItems(TimesTenItems(kFirstTimesTen)));
-    SetItems(postSendDelay_, TextItems(TimesTenItems(kFirstTimesTen)));
-    SetItems(firstDigitDelay_, TextItems(TimesTenItems(kFirstTimesTen)));
-    SetItems(pauseTime_, TextItems(TimesTenItems(0)));
-    SetItems(autoResetTime_, TextItems(FiveToneResetTimeItems()));
-    SetItems(interCodePause_, TextItems(PauseLevelItems(off)));
-    SetItems(pauseCodeRange_, TextItems(PauseCodeItems(off)));
-    SetItems(decodeTime_, TextItems(DecodeTimeItems()));
+void FiveToneDialog::fillInfoLists() {
     SetItems(infoSelector_, RangeItems(1, kInfoCodeCount));
     SetItems(infoFunction_,
-             OptionItems(texts_, {"60098", "60075", "60074", "60069", "60093", "60082", "60099"}));
-    SetItems(infoResponse_, responses);
+             OptionItems(texts_, {kOptionFunctionNone, kOptionFunctionIndividualCall,
+                                  kOptionFunctionGroupCall, kOptionFunctionRemoteKill,
+                                  kOptionFunctionRemoteStun, kOptionFunctionRemoteRevive,
+                                  kOptionFunctionAllCall}));
+    SetItems(infoResponse_, responses());
 }
 
 void FiveToneDialog::relabel() {
     RelabelForm(this, texts_);
     LabelOkCancel(buttons_, texts_);
-    setWindowTitle(OptionQ(texts_, "60052"));
-    for (QLabel* label : findChildren<QLabel*>()) {
-        const QVariant key = label->property("optionKey");
-        if (key.isValid()) label->setText(OptionQ(texts_, U(key.toString())));
-    }
-    sideTone_->setText(OptionQ(texts_, "60312"));
-    ptt_[0].frame->setTitle(OptionQ(texts_, "60302"));
-    ptt_[1].frame->setTitle(OptionQ(texts_, "60303"));
+    setWindowTitle(OptionQ(texts_, kOptionFiveToneCaption));
+    FormFields::RelabelOptionKeys(this, texts_);
+    ptt_[0].frame->setTitle(OptionQ(texts_, kOptionPttIdBegin));
+    ptt_[1].frame->setTitle(OptionQ(texts_, kOptionPttIdEnd));
     for (QPushButton* button : {special_, ptt_[0].special, ptt_[1].special}) {
-        button->setText(OptionQ(texts_, "60062"));
+        button->setText(OptionQ(texts_, kOptionSpecialCall));
     }
     NameByLabels(this);
     // The PTT-ID frames repeat their labels: their controls carry the frame's title too.
@@ -295,7 +269,7 @@ void FiveToneDialog::relabel() {
         w->setAccessibleName(LangQ(texts_, kKeyInfoCode).trimmed() + " " + w->accessibleName());
     }
     standardTable_->setAccessibleName(LangQ(texts_, kKeyStandard));
-    grid_->setAccessibleName(OptionQ(texts_, "60052"));
+    grid_->setAccessibleName(OptionQ(texts_, kOptionFiveToneCaption));
 }
 
 FiveToneDialog::~FiveToneDialog() {

@@ -2,13 +2,15 @@
 // timings, the two PTT-ID codes, the 8 information codes and the 100-entry code table edited
 // in place in a grid. Its special-call buttons open FiveToneSpecialCallDialog, which composes data,
 // ANI and PTT-ID calls into it. It works on a working copy of every record (the decode time
-// included), so Cancel drops every change; OK commits it, with the channels and the emergency
-// ID code that pointed at an entry no longer stored, as one undoable step.
+// included), so Cancel drops every change; OK commits it as one undoable step (the document
+// points channels and the emergency ID code at stored entries).
 #pragma once
 
 #include <QDialog>
 #include <array>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "app/language_texts.h"
 #include "calling/fivetone/five_tone_form.h"
@@ -18,6 +20,7 @@
 class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
+class QFormLayout;
 class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -27,6 +30,7 @@ namespace torvik {
 
 class CellGrid;
 class EditKeyFilter;
+class FormFields;
 
 class FiveToneDialog : public QDialog {
     Q_OBJECT
@@ -64,12 +68,16 @@ class FiveToneDialog : public QDialog {
     };
 
     void buildControls();
+    // The own settings, one line each, in tab order.
+    void declareOwnFields(QFormLayout* own);
+    QStringList responses() const;
+    void fillInfoLists();
     void buildLayout();
     void relabel();
-    void fillLists();
     void connectControls();
     void showAll();
-    FiveToneForm form() const;
+    // What the controls outside the code list hold.
+    FiveToneForm form();
     void gather();
     void ownIdLeft();
     void infoCodeChosen(int index);
@@ -87,21 +95,17 @@ class FiveToneDialog : public QDialog {
     EditableState state_;
     FiveToneCodeRows rows_;
     EditKeyFilter* keys_ = nullptr;
+    std::unique_ptr<FormFields> fields_;
+    FiveToneForm form_;  // the texts and list positions the fields edit
     int curInfoCode_ = 0;
 
+    QFormLayout* ownForm_ = nullptr;
+    std::vector<QWidget*> ownControls_;  // the own settings' lists and check box, in tab order
     QLineEdit* ownId_ = nullptr;
     QComboBox* standard_ = nullptr;
     QComboBox* duration_ = nullptr;
-    QComboBox* decodeResponse_ = nullptr;
-    QComboBox* preSendDelay_ = nullptr;
-    QComboBox* postSendDelay_ = nullptr;
-    QComboBox* firstDigitDelay_ = nullptr;
     QComboBox* pauseTime_ = nullptr;
-    QComboBox* autoResetTime_ = nullptr;
-    QComboBox* interCodePause_ = nullptr;
     QComboBox* pauseCodeRange_ = nullptr;
-    QComboBox* decodeTime_ = nullptr;
-    QCheckBox* sideTone_ = nullptr;
     QPlainTextEdit* standardTable_ = nullptr;
     std::array<PttControls, 2> ptt_{};
     QGroupBox* infoFrame_ = nullptr;

@@ -15,6 +15,7 @@
 #include "calling/twotone/two_tone_settings.h"
 #include "ui/cell_grid.h"
 #include "ui/edit_key_filter.h"
+#include "ui/field_binding.h"
 #include "ui/fivetone/five_tone_dialog.h"
 #include "ui/fivetone/five_tone_special_call_dialog.h"
 #include "ui/form_parts.h"
@@ -34,15 +35,11 @@ QString ResetQuestion(Language language) {
                : QStringLiteral("Reset Special Call of this channel,OK or Not?");
 }
 
-int ShownDuration(const QComboBox* list) {
-    return list->currentIndex();
-}
-
 }  // namespace
 
 FiveToneWords FiveToneDialog::words() const {
-    return {texts_.readMessageText(kOptionTextSection, "60073"),
-            texts_.readMessageText(kOptionTextSection, "60084")};
+    return {texts_.readMessageText(kOptionTextSection, OptionKeyText(kOptionDataCall)),
+            texts_.readMessageText(kOptionTextSection, OptionKeyText(kOptionMessagePrefix))};
 }
 
 void FiveToneDialog::connectControls() {
@@ -71,26 +68,11 @@ void FiveToneDialog::connectControls() {
 
 void FiveToneDialog::showAll() {
     FiveToneSettings& s = state_.record.fiveTone;
-    const FiveToneForm f = FiveToneFormOf(s, state_.record.decodeTime);
+    form_ = FiveToneFormOf(s, state_.record.decodeTime);
+    const FiveToneForm& f = form_;
     ownId_->setText(Q(f.ownId));
-    const std::pair<QComboBox*, int> lists[] = {{standard_, f.standard},
-                                                {decodeResponse_, f.decodeResponse},
-                                                {duration_, f.duration},
-                                                {preSendDelay_, f.preSendDelay},
-                                                {postSendDelay_, f.postSendDelay},
-                                                {firstDigitDelay_, f.firstDigitDelay},
-                                                {pauseTime_, f.pauseTime},
-                                                {autoResetTime_, f.autoResetTime},
-                                                {interCodePause_, f.interCodePause},
-                                                {pauseCodeRange_, f.pauseCodeRange},
-                                                {decodeTime_, f.decodeTime},
-                                                {ptt_[0].standard, f.ptt[0].standard},
-                                                {ptt_[0].duration, f.ptt[0].duration},
-                                                {ptt_[1].standard, f.ptt[1].standard},
-                                                {ptt_[1].duration, f.ptt[1].duration}};
-    for (const auto& [list, position] : lists) SelectOrFirst(list, position);
+    fields_->showAll();
     pauseTime_->setEnabled(f.pauseCodeRange != 0);
-    sideTone_->setChecked(f.sideTone);
     for (std::size_t i = 0; i < ptt_.size(); ++i) ptt_[i].code->setText(Q(f.ptt[i].code));
 
     rows_ = FiveToneRowsOf(s, f.ownId, words());
@@ -103,25 +85,11 @@ void FiveToneDialog::showAll() {
     standardChosen(nullptr, standard_->currentIndex());
 }
 
-FiveToneForm FiveToneDialog::form() const {
-    FiveToneForm f;
+FiveToneForm FiveToneDialog::form() {
+    fields_->storeAll();
+    FiveToneForm f = form_;
     f.ownId = U(ownId_->text());
-    f.standard = standard_->currentIndex();
-    f.decodeResponse = decodeResponse_->currentIndex();
-    f.duration = ShownDuration(duration_);
-    f.preSendDelay = preSendDelay_->currentIndex();
-    f.postSendDelay = postSendDelay_->currentIndex();
-    f.firstDigitDelay = firstDigitDelay_->currentIndex();
-    f.pauseTime = pauseTime_->currentIndex();
-    f.autoResetTime = autoResetTime_->currentIndex();
-    f.interCodePause = interCodePause_->currentIndex();
-    f.pauseCodeRange = pauseCodeRange_->currentIndex();
-    f.decodeTime = decodeTime_->currentIndex();
-    f.sideTone = sideTone_->isChecked();
-    for (std::size_t i = 0; i < ptt_.size(); ++i) {
-        f.ptt[i] = {U(ptt_[i].code->text()), ptt_[i].standard->currentIndex(),
-                    ShownDuration(ptt_[i].duration)};
-    }
+    for (std::size_t i = 0; i < ptt_.size(); ++i) f.ptt[i].code = U(ptt_[i].code->text());
     return f;
 }
 
@@ -133,10 +101,11 @@ void FiveToneDialog::standardChosen(QComboBox* duration, int standard) {
     if (duration) {
         SelectTextOrFirst(duration, QString::number(DefaultToneLengthMs(standard)));
     }
-    const std::array<std::string, 4> words{texts_.readMessageText(kOptionTextSection, "60085"),
-                                           texts_.readMessageText(kOptionTextSection, "60086"),
-                                           texts_.readMessageText(kOptionTextSection, "60087"),
-                                           texts_.readMessageText(kOptionTextSection, "60088")};
+    const std::array<std::string, 4> words{
+        texts_.readMessageText(kOptionTextSection, OptionKeyText(kOptionTableFrequency)),
+        texts_.readMessageText(kOptionTextSection, OptionKeyText(kOptionTableToneLength)),
+        texts_.readMessageText(kOptionTextSection, OptionKeyText(kOptionTableGroupTone)),
+        texts_.readMessageText(kOptionTextSection, OptionKeyText(kOptionTableRepeatTone))};
     standardTable_->setPlainText(Q(ToneStandardText(standard, words)).remove(QLatin1Char('\r')));
 }
 
@@ -257,7 +226,8 @@ void FiveToneDialog::showInfoCode() {
 void FiveToneDialog::infoFunctionChosen(int function) {
     const InfoFunctionRule rule = InfoFunctionRuleOf(function);
     const int kept = infoResponse_->currentIndex();
-    const QStringList responses = OptionItems(texts_, {"60057", "60058", "60059"});
+    const QStringList responses = OptionItems(
+        texts_, {kOptionResponseNone, kOptionResponseAlertTone, kOptionResponseAutoReply});
     SetItems(infoResponse_, responses.mid(0, rule.responseItems));
     SelectOrFirst(infoResponse_, rule.responsePosition.value_or(kept));
     infoResponse_->setEnabled(rule.responseEnabled);
@@ -268,10 +238,14 @@ void FiveToneDialog::infoFunctionChosen(int function) {
 bool FiveToneDialog::infoKillStunHasWaken() {
     const InfoCodeCheck check = CheckInfoCodes(state_.record.fiveTone.infoCodes);
     if (check.killWithoutWaken) {
-        reporter_.show(Severity::Warning, texts_.readMessageText(kOptionTextSection, "60300"));
+        reporter_.show(
+            Severity::Warning,
+            texts_.readMessageText(kOptionTextSection, OptionKeyText(kOptionKillNeedsRevive)));
     }
     if (check.conflict) {
-        reporter_.show(Severity::Warning, texts_.readMessageText(kOptionTextSection, "60301"));
+        reporter_.show(
+            Severity::Warning,
+            texts_.readMessageText(kOptionTextSection, OptionKeyText(kOptionSameCodeTwice)));
     }
     return check.ok();
 }

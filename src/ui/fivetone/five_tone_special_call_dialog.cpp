@@ -42,7 +42,8 @@ FiveToneSpecialCallDialog::FiveToneSpecialCallDialog(const LanguageTexts& texts,
     SetItems(codeNumber_, RangeItems(0, kFiveToneEntryCount - 1));
     SelectOrFirst(codeNumber_, entry);
     callType_ = MakeCombo(this, "ComboCallType");
-    SetItems(callType_, {OptionQ(texts, "60073"), QStringLiteral("ANI"), QStringLiteral("PTTID")});
+    SetItems(callType_,
+             {OptionQ(texts, kOptionDataCall), QStringLiteral("ANI"), QStringLiteral("PTTID")});
     dataCode_ = MakeText(this, "TextDataCode", kCalledCodeChars, kCalledCodeChars + 1);
     dataCode_->setText(kInitialCode);
     // A PTT-ID code box holds fewer symbols than a code-table entry.
@@ -52,7 +53,7 @@ FiveToneSpecialCallDialog::FiveToneSpecialCallDialog(const LanguageTexts& texts,
     aniCode_ = MakeText(this, "TextAniCode", kCalledCodeChars, kCalledCodeChars + 1);
     aniCode_->setText(kInitialCode);
     separator_ = MakeCombo(this, "ComboSeparator");
-    QStringList separators{OptionQ(texts, "60318")};
+    QStringList separators{OptionQ(texts, kOptionNoSeparator)};
     for (int item = 1; item <= kSeparators; ++item) separators << QChar(SeparatorSymbolOf(item));
     SetItems(separator_, separators);
     for (QLineEdit* code : {dataCode_, aniCode_}) {
@@ -95,18 +96,18 @@ FiveToneSpecialCallDialog::FiveToneSpecialCallDialog(const LanguageTexts& texts,
 
     RelabelForm(this, texts);
     LabelOkCancel(buttons_, texts);
-    setWindowTitle(OptionQ(texts, "60062"));
-    const char* numberKey = target == SpecialCallTarget::PttIdBegin ? "60302"
-                            : target == SpecialCallTarget::PttIdEnd ? "60303"
-                                                                    : "60063";
+    setWindowTitle(OptionQ(texts, kOptionSpecialCall));
+    const int numberKey = target == SpecialCallTarget::PttIdBegin ? kOptionPttIdBegin
+                          : target == SpecialCallTarget::PttIdEnd ? kOptionPttIdEnd
+                                                                  : kOptionCodeNumber;
     codeNumberLabel_->setText(OptionQ(texts, numberKey));
     codeNumber_->setVisible(target == SpecialCallTarget::CodeTable);
-    static_cast<QLabel*>(top->labelForField(callType_))->setText(OptionQ(texts, "60064"));
-    dataFrame_->setTitle(OptionQ(texts, "60073"));
-    static_cast<QLabel*>(data->labelForField(dataCode_))->setText(OptionQ(texts, "60076"));
-    static_cast<QLabel*>(data->labelForField(dataText_))->setText(OptionQ(texts, "60077"));
-    static_cast<QLabel*>(ani->labelForField(aniCode_))->setText(OptionQ(texts, "60076"));
-    static_cast<QLabel*>(ani->labelForField(separator_))->setText(OptionQ(texts, "60313"));
+    static_cast<QLabel*>(top->labelForField(callType_))->setText(OptionQ(texts, kOptionCallType));
+    dataFrame_->setTitle(OptionQ(texts, kOptionDataCall));
+    static_cast<QLabel*>(data->labelForField(dataCode_))->setText(OptionQ(texts, kOptionCalledId));
+    static_cast<QLabel*>(data->labelForField(dataText_))->setText(OptionQ(texts, kOptionMessage));
+    static_cast<QLabel*>(ani->labelForField(aniCode_))->setText(OptionQ(texts, kOptionCalledId));
+    static_cast<QLabel*>(ani->labelForField(separator_))->setText(OptionQ(texts, kOptionSeparator));
     NameByLabels(this);
     // Both frames ask for a called code: their boxes carry the frame's title too.
     dataCode_->setAccessibleName(dataFrame_->title() + " " + dataCode_->accessibleName());

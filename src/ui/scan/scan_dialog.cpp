@@ -8,19 +8,16 @@
 #include <QVBoxLayout>
 
 #include "functions/emergency/channel_refs.h"
+#include "functions/scan/scan_keys.h"
 #include "functions/scan/scan_rules.h"
 #include "ui/edit_key_filter.h"
+#include "ui/field_binding.h"
 #include "ui/form_parts.h"
 #include "ui/relabel.h"
 #include "ui/ui_text.h"
 
 namespace torvik {
 namespace {
-
-constexpr int kKeyCaption = 2400;
-constexpr int kKeyScanOff = 2430;
-constexpr int kKeyScanOn = 2431;
-constexpr int kKeyEntryTone = 2413;
 
 QStringList PositionItems(int count, std::string (*text)(int)) {
     QStringList items;
@@ -40,82 +37,59 @@ ScanDialog::ScanDialog(CodeplugDocument& document, const LanguageTexts& texts,
       scan_(state_.record.scan) {
     setObjectName("FrmScan");
     setWindowTitle(QStringLiteral("扫描"));
-    SetLangKey(this, kKeyCaption);
+    SetLangKey(this, kKeyScanCaption);
     keys_ = new EditKeyFilter([this] { focusNextChild(); }, this);
-    buildControls();
-    buildLayout();
+    fields_ = std::make_unique<FormFields>(this, keys_);
+    declareFields();
     RelabelForm(this, texts_);
     LabelOkCancel(buttons_, texts_);
-    fillLists();
-    showValues();
+    fields_->showAll();
+    fillRevertList();
+    showRevert();
+    applyEnabling();
     connectControls();
 }
 
-void ScanDialog::buildControls() {
-    scanMode_ = MakeCombo(this, "ComboScanMode");
-    priority_ = MakeCombo(this, "ComboPriority");
-    priorityChannel1_ = MakeCombo(this, "ComboPriorityChannel1");
-    priorityChannel2_ = MakeCombo(this, "ComboPriorityChannel2");
-    revert_ = MakeCombo(this, "ComboRevert");
-    scanBackA_ = MakeCombo(this, "ComboScanBackA");
-    scanBackB_ = MakeCombo(this, "ComboScanBackB");
-    rxResume_ = MakeCombo(this, "ComboRxResume");
-    txResume_ = MakeCombo(this, "ComboTxResume");
-    entryTone_ = MakeCheck(this, "CheckEntryTone", kKeyEntryTone, "扫描进入提示音");
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             scanMode_, priority_, priorityChannel1_, priorityChannel2_, revert_, scanBackA_,
-             scanBackB_, rxResume_, txResume_, entryTone_}) {
-        keys_->watchField(w);
-    }
-    buttons_ = MakeOkCancelButtons(this);
-}
+ScanDialog::~ScanDialog() = default;
 
-void ScanDialog::buildLayout() {
+void ScanDialog::declareFields() {
+    FormFields& f = *fields_;
     auto* form = new QFormLayout;
-    form->addRow(MakeLabel(this, 2402, "扫描模式", scanMode_), scanMode_);
-    form->addRow(MakeLabel(this, 2403, "优先信道", priority_), priority_);
-    form->addRow(MakeLabel(this, 2404, "优先信道1 组/信道", priorityChannel1_), priorityChannel1_);
-    form->addRow(MakeLabel(this, 2405, "优先信道2 组/信道", priorityChannel2_), priorityChannel2_);
-    form->addRow(MakeLabel(this, 2406, "返回信道", revert_), revert_);
-    form->addRow(MakeLabel(this, 2407, "回扫时间A(秒)", scanBackA_), scanBackA_);
-    form->addRow(MakeLabel(this, 2408, "回扫时间B(秒)", scanBackB_), scanBackB_);
-    form->addRow(MakeLabel(this, 2409, "扫描接收恢复延迟时间(秒)", rxResume_), rxResume_);
-    form->addRow(MakeLabel(this, 2410, "扫描发射恢复延迟时间(秒)", txResume_), txResume_);
-    form->addRow(entryTone_);
+    const std::vector<int> channels = MemoryChannelChoices(state_.channels);
+    const QStringList scanBack = PositionItems(kScanBackTimeEntries, ScanBackTimeText);
+    const QStringList resume = PositionItems(kResumeDelayEntries, ResumeDelayText);
+    scanMode_ = f.list(form, "ComboScanMode", OtherKey(kKeyScanMode, "扫描模式"),
+                       KeyItems(texts_, {kKeyScanOff, kKeyScanOn}), scan_.scanMode);
+    priority_ = f.list(form, "ComboPriority", OtherKey(kKeyScanPriority, "优先信道"),
+                       TextItems(PriorityModeList(reporter_)), scan_.priorityMode);
+    priorityChannel1_ = f.memoryChannel(form, "ComboPriorityChannel1",
+                                        OtherKey(kKeyScanPriorityChannel1, "优先信道1 组/信道"),
+                                        channels, scan_.priorityChannel1);
+    priorityChannel2_ = f.memoryChannel(form, "ComboPriorityChannel2",
+                                        OtherKey(kKeyScanPriorityChannel2, "优先信道2 组/信道"),
+                                        channels, scan_.priorityChannel2);
+    // The revert list offers what the priority offers: it is filled and shown by its rule.
+    revert_ = MakeCombo(this, "ComboRevert");
+    keys_->watchField(revert_);
+    form->addRow(MakeLabel(this, kKeyScanRevert, "返回信道", revert_), revert_);
+    scanBackA_ = f.list(form, "ComboScanBackA", OtherKey(kKeyScanBackTimeA, "回扫时间A(秒)"),
+                        scanBack, scan_.scanBackTimeA);
+    scanBackB_ = f.list(form, "ComboScanBackB", OtherKey(kKeyScanBackTimeB, "回扫时间B(秒)"),
+                        scanBack, scan_.scanBackTimeB);
+    rxResume_ =
+        f.list(form, "ComboRxResume", OtherKey(kKeyScanRxResumeDelay, "扫描接收恢复延迟时间(秒)"),
+               resume, scan_.rxResumeDelay);
+    txResume_ =
+        f.list(form, "ComboTxResume", OtherKey(kKeyScanTxResumeDelay, "扫描发射恢复延迟时间(秒)"),
+               resume, scan_.txResumeDelay);
+    entryTone_ = f.check(form, "CheckEntryTone", OtherKey(kKeyScanEntryTone, "扫描进入提示音"),
+                         scan_.entryTone);
+
+    buttons_ = MakeOkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addStretch(1);
     layout->addWidget(buttons_);
-}
-
-void ScanDialog::fillLists() {
-    SetItems(scanMode_, KeyItems(texts_, {kKeyScanOff, kKeyScanOn}));
-    SetItems(priority_, TextItems(PriorityModeList(reporter_)));
-    const std::vector<int> channels = MemoryChannelChoices(state_.channels);
-    FillMemoryChannels(priorityChannel1_, channels);
-    FillMemoryChannels(priorityChannel2_, channels);
-    const QStringList scanBack = PositionItems(kScanBackTimeEntries, ScanBackTimeText);
-    SetItems(scanBackA_, scanBack);
-    SetItems(scanBackB_, scanBack);
-    const QStringList resume = PositionItems(kResumeDelayEntries, ResumeDelayText);
-    SetItems(rxResume_, resume);
-    SetItems(txResume_, resume);
-}
-
-void ScanDialog::showValues() {
-    SelectOrFirst(scanMode_, scan_.scanMode);
-    SelectOrFirst(priority_, scan_.priorityMode);
-    SelectOrFirst(scanBackA_, scan_.scanBackTimeA);
-    SelectOrFirst(scanBackB_, scan_.scanBackTimeB);
-    SelectOrFirst(rxResume_, scan_.rxResumeDelay);
-    SelectOrFirst(txResume_, scan_.txResumeDelay);
-    ShowMemoryChannel(priorityChannel1_, scan_.priorityChannel1);
-    ShowMemoryChannel(priorityChannel2_, scan_.priorityChannel2);
-    fillRevertList();
-    showRevert();
-    if (scan_.entryTone > 1) scan_.entryTone = 0;
-    entryTone_->setChecked(scan_.entryTone != 0);
-    applyEnabling();
 }
 
 void ScanDialog::fillRevertList() {
@@ -166,18 +140,7 @@ void ScanDialog::connectControls() {
 }
 
 void ScanDialog::commitOk() {
-    auto position = [](const QComboBox* combo) {
-        return static_cast<std::uint8_t>(std::max(combo->currentIndex(), 0));
-    };
-    scan_.scanMode = position(scanMode_);
-    scan_.priorityMode = position(priority_);
-    scan_.priorityChannel1 = static_cast<std::uint8_t>(ShownMemoryChannel(priorityChannel1_));
-    scan_.priorityChannel2 = static_cast<std::uint8_t>(ShownMemoryChannel(priorityChannel2_));
-    scan_.scanBackTimeA = position(scanBackA_);
-    scan_.scanBackTimeB = position(scanBackB_);
-    scan_.rxResumeDelay = position(rxResume_);
-    scan_.txResumeDelay = position(txResume_);
-    scan_.entryTone = entryTone_->isChecked() ? 1 : 0;
+    fields_->storeAll();
     document_.commit(PlainText(windowTitle()), state_);
     accept();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <vector>
 
 #include "app/language_texts.h"
@@ -17,6 +18,7 @@ class QDialogButtonBox;
 namespace torvik {
 
 class EditKeyFilter;
+class FormFields;
 
 class ScanDialog : public QDialog {
     Q_OBJECT
@@ -27,6 +29,7 @@ class ScanDialog : public QDialog {
     // leaves the codeplug as it was.
     ScanDialog(CodeplugDocument& document, const LanguageTexts& texts, const Reporter& reporter,
                QWidget* parent = nullptr);
+    ~ScanDialog() override;
 
     // Fills the revert list with the entries the priority list's position offers and enables
     // the priority channel lists that position uses.
@@ -34,10 +37,8 @@ class ScanDialog : public QDialog {
     void commitOk();
 
   private:
-    void buildControls();
-    void buildLayout();
-    void fillLists();
-    void showValues();
+    // Every field of the window, one line each, in tab order.
+    void declareFields();
     void connectControls();
     void applyEnabling();
     void showRevert();
@@ -48,6 +49,7 @@ class ScanDialog : public QDialog {
     EditableState state_;
     ScanSettings& scan_;
     EditKeyFilter* keys_ = nullptr;
+    std::unique_ptr<FormFields> fields_;
     std::vector<int> revertShown_;  // full-list positions of the revert entries, in order
 
     QComboBox* scanMode_ = nullptr;

@@ -16,6 +16,7 @@
 #include "platform/number_text.h"
 #include "ui/cell_grid.h"
 #include "ui/edit_key_filter.h"
+#include "ui/field_binding.h"
 #include "ui/form_parts.h"
 #include "ui/option_texts.h"
 #include "ui/relabel.h"
@@ -30,8 +31,6 @@ constexpr int kNameChars = 7;
 constexpr int kToneBoxChars = 7;
 constexpr int kVisibleRows = 10;
 constexpr const char* kToneLetters[] = {"A", "B", "C", "D"};
-// Labels of the time lists: firstToneTime..autoResetTime.
-constexpr const char* kTimeKeys[] = {"60045", "60046", "60047", "60048", "60307"};
 
 std::optional<double> BoxHz(const QLineEdit* box) {
     return ParseDecimal(U(box->text()));
@@ -44,9 +43,9 @@ TwoToneDialog::TwoToneDialog(CodeplugDocument& document, const LanguageTexts& te
     : QDialog(parent), document_(document), texts_(texts), state_(document.editableState()) {
     setObjectName("Frm2Tone");
     keys_ = new EditKeyFilter([this] { focusNextChild(); }, this);
+    fields_ = std::make_unique<FormFields>(this, keys_);
     FillUnsetTwoToneTones(state_.record.twoTone);
-    buildControls();
-    buildLayout();
+    declareFields();
     relabel();
     showValues();
     connect(callFormat_, &QComboBox::currentIndexChanged, this, &TwoToneDialog::formatChosen);
@@ -55,29 +54,40 @@ TwoToneDialog::TwoToneDialog(CodeplugDocument& document, const LanguageTexts& te
     AddConfirmShortcuts(this, [this] { commitOk(); });
 }
 
-void TwoToneDialog::buildControls() {
-    callFormat_ = MakeCombo(this, "ComboCallFormat");
-    SetItems(callFormat_, TextItems(CallFormatItems()));
-    choice_ = MakeCombo(this, "ComboChoice");
-    for (std::size_t i = 0; i < times_.size(); ++i) {
-        times_[i] = MakeCombo(this, qPrintable(QStringLiteral("ComboTime%1").arg(i + 1)));
-    }
-    SetItems(times_[0], TextItems(TwoToneTimeItems()));
-    SetItems(times_[1], TextItems(TwoToneTimeItems()));
-    SetItems(times_[2], TextItems(TwoToneTimeItems()));
-    SetItems(times_[3], TextItems(TwoToneIntervalItems()));
-    SetItems(times_[4], TextItems(TwoToneResetTimeItems()));
-    sideTone_ = MakeCheck(this, "CheckSideTone", 0, "");
+void TwoToneDialog::declareFields() {
+    FormFields& f = *fields_;
+    TwoToneListForm& l = lists_;
+    const QStringList times = TextItems(TwoToneTimeItems());
+
+    auto* timing = new QWidget;
+    auto* timingForm = new QFormLayout(timing);
+    f.list(timingForm, "ComboTime1", OptionKey(kOptionFirstToneTime), times, l.firstToneTime);
+    f.list(timingForm, "ComboTime2", OptionKey(kOptionSecondToneTime), times, l.secondToneTime);
+    f.list(timingForm, "ComboTime3", OptionKey(kOptionLongToneTime), times, l.longToneTime);
+    f.list(timingForm, "ComboTime4", OptionKey(kOptionToneInterval),
+           TextItems(TwoToneIntervalItems()), l.toneInterval);
+    f.list(timingForm, "ComboTime5", OptionKey(kOptionAutoResetTime),
+           TextItems(TwoToneResetTimeItems()), l.autoResetTime);
+    f.list(timingForm, "ComboChoice", OptionKey(kOptionTwoToneDecodeResponse),
+           OptionItems(texts_,
+                       {kOptionResponseNone, kOptionResponseAlertTone, kOptionResponseAutoReply}),
+           l.decodeResponse);
+    f.check(timingForm, "CheckSideTone", OptionKey(kOptionSideTone), l.sideTone);
+
+    auto* call = new QWidget;
+    auto* callLayout = new QVBoxLayout(call);
+    auto* toneForm = new QFormLayout;
+    callFormat_ = f.list(toneForm, "ComboCallFormat", OptionKey(kOptionCallFormat),
+                         TextItems(CallFormatItems()), l.callFormat);
     for (std::size_t i = 0; i < tones_.size(); ++i) {
         tones_[i] = MakeText(this, QStringLiteral("TextTone") + kToneLetters[i], kToneBoxChars,
                              kToneBoxChars);
         keys_->watchText(tones_[i], TextRule::RxFrequency);
         tones_[i]->installEventFilter(this);
+        toneLabels_[i] = MakeLabel(this, 0, "", tones_[i]);
+        toneForm->addRow(toneLabels_[i], tones_[i]);
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{callFormat_, choice_, times_[0], times_[1],
-                                                      times_[2], times_[3], times_[4], sideTone_}) {
-        keys_->watchField(w);
-    }
+    callLayout->addLayout(toneForm);
 
     CellGrid::Hooks hooks;
     hooks.editorFor = [this](QWidget* parent, int row, int column) {
@@ -90,37 +100,20 @@ void TwoToneDialog::buildControls() {
         if (column < kNameColumn) return std::pair{row, column + 1};
         return std::pair{(row + 1) % kTwoToneCodes, int(kTone1Column)};
     };
-    const QStringList headers{OptionQ(texts_, "60053"), OptionQ(texts_, "60054"),
-                              OptionQ(texts_, "60055"), OptionQ(texts_, "60304")};
+    const QStringList headers = OptionItems(texts_, {kOptionCodeNumberColumn, kOptionTone1Column,
+                                                     kOptionTone2Column, kOptionTwoToneNameColumn});
     grid_ = new CellGrid(kTwoToneCodes, headers, hooks, this);
     grid_->setObjectName("MSFlexGrid1");
-    buttons_ = MakeOkCancelButtons(this);
-    for (QAbstractButton* button : buttons_->buttons()) {
-        static_cast<QPushButton*>(button)->setAutoDefault(false);
-    }
-}
-
-void TwoToneDialog::buildLayout() {
-    auto* timing = new QWidget;
-    auto* timingForm = new QFormLayout(timing);
-    for (std::size_t i = 0; i < times_.size(); ++i) {
-        timingForm->addRow(MakeLabel(this, 0, kTimeKeys[i], times_[i]), times_[i]);
-    }
-    timingForm->addRow(MakeLabel(this, 0, "60050", choice_), choice_);
-    timingForm->addRow(sideTone_);
-
-    auto* call = new QWidget;
-    auto* callLayout = new QVBoxLayout(call);
-    auto* toneForm = new QFormLayout;
-    toneForm->addRow(MakeLabel(this, 0, "60049", callFormat_), callFormat_);
-    for (QLineEdit* tone : tones_) toneForm->addRow(MakeLabel(this, 0, "60056", tone), tone);
-    callLayout->addLayout(toneForm);
     callLayout->addWidget(grid_, 1);
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("SSTab1");
-    tabs_->addTab(timing, QStringLiteral("60043"));
-    tabs_->addTab(call, QStringLiteral("60044"));
+    tabs_->addTab(timing, QString());
+    tabs_->addTab(call, QString());
+    buttons_ = MakeOkCancelButtons(this);
+    for (QAbstractButton* button : buttons_->buttons()) {
+        static_cast<QPushButton*>(button)->setAutoDefault(false);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_, 1);
     layout->addWidget(buttons_);
@@ -128,18 +121,13 @@ void TwoToneDialog::buildLayout() {
 
 void TwoToneDialog::relabel() {
     RelabelForm(this, texts_);
+    FormFields::RelabelOptionKeys(this, texts_);
     LabelOkCancel(buttons_, texts_);
-    setWindowTitle(OptionQ(texts_, "60051"));
-    tabs_->setTabText(0, OptionQ(texts_, "60043"));
-    tabs_->setTabText(1, OptionQ(texts_, "60044"));
-    SetItems(choice_, OptionItems(texts_, {"60057", "60058", "60059"}));
-    sideTone_->setText(OptionQ(texts_, "60312"));
-    // The labels were made with their keys as text; the tone labels add their letter.
-    int tone = 0;
-    for (QLabel* label : findChildren<QLabel*>()) {
-        const QString key = label->text();
-        label->setText(OptionQ(texts_, U(key)));
-        if (key == "60056") label->setText(label->text() + kToneLetters[tone++]);
+    setWindowTitle(OptionQ(texts_, kOptionTwoToneCaption));
+    tabs_->setTabText(0, OptionQ(texts_, kOptionTwoToneTimingTab));
+    tabs_->setTabText(1, OptionQ(texts_, kOptionTwoToneCallTab));
+    for (std::size_t i = 0; i < tones_.size(); ++i) {
+        toneLabels_[i]->setText(OptionQ(texts_, kOptionToneLabel) + kToneLetters[i]);
     }
     NameByLabels(this);
     grid_->setAccessibleName(tabs_->tabText(1));
@@ -147,13 +135,8 @@ void TwoToneDialog::relabel() {
 
 void TwoToneDialog::showValues() {
     const TwoToneSettings& s = state_.record.twoTone;
-    const TwoToneListForm f = TwoToneListsOf(s);
-    SelectOrFirst(callFormat_, f.callFormat);
-    SelectOrFirst(choice_, f.decodeResponse);
-    const std::array<int, 5> times{f.firstToneTime, f.secondToneTime, f.longToneTime,
-                                   f.toneInterval, f.autoResetTime};
-    for (std::size_t i = 0; i < times_.size(); ++i) SelectOrFirst(times_[i], times[i]);
-    sideTone_->setChecked(f.sideTone);
+    lists_ = TwoToneListsOf(s);
+    fields_->showAll();
     const std::array<std::uint16_t, 4> table{s.toneA.value, s.toneB.value, s.toneC.value,
                                              s.toneD.value};
     for (std::size_t i = 0; i < tones_.size(); ++i) tones_[i]->setText(Q(ToneText(table[i])));
@@ -162,7 +145,7 @@ void TwoToneDialog::showValues() {
         const auto cells = TwoToneCodeCells(s.codes[static_cast<std::size_t>(k)]);
         for (int c = 0; c < 3; ++c) grid_->setCellText(k, c + 1, Q(cells[std::size_t(c)]));
     }
-    formatChosen(f.callFormat);
+    formatChosen(lists_.callFormat);
     grid_->fitColumns(kVisibleRows);
 }
 
@@ -213,16 +196,8 @@ QString TwoToneDialog::storeCell(int row, int column, const QString& text) {
 void TwoToneDialog::commitOk() {
     grid_->commitOpenEditor();
     TwoToneSettings& s = state_.record.twoTone;
-    TwoToneListForm f;
-    f.callFormat = callFormat_->currentIndex();
-    f.decodeResponse = choice_->currentIndex();
-    f.firstToneTime = times_[0]->currentIndex();
-    f.secondToneTime = times_[1]->currentIndex();
-    f.longToneTime = times_[2]->currentIndex();
-    f.toneInterval = times_[3]->currentIndex();
-    f.autoResetTime = times_[4]->currentIndex();
-    f.sideTone = sideTone_->isChecked();
-    CommitTwoToneLists(f, s);
+    fields_->storeAll();
+    CommitTwoToneLists(lists_, s);
     CommitTwoToneTones(s, {BoxHz(tones_[0]), BoxHz(tones_[1]), BoxHz(tones_[2]), BoxHz(tones_[3])});
     document_.commit(windowTitle(), state_);
     accept();

@@ -1,12 +1,13 @@
 // TwoToneDialog, the modal editor of the 2-Tone signalling: on one tab the timings, the decode
 // response and the side tone; on the other the tone table A..D, the transmit call's format
 // and the 32 receive codes, edited in place in a grid. It works on a working copy; OK commits
-// it with the call tones the format names, and the channels that pointed at a code no longer
-// stored, as one undoable step.
+// it with the call tones the format names as one undoable step (the document points channels
+// whose code is no longer stored at a stored one).
 #pragma once
 
 #include <QDialog>
 #include <array>
+#include <memory>
 
 #include "app/language_texts.h"
 #include "calling/twotone/two_tone_form.h"
@@ -15,6 +16,7 @@
 class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
+class QLabel;
 class QLineEdit;
 class QTabWidget;
 
@@ -22,6 +24,7 @@ namespace torvik {
 
 class CellGrid;
 class EditKeyFilter;
+class FormFields;
 
 class TwoToneDialog : public QDialog {
     Q_OBJECT
@@ -39,8 +42,8 @@ class TwoToneDialog : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void buildControls();
-    void buildLayout();
+    // Every field of the window, one line each, in tab order.
+    void declareFields();
     void relabel();
     void showValues();
     void formatChosen(int format);
@@ -51,13 +54,13 @@ class TwoToneDialog : public QDialog {
     const LanguageTexts& texts_;
     EditableState state_;
     EditKeyFilter* keys_ = nullptr;
+    std::unique_ptr<FormFields> fields_;
+    TwoToneListForm lists_;  // the list positions the fields edit
 
     QTabWidget* tabs_ = nullptr;
     QComboBox* callFormat_ = nullptr;
-    QComboBox* choice_ = nullptr;
-    std::array<QComboBox*, 5> times_{};
-    QCheckBox* sideTone_ = nullptr;
     std::array<QLineEdit*, 4> tones_{};
+    std::array<QLabel*, 4> toneLabels_{};
     CellGrid* grid_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
 };
