@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
+#include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -75,6 +77,56 @@ bool OnlyPrints(int argc, char** argv) {
     return false;
 }
 
+bool WantsScreenshot(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--screenshot" || arg.starts_with("--screenshot=")) return true;
+    }
+    return false;
+}
+
+// Whether a display server the window platform would use answers here: a Wayland socket, or
+// an X display whose local socket exists (a remote or unusual DISPLAY is taken as reachable
+// and left to Qt).
+bool DisplayReachable() {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    if (!wayland.isEmpty()) {
+        const fs::path socket =
+            wayland.startsWith('/')
+                ? fs::path(wayland.toStdString())
+                : fs::path(qgetenv("XDG_RUNTIME_DIR").toStdString()) / wayland.toStdString();
+        if (fs::exists(socket, error)) return true;
+    }
+    const QByteArray x = qgetenv("DISPLAY");
+    if (x.isEmpty()) return false;
+    if (!x.startsWith(':')) return true;
+    const QByteArray number = x.mid(1).split('.').front();
+    return fs::exists("/tmp/.X11-unix/X" + number.toStdString(), error);
+}
+
+// Without a display Qt's window platform aborts with a core dump and the advice to
+// reinstall. Say what is wrong instead; a screenshot needs no display and is drawn offscreen.
+// False: the program must end.
+bool PrepareDisplay(bool screenshot) {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool needsServer =
+        platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
+    if (!needsServer || DisplayReachable()) return true;
+    if (screenshot) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return true;
+    }
+    std::fputs(
+        "torvik: no display is reachable (neither DISPLAY nor WAYLAND_DISPLAY names a running "
+        "display).\n"
+        "Start it in a desktop session, or over SSH with X forwarding (ssh -X). torvik-cli does "
+        "the same work in a terminal, and torvik --screenshot FILE needs no display.\n",
+        stderr);
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -87,6 +139,8 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    const bool screenshot = WantsScreenshot(argc, argv);
+    if (!PrepareDisplay(screenshot)) return 1;
     QApplication app(argc, argv);
     NameTheApplication();
     QApplication::setWindowIcon(ApplicationIcon());
@@ -112,7 +166,10 @@ int main(int argc, char** argv) {
 
     DemoRadio demo;
     bool wantDemo = parser.isSet("demo");
-    if (!wantDemo && ports.presentPorts().empty()) wantDemo = AskForDemo(session->language);
+    // A screenshot run asks nothing: nobody may be there to answer.
+    if (!wantDemo && ports.presentPorts().empty() && !screenshot) {
+        wantDemo = AskForDemo(session->language);
+    }
     const bool demoRunning = wantDemo && StartDemo(demo, *session, ports);
     if (wantDemo && !demoRunning) {
         QMessageBox::warning(nullptr, QString::fromLatin1(kApplicationTitle),

@@ -50,6 +50,7 @@ ChannelEditModel::ChannelEditModel(Codeplug& codeplug, const FeatureFlags& featu
         f.rxText, record.ShiftDir,
         shifted ? FreqCodeToPlainText(record.Offset.text(), reporter) : std::string());
     f.nameBoxes = SplitNameBoxes(record.Name.text());
+    followShift_ = ShiftBetween(f.rxText, f.txText);
 
     // Values outside their lists open on the first entry rather than failing.
     f.step = ChoiceOrFirst(record.Step, static_cast<int>(stepChoices_.size()));
@@ -118,10 +119,17 @@ ToneFields& ChannelEditModel::tone(ToneSide side) {
 void ChannelEditModel::setRxText(std::string_view text) {
     fields_.rxText = FilterRxFrequencyText(text);
     enabled_ = !fields_.rxText.empty();
+    // Until the user types a transmit frequency it keeps its shift from the receive one, so
+    // a simplex channel stays simplex and a repeater channel keeps its offset.
+    if (!followShift_) followShift_ = ShiftBetween(fields_.rxText, fields_.txText);
+    if (txFollows_ && followShift_) {
+        if (auto tx = TransmitFollowingReceive(fields_.rxText, *followShift_)) fields_.txText = *tx;
+    }
 }
 
 void ChannelEditModel::setTxText(std::string_view text) {
     fields_.txText = FilterTxFrequencyText(text);
+    txFollows_ = false;
 }
 
 void ChannelEditModel::setNameBox(int box, std::string_view text) {

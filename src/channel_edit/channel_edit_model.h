@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -121,6 +122,8 @@ class ChannelEditModel {
 
     // The user's edits. Text is cleaned by the field's character rules; a choice outside its
     // list is ignored.
+    // The transmit text follows a new receive text by the shift the channel had, until the
+    // user types into the transmit field.
     void setRxText(std::string_view text);
     void setTxText(std::string_view text);
     void setNameBox(int box, std::string_view text);
@@ -153,6 +156,9 @@ class ChannelEditModel {
     int row_;
     ChannelEditFields fields_;
     bool enabled_ = false;
+    // The transmit-minus-receive shift in 10 Hz the transmit text keeps while it follows.
+    std::optional<long long> followShift_;
+    bool txFollows_ = true;
     std::vector<std::string_view> stepChoices_;
     std::vector<int> signalingChoices_;
     std::vector<int> twoToneChoices_;

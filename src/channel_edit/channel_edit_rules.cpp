@@ -143,6 +143,21 @@ std::string TransmitTextOnOpen(std::string_view rxText, int shiftDir, std::strin
     return FormatFixed(tx, 1, 5);
 }
 
+std::optional<std::string> TransmitFollowingReceive(std::string_view rxText, long long shiftTenHz) {
+    const std::optional<double> rx = ParseDecimal(rxText);
+    if (!rx) return std::nullopt;
+    return FormatFixed(static_cast<double>(TenHz(*rx) + shiftTenHz) / kTenHzPerMhz, 1, 5);
+}
+
+std::optional<long long> ShiftBetween(std::string_view rxText, std::string_view txText) {
+    const std::optional<double> rx = ParseDecimal(rxText);
+    if (!rx) return std::nullopt;
+    if (txText.find_first_not_of(' ') == std::string_view::npos) return 0;
+    const std::optional<double> tx = ParseDecimal(txText);
+    if (!tx) return std::nullopt;
+    return TenHz(*tx) - TenHz(*rx);
+}
+
 ShiftPreview PreviewShift(std::string_view rxText, std::string_view txText) {
     ShiftPreview preview;
     const std::optional<double> rx = ParseDecimal(rxText);

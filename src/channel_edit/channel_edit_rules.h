@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -85,6 +86,13 @@ std::string PadPttIdCode(std::string_view code);
 // The transmit field's text when the editor opens: receive minus or plus the offset by the
 // shift direction, else the receive text itself.
 std::string TransmitTextOnOpen(std::string_view rxText, int shiftDir, std::string_view offsetText);
+
+// The transmit text `shiftTenHz` (in 10 Hz) away from the receive text; nothing when the
+// receive text is no number.
+std::optional<std::string> TransmitFollowingReceive(std::string_view rxText, long long shiftTenHz);
+// The shift from the receive to the transmit text in 10 Hz (an empty transmit text: none);
+// nothing when either is no number.
+std::optional<long long> ShiftBetween(std::string_view rxText, std::string_view txText);
 
 // What the typed frequencies mean for the stored shift: direction 1 (transmit below
 // receive), 2 (above) or 0, and the offset magnitude "0.00000". An empty transmit field

@@ -119,8 +119,8 @@ class FormFields {
 
     template <class T>
     static T Fit(int value) {
-        return static_cast<T>(std::clamp<int>(value, std::numeric_limits<T>::min(),
-                                              std::numeric_limits<T>::max()));
+        return static_cast<T>(
+            std::clamp<int>(value, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
     }
 
     QComboBox* addList(QFormLayout* form, const char* name, const FieldLabel& label,

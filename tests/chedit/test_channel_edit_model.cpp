@@ -264,6 +264,43 @@ class ChannelEditModelTest : public QObject {
             QCOMPARE(Str(s.text), QString("#%1").arg(kRangeWarning));
     }
 
+    // A new receive frequency moves the transmit frequency by the channel's shift until the
+    // user types a transmit frequency: simplex stays simplex, a repeater keeps its offset.
+    void transmitFollowsReceive_data() {
+        QTest::addColumn<int>("shiftDir");  // of the stored channel: 0 simplex, 1 minus
+        QTest::addColumn<QString>("typedTx");
+        QTest::addColumn<QString>("shownTx");
+        QTest::addColumn<int>("storedShiftDir");
+        QTest::addColumn<QString>("storedOffset");
+        QTest::newRow("simplex stays simplex") << 0 << ""
+                                               << "146.50000" << 0 << "000000000";
+        QTest::newRow("repeater keeps its offset") << 1 << ""
+                                                   << "145.90000" << 1 << "000060000";
+        QTest::newRow("typed transmit stays") << 0 << "147"
+                                              << "147" << 2 << "000050000";
+    }
+    void transmitFollowsReceive() {
+        QFETCH(int, shiftDir);
+        QFETCH(QString, typedTx);
+        QFETCH(QString, shownTx);
+        QFETCH(int, storedShiftDir);
+        QFETCH(QString, storedOffset);
+        Codeplug c = MakeCodeplug();
+        ChannelRecord r = FullChannel(12);
+        r.TxInhibit = 0;
+        r.ShiftDir = static_cast<std::int16_t>(shiftDir);
+        Put(c, r);
+        RecordingReporter reporter;
+        ChannelEditModel m(c, AllFeatures(), 12, reporter);
+        if (!typedTx.isEmpty()) m.setTxText(typedTx.toStdString());
+        // Typed one key at a time, as the window hands it over.
+        for (const QString& rx : {"1", "14", "146", "146.", "146.5"}) m.setRxText(rx.toStdString());
+        QCOMPARE(Str(m.fields().txText), shownTx);
+        QCOMPARE(m.commitOk(), OkOutcome::Stored);
+        QCOMPARE(int(c.channels.find(12)->ShiftDir), storedShiftDir);
+        QCOMPARE(Str(c.channels.find(12)->Offset.raw()), storedOffset);
+    }
+
     void shiftPreviewWhileTyping_data() {
         QTest::addColumn<QString>("rx");
         QTest::addColumn<QString>("tx");
