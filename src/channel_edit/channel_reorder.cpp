@@ -145,8 +145,9 @@ ReorderRefusal SortRows(ChannelTable& channels, CodeplugRecord& record,
     for (const int n : *rows) {
         if (const ChannelRecord* c = channels.find(n)) used.push_back(c);
     }
-    std::stable_sort(used.begin(), used.end(),
-                     [&less](const ChannelRecord* a, const ChannelRecord* b) { return less(*a, *b); });
+    std::stable_sort(
+        used.begin(), used.end(),
+        [&less](const ChannelRecord* a, const ChannelRecord* b) { return less(*a, *b); });
     ChannelRenumbering moves;
     for (std::size_t i = 0; i < used.size(); ++i) moves[used[i]->Number] = (*rows)[i];
     Renumber(channels, record, moves);

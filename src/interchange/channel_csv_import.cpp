@@ -201,7 +201,10 @@ void ReadTones(RowContext& c, ChannelRecord& channel) {
         channel.RxCtcss = static_cast<std::int16_t>(*v);
     if (auto v = DcsCodeOfText(c.row.get("DtcsCode")))
         channel.TxDcs = static_cast<std::int16_t>(*v);
-    if (auto v = DcsCodeOfText(c.row.get("RxDtcsCode")))
+    // Files without a RxDtcsCode column (older CHIRP versions write none) mean the DtcsCode
+    // for both sides.
+    const std::string_view rxDcsColumn = c.row.has("RxDtcsCode") ? "RxDtcsCode" : "DtcsCode";
+    if (auto v = DcsCodeOfText(c.row.get(rxDcsColumn)))
         channel.RxDcs = static_cast<std::int16_t>(*v);
 
     const std::string mode = c.row.get("Tone");
@@ -216,7 +219,8 @@ void ReadTones(RowContext& c, ChannelRecord& channel) {
         tx = rx = ToneKind::Dcs;
         txColumn = rxColumn = "DtcsCode";
     } else if (mode == "Cross") {
-        const std::string cross = c.row.get("CrossMode");
+        // Without a CrossMode column a cross tone is CHIRP's default, Tone->Tone.
+        const std::string cross = c.row.has("CrossMode") ? c.row.get("CrossMode") : "Tone->Tone";
         const std::size_t arrow = cross.find("->");
         bool knownTx = false, knownRx = false;
         if (arrow != std::string::npos) {
@@ -227,7 +231,7 @@ void ReadTones(RowContext& c, ChannelRecord& channel) {
             throw Refusal{"CrossMode '" + cross + "' is not one the radio can use"};
         }
         if (tx == ToneKind::Dcs) txColumn = "DtcsCode";
-        if (rx == ToneKind::Dcs) rxColumn = "RxDtcsCode";
+        if (rx == ToneKind::Dcs) rxColumn = rxDcsColumn;
     } else if (!mode.empty()) {
         throw Refusal{"Tone '" + mode + "' is not one of Tone, TSQL, DTCS, Cross"};
     }

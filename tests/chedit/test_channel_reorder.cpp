@@ -50,14 +50,14 @@ class ChannelReorderTest : public QObject {
         // The settings before: priority 1 on channel 3, priority 2 on channel 5, emergency on
         // channel 7, power-on channel 3 (held as 2); and where they point after.
         QTest::addColumn<QList<int>>("references");
-        QTest::newRow("insert at 3") << 0 << QList<int>{3} << "1=C1 4=C3 6=C5 8=C7 201=C201"
-                                     << QList<int>{4, 6, 8, 4};
+        QTest::newRow("insert at 3")
+            << 0 << QList<int>{3} << "1=C1 4=C3 6=C5 8=C7 201=C201" << QList<int>{4, 6, 8, 4};
         QTest::newRow("delete 3 closes the gap")
             << 1 << QList<int>{3} << "1=C1 4=C5 6=C7 201=C201" << QList<int>{6, 4, 6, 1};
         QTest::newRow("delete an empty row and a channel")
             << 1 << QList<int>{2, 5} << "1=C1 2=C3 5=C7 201=C201" << QList<int>{2, 5, 5, 2};
-        QTest::newRow("move a run up") << 2 << QList<int>{3, 4}
-                                       << "1=C1 2=C3 5=C5 7=C7 201=C201" << QList<int>{2, 5, 7, 2};
+        QTest::newRow("move a run up")
+            << 2 << QList<int>{3, 4} << "1=C1 2=C3 5=C5 7=C7 201=C201" << QList<int>{2, 5, 7, 2};
         QTest::newRow("move down passes the neighbour")
             << 3 << QList<int>{5} << "1=C1 3=C3 6=C5 7=C7 201=C201" << QList<int>{3, 6, 7, 3};
         QTest::newRow("sort by name, descending")
@@ -96,10 +96,9 @@ class ChannelReorderTest : public QObject {
         }
         QCOMPARE(int(refusal), int(ReorderRefusal::None));
         QCOMPARE(Layout(table), after);
-        QCOMPARE(int(table.ChannelCount), after.count('=') );
+        QCOMPARE(int(table.ChannelCount), after.count('='));
         const QList<int> now{record.scan.priorityChannel1, record.scan.priorityChannel2,
-                             record.emergency.emergencyChannel,
-                             record.options.powerOnChannel + 1};
+                             record.emergency.emergencyChannel, record.options.powerOnChannel + 1};
         QCOMPARE(now, references);
     }
 
@@ -109,14 +108,14 @@ class ChannelReorderTest : public QObject {
         QTest::addColumn<int>("refusal");
         QTest::newRow("insert with channel 200 in use")
             << 0 << QList<int>{3} << int(ReorderRefusal::LastChannelInUse);
-        QTest::newRow("insert at PA") << 0 << QList<int>{kChannelPA}
-                                      << int(ReorderRefusal::NotMemoryChannel);
-        QTest::newRow("delete PA") << 1 << QList<int>{kChannelPA}
-                                   << int(ReorderRefusal::NotMemoryChannel);
-        QTest::newRow("move channel 1 up") << 2 << QList<int>{1, 3}
-                                           << int(ReorderRefusal::AtTheEdge);
-        QTest::newRow("move channel 200 down") << 3 << QList<int>{kMemoryChannels}
-                                               << int(ReorderRefusal::AtTheEdge);
+        QTest::newRow("insert at PA")
+            << 0 << QList<int>{kChannelPA} << int(ReorderRefusal::NotMemoryChannel);
+        QTest::newRow("delete PA")
+            << 1 << QList<int>{kChannelPA} << int(ReorderRefusal::NotMemoryChannel);
+        QTest::newRow("move channel 1 up")
+            << 2 << QList<int>{1, 3} << int(ReorderRefusal::AtTheEdge);
+        QTest::newRow("move channel 200 down")
+            << 3 << QList<int>{kMemoryChannels} << int(ReorderRefusal::AtTheEdge);
     }
     void refusalsChangeNothing() {
         QFETCH(int, op);

@@ -1,5 +1,6 @@
 // The channel CSV: every tone mode both ways, refusals with their line numbers, the columns
 // other tools and spreadsheets write, and export followed by import.
+#include <QFile>
 #include <QtTest>
 #include <random>
 
@@ -118,6 +119,53 @@ class TestChannelCsv : public QObject {
         if (txType == 2) QCOMPARE(out.value(8), in.value(3));
         if (rxType == 2 && in.value(0) == "Cross") QCOMPARE(out.value(10), in.value(5));
         if (txType == 2 || rxType == 2) QCOMPARE(out.value(9), in.value(4));
+    }
+
+    // A file CHIRP 20221106 (the version Debian 12 ships) wrote itself: no RxDtcsCode,
+    // CrossMode or Power columns. It imports whole, with the meanings CHIRP gives the missing
+    // columns: a cross tone is Tone->Tone, and the power is the base channel's.
+    void chirpDebian12File_data() {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<int>("txType");
+        QTest::addColumn<int>("rxType");
+        QTest::addColumn<int>("txValue");  // CTCSS index or DCS code
+        QTest::addColumn<int>("rxValue");
+        QTest::addColumn<int>("shiftDir");
+        // CTCSS index 9 is 88.5 Hz, 13 is 100.0, 15 is 107.2, 19 is 123.0, 21 is 131.8;
+        // DCS 754 is 492.
+        QTest::newRow("none, simplex") << 1 << 0 << 0 << -1 << -1 << 0;
+        QTest::newRow("Tone, minus") << 2 << 1 << 0 << 13 << -1 << 1;
+        QTest::newRow("TSQL") << 3 << 1 << 1 << 19 << 19 << 0;
+        QTest::newRow("DTCS, plus") << 4 << 2 << 2 << 492 << 492 << 2;
+        QTest::newRow("Cross without CrossMode") << 5 << 1 << 1 << 15 << 21 << 0;
+    }
+    void chirpDebian12File() {
+        QFETCH(int, number);
+        QFETCH(int, txType);
+        QFETCH(int, rxType);
+        QFETCH(int, txValue);
+        QFETCH(int, rxValue);
+        QFETCH(int, shiftDir);
+        QFile file(QStringLiteral(TORVIK_INTERCHANGE_FIXTURES "/chirp_20221106.csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        ChannelTable base;
+        ChannelRecord& kept = *AppendChannel(base);
+        kept = NewChannelRecord(number);
+        kept.Used = 1;
+        kept.TxPower = 2;
+        const ChannelCsvImport result = Import(file.readAll().toStdString(), 3, base);
+        QVERIFY2(result.refused.empty(), qPrintable(Messages(result.refused)));
+        QCOMPARE(result.channels.size(), std::size_t{5});
+        const ChannelRecord& c = result.channels[std::size_t(number - 1)];
+        QCOMPARE(int(c.Number), number);
+        QCOMPARE(int(c.TxToneType), txType);
+        QCOMPARE(int(c.RxToneType), rxType);
+        if (txType == 1) QCOMPARE(int(c.TxCtcss), txValue);
+        if (txType == 2) QCOMPARE(int(c.TxDcs), txValue);
+        if (rxType == 1) QCOMPARE(int(c.RxCtcss), rxValue);
+        if (rxType == 2) QCOMPARE(int(c.RxDcs), rxValue);
+        QCOMPARE(int(c.ShiftDir), shiftDir);
+        QCOMPARE(int(c.TxPower), 2);  // no Power column: the base channel's
     }
 
     void refusals_data() {
