@@ -32,6 +32,7 @@ constexpr const char* kUsage =
     "  diff A.dat --device PATH          against what the radio holds\n"
     "  bands                             list the band codes and their ranges\n"
     "  ports                             list the serial devices and their numbers\n"
+    "  fleet roster OUT.csv --units N    the roster of a fleet job (--set COLUMN=START[+STEP])\n"
     "\n"
     "common options: --home DIR (application folder), --yes, --help;\n"
     "radio commands also take --password TEXT, --trace FILE, --backup-dir DIR and --no-backup\n"
@@ -69,6 +70,7 @@ int main(int argc, char** argv) {
     if (verb == "bands") return ListBands();
     if (verb == "ports") return torvik::cli::RunPorts(arguments);
     if (verb == "diff") return torvik::cli::RunDiff(arguments);
+    if (verb == "fleet") return torvik::cli::RunFleet(arguments);
     if (verb.isEmpty() || verb == "help" || verb == "--help" || verb == "-h") {
         std::fputs(kUsage, stdout);
         return torvik::cli::kSuccess;

@@ -17,5 +17,7 @@ int RunExport(const QStringList& arguments);
 int RunImport(const QStringList& arguments);
 int RunPorts(const QStringList& arguments);
 int RunDiff(const QStringList& arguments);
+// "fleet roster" (and the fleet verbs to come).
+int RunFleet(const QStringList& arguments);
 
 }  // namespace torvik::cli
