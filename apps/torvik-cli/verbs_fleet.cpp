@@ -48,9 +48,8 @@ int RunFleet(const QStringList& arguments) {
     const QString what = arguments.value(1);
     QStringList rest = arguments.mid(1);
     if (what == "roster") return RunFleetRoster(rest);
-    std::fputs(
-        "usage: torvik-cli fleet roster OUT.csv --units N [--set COLUMN=START[+STEP]]...\n",
-        what == "--help" || what == "-h" ? stdout : stderr);
+    std::fputs("usage: torvik-cli fleet roster OUT.csv --units N [--set COLUMN=START[+STEP]]...\n",
+               what == "--help" || what == "-h" ? stdout : stderr);
     return what == "--help" || what == "-h" ? kSuccess : kUsage;
 }
 

@@ -62,7 +62,8 @@ Roster ReadRoster(std::string_view text, const std::vector<std::string>& uniqueC
     for (std::size_t l = 1; l < lines.size(); ++l) {
         const CsvLine& line = lines[l];
         if (line.fields.size() > roster.columns.size()) {
-            roster.refused.push_back({line.lineNumber, {},
+            roster.refused.push_back({line.lineNumber,
+                                      {},
                                       "has " + std::to_string(line.fields.size()) +
                                           " cells, more than the header's " +
                                           std::to_string(roster.columns.size())});
@@ -88,9 +89,9 @@ Roster ReadRoster(std::string_view text, const std::vector<std::string>& uniqueC
             continue;
         }
         if (const auto [it, added] = unitLines.emplace(unit.unit, unit.line); !added) {
-            roster.refused.push_back({unit.line, std::string(kRosterUnitColumn),
-                                      "repeats unit '" + unit.unit + "' of line " +
-                                          std::to_string(it->second)});
+            roster.refused.push_back(
+                {unit.line, std::string(kRosterUnitColumn),
+                 "repeats unit '" + unit.unit + "' of line " + std::to_string(it->second)});
             continue;
         }
         roster.units.push_back(std::move(unit));
@@ -107,9 +108,9 @@ Roster ReadRoster(std::string_view text, const std::vector<std::string>& uniqueC
             }
             if (value.empty()) continue;
             if (const auto [it, added] = firstLine.emplace(value, unit.line); !added) {
-                roster.refused.push_back({unit.line, column,
-                                          "repeats '" + value + "' of line " +
-                                              std::to_string(it->second)});
+                roster.refused.push_back(
+                    {unit.line, column,
+                     "repeats '" + value + "' of line " + std::to_string(it->second)});
             }
         }
     }

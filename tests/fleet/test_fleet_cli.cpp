@@ -32,8 +32,8 @@ class FleetCliTest : public QObject {
         const QString r = r;
         QTest::newRow("no --units") << QStringList{"fleet", "roster", r};
         QTest::newRow("zero units") << QStringList{"fleet", "roster", r, "--units", "0"};
-        QTest::newRow("bad --set") << QStringList{"fleet", "roster", r, "--units", "2",
-                                                  "--set", "FiveToneId"};
+        QTest::newRow("bad --set")
+            << QStringList{"fleet", "roster", r, "--units", "2", "--set", "FiveToneId"};
         QTest::newRow("unknown fleet verb") << QStringList{"fleet", "launch"};
     }
     void rosterUsageErrors() {

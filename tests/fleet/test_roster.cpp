@@ -11,7 +11,8 @@ namespace {
 
 QString Refusals(const Roster& roster) {
     QStringList out;
-    for (const RosterRefusal& r : roster.refused) out << QString::fromStdString(RosterRefusalText(r));
+    for (const RosterRefusal& r : roster.refused)
+        out << QString::fromStdString(RosterRefusalText(r));
     return out.join(" | ");
 }
 
@@ -47,24 +48,28 @@ class RosterTest : public QObject {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("unique");
         QTest::addColumn<QString>("refused");
-        QTest::newRow("no Unit column") << "Serial\nSN1\n" << QStringList{} << "1: Unit: is missing";
-        QTest::newRow("empty unit") << "Unit,DtmfId\n,123\n" << QStringList{} << "2: Unit: is empty";
-        QTest::newRow("unit twice") << "Unit\nA\nB\nA\n" << QStringList{}
-                                    << "4: Unit: repeats unit 'A' of line 2";
+        QTest::newRow("no Unit column") << "Serial\nSN1\n"
+                                        << QStringList{} << "1: Unit: is missing";
+        QTest::newRow("empty unit") << "Unit,DtmfId\n,123\n"
+                                    << QStringList{} << "2: Unit: is empty";
+        QTest::newRow("unit twice") << "Unit\nA\nB\nA\n"
+                                    << QStringList{} << "4: Unit: repeats unit 'A' of line 2";
         QTest::newRow("5-Tone ID twice")
-            << "Unit,FiveToneId\n1,00017\n2,00018\n3,00017\n" << QStringList{}
-            << "4: FiveToneId: repeats '00017' of line 2";
-        QTest::newRow("DTMF ID twice") << "Unit,DtmfId\n1,101\n2,101\n" << QStringList{}
-                                       << "3: DtmfId: repeats '101' of line 2";
+            << "Unit,FiveToneId\n1,00017\n2,00018\n3,00017\n"
+            << QStringList{} << "4: FiveToneId: repeats '00017' of line 2";
+        QTest::newRow("DTMF ID twice") << "Unit,DtmfId\n1,101\n2,101\n"
+                                       << QStringList{} << "3: DtmfId: repeats '101' of line 2";
         QTest::newRow("--unique column twice")
-            << "Unit,Message\n1,HELLO\n2,HELLO\n" << QStringList{"Message"}
-            << "3: Message: repeats 'HELLO' of line 2";
+            << "Unit,Message\n1,HELLO\n2,HELLO\n"
+            << QStringList{"Message"} << "3: Message: repeats 'HELLO' of line 2";
         QTest::newRow("--unique column missing")
-            << "Unit\n1\n" << QStringList{"Message"} << "1: Message: is not a column of the roster";
-        QTest::newRow("column twice") << "Unit,DtmfId,DtmfId\n1,2,3\n" << QStringList{}
-                                      << "1: DtmfId: names this column twice";
-        QTest::newRow("too many cells") << "Unit\n1,2\n" << QStringList{}
-                                        << "2: has 2 cells, more than the header's 1";
+            << "Unit\n1\n"
+            << QStringList{"Message"} << "1: Message: is not a column of the roster";
+        QTest::newRow("column twice") << "Unit,DtmfId,DtmfId\n1,2,3\n"
+                                      << QStringList{} << "1: DtmfId: names this column twice";
+        QTest::newRow("too many cells")
+            << "Unit\n1,2\n"
+            << QStringList{} << "2: has 2 cells, more than the header's 1";
         QTest::newRow("no units") << "Unit\n" << QStringList{} << "0: holds no unit";
         QTest::newRow("empty file") << "" << QStringList{} << "0: holds no header line";
     }
@@ -80,15 +85,15 @@ class RosterTest : public QObject {
     void counting_data() {
         QTest::addColumn<QString>("set");
         QTest::addColumn<QStringList>("values");  // units 1, 2, 3 and 100
-        QTest::newRow("five digits") << "FiveToneId=00017"
-                                     << QStringList{"00017", "00018", "00019", "00116"};
-        QTest::newRow("text and digits") << "Message=UNIT-01"
-                                         << QStringList{"UNIT-01", "UNIT-02", "UNIT-03", "UNIT-100"};
-        QTest::newRow("last run counts") << "Message=A1B07x"
-                                         << QStringList{"A1B07x", "A1B08x", "A1B09x", "A1B106x"};
+        QTest::newRow("five digits")
+            << "FiveToneId=00017" << QStringList{"00017", "00018", "00019", "00116"};
+        QTest::newRow("text and digits")
+            << "Message=UNIT-01" << QStringList{"UNIT-01", "UNIT-02", "UNIT-03", "UNIT-100"};
+        QTest::newRow("last run counts")
+            << "Message=A1B07x" << QStringList{"A1B07x", "A1B08x", "A1B09x", "A1B106x"};
         QTest::newRow("step") << "DtmfId=100+5" << QStringList{"100", "105", "110", "595"};
-        QTest::newRow("no digits") << "Message=HELLO"
-                                   << QStringList{"HELLO", "HELLO", "HELLO", "HELLO"};
+        QTest::newRow("no digits")
+            << "Message=HELLO" << QStringList{"HELLO", "HELLO", "HELLO", "HELLO"};
         QTest::newRow("plus as text") << "Message=A+B" << QStringList{"A+B", "A+B", "A+B", "A+B"};
     }
     void counting() {
