@@ -33,6 +33,7 @@ constexpr const char* kUsage =
     "  bands                             list the band codes and their ranges\n"
     "  ports                             list the serial devices and their numbers\n"
     "  fleet roster OUT.csv --units N    the roster of a fleet job (--set COLUMN=START[+STEP])\n"
+    "  fleet plan TEMPLATE.dat ROSTER.csv  what each unit of the roster gets (exit 1: refused)\n"
     "\n"
     "common options: --home DIR (application folder), --yes, --help;\n"
     "radio commands also take --password TEXT, --trace FILE, --backup-dir DIR and --no-backup\n"

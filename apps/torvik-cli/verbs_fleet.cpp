@@ -1,10 +1,13 @@
 // The fleet verbs: programming many radios with one codeplug, each with its own identity.
-// `fleet roster` writes the roster of a delivery.
+// `fleet roster` writes the roster of a delivery; `fleet plan` checks it against the template
+// and shows what each unit gets.
 #include <cstdio>
 
 #include "cli_support.h"
+#include "fleet/fleet_plan.h"
 #include "fleet/roster_series.h"
 #include "platform/file_io.h"
+#include "storage/codeplug_files.h"
 #include "verbs.h"
 
 namespace torvik::cli {
@@ -42,15 +45,66 @@ int RunFleetRoster(const QStringList& arguments) {
     return kSuccess;
 }
 
+int RunFleetPlan(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddCommonOptions(parser);
+    parser.addOption({"unique",
+                      "A column whose values must differ between units (FiveToneId and DtmfId "
+                      "always must). Repeatable.",
+                      "COLUMN"});
+    parser.addPositionalArgument("TEMPLATE.dat", "The codeplug every unit starts from.");
+    parser.addPositionalArgument("ROSTER.csv", "One row per unit.");
+    if (auto done = ParseVerb(parser, arguments, 2,
+                              "Check a roster against the template and show what each unit "
+                              "gets: exit 0 sound, 1 refused, 2 usage or file error.")) {
+        return *done;
+    }
+    CliContext context = MakeContext(parser);
+    const QString templatePath = parser.positionalArguments().at(0);
+    const QString rosterPath = parser.positionalArguments().at(1);
+    Codeplug templ = FreshCodeplug(context, kDefaultBandCode);
+    if (!OpenCodeplug(templatePath.toStdString(), templ, *context.reporter)) {
+        FailWithError(*context.reporter, "cannot open " + templatePath);
+        return kUsage;
+    }
+    const std::optional<std::string> text = ReadWholeFile(rosterPath.toStdString());
+    if (!text) return UsageError("cannot read " + rosterPath);
+    std::vector<std::string> unique;
+    for (const QString& column : parser.values("unique")) unique.push_back(column.toStdString());
+    const FleetPlan plan = PlanFleet(templ, ReadRoster(*text, unique), *context.reporter);
+    for (const RosterRefusal& refusal : plan.refused) {
+        std::fprintf(stderr, "%s:%s\n", qPrintable(rosterPath), RosterRefusalText(refusal).c_str());
+    }
+    if (!plan.refused.empty()) {
+        return Fail(QString("roster refused (%1); no radio would be touched")
+                        .arg(plan.refused.size() == 1
+                                 ? QString("1 problem")
+                                 : QString("%1 problems").arg(plan.refused.size())));
+    }
+    for (const UnitPlan& unit : plan.units) {
+        if (unit.changes.empty()) {
+            std::printf("%s: the template as it is\n", unit.unit.unit.c_str());
+        }
+        for (const Difference& change : unit.changes) {
+            std::printf("%s: %s\n", unit.unit.unit.c_str(), DifferenceLine(change).c_str());
+        }
+    }
+    return kSuccess;
+}
+
 }  // namespace
 
 int RunFleet(const QStringList& arguments) {
     const QString what = arguments.value(1);
-    QStringList rest = arguments.mid(1);
+    const QStringList rest = arguments.mid(1);
     if (what == "roster") return RunFleetRoster(rest);
-    std::fputs("usage: torvik-cli fleet roster OUT.csv --units N [--set COLUMN=START[+STEP]]...\n",
-               what == "--help" || what == "-h" ? stdout : stderr);
-    return what == "--help" || what == "-h" ? kSuccess : kUsage;
+    if (what == "plan") return RunFleetPlan(rest);
+    const bool help = what == "--help" || what == "-h";
+    std::fputs(
+        "usage: torvik-cli fleet roster OUT.csv --units N [--set COLUMN=START[+STEP]]...\n"
+        "       torvik-cli fleet plan TEMPLATE.dat ROSTER.csv [--unique COLUMN]...\n",
+        help ? stdout : stderr);
+    return help ? kSuccess : kUsage;
 }
 
 }  // namespace torvik::cli

@@ -75,7 +75,8 @@ std::string SetPassword(OptionSettings& o, const std::string& digits) {
 // The JSON value at `path` ("ScanSettings.scanMode", "ChannelTable[3].Name"), set to `text`
 // as the field's present value type reads it. The reason when the path names no field.
 std::string SetJsonPath(QJsonObject& root, const std::string& path, const std::string& text) {
-    static const QRegularExpression step(QStringLiteral("^([A-Za-z][A-Za-z0-9]*)(?:\\[(\\d+)\\])?$"));
+    static const QRegularExpression step(
+        QStringLiteral("^([A-Za-z][A-Za-z0-9]*)(?:\\[(\\d+)\\])?$"));
     const QStringList steps = QString::fromStdString(path).split('.');
     // Walks down, then writes the changed containers back up.
     std::vector<QJsonValue> chain{root};

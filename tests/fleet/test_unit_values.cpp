@@ -52,11 +52,21 @@ class UnitValuesTest : public QObject {
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("shown");  // what the record then holds, read back
-        QTest::newRow("DTMF ID padded as the editor pads it") << "DtmfId" << "7" << "700";
-        QTest::newRow("message") << "Message" << "UNIT-01" << "UNIT-01";
-        QTest::newRow("password switches itself on") << "PowerOnPassword" << "1234" << "1234 on";
-        QTest::newRow("number by path") << "ScanSettings.scanMode" << "1" << "1";
-        QTest::newRow("text by path") << "ChannelTable[0].Name" << "ABCDEFG" << "ABCDEFG";
+        QTest::newRow("DTMF ID padded as the editor pads it") << "DtmfId"
+                                                              << "7"
+                                                              << "700";
+        QTest::newRow("message") << "Message"
+                                 << "UNIT-01"
+                                 << "UNIT-01";
+        QTest::newRow("password switches itself on") << "PowerOnPassword"
+                                                     << "1234"
+                                                     << "1234 on";
+        QTest::newRow("number by path") << "ScanSettings.scanMode"
+                                        << "1"
+                                        << "1";
+        QTest::newRow("text by path") << "ChannelTable[0].Name"
+                                      << "ABCDEFG"
+                                      << "ABCDEFG";
     }
     void takenValues() {
         QFETCH(QString, column);
@@ -82,22 +92,36 @@ class UnitValuesTest : public QObject {
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("short own ID") << "FiveToneId" << "1234" << "7: FiveToneId: is not 5 digits";
-        QTest::newRow("letters in the DTMF ID") << "DtmfId" << "1a" << "7: DtmfId: is not 1 to 3 digits";
-        QTest::newRow("long message") << "Message" << "TOO-LONG" << "7: Message: is longer than 7 characters";
-        QTest::newRow("message character") << "Message" << "A~B"
+        QTest::newRow("short own ID") << "FiveToneId"
+                                      << "1234"
+                                      << "7: FiveToneId: is not 5 digits";
+        QTest::newRow("letters in the DTMF ID") << "DtmfId"
+                                                << "1a"
+                                                << "7: DtmfId: is not 1 to 3 digits";
+        QTest::newRow("long message") << "Message"
+                                      << "TOO-LONG"
+                                      << "7: Message: is longer than 7 characters";
+        QTest::newRow("message character") << "Message"
+                                           << "A~B"
                                            << "7: Message: holds '~', which the radio cannot show";
-        QTest::newRow("password letters") << "PowerOnPassword" << "12a"
+        QTest::newRow("password letters") << "PowerOnPassword"
+                                          << "12a"
                                           << "7: PowerOnPassword: is not digits only";
-        QTest::newRow("unknown field") << "ScanSettings.nothing" << "1"
+        QTest::newRow("unknown field") << "ScanSettings.nothing"
+                                       << "1"
                                        << "7: ScanSettings.nothing: names no field";
-        QTest::newRow("channel beyond the table") << "ChannelTable[9].Name" << "A"
+        QTest::newRow("channel beyond the table") << "ChannelTable[9].Name"
+                                                  << "A"
                                                   << "7: ChannelTable[9].Name: names no field";
-        QTest::newRow("not a number") << "ScanSettings.scanMode" << "x"
+        QTest::newRow("not a number") << "ScanSettings.scanMode"
+                                      << "x"
                                       << "7: ScanSettings.scanMode: 'x' is not a whole number";
-        QTest::newRow("beyond its byte") << "ScanSettings.scanMode" << "300"
-                                         << "7: ScanSettings.scanMode: is not a whole number in 0..255";
-        QTest::newRow("whole record") << "ScanSettings" << "1"
+        QTest::newRow("beyond its byte")
+            << "ScanSettings.scanMode"
+            << "300"
+            << "7: ScanSettings.scanMode: is not a whole number in 0..255";
+        QTest::newRow("whole record") << "ScanSettings"
+                                      << "1"
                                       << "7: ScanSettings: is not a single value";
     }
     void refusals() {
