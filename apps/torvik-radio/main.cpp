@@ -18,6 +18,8 @@
 
 #include "aggregate/image_codec.h"
 #include "app/app_home.h"
+#include "functions/radioinfo/radio_info.h"
+#include "functions/radioinfo/radio_info_codec.h"
 #include "link/virtual_radio.h"
 #include "platform/file_io.h"
 #include "storage/new_codeplug.h"
@@ -115,6 +117,7 @@ int main(int argc, char** argv) {
         {"baud-pace", "Send at the byte rate of a 9600-baud line."},
         {"repeat-writes", "Answer every data frame with a repeat request (0x0A)."},
         {"store-wrong", "Acknowledge every Nth data frame but store it spoilt.", "N"},
+        {"serial", "The serial number the radio's embedded information reports.", "TEXT"},
     });
     parser.process(app);
 
@@ -158,6 +161,21 @@ int main(int argc, char** argv) {
             return 1;
         }
         memory = *fresh;
+    }
+
+    if (parser.isSet("serial")) {
+        // One image can stand for many radios: the serial number is the radio's, not the
+        // codeplug's, and is never written by a programming session.
+        const std::string serial = parser.value("serial").toStdString();
+        constexpr std::size_t kWidth = decltype(RadioInfo::serialNumber)::kWidth;
+        if (serial.size() > kWidth) {
+            std::fprintf(stderr, "torvik-radio: --serial takes at most %zu characters\n", kWidth);
+            return 2;
+        }
+        for (std::size_t i = 0; i < kWidth; ++i) {
+            memory[RadioInfoLayout::kSerialNumber + i] =
+                i < serial.size() ? static_cast<std::uint8_t>(serial[i]) : 0x00;
+        }
     }
 
     VirtualRadio radio(config, memory);

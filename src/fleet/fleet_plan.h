@@ -13,7 +13,7 @@ namespace torvik {
 
 struct UnitPlan {
     RosterUnit unit;
-    Codeplug codeplug;                 // the template with the unit's values
+    Codeplug codeplug;                // the template with the unit's values
     std::vector<Difference> changes;  // template -> unit
 };
 

@@ -317,6 +317,14 @@ class LinkPtyTest : public QObject {
         QVERIFY2(r.err.contains("no-such-tty does not exist"), r.err.constData());
         QVERIFY(!QFileInfo::exists(path("x.dat")));
     }
+
+    // One image can stand for many radios, each reporting a serial number of its own.
+    void virtualRadioReportsItsSerialNumber() {
+        QVERIFY(startRadio({"--serial", "SN-0042"}));
+        const Run r = cli({"info", "--device", path("tty")});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        QVERIFY2(r.out.contains("SN-0042"), r.out.constData());
+    }
 };
 
 QTEST_GUILESS_MAIN(LinkPtyTest)
