@@ -5,6 +5,8 @@
 #include <string>
 
 #include "aggregate/image_codec.h"
+#include "calling/fivetone/five_tone_codec.h"
+#include "calling/twotone/two_tone_codec.h"
 #include "codeplug/channel_codec.h"
 #include "storage/sample_codeplug.h"
 
@@ -50,6 +52,29 @@ void BM_ChannelRoundTrip(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ChannelRoundTrip)->Unit(benchmark::kMicrosecond);
+
+// The 2-Tone area alone: the header and its 32 codes.
+void BM_TwoToneRoundTrip(benchmark::State& state) {
+    torvik::Codeplug codeplug = FullCodeplug();
+    for (auto _ : state) {
+        torvik::PackTwoTone(codeplug.record.twoTone, codeplug.image);
+        torvik::UnpackTwoTone(codeplug.image, codeplug.record.twoTone);
+        benchmark::DoNotOptimize(codeplug.record.twoTone);
+    }
+}
+BENCHMARK(BM_TwoToneRoundTrip)->Unit(benchmark::kMicrosecond);
+
+// The 5-Tone area alone: the header, the PTT-ID codes, 8 information codes, 100 entries.
+void BM_FiveToneRoundTrip(benchmark::State& state) {
+    torvik::Codeplug codeplug = FullCodeplug();
+    for (auto _ : state) {
+        torvik::PackFiveTone(codeplug.record.fiveTone, codeplug.record.decodeTime, codeplug.image);
+        torvik::UnpackFiveTone(codeplug.image, codeplug.record.fiveTone,
+                               codeplug.record.decodeTime);
+        benchmark::DoNotOptimize(codeplug.record.fiveTone);
+    }
+}
+BENCHMARK(BM_FiveToneRoundTrip)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -61,13 +61,4 @@ void PutImageName(std::string_view text, std::span<std::uint8_t> out) {
     }
 }
 
-std::string GetImageName(std::span<const std::uint8_t> in) {
-    std::string text;
-    for (std::uint8_t byte : in) {
-        if (byte == 0x00 || byte == 0xFF) break;
-        text += static_cast<char>(byte);
-    }
-    return text;
-}
-
 }  // namespace torvik

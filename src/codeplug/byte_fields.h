@@ -173,7 +173,12 @@ constexpr std::int16_t ClampToByte(int value) {
 // A name in the image: an empty name is all zeros, any other its bytes filled with blanks.
 void PutImageName(std::string_view text, std::span<std::uint8_t> out);
 // A name read up to the first 0x00 or 0xFF (erased memory); the blanks that fill it stay.
-std::string GetImageName(std::span<const std::uint8_t> in);
+// A view of the image's bytes, valid while the image is: the codecs copy it into a record.
+inline std::string_view GetImageName(std::span<const std::uint8_t> in) {
+    std::size_t length = 0;
+    while (length < in.size() && in[length] != 0x00 && in[length] != 0xFF) ++length;
+    return {reinterpret_cast<const char*>(in.data()), length};
+}
 
 // True when `text` is non-empty and holds decimal digits only.
 inline bool IsDecimalDigits(std::string_view text) {

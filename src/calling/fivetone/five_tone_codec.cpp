@@ -48,10 +48,8 @@ FixedText<7> GetName(const RadioImage& image, std::size_t address) {
 void PutCodeBlock(FiveToneCode& code, RadioImage& image, std::size_t base, std::size_t capacity,
                   bool withName) {
     CheckLength(code.length, capacity, "5-Tone code");
-    image.at(base + L::kCodeStandard) = code.standard;
-    image.at(base + L::kCodeLength) = code.length;
     code.duration = DurationOrDefault(code.duration);
-    image.at(base + L::kCodeDuration) = code.duration;
+    for (const auto& field : L::kCodeByteFields) image.at(base + field.offset) = code.*field.member;
 
     // Two symbols to a byte; an odd count ends with the repeat symbol. A symbol past the
     // code's text (cut at NUL and trimmed) is the repeat symbol too.
@@ -69,13 +67,12 @@ void PutCodeBlock(FiveToneCode& code, RadioImage& image, std::size_t base, std::
 
 void GetCodeBlock(const RadioImage& image, std::size_t base, std::size_t capacity, bool withName,
                   FiveToneCode& code) {
-    code.standard = image.at(base + L::kCodeStandard);
+    for (const auto& field : L::kCodeByteFields) code.*field.member = image.at(base + field.offset);
     // A length the block cannot hold would run into the name or the next block: the
     // symbols there are not this code's, so the code reads as empty.
-    std::uint8_t length = image.at(base + L::kCodeLength);
-    if (length > capacity) length = 0;
-    code.length = length;
-    code.duration = DurationOrDefault(image.at(base + L::kCodeDuration));
+    if (code.length > capacity) code.length = 0;
+    const std::size_t length = code.length;
+    code.duration = DurationOrDefault(code.duration);
 
     // Each byte holds two symbols, high nibble first.
     std::array<char, kFiveToneCodeSymbols + 1> symbols{};
@@ -90,9 +87,7 @@ void GetCodeBlock(const RadioImage& image, std::size_t base, std::size_t capacit
 
 void PutInfoCode(const InfoCode& info, RadioImage& image, std::size_t base) {
     CheckLength(info.length, kInfoCodeSymbols, "information code");
-    image.at(base + L::kInfoFunction) = info.function;
-    image.at(base + L::kInfoResponse) = info.response;
-    image.at(base + L::kInfoLength) = info.length;
+    for (const auto& field : L::kInfoByteFields) image.at(base + field.offset) = info.*field.member;
     const std::string symbols = SymbolsOf(info.code.raw(), info.length);
     auto out = image.block(base + L::kInfoSymbols, symbols.size());
     for (std::size_t j = 0; j < out.size(); ++j) {
@@ -107,11 +102,11 @@ std::uint8_t ZeroIfErased(std::uint8_t byte) {
 }
 
 void GetInfoCode(const RadioImage& image, std::size_t base, InfoCode& info) {
-    info.function = ZeroIfErased(image.at(base + L::kInfoFunction));
-    info.response = ZeroIfErased(image.at(base + L::kInfoResponse));
-    std::uint8_t length = ZeroIfErased(image.at(base + L::kInfoLength));
-    if (length > kInfoCodeSymbols) length = 0;  // would run into the name
-    info.length = length;
+    for (const auto& field : L::kInfoByteFields) {
+        info.*field.member = ZeroIfErased(image.at(base + field.offset));
+    }
+    if (info.length > kInfoCodeSymbols) info.length = 0;  // would run into the name
+    const std::size_t length = info.length;
 
     std::string symbols;
     for (std::uint8_t byte : image.block(base + L::kInfoSymbols, length)) {
@@ -134,34 +129,22 @@ std::uint8_t DecimalDigitValue(char c) {
 }  // namespace
 
 void PackFiveTone(FiveToneSettings& s, std::uint8_t decodeTime, RadioImage& image) {
-    image.at(L::kHeaderByte) = s.headerByte;
-    image.at(L::kDecodeResponse) = s.decodeResponse;
-    image.at(L::kStandard) = s.standard;
-    image.at(L::kOwnIdLength) = s.ownIdLength;
-    image.at(L::kDuration) = s.duration;
-
+    for (const auto& field : L::kByteFields) image.at(field.offset) = s.*field.member;
     auto ownId = image.block(L::kOwnId, L::kOwnIdDigits);
     for (std::size_t i = 0; i < ownId.size(); ++i) {
         ownId[i] = i < s.ownIdLength ? DecimalDigitValue(s.ownId.bytes[i]) : 0;
     }
-
-    image.at(L::kPreSendDelay) = s.preSendDelay;
-    image.at(L::kPostSendDelay) = s.postSendDelay;
-    image.at(L::kInterCodePause) = s.interCodePause;
-    image.at(L::kAutoResetTime) = s.autoResetTime;
-    image.at(L::kFirstDigitDelay) = CheckedByte(s.firstDigitDelay, "firstDigitDelay");
-    image.at(L::kSideTone) = CheckedByte(s.sideTone, "sideTone");
-    image.at(L::kAniSeparator) = CheckedByte(s.aniSeparator, "aniSeparator");
-    image.at(L::kPauseCodeRange) = CheckedByte(s.pauseCodeRange, "pauseCodeRange");
-    image.at(L::kPauseTime) = CheckedByte(s.pauseTime, "pauseTime");
+    for (const auto& field : L::kCheckedByteFields) {
+        image.at(field.offset) =
+            CheckedByte(s.*field.member, FieldName(kFiveToneSettingsFields, field.member));
+    }
     image.at(L::kDecodeTime) = decodeTime;
 
-    WithContext("pttIdBegin", [&] {
-        PutCodeBlock(s.pttIdBegin, image, L::kPttIdBegin, L::kPttIdSymbolCapacity, false);
-    });
-    WithContext("pttIdEnd", [&] {
-        PutCodeBlock(s.pttIdEnd, image, L::kPttIdEnd, L::kPttIdSymbolCapacity, false);
-    });
+    for (const auto& block : L::kPttIdBlocks) {
+        WithContext(FieldName(kFiveToneSettingsFields, block.member), [&] {
+            PutCodeBlock(s.*block.member, image, block.offset, L::kPttIdSymbolCapacity, false);
+        });
+    }
 
     for (int i = 0; i < kInfoCodeCount; ++i) {
         WithContext("infoCodes", i, [&] {
@@ -180,11 +163,9 @@ void PackFiveTone(FiveToneSettings& s, std::uint8_t decodeTime, RadioImage& imag
 }
 
 void UnpackFiveTone(const RadioImage& image, FiveToneSettings& s, std::uint8_t& decodeTime) {
-    s.headerByte = image.at(L::kHeaderByte);
-    s.decodeResponse = image.at(L::kDecodeResponse);
-    s.standard = image.at(L::kStandard);
-    s.ownIdLength = image.at(L::kOwnIdLength);
-    s.duration = image.at(L::kDuration);
+    for (const auto& field : L::kByteFields) s.*field.member = image.at(field.offset);
+    for (const auto& field : L::kCheckedByteFields) s.*field.member = image.at(field.offset);
+    decodeTime = image.at(L::kDecodeTime);
 
     // The decimal text of each own-ID byte in use; only the five own-ID bytes are read.
     std::string ownId;
@@ -192,19 +173,9 @@ void UnpackFiveTone(const RadioImage& image, FiveToneSettings& s, std::uint8_t& 
     for (std::uint8_t byte : image.block(L::kOwnId, digits)) ownId += std::to_string(byte);
     s.ownId = FixedText<6>::Value(ownId);
 
-    s.preSendDelay = image.at(L::kPreSendDelay);
-    s.postSendDelay = image.at(L::kPostSendDelay);
-    s.interCodePause = image.at(L::kInterCodePause);
-    s.autoResetTime = image.at(L::kAutoResetTime);
-    s.firstDigitDelay = image.at(L::kFirstDigitDelay);
-    s.sideTone = image.at(L::kSideTone);
-    s.aniSeparator = image.at(L::kAniSeparator);
-    s.pauseCodeRange = image.at(L::kPauseCodeRange);
-    s.pauseTime = image.at(L::kPauseTime);
-    decodeTime = image.at(L::kDecodeTime);
-
-    GetCodeBlock(image, L::kPttIdBegin, L::kPttIdSymbolCapacity, false, s.pttIdBegin);
-    GetCodeBlock(image, L::kPttIdEnd, L::kPttIdSymbolCapacity, false, s.pttIdEnd);
+    for (const auto& block : L::kPttIdBlocks) {
+        GetCodeBlock(image, block.offset, L::kPttIdSymbolCapacity, false, s.*block.member);
+    }
 
     for (int i = 0; i < kInfoCodeCount; ++i) {
         GetInfoCode(image, L::InfoCodeBase(i), s.infoCodes[static_cast<std::size_t>(i)]);
