@@ -12,7 +12,7 @@
 
 namespace torvik {
 
-inline constexpr std::string_view kOptionTextSection = "OPTION";
+inline constexpr std::string_view kOptionTextSection = kOptionSection;
 
 inline QString OptionQ(const LanguageTexts& texts, std::string_view key) {
     return Q(texts.readMessageText(kOptionTextSection, key));
