@@ -37,7 +37,7 @@ LanguageTexts LanguageTexts::Parse(std::string_view text, Language language) {
 }
 
 std::string LanguageTexts::langText(int key) const {
-    return readMessageText("OTHER", std::to_string(key));
+    return readMessageText(kOtherSection, std::to_string(key));
 }
 
 std::string LanguageTexts::readMessageText(std::string_view section, std::string_view key) const {

@@ -11,9 +11,14 @@
 
 namespace torvik {
 
-// Section "MSG" of the language files, and its key of the question asked before New and Read
-// replace a codeplug with unsaved changes (Yes/No/Cancel).
+// The sections of the language files: "OTHER" holds the numbered texts langText() reads,
+// "MSG" a few messages, "OPTION" the texts of the selective-calling editors.
+inline constexpr std::string_view kOtherSection = "OTHER";
 inline constexpr std::string_view kMessageSection = "MSG";
+inline constexpr std::string_view kOptionSection = "OPTION";
+
+// The key in section "MSG" of the question asked before New and Read replace a codeplug with
+// unsaved changes (Yes/No/Cancel).
 inline constexpr std::string_view kSaveFirstMessageKey = "9001";
 
 // The longest text a key may hold; longer values are cut (at a character boundary).

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "channel_edit/channel_keys.h"
 #include "channel_edit/channel_texts.h"
 #include "codeplug/freq_code.h"
 #include "codeplug/tones.h"
@@ -10,24 +11,6 @@
 
 namespace torvik {
 namespace {
-
-// Language-file keys of the list's texts.
-constexpr int kKeyLabelHeader = 3006;
-constexpr int kKeyRxFreq = 1101;
-constexpr int kKeyTxFreq = 1140;
-constexpr int kKeyName = 1103;
-constexpr int kKeyStep = 1104;
-constexpr int kKeyBandwidth = 1106;
-constexpr int kKeyRelation = 1108;
-constexpr int kKeyPower = 1109;
-constexpr int kKeyTone = 1107;
-constexpr int kKeyDecode = 1112;
-constexpr int kKeyEncode = 1113;
-constexpr int kKeySignalling = 1110;
-constexpr int kKeyRelationPrefix = 1202;
-constexpr int kKeyPowerHigh = 1204;
-constexpr int kKeyPowerMiddle = 1221;
-constexpr int kKeyPowerLow = 1205;
 
 constexpr int kFreqDecimals = 5;
 
@@ -47,11 +30,11 @@ std::string BandwidthText(int bandwidth, GridRefresh refresh) {
 std::string PowerText(int power, const Reporter& texts) {
     switch (power) {
         case 1:
-            return texts.langText(kKeyPowerMiddle);
+            return texts.langText(kKeyChannelPowerMedium);
         case 2:
-            return texts.langText(kKeyPowerLow);
+            return texts.langText(kKeyChannelPowerLow);
         default:
-            return texts.langText(kKeyPowerHigh);
+            return texts.langText(kKeyChannelPowerHigh);
     }
 }
 
@@ -74,12 +57,17 @@ ChannelCells ChannelListHeaders(const Reporter& texts) {
     auto two = [&](int first, int second) {
         return texts.langText(first) + "\r\n" + texts.langText(second);
     };
-    return {texts.langText(kKeyLabelHeader), texts.langText(kKeyRxFreq),
-            texts.langText(kKeyTxFreq),      texts.langText(kKeyName),
-            texts.langText(kKeyStep),        texts.langText(kKeyBandwidth),
-            texts.langText(kKeyRelation),    texts.langText(kKeyPower),
-            two(kKeyTone, kKeyDecode),       two(kKeyTone, kKeyEncode),
-            texts.langText(kKeySignalling)};
+    return {texts.langText(kKeyChannelLabelHeader),
+            texts.langText(kKeyChannelRxFreq),
+            texts.langText(kKeyChannelTxFreq),
+            texts.langText(kKeyChannelName),
+            texts.langText(kKeyChannelStep),
+            texts.langText(kKeyChannelBandwidth),
+            texts.langText(kKeyChannelRelation),
+            texts.langText(kKeyChannelPower),
+            two(kKeyChannelToneType, kKeyChannelDecode),
+            two(kKeyChannelToneType, kKeyChannelEncode),
+            texts.langText(kKeyChannelSignaling)};
 }
 
 ChannelCells ChannelRowCells(const ChannelRecord& channel, const Band& band, Reporter& reporter,
@@ -94,7 +82,8 @@ ChannelCells ChannelRowCells(const ChannelRecord& channel, const Band& band, Rep
         cells[4] = std::string(steps[static_cast<std::size_t>(channel.Step)]);
     }
     cells[5] = BandwidthText(channel.Bandwidth, refresh);
-    cells[6] = reporter.langText(kKeyRelationPrefix) + std::to_string(channel.Spare1 == 1 ? 1 : 0);
+    cells[6] =
+        reporter.langText(kKeyChannelRelationPrefix) + std::to_string(channel.Spare1 == 1 ? 1 : 0);
     cells[7] = PowerText(channel.TxPower, reporter);
     cells[8] = ChannelToneText(channel.RxToneType, channel.RxCtcss, channel.RxDcs,
                                channel.RxDcsInvert, reporter);

@@ -1,13 +1,9 @@
 #include "channel_edit/channel_texts.h"
 
+#include "channel_edit/channel_keys.h"
 #include "codeplug/tones.h"
 
 namespace torvik {
-namespace {
-
-constexpr int kKeyNone = 1206;
-
-}  // namespace
 
 std::string ChannelToneText(int toneType, int ctcss, int dcs, int dcsInvert,
                             const Reporter& texts) {
@@ -19,7 +15,7 @@ std::string ChannelToneText(int toneType, int ctcss, int dcs, int dcsInvert,
         const int code = dcs >= 0 && dcs < kDcsCodeCount ? dcs : 0;
         return DcsText(code, dcsInvert >= 1);
     }
-    return texts.langText(kKeyNone);
+    return texts.langText(kKeyChannelNone);
 }
 
 std::string ChannelSignalingText(const ChannelRecord& channel, const Reporter& texts) {
@@ -31,7 +27,7 @@ std::string ChannelSignalingText(const ChannelRecord& channel, const Reporter& t
         case kSignalingFiveTone:
             return "5tone " + std::to_string(channel.FiveToneNo);
         default:
-            return texts.langText(kKeyNone);
+            return texts.langText(kKeyChannelNone);
     }
 }
 

@@ -49,7 +49,7 @@ double Snap(double mhz, double low, int bandCode) {
 
 double Check(double mhz, double low, double high, Reporter& reporter, double snapped) {
     if (mhz < low || mhz > high) {
-        reporter.show(Severity::Warning, reporter.langText(kFrequencyRangeTextKey));
+        reporter.show(Severity::Warning, reporter.langText(kKeyFrequencyOutOfRange));
         return mhz < low ? low : high;
     }
     return snapped;
@@ -60,7 +60,7 @@ std::string CheckText(std::string_view text, bool rx, const Band& band, Reporter
     const double low = rx ? limits.RxLow : limits.TxLow;
     const std::optional<double> value = ParseDecimal(text);
     if (!value) {
-        reporter.show(Severity::Warning, reporter.langText(kFrequencyRangeTextKey));
+        reporter.show(Severity::Warning, reporter.langText(kKeyFrequencyOutOfRange));
         return FormatFrequency(low);
     }
     return FormatFrequency(rx ? CheckRxFrequency(*value, band, reporter)

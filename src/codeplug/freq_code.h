@@ -16,7 +16,7 @@ inline constexpr std::string_view kNoFrequencyCode = "FFFFFFFFF";
 inline constexpr double kTenHzPerMhz = 100000.0;
 inline constexpr std::string_view kZeroOffsetCode = "000000000";
 // Language-file key of the "frequency out of range" warning.
-inline constexpr int kFrequencyRangeTextKey = 2001;
+inline constexpr int kKeyFrequencyOutOfRange = 2001;
 
 // Typed text to a code: "435.00625" gives "043500625", "435" gives "043500000", and a
 // longer text without a point its first three characters as the short code "0435".

@@ -6,7 +6,9 @@
 #include <set>
 #include <string_view>
 
+#include "aggregate/area_keys.h"
 #include "aggregate/image_codec.h"
+#include "channel_edit/channel_keys.h"
 #include "channel_edit/channel_rows.h"
 #include "codeplug/record_fields.h"
 #include "platform/gbk.h"
@@ -25,18 +27,18 @@ class DiffTexts final : public Reporter {
         std::string text = texts_.langText(key);
         if (!text.empty()) return text;
         static constexpr std::pair<int, std::string_view> kWords[] = {
-            {1204, "High"},
-            {1221, "Medium"},
-            {1205, "Low"},
-            {1206, "None"},
-            {5021, "Optional functions"},
-            {5023, "DTMF"},
-            {5024, "2Tone"},
-            {5025, "5Tone"},
-            {2400, "Scan"},
-            {2600, "Emergency alarm"},
-            {5804, "Communication book"},
-            {1202, "Rel."},
+            {kKeyChannelPowerHigh, "High"},
+            {kKeyChannelPowerMedium, "Medium"},
+            {kKeyChannelPowerLow, "Low"},
+            {kKeyChannelNone, "None"},
+            {kKeyAreaOptions, "Optional functions"},
+            {kKeyAreaDtmf, "DTMF"},
+            {kKeyAreaTwoTone, "2Tone"},
+            {kKeyAreaFiveTone, "5Tone"},
+            {kKeyAreaScan, "Scan"},
+            {kKeyAreaEmergency, "Emergency alarm"},
+            {kKeyAreaCommBook, "Communication book"},
+            {kKeyChannelRelationPrefix, "Rel."},
         };
         for (const auto& [wordKey, word] : kWords) {
             if (wordKey == key) return std::string(word);
@@ -185,7 +187,7 @@ void CompareChannels(const Codeplug& a, const Codeplug& b, Reporter& quiet,
     std::set<int> numbers;
     for (const ChannelRecord& channel : a.channels.used()) numbers.insert(channel.Number);
     for (const ChannelRecord& channel : b.channels.used()) numbers.insert(channel.Number);
-    const std::string none = "(" + quiet.langText(1206) + ")";
+    const std::string none = "(" + quiet.langText(kKeyChannelNone) + ")";
     for (const int number : numbers) {
         const ChannelRecord* left = a.channels.find(number);
         const ChannelRecord* right = b.channels.find(number);
@@ -209,9 +211,11 @@ struct SettingsArea {
     int key;
 };
 constexpr SettingsArea kSettingsAreas[] = {
-    {"DtmfSettings", 5023},   {"TwoToneSettings", 5024}, {"FiveToneSettings", 5025},
-    {"OptionSettings", 5021}, {"ScanSettings", 2400},    {"EmergencySettings", 2600},
-    {"CommBook", 5804},       {"decodeTime", 5025},      {"squelchOffInhibit", 5021},
+    {"DtmfSettings", kKeyAreaDtmf},         {"TwoToneSettings", kKeyAreaTwoTone},
+    {"FiveToneSettings", kKeyAreaFiveTone}, {"OptionSettings", kKeyAreaOptions},
+    {"ScanSettings", kKeyAreaScan},         {"EmergencySettings", kKeyAreaEmergency},
+    {"CommBook", kKeyAreaCommBook},         {"decodeTime", kKeyAreaFiveTone},
+    {"squelchOffInhibit", kKeyAreaOptions},
 };
 
 void CompareSettings(const CodeplugRecord& a, const CodeplugRecord& b, const Reporter& texts,

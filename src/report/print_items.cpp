@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "aggregate/area_keys.h"
+
 namespace torvik {
 namespace {
-
-constexpr int kKeyAlarmCaption = 2600;
 
 struct Bilingual {
     std::string_view english;
@@ -68,7 +68,7 @@ bool AnyPrintItem(const PrintFlags& flags) {
 }
 
 std::string PrintItemCaption(PrintItem item, const LanguageTexts& texts) {
-    if (item == PrintItem::EmergencyAlarm) return texts.langText(kKeyAlarmCaption);
+    if (item == PrintItem::EmergencyAlarm) return texts.langText(kKeyAreaEmergency);
     const Bilingual& caption = kItemCaptions[static_cast<std::size_t>(item)];
     return std::string(texts.language() == Language::Chinese ? caption.chinese : caption.english);
 }

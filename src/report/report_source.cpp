@@ -3,7 +3,11 @@
 namespace torvik {
 
 std::string ReportWords::option(int number) const {
-    return texts_.readMessageText("OPTION", std::to_string(number));
+    return option(std::to_string(number));
+}
+
+std::string ReportWords::option(std::string_view key) const {
+    return texts_.readMessageText(kOptionSection, key);
 }
 
 std::string ReportWords::print(PrintText text) const {

@@ -28,8 +28,9 @@ class ReportWords : public Reporter {
     const LanguageTexts& texts() const { return texts_; }
     // LangText(key).
     std::string key(int key) const { return texts_.langText(key); }
-    // Entry `number` of section "OPTION".
+    // Entry `number` of section "OPTION", and the entry of a key held as text ("60302").
     std::string option(int number) const;
+    std::string option(std::string_view key) const;
     std::string print(PrintText text) const;
     // "OFF" for 0, "ON" for 1, nothing else.
     std::string onOff(int state) const;

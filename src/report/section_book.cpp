@@ -1,12 +1,12 @@
 // The communication-book section: all 128 entries, empty or not, in fifty lines of up to
 // three entries.
+#include "calling/commbook/comm_book_keys.h"
 #include "platform/gbk.h"
 #include "report/report_sections.h"
 
 namespace torvik {
 namespace {
 
-constexpr int kKeyNumber = 3007;
 constexpr int kBookLines = 50;
 // Entry i, i + 50 and i + 100 share line i; each column holds number, call ID and name.
 constexpr double kColumnX[3][3] = {{0.10, 0.18, 0.28}, {0.38, 0.46, 0.56}, {0.66, 0.74, 0.84}};
@@ -18,7 +18,7 @@ void PrintCommBookSection(SectionPrinter& p) {
     p.out.heading(PrintItemCaption(PrintItem::CommBook, p.words.texts()));
     ReportLine captions;
     for (const auto& x : kColumnX) {
-        captions.cells.push_back({x[0], p.words.key(kKeyNumber)});
+        captions.cells.push_back({x[0], p.words.key(kKeyCommBookNumber)});
         captions.cells.push_back({x[1], "Call ID"});
         captions.cells.push_back({x[2], "Name"});
     }

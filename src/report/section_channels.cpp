@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "channel_edit/channel_keys.h"
 #include "channel_edit/channel_texts.h"
 #include "codeplug/freq_code.h"
 #include "codeplug/tones.h"
@@ -12,12 +13,8 @@
 namespace torvik {
 namespace {
 
+// The section's heading, "Channel information".
 constexpr int kKeyHeading = 3009;
-constexpr int kKeyChannel = 1751;
-constexpr int kKeyNoShift = 1210;
-constexpr int kKeyOff = 1755;
-constexpr int kKeyOn = 1756;
-constexpr int kKeyFirstSquelchMode = 1784;
 
 constexpr double kNumberX = 0.05;
 constexpr double kLeftLabelX = 0.10;
@@ -36,29 +33,42 @@ class ChannelLines {
     explicit ChannelLines(SectionPrinter& p) : p_(p), w_(p.words) {}
 
     void print(const ChannelRecord& c) {
-        p_.out.text(kNumberX, w_.key(kKeyChannel) + " " + ChannelListLabel(c.Number));
+        p_.out.text(kNumberX, w_.key(kKeyChannelWord) + " " + ChannelListLabel(c.Number));
         const std::string mhz = " MHz";
-        line(1101, FreqCodeToText(c.RxFreq.raw(), p_.codeplug.band.limits(), w_) + mhz, 1102,
-             Entry({w_.key(kKeyNoShift), "-", "+"}, c.ShiftDir) + " " +
+        line(kKeyChannelRxFreq, FreqCodeToText(c.RxFreq.raw(), p_.codeplug.band.limits(), w_) + mhz,
+             kKeyChannelOffset,
+             Entry({w_.key(kKeyChannelNoShift), "-", "+"}, c.ShiftDir) + " " +
                  FreqCodeToPlainText(c.Offset.raw(), w_) + mhz);
-        line(1103, GbkToUtf8Lossy(c.Name.text()), 1104, Entry(Steps(), c.Step));
-        line(1106, Entry({"25KHz", "20KHz", "12.5KHz"}, c.Bandwidth), 1109,
-             Entry(KeyTexts(w_, {1204, 1221, 1205}), c.TxPower));
+        line(kKeyChannelName, GbkToUtf8Lossy(c.Name.text()), kKeyChannelStep,
+             Entry(Steps(), c.Step));
+        line(
+            kKeyChannelBandwidth, Entry({"25KHz", "20KHz", "12.5KHz"}, c.Bandwidth),
+            kKeyChannelPower,
+            Entry(KeyTexts(w_, {kKeyChannelPowerHigh, kKeyChannelPowerMedium, kKeyChannelPowerLow}),
+                  c.TxPower));
         p_.out.pair(
-            {{kLeftLabelX, w_.key(1107) + " " + w_.key(1112)},
+            {{kLeftLabelX, w_.key(kKeyChannelToneType) + " " + w_.key(kKeyChannelDecode)},
              {kLeftValueX, ChannelToneText(c.RxToneType, c.RxCtcss, c.RxDcs, c.RxDcsInvert, w_)},
-             {kRightLabelX, w_.key(1107) + " " + w_.key(1113)},
+             {kRightLabelX, w_.key(kKeyChannelToneType) + " " + w_.key(kKeyChannelEncode)},
              {kRightValueX, ChannelToneText(c.TxToneType, c.TxCtcss, c.TxDcs, c.TxDcsInvert, w_)}});
         std::vector<std::string> squelch;
-        for (int mode = 0; mode < 5; ++mode) squelch.push_back(w_.key(kKeyFirstSquelchMode + mode));
-        line(1110, ChannelSignalingText(c, w_), 1745, Entry(squelch, c.SquelchMode));
-        const std::vector<std::string> pttId = KeyTexts(w_, {kKeyOff, 1765, 1766, 1767});
-        line(1743, Entry(pttId, c.DtmfPttId), 1744, Entry(pttId, c.FiveTonePttId));
-        line(1717, Entry({w_.key(kKeyOff), "Repeater", "Busy"}, c.BusyLock), 1742,
-             Entry(KeyTexts(w_, {kKeyOff, kKeyOn}), c.Scrambler));
-        line(1105, w_.onOff(c.TxInhibit), 1746, w_.onOff(c.Compander));
-        line(1207, w_.onOff(c.Reverse), 1114, w_.onOff(c.Talkaround));
-        p_.out.pair({{kLeftLabelX, w_.key(1111)}, {kLeftValueX, w_.onOff(c.ScanSkip)}});
+        for (int mode = 0; mode < 5; ++mode)
+            squelch.push_back(w_.key(kKeyChannelFirstSquelchMode + mode));
+        line(kKeyChannelSignaling, ChannelSignalingText(c, w_), kKeyChannelSquelch,
+             Entry(squelch, c.SquelchMode));
+        const std::vector<std::string> pttId = KeyTexts(
+            w_, {kKeyChannelOff, kKeyChannelPttBegin, kKeyChannelPttEnd, kKeyChannelPttBoth});
+        line(kKeyChannelDtmfPttId, Entry(pttId, c.DtmfPttId), kKeyChannelFiveTonePttId,
+             Entry(pttId, c.FiveTonePttId));
+        line(kKeyChannelBusyLock, Entry({w_.key(kKeyChannelOff), "Repeater", "Busy"}, c.BusyLock),
+             kKeyChannelScrambler,
+             Entry(KeyTexts(w_, {kKeyChannelOff, kKeyChannelOn}), c.Scrambler));
+        line(kKeyChannelTxInhibit, w_.onOff(c.TxInhibit), kKeyChannelCompander,
+             w_.onOff(c.Compander));
+        line(kKeyChannelReverse, w_.onOff(c.Reverse), kKeyChannelTalkaround,
+             w_.onOff(c.Talkaround));
+        p_.out.pair(
+            {{kLeftLabelX, w_.key(kKeyChannelScanSkip)}, {kLeftValueX, w_.onOff(c.ScanSkip)}});
     }
 
   private:

@@ -9,7 +9,6 @@
 namespace torvik {
 namespace {
 
-constexpr int kKeyFirstHiddenRowLabel = 1720;  // rows 19..23
 constexpr int kFirstHiddenRow = 19;
 constexpr int kLastHiddenRow = 23;
 
@@ -23,9 +22,11 @@ std::string RowText(int row, const OptionSettings& o, const ChannelTable& channe
                     const ReportWords& w) {
     switch (row) {
         case 0:
-            return Entry(KeyTexts(w, {1750, 1751, 1752}), o.displayMode);
+            return Entry(KeyTexts(w, {kKeyOptionDisplayFrequency, kKeyOptionDisplayChannel,
+                                      kKeyOptionDisplayName}),
+                         o.displayMode);
         case 1:
-            return Entry(KeyTexts(w, {1753, 1754}), o.workMode);
+            return Entry(KeyTexts(w, {kKeyOptionFrequencyMode, kKeyOptionChannelMode}), o.workMode);
         case 2: {
             const std::vector<OptionChannelChoice> choices = OptionChannelChoices(channels);
             const int position = OptionChannelPosition(choices, o.powerOnChannel);
@@ -35,7 +36,9 @@ std::string RowText(int row, const OptionSettings& o, const ChannelTable& channe
         case 3:
             return EntryOrFirst(NumberTexts(0, 20), o.squelchLevel);
         case 5:
-            return EntryOrFirst(KeyTexts(w, {1747, 1748, 1749}), o.voicePrompt);
+            return EntryOrFirst(
+                KeyTexts(w, {kKeyOptionVoiceOff, kKeyOptionVoiceChinese, kKeyOptionVoiceEnglish}),
+                o.voicePrompt);
         case 8:
             return EntryOrFirst(NumberTexts(1, 32), o.currentGroup);
         case 9:
@@ -47,13 +50,19 @@ std::string RowText(int row, const OptionSettings& o, const ChannelTable& channe
             return EntryOrFirst(times, o.timeOutTimer);
         }
         case 11:
-            return EntryOrFirst(KeyTexts(w, {kKeyOptionOff, 1768, 1769, 1770}), o.batterySave);
+            return EntryOrFirst(
+                KeyTexts(w, {kKeyOptionOff, kKeyOptionBatterySaveOneToOne,
+                             kKeyOptionBatterySaveOneToTwo, kKeyOptionBatterySaveOneToFour}),
+                o.batterySave);
         case 12:
-            return EntryOrFirst(KeyTexts(w, {1761, 1762}), o.keyLock);
+            return EntryOrFirst(KeyTexts(w, {kKeyOptionKeyLockManual, kKeyOptionKeyLockAutomatic}),
+                                o.keyLock);
         case 14:
-            return EntryOrFirst(KeyTexts(w, {1794, 1795}), o.keyBeep);
+            return EntryOrFirst(KeyTexts(w, {kKeyOptionKeyBeepOff, kKeyOptionKeyBeepOn}),
+                                o.keyBeep);
         case 16: {
-            std::vector<std::string> phases = KeyTexts(w, {kKeyOptionOff, 3010, 3011});
+            std::vector<std::string> phases =
+                KeyTexts(w, {kKeyOptionOff, kKeyOptionTailPhase120, kKeyOptionTailPhase180});
             const char* builtIn[] = {"off", "120°", "180°"};
             for (std::size_t i = 0; i < phases.size(); ++i) {
                 if (phases[i].empty()) phases[i] = builtIn[i];
@@ -61,9 +70,11 @@ std::string RowText(int row, const OptionSettings& o, const ChannelTable& channe
             return EntryOrFirst(phases, o.tailPhase);
         }
         case 17:
-            return EntryOrFirst(KeyTexts(w, {1798, 1799}), o.sideKey);
+            return EntryOrFirst(KeyTexts(w, {kKeyOptionSideKeyMonitor, kKeyOptionSideKeyScan}),
+                                o.sideKey);
         case 18:
-            return Entry(KeyTexts(w, {1796, 1797}), o.channelDisplayExtra);
+            return Entry(KeyTexts(w, {kKeyOptionExtraFrequency, kKeyOptionExtraName}),
+                         o.channelDisplayExtra);
         default:
             return {};  // rows the editor hides with empty lists
     }
@@ -88,7 +99,7 @@ void PrintOptionSection(SectionPrinter& p) {
     for (const int r : {1, 2, 3, 5, 8, 9, 10, 11, 12, 14, 16, 17})
         row(r, kKeyOptionFirstRowLabel + r);
     for (int r = kFirstHiddenRow; r <= kLastHiddenRow; ++r) {
-        row(r, kKeyFirstHiddenRowLabel + r - kFirstHiddenRow);
+        row(r, kKeyOptionFirstHiddenRowLabel + r - kFirstHiddenRow);
     }
     const std::int16_t switches[] = {o.internalFunctionOperation, o.initKey, o.tailElimination};
     for (int j = 1; j <= 3; ++j) {

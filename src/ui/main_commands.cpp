@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "aggregate/area_keys.h"
 #include "ui/interchange_commands.h"
+#include "ui/main_command_keys.h"
 #include "ui/main_window.h"
 #include "ui/print/print_commands.h"
 #include "ui/safety/radio_safety.h"
@@ -15,10 +17,14 @@ using C = CommandId;
 using M = MenuId;
 
 constexpr std::array kMenus{
-    MenuEntry{M::File, "mnuFile", 1000},       MenuEntry{M::Model, "MnuModel", 1060},
-    MenuEntry{M::Channels, "MnuCHEdit", 1070}, MenuEntry{M::Edit, "mnuEdit", 1010},
-    MenuEntry{M::Set, "MnuSet", 1030},         MenuEntry{M::Radio, "mnuPro", 1040},
-    MenuEntry{M::View, "MnuView", 1020},       MenuEntry{M::Help, "MnuHelp", 1050},
+    MenuEntry{M::File, "mnuFile", kKeyMenuFile},
+    MenuEntry{M::Model, "MnuModel", kKeyMenuModel},
+    MenuEntry{M::Channels, "MnuCHEdit", kKeyMenuChannels},
+    MenuEntry{M::Edit, "mnuEdit", kKeyMenuEdit},
+    MenuEntry{M::Set, "MnuSet", kKeyMenuSettings},
+    MenuEntry{M::Radio, "mnuPro", kKeyMenuProgram},
+    MenuEntry{M::View, "MnuView", kKeyMenuView},
+    MenuEntry{M::Help, "MnuHelp", kKeyMenuHelp},
 };
 
 // Shorthands for the table's columns.
@@ -69,64 +75,69 @@ CommandEntry SafetySetting(C id, const char* name) {
 const std::vector<CommandEntry>& Table() {
     static const std::vector<CommandEntry> table{
         Tool(Entry(
-                 C::FileNew, M::File, "mnuFileNew", 1001, [](MainWindow& w) { w.fileNew(); },
-                 K::New),
-             ToolIcon::New, {1, "TNewFile", 1001}),
+                 C::FileNew, M::File, "mnuFileNew", kKeyCommandFileNew,
+                 [](MainWindow& w) { w.fileNew(); }, K::New),
+             ToolIcon::New, {1, "TNewFile", kKeyCommandFileNew}),
         Tool(Entry(
-                 C::FileOpen, M::File, "mnuFileOpen", 1002, [](MainWindow& w) { w.fileOpen(); },
-                 K::Open),
-             ToolIcon::Open, {2, "TOpenFile", 1002}),
+                 C::FileOpen, M::File, "mnuFileOpen", kKeyCommandFileOpen,
+                 [](MainWindow& w) { w.fileOpen(); }, K::Open),
+             ToolIcon::Open, {2, "TOpenFile", kKeyCommandFileOpen}),
         Tool(Entry(
-                 C::FileSave, M::File, "mnuFileSave", 1003, [](MainWindow& w) { w.fileSave(); },
-                 K::Save),
-             ToolIcon::Save, {3, "TSaveFile", 1003}),
+                 C::FileSave, M::File, "mnuFileSave", kKeyCommandFileSave,
+                 [](MainWindow& w) { w.fileSave(); }, K::Save),
+             ToolIcon::Save, {3, "TSaveFile", kKeyCommandFileSave}),
         Entry(
-            C::FileSaveAs, M::File, "mnuFileSaveAs", 1004, [](MainWindow& w) { w.fileSaveAs(); },
-            K::SaveAs),
-        SeparatorBefore(
-            Entry(C::FileImportChannels, M::File, "mnuFileImportChannels", 1007, ImportChannels)),
-        Entry(C::FileExportChannels, M::File, "mnuFileExportChannels", 1008, ExportChannels),
-        Entry(C::FileImportCodeplug, M::File, "mnuFileImportCodeplug", 1009, ImportCodeplug),
-        Entry(C::FileExportCodeplug, M::File, "mnuFileExportCodeplug", 1012, ExportCodeplug),
+            C::FileSaveAs, M::File, "mnuFileSaveAs", kKeyCommandFileSaveAs,
+            [](MainWindow& w) { w.fileSaveAs(); }, K::SaveAs),
+        SeparatorBefore(Entry(C::FileImportChannels, M::File, "mnuFileImportChannels",
+                              kKeyCommandFileImportChannels, ImportChannels)),
+        Entry(C::FileExportChannels, M::File, "mnuFileExportChannels",
+              kKeyCommandFileExportChannels, ExportChannels),
+        Entry(C::FileImportCodeplug, M::File, "mnuFileImportCodeplug",
+              kKeyCommandFileImportCodeplug, ImportCodeplug),
+        Entry(C::FileExportCodeplug, M::File, "mnuFileExportCodeplug",
+              kKeyCommandFileExportCodeplug, ExportCodeplug),
         Entry(C::FileCompare, M::File, "mnuFileCompare", 0,
               [](MainWindow& w) { w.safety().compareWithFile(); }),
         [] {
-            CommandEntry print = SeparatorBefore(
-                Editor(C::FilePrint, M::File, "mnuFilePrint", 1005, EditorId::Print));
+            CommandEntry print = SeparatorBefore(Editor(C::FilePrint, M::File, "mnuFilePrint",
+                                                        kKeyCommandFilePrint, EditorId::Print));
             print.shortcut = K::Print;
             return print;
         }(),
         Entry(C::FilePrintPreview, M::File, "mnuFilePrintPreview", 0, PrintPreviewFromWindow),
         Entry(C::FileExportPdf, M::File, "mnuFileExportPdf", 0, ExportPdfFromWindow),
         SeparatorBefore(Entry(
-            C::FileExit, M::File, "mnuFileExit", 1006, [](MainWindow& w) { w.close(); }, K::Quit)),
+            C::FileExit, M::File, "mnuFileExit", kKeyCommandFileExit,
+            [](MainWindow& w) { w.close(); }, K::Quit)),
 
-        Entry(C::ModelInfo, M::Model, "MnuModelInfo", 1061, [](MainWindow& w) { w.modelDialog(); }),
+        Entry(C::ModelInfo, M::Model, "MnuModelInfo", kKeyCommandModelInfo,
+              [](MainWindow& w) { w.modelDialog(); }),
 
         Tool(Entry(
-                 C::ChannelCut, M::Channels, "MnuCHCut", 1071,
+                 C::ChannelCut, M::Channels, "MnuCHCut", kKeyCommandChannelCut,
                  [](MainWindow& w) { w.runClipboardCommand(ClipboardCommand::Cut); }, K::Cut),
-             ToolIcon::Cut, {7, "CHCut", 1071}),
+             ToolIcon::Cut, {7, "CHCut", kKeyCommandChannelCut}),
         Tool(Entry(
-                 C::ChannelCopy, M::Channels, "MnuCHCopy", 1072,
+                 C::ChannelCopy, M::Channels, "MnuCHCopy", kKeyCommandChannelCopy,
                  [](MainWindow& w) { w.runClipboardCommand(ClipboardCommand::Copy); }, K::Copy),
-             ToolIcon::Copy, {8, "CHCopy", 1072}),
+             ToolIcon::Copy, {8, "CHCopy", kKeyCommandChannelCopy}),
         Tool(Entry(
-                 C::ChannelPaste, M::Channels, "MnuCHPaste", 1073,
+                 C::ChannelPaste, M::Channels, "MnuCHPaste", kKeyCommandChannelPaste,
                  [](MainWindow& w) { w.runClipboardCommand(ClipboardCommand::Paste); }, K::Paste),
-             ToolIcon::Paste, {9, "CHPaste", 1073}),
+             ToolIcon::Paste, {9, "CHPaste", kKeyCommandChannelPaste}),
         Tool(Entry(
-                 C::ChannelDelete, M::Channels, "MnuCHDelete", 1074,
+                 C::ChannelDelete, M::Channels, "MnuCHDelete", kKeyCommandChannelDelete,
                  [](MainWindow& w) { w.runClipboardCommand(ClipboardCommand::Delete); }, K::Delete),
-             ToolIcon::Delete, {10, "CHDelete", 1074}),
+             ToolIcon::Delete, {10, "CHDelete", kKeyCommandChannelDelete}),
 
         Entry(
             C::Undo, M::Edit, "mnuEditUndo", 0, [](MainWindow& w) { w.undo(); }, K::Undo),
         Entry(
             C::Redo, M::Edit, "mnuEditRedo", 0, [](MainWindow& w) { w.redo(); }, K::Redo),
         [] {
-            CommandEntry edit = SeparatorBefore(
-                Editor(C::EditChannel, M::Edit, "mnuEditCH", 1011, EditorId::Channel));
+            CommandEntry edit = SeparatorBefore(Editor(C::EditChannel, M::Edit, "mnuEditCH",
+                                                       kKeyCommandEditChannel, EditorId::Channel));
             edit.run = [](MainWindow& w) { w.editChannel(); };
             return edit;
         }(),
@@ -136,34 +147,42 @@ const std::vector<CommandEntry>& Table() {
             list.node = {"N1", 0, "CH"};
             return list;
         }(),
-        Editor(C::EditOptions, M::Edit, "MnuViewSetMode", 1021, EditorId::Options, {"N4", 5021}),
-        Editor(C::EditDtmf, M::Edit, "MnuViewDTMF", 1023, EditorId::Dtmf, {"N5", 5023},
-               ShownWhen::Dtmf),
-        Editor(C::EditTwoTone, M::Edit, "MnuView2Tone", 1024, EditorId::TwoTone, {"N6", 5024},
-               ShownWhen::TwoTone),
-        Editor(C::EditFiveTone, M::Edit, "MnuView5Tone", 1025, EditorId::FiveTone, {"N7", 5025},
-               ShownWhen::FiveTone),
-        Editor(C::EditScan, M::Edit, "MnuViewScan", 2401, EditorId::Scan, {"N10", 2400}),
-        Editor(C::EditEmergency, M::Edit, "MnuViewAlert", 2601, EditorId::Emergency, {"N11", 2600}),
-        Editor(C::EditCommBook, M::Edit, "MnuCommBook", 1804, EditorId::CommBook, {"N8", 5804}),
-        Editor(C::ShowRadioInfo, M::None, "ShowRadioInfo", 0, EditorId::RadioInfo, {"N9", 5028}),
-        Entry(C::ReadRadioInfo, M::Edit, "MnuEMg", 1028, [](MainWindow& w) { w.readRadioInfo(); }),
-        Editor(C::EditTestData, M::Edit, "mnuTestData", 8001, EditorId::TestData, {"N14", 8000},
-               ShownWhen::FactoryMode),
+        Editor(C::EditOptions, M::Edit, "MnuViewSetMode", kKeyCommandEditOptions, EditorId::Options,
+               {"N4", kKeyAreaOptions}),
+        Editor(C::EditDtmf, M::Edit, "MnuViewDTMF", kKeyCommandEditDtmf, EditorId::Dtmf,
+               {"N5", kKeyAreaDtmf}, ShownWhen::Dtmf),
+        Editor(C::EditTwoTone, M::Edit, "MnuView2Tone", kKeyCommandEditTwoTone, EditorId::TwoTone,
+               {"N6", kKeyAreaTwoTone}, ShownWhen::TwoTone),
+        Editor(C::EditFiveTone, M::Edit, "MnuView5Tone", kKeyCommandEditFiveTone,
+               EditorId::FiveTone, {"N7", kKeyAreaFiveTone}, ShownWhen::FiveTone),
+        Editor(C::EditScan, M::Edit, "MnuViewScan", kKeyCommandEditScan, EditorId::Scan,
+               {"N10", kKeyAreaScan}),
+        Editor(C::EditEmergency, M::Edit, "MnuViewAlert", kKeyCommandEditEmergency,
+               EditorId::Emergency, {"N11", kKeyAreaEmergency}),
+        Editor(C::EditCommBook, M::Edit, "MnuCommBook", kKeyCommandEditCommBook, EditorId::CommBook,
+               {"N8", kKeyAreaCommBook}),
+        Editor(C::ShowRadioInfo, M::None, "ShowRadioInfo", 0, EditorId::RadioInfo,
+               {"N9", kKeyNodeRadioInfo}),
+        Entry(C::ReadRadioInfo, M::Edit, "MnuEMg", kKeyCommandReadRadioInfo,
+              [](MainWindow& w) { w.readRadioInfo(); }),
+        Editor(C::EditTestData, M::Edit, "mnuTestData", kKeyCommandEditTestData, EditorId::TestData,
+               {"N14", kKeyNodeTestData}, ShownWhen::FactoryMode),
 
-        Tool(Entry(C::SetPort, M::Set, "MnuSetCom", 1031, [](MainWindow& w) { w.comSetDialog(); }),
+        Tool(Entry(C::SetPort, M::Set, "MnuSetCom", kKeyCommandSetPort,
+                   [](MainWindow& w) { w.comSetDialog(); }),
              ToolIcon::SerialPort, {5, "TCommPort", 0, true}),
-        Entry(C::SetLanguage, M::Set, "MnuSetLanguage", 1032,
+        Entry(C::SetLanguage, M::Set, "MnuSetLanguage", kKeyCommandSetLanguage,
               [](MainWindow& w) { w.languageDialog(); }),
-        Entry(C::SetInitialise, M::Set, "MnuSetInit", 1033, [](MainWindow& w) { w.initialise(); }),
+        Entry(C::SetInitialise, M::Set, "MnuSetInit", kKeyCommandSetInitialise,
+              [](MainWindow& w) { w.initialise(); }),
 
-        Tool(Entry(C::RadioRead, M::Radio, "mnuProRead", 1041,
+        Tool(Entry(C::RadioRead, M::Radio, "mnuProRead", kKeyCommandRadioRead,
                    [](MainWindow& w) { w.readFromRadio(); }),
-             ToolIcon::ReadRadio, {4, "TCommRead", 1041}),
-        Tool(Entry(C::RadioWrite, M::Radio, "MnuProWrite", 1042,
+             ToolIcon::ReadRadio, {4, "TCommRead", kKeyCommandRadioRead}),
+        Tool(Entry(C::RadioWrite, M::Radio, "MnuProWrite", kKeyCommandRadioWrite,
                    [](MainWindow& w) { w.writeToRadio(); }),
-             ToolIcon::WriteRadio, {6, "TCommWrite", 1042, true}),
-        Entry(C::RadioPassword, M::Radio, "MnuProPassWord", 1043,
+             ToolIcon::WriteRadio, {6, "TCommWrite", kKeyCommandRadioWrite, true}),
+        Entry(C::RadioPassword, M::Radio, "MnuProPassWord", kKeyCommandRadioPassword,
               [](MainWindow& w) { w.passwordDialog(); }),
         SeparatorBefore(Entry(C::RadioCompare, M::Radio, "mnuProCompare", 0,
                               [](MainWindow& w) { w.safety().compareWithRadio(); })),
@@ -173,18 +192,18 @@ const std::vector<CommandEntry>& Table() {
         SafetySetting(C::RadioBackupReads, "mnuProBackupReads"),
         SafetySetting(C::RadioTrace, "mnuProTrace"),
 
-        Checkable(Entry(C::ViewToolBar, M::View, "MnuViewToolBar", 1026,
+        Checkable(Entry(C::ViewToolBar, M::View, "MnuViewToolBar", kKeyCommandViewToolBar,
                         [](MainWindow& w) { w.applyViewToggles(); })),
-        Checkable(Entry(C::ViewStatusBar, M::View, "MnuViewStatusBar", 1027,
+        Checkable(Entry(C::ViewStatusBar, M::View, "MnuViewStatusBar", kKeyCommandViewStatusBar,
                         [](MainWindow& w) { w.applyViewToggles(); })),
 
         Entry(C::HelpBackups, M::Help, "MnuHelpBackups", 0,
               [](MainWindow& w) { w.safety().openBackupFolder(); }),
         Entry(C::HelpTraces, M::Help, "MnuHelpTraces", 0,
               [](MainWindow& w) { w.safety().openTraceFolder(); }),
-        Tool(
-            Entry(C::HelpAbout, M::Help, "MnuHelpAbout", 1052, [](MainWindow& w) { w.aboutBox(); }),
-            ToolIcon::About, {11, "TAbout", 1052}),
+        Tool(Entry(C::HelpAbout, M::Help, "MnuHelpAbout", kKeyCommandHelpAbout,
+                   [](MainWindow& w) { w.aboutBox(); }),
+             ToolIcon::About, {11, "TAbout", kKeyCommandHelpAbout}),
     };
     return table;
 }

@@ -13,7 +13,7 @@
 
 namespace torvik {
 
-inline constexpr std::string_view kOptionTextSection = "OPTION";
+inline constexpr std::string_view kOptionTextSection = kOptionSection;
 
 inline QString OptionQ(const LanguageTexts& texts, std::string_view key) {
     return Q(texts.readMessageText(kOptionTextSection, key));

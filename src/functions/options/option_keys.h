@@ -5,12 +5,45 @@
 namespace torvik {
 
 inline constexpr int kKeyOptionCaption = 1701;
-inline constexpr int kKeyOptionFirstRowLabel = 1702;  // row k: 1702 + k
-inline constexpr int kKeyOptionFirstSwitch = 1730;    // switch j: 1730 + j
+inline constexpr int kKeyOptionFirstRowLabel = 1702;        // row k: 1702 + k
+inline constexpr int kKeyOptionFirstHiddenRowLabel = 1720;  // the reserved rows 19..23
+inline constexpr int kKeyOptionFirstSwitch = 1730;          // switch j: 1730 + j
 inline constexpr int kKeyOptionPasswordSwitch = 1737;
 inline constexpr int kKeyOptionPasswordLabel = 1738;
 inline constexpr int kKeyOptionWelcomeLabel = 1739;
+
+// List entries, by row.
 inline constexpr int kKeyOptionOff = 1755;
 inline constexpr int kKeyOptionSeconds = 1782;
+// Row 0, display mode.
+inline constexpr int kKeyOptionDisplayFrequency = 1750;
+inline constexpr int kKeyOptionDisplayChannel = 1751;
+inline constexpr int kKeyOptionDisplayName = 1752;
+// Row 1, work mode.
+inline constexpr int kKeyOptionFrequencyMode = 1753;
+inline constexpr int kKeyOptionChannelMode = 1754;
+// Row 5, voice prompt.
+inline constexpr int kKeyOptionVoiceOff = 1747;
+inline constexpr int kKeyOptionVoiceChinese = 1748;
+inline constexpr int kKeyOptionVoiceEnglish = 1749;
+// Row 11, battery save (after "Off").
+inline constexpr int kKeyOptionBatterySaveOneToOne = 1768;
+inline constexpr int kKeyOptionBatterySaveOneToTwo = 1769;
+inline constexpr int kKeyOptionBatterySaveOneToFour = 1770;
+// Row 12, key lock.
+inline constexpr int kKeyOptionKeyLockManual = 1761;
+inline constexpr int kKeyOptionKeyLockAutomatic = 1762;
+// Row 14, key beep.
+inline constexpr int kKeyOptionKeyBeepOff = 1794;
+inline constexpr int kKeyOptionKeyBeepOn = 1795;
+// Row 16, CTCSS tail phase (after "Off").
+inline constexpr int kKeyOptionTailPhase120 = 3010;
+inline constexpr int kKeyOptionTailPhase180 = 3011;
+// Row 17, side key.
+inline constexpr int kKeyOptionSideKeyMonitor = 1798;
+inline constexpr int kKeyOptionSideKeyScan = 1799;
+// Row 18, what the display shows beside the channel.
+inline constexpr int kKeyOptionExtraFrequency = 1796;
+inline constexpr int kKeyOptionExtraName = 1797;
 
 }  // namespace torvik

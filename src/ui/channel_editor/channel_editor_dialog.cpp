@@ -73,20 +73,20 @@ void ChannelEditorDialog::buildControls() {
     fiveTone_ = MakeCombo(this, "ComboFiveTone");
     rxTone_ = {MakeCombo(this, "ComboRxToneType"), MakeCombo(this, "ComboRxCtcss"),
                MakeCombo(this, "ComboRxDcs"),
-               MakeCheck(this, "CheckRxDcsInvert", kKeyInverted, "反码")};
+               MakeCheck(this, "CheckRxDcsInvert", kKeyChannelDcsInverted, "反码")};
     txTone_ = {MakeCombo(this, "ComboTxToneType"), MakeCombo(this, "ComboTxCtcss"),
                MakeCombo(this, "ComboTxDcs"),
-               MakeCheck(this, "CheckTxDcsInvert", kKeyInverted, "反码")};
+               MakeCheck(this, "CheckTxDcsInvert", kKeyChannelDcsInverted, "反码")};
     squelch_ = MakeCombo(this, "ComboSquelch");
     scrambler_ = MakeCombo(this, "ComboScrambler");
     dtmfPttId_ = MakeCombo(this, "ComboDtmfPttId");
     fiveTonePttId_ = MakeCombo(this, "ComboFiveTonePttId");
     busyLock_ = MakeCombo(this, "ComboBusyLock");
-    txInhibit_ = MakeCheck(this, "CheckTxInhibit", kKeyTxInhibit, "发射禁止");
-    reverse_ = MakeCheck(this, "CheckReverse", kKeyReverse, "倒频");
-    talkaround_ = MakeCheck(this, "CheckTalkaround", kKeyTalkaround, "脱网");
-    compander_ = MakeCheck(this, "CheckCompander", kKeyCompander, "压扩器");
-    scanSkip_ = MakeCheck(this, "CheckScanSkip", kKeyScanSkip, "扫描跳过");
+    txInhibit_ = MakeCheck(this, "CheckTxInhibit", kKeyChannelTxInhibit, "发射禁止");
+    reverse_ = MakeCheck(this, "CheckReverse", kKeyChannelReverse, "倒频");
+    talkaround_ = MakeCheck(this, "CheckTalkaround", kKeyChannelTalkaround, "脱网");
+    compander_ = MakeCheck(this, "CheckCompander", kKeyChannelCompander, "压扩器");
+    scanSkip_ = MakeCheck(this, "CheckScanSkip", kKeyChannelScanSkip, "扫描跳过");
 
     for (QWidget* w :
          std::initializer_list<QWidget*>{step_,         bandwidth_,  power_,           signaling_,
@@ -114,36 +114,38 @@ void ChannelEditorDialog::buildLayout() {
     auto* rxRow = new QHBoxLayout;
     rxRow->addWidget(rxFreq_);
     rxRow->addStretch(1);
-    top->addRow(MakeLabel(this, kKeyRxFreq, "接收频率", rxFreq_), rxRow);
+    top->addRow(MakeLabel(this, kKeyChannelRxFreq, "接收频率", rxFreq_), rxRow);
     auto* txRow = new QHBoxLayout;
     txRow->addWidget(txFreq_);
     txRow->addWidget(shift_);
     txRow->addStretch(1);
-    top->addRow(MakeLabel(this, kKeyTxFreq, "发射频率", txFreq_), txRow);
+    top->addRow(MakeLabel(this, kKeyChannelTxFreq, "发射频率", txFreq_), txRow);
     auto* nameRow = new QHBoxLayout;
     nameRow->setSpacing(2);
     for (QLineEdit* box : name_) nameRow->addWidget(box);
     nameRow->addStretch(1);
-    top->addRow(MakeLabel(this, kKeyName, "信道名称", name_[0]), nameRow);
+    top->addRow(MakeLabel(this, kKeyChannelName, "信道名称", name_[0]), nameRow);
 
     // Channel settings on the left; the signalling number lists share one cell.
     settingsForm_ = new QFormLayout;
-    settingsForm_->addRow(MakeLabel(this, kKeyStep, "步进", step_), step_);
-    settingsForm_->addRow(MakeLabel(this, kKeyBandwidth, "带宽", bandwidth_), bandwidth_);
-    settingsForm_->addRow(MakeLabel(this, kKeyPower, "发射功率", power_), power_);
+    settingsForm_->addRow(MakeLabel(this, kKeyChannelStep, "步进", step_), step_);
+    settingsForm_->addRow(MakeLabel(this, kKeyChannelBandwidth, "带宽", bandwidth_), bandwidth_);
+    settingsForm_->addRow(MakeLabel(this, kKeyChannelPower, "发射功率", power_), power_);
     auto* signalingRow = new QGridLayout;
     signalingRow->addWidget(signaling_, 0, 0);
     for (QComboBox* numbers : {dtmfMemory_, twoTone_, fiveTone_}) {
         signalingRow->addWidget(numbers, 0, 1);
     }
     signalingRow->setColumnStretch(2, 1);
-    settingsForm_->addRow(MakeLabel(this, kKeySignaling, "可选信令", signaling_), signalingRow);
-    settingsForm_->addRow(MakeLabel(this, kKeySquelch, "静噪模式", squelch_), squelch_);
-    settingsForm_->addRow(MakeLabel(this, kKeyScrambler, "扰频", scrambler_), scrambler_);
-    settingsForm_->addRow(MakeLabel(this, kKeyDtmfPttId, "DTMF PTTID", dtmfPttId_), dtmfPttId_);
-    settingsForm_->addRow(MakeLabel(this, kKeyFiveTonePttId, "5Tone PTTID", fiveTonePttId_),
+    settingsForm_->addRow(MakeLabel(this, kKeyChannelSignaling, "可选信令", signaling_),
+                          signalingRow);
+    settingsForm_->addRow(MakeLabel(this, kKeyChannelSquelch, "静噪模式", squelch_), squelch_);
+    settingsForm_->addRow(MakeLabel(this, kKeyChannelScrambler, "扰频", scrambler_), scrambler_);
+    settingsForm_->addRow(MakeLabel(this, kKeyChannelDtmfPttId, "DTMF PTTID", dtmfPttId_),
+                          dtmfPttId_);
+    settingsForm_->addRow(MakeLabel(this, kKeyChannelFiveTonePttId, "5Tone PTTID", fiveTonePttId_),
                           fiveTonePttId_);
-    settingsForm_->addRow(MakeLabel(this, kKeyBusyLock, "遇忙锁定", busyLock_), busyLock_);
+    settingsForm_->addRow(MakeLabel(this, kKeyChannelBusyLock, "遇忙锁定", busyLock_), busyLock_);
 
     // Tones on the right, the CTCSS and DCS lists of a side sharing one cell; then the
     // switches.
@@ -227,12 +229,12 @@ void ChannelEditorDialog::relabel() {
     LabelOkCancel(buttons_, texts_);
     // The tone-type labels join two keys: "CTCSS/DCS" and "decode" or "encode".
     auto toneLabel = [this](int sideKey) {
-        QString first = LangQ(texts_, kKeyToneType);
+        QString first = LangQ(texts_, kKeyChannelToneType);
         if (first.isEmpty()) first = QStringLiteral("CTCSS/DCS");
         return first + " " + LangQ(texts_, sideKey);
     };
-    rxToneLabel_->setText(toneLabel(kKeyDecode));
-    txToneLabel_->setText(toneLabel(kKeyEncode));
+    rxToneLabel_->setText(toneLabel(kKeyChannelDecode));
+    txToneLabel_->setText(toneLabel(kKeyChannelEncode));
     nameControls();
     // The title says which channel is edited.
     setWindowTitle(windowTitle() + " - " + Q(ChannelListLabel(model_.row())));
@@ -267,14 +269,15 @@ void ChannelEditorDialog::fillLists() {
     for (std::string_view step : model_.stepChoices()) steps << Q(step);
     SetItems(step_, steps);
     SetItems(bandwidth_, {"25KHz", "20KHz", "12.5KHz"});
-    SetItems(power_, KeyItems(texts_, {kKeyPowerHigh, kKeyPowerMedium, kKeyPowerLow}));
+    SetItems(power_,
+             KeyItems(texts_, {kKeyChannelPowerHigh, kKeyChannelPowerMedium, kKeyChannelPowerLow}));
 
     QStringList signaling;
     for (int type : model_.signalingChoices()) {
         signaling << (type == kSignalingDtmf       ? QStringLiteral("DTMF")
                       : type == kSignalingTwoTone  ? QStringLiteral("2Tone")
                       : type == kSignalingFiveTone ? QStringLiteral("5Tone")
-                                                   : LangQ(texts_, kKeyNone));
+                                                   : LangQ(texts_, kKeyChannelNone));
     }
     SetItems(signaling_, signaling);
     QStringList memories;
@@ -290,16 +293,17 @@ void ChannelEditorDialog::fillLists() {
         dcs << QStringLiteral("%1").arg(code, 3, 8, QLatin1Char('0'));
     }
     for (const ToneControls* side : {&rxTone_, &txTone_}) {
-        SetItems(side->type, {LangQ(texts_, kKeyNone), "CTCSS", "DCS"});
+        SetItems(side->type, {LangQ(texts_, kKeyChannelNone), "CTCSS", "DCS"});
         SetItems(side->ctcss, ctcss);
         SetItems(side->dcs, dcs);
     }
 
-    SetItems(scrambler_, KeyItems(texts_, {kKeyOff, kKeyOn}));
-    const QStringList pttId = KeyItems(texts_, {kKeyOff, kKeyPttBegin, kKeyPttEnd, kKeyPttBoth});
+    SetItems(scrambler_, KeyItems(texts_, {kKeyChannelOff, kKeyChannelOn}));
+    const QStringList pttId = KeyItems(
+        texts_, {kKeyChannelOff, kKeyChannelPttBegin, kKeyChannelPttEnd, kKeyChannelPttBoth});
     SetItems(dtmfPttId_, pttId);
     SetItems(fiveTonePttId_, pttId);
-    SetItems(busyLock_, {LangQ(texts_, kKeyOff), "Repeater", "Busy"});
+    SetItems(busyLock_, {LangQ(texts_, kKeyChannelOff), "Repeater", "Busy"});
 
     settingsForm_->setRowVisible(dtmfPttId_, model_.offersDtmfPttId());
     settingsForm_->setRowVisible(fiveTonePttId_, model_.offersFiveTonePttId());

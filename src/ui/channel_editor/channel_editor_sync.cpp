@@ -129,14 +129,14 @@ QString ChannelEditorDialog::shiftText() const {
     const QString sign = preview.shiftDir == 1   ? QStringLiteral("\u2212")
                          : preview.shiftDir == 2 ? QStringLiteral("+")
                                                  : QString();
-    return LangQ(texts_, kKeyOffset) + ": " + sign + Q(preview.offsetText);
+    return LangQ(texts_, kKeyChannelOffset) + ": " + sign + Q(preview.offsetText);
 }
 
 void ChannelEditorDialog::refreshSquelchList() {
     if (model_.squelchChoices() == shownSquelch_) return;
     shownSquelch_ = model_.squelchChoices();
     QStringList items;
-    for (int mode : shownSquelch_) items << LangQ(texts_, kKeyFirstSquelchMode + mode);
+    for (int mode : shownSquelch_) items << LangQ(texts_, kKeyChannelFirstSquelchMode + mode);
     const QSignalBlocker quiet(squelch_);
     squelch_->clear();
     squelch_->addItems(items);

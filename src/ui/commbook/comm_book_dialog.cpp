@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "calling/commbook/comm_book_keys.h"
 #include "storage/book_file.h"
 #include "ui/commbook/book_grid.h"
 #include "ui/commbook/comm_book_model.h"
@@ -21,7 +22,6 @@ constexpr int kKeyBookCaption = 1800;
 constexpr int kKeyNameHeader = 1801;
 constexpr int kKeyImport = 1802;
 constexpr int kKeyExport = 1803;
-constexpr int kKeyNumberHeader = 3007;
 constexpr const char* kCallIdHeader = "Call ID";
 constexpr const char* kBookSuffix = "cb";
 // Rows the grid shows without scrolling when the dialog opens.
@@ -51,7 +51,7 @@ CommBookDialog::CommBookDialog(CodeplugDocument& document, const LanguageTexts& 
     grid_ = new BookGrid(keys, this);
     grid_->setObjectName("MSFlexGrid1");
     model_ = new CommBookModel(
-        working_, {LangQ(texts, kKeyNumberHeader), kCallIdHeader, LangQ(texts, kKeyNameHeader)},
+        working_, {LangQ(texts, kKeyCommBookNumber), kCallIdHeader, LangQ(texts, kKeyNameHeader)},
         this);
     grid_->setModel(model_);
     grid_->setAlternatingRowColors(true);

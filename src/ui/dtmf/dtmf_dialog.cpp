@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "calling/dtmf/dtmf_choices.h"
-#include "ui/dtmf/dtmf_keys.h"
+#include "ui/dtmf/dtmf_dialog_keys.h"
 #include "ui/edit_key_filter.h"
 #include "ui/form_parts.h"
 #include "ui/relabel.h"
@@ -30,8 +30,8 @@ namespace {
 constexpr int kMemoryColumns = 2;
 constexpr int kCellsPerMemory = 2;
 constexpr int kMemoryRows = kDtmfMemoryCodes / kMemoryColumns;
-// The PTT-ID and remote-control boxes, labelled from section "OPTION".
-constexpr std::size_t kOptionLabelledBoxes = kDtmfCodeBoxes - kDtmfBeginBox;
+// The PTT-ID and remote-control boxes are labelled from section "OPTION".
+static_assert(kOptionDtmfCodeBoxLabels.size() == kDtmfCodeBoxes - kDtmfBeginBox);
 // Box widths in wide characters: enough for a whole code of digits.
 constexpr int kLongBoxChars = 16;
 constexpr int kShortBoxChars = 10;
@@ -197,11 +197,10 @@ void DtmfDialog::setTabOrder() {
 void DtmfDialog::relabel() {
     RelabelForm(this, texts_);
     LabelOkCancel(buttons_, texts_);
-    const std::array<const char*, kOptionLabelledBoxes> optionKeys{
-        kOptionPttIdBegin, kOptionPttIdEnd, kOptionRemoteKill, kOptionRemoteStun};
     for (int box = kDtmfBeginBox; box < kDtmfCodeBoxes; ++box) {
         codeLabels_[static_cast<std::size_t>(box)]->setText(Q(texts_.readMessageText(
-            kOptionSection, optionKeys[static_cast<std::size_t>(box - kDtmfBeginBox)])));
+            kOptionSection,
+            kOptionDtmfCodeBoxLabels[static_cast<std::size_t>(box - kDtmfBeginBox)])));
     }
     NameByLabels(this);
     // The hint belongs to the code boxes as a description.

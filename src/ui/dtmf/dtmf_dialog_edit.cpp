@@ -9,7 +9,7 @@
 
 #include "calling/dtmf/dtmf_text.h"
 #include "ui/dtmf/dtmf_dialog.h"
-#include "ui/dtmf/dtmf_keys.h"
+#include "ui/dtmf/dtmf_dialog_keys.h"
 #include "ui/dtmf/dtmf_special_call_dialog.h"
 #include "ui/ui_text.h"
 

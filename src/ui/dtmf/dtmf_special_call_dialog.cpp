@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "calling/dtmf/dtmf_text.h"
-#include "ui/dtmf/dtmf_keys.h"
+#include "ui/dtmf/dtmf_dialog_keys.h"
 #include "ui/edit_key_filter.h"
 #include "ui/form_parts.h"
 #include "ui/relabel.h"
@@ -63,8 +63,8 @@ DtmfSpecialCallDialog::DtmfSpecialCallDialog(const LanguageTexts& texts, char se
 
     RelabelForm(this, texts);
     LabelOkCancel(buttons_, texts);
-    callTypeLabel->setText(Q(texts.readMessageText(kOptionSection, kOptionCallType)));
-    otherCodeLabel->setText(Q(texts.readMessageText(kOptionSection, kOptionCalledId)));
+    callTypeLabel->setText(Q(texts.readMessageText(kOptionSection, kOptionDtmfCallType)));
+    otherCodeLabel->setText(Q(texts.readMessageText(kOptionSection, kOptionDtmfCalledId)));
     NameByLabels(this);
     AddConfirmShortcuts(this, [this] { commitOk(); });
 

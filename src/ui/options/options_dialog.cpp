@@ -168,28 +168,33 @@ void OptionsDialog::relabel() {
 void OptionsDialog::fillLists() {
     auto combo = [this](int row) { return rowCombo(row); };
     const LanguageTexts& t = texts_;
-    SetItems(combo(0), KeyItems(t, {1750, 1751, 1752}));
-    SetItems(combo(1), KeyItems(t, {1753, 1754}));
+    SetItems(combo(0), KeyItems(t, {kKeyOptionDisplayFrequency, kKeyOptionDisplayChannel,
+                                    kKeyOptionDisplayName}));
+    SetItems(combo(1), KeyItems(t, {kKeyOptionFrequencyMode, kKeyOptionChannelMode}));
     SetItems(combo(3), RangeItems(0, 20));
-    SetItems(combo(5), KeyItems(t, {1747, 1748, 1749}));
+    SetItems(combo(5),
+             KeyItems(t, {kKeyOptionVoiceOff, kKeyOptionVoiceChinese, kKeyOptionVoiceEnglish}));
     SetItems(combo(8), RangeItems(1, 32));
     SetItems(combo(9), {"1750Hz", "2100Hz", "1000Hz", "1450Hz"});
     QStringList times{LangQ(t, kKeyOptionOff)};
     for (int n = 1; n <= 30; ++n) times << QString::number(n) + LangQ(t, kKeyOptionSeconds);
     SetItems(combo(10), times);
-    SetItems(combo(11), KeyItems(t, {kKeyOptionOff, 1768, 1769, 1770}));
-    SetItems(combo(12), KeyItems(t, {1761, 1762}));
-    SetItems(combo(14), KeyItems(t, {1794, 1795}));
+    SetItems(combo(11),
+             KeyItems(t, {kKeyOptionOff, kKeyOptionBatterySaveOneToOne,
+                          kKeyOptionBatterySaveOneToTwo, kKeyOptionBatterySaveOneToFour}));
+    SetItems(combo(12), KeyItems(t, {kKeyOptionKeyLockManual, kKeyOptionKeyLockAutomatic}));
+    SetItems(combo(14), KeyItems(t, {kKeyOptionKeyBeepOff, kKeyOptionKeyBeepOn}));
     // The phase texts have built-in fallbacks, so the row never shows blank choices.
-    QStringList phases = KeyItems(t, {kKeyOptionOff, 3010, 3011});
+    QStringList phases =
+        KeyItems(t, {kKeyOptionOff, kKeyOptionTailPhase120, kKeyOptionTailPhase180});
     const QStringList builtIn{QStringLiteral("off"), QStringLiteral("120°"),
                               QStringLiteral("180°")};
     for (int i = 0; i < phases.size(); ++i) {
         if (phases[i].isEmpty()) phases[i] = builtIn[i];
     }
     SetItems(combo(16), phases);
-    SetItems(combo(17), KeyItems(t, {1798, 1799}));
-    SetItems(combo(18), KeyItems(t, {1796, 1797}));
+    SetItems(combo(17), KeyItems(t, {kKeyOptionSideKeyMonitor, kKeyOptionSideKeyScan}));
+    SetItems(combo(18), KeyItems(t, {kKeyOptionExtraFrequency, kKeyOptionExtraName}));
 
     channelChoices_ = OptionChannelChoices(state_.channels);
     QStringList channels;

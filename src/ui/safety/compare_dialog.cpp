@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "channel_edit/channel_keys.h"
 #include "codeplug/channel_record.h"
 #include "ui/safety/safety_texts.h"
 #include "ui/ui_text.h"
@@ -14,14 +15,12 @@
 namespace torvik {
 namespace {
 
-// Language-file key of the word "Channel".
-constexpr int kKeyChannel = 1751;
 constexpr int kMinimumWidth = 640;
 constexpr int kMinimumHeight = 360;
 
 QString PlaceText(const Difference& difference, const LanguageTexts& texts) {
     if (difference.channelNumber == 0) return Q(difference.place);
-    QString word = LangQ(texts, kKeyChannel);
+    QString word = LangQ(texts, kKeyChannelWord);
     if (word.isEmpty()) word = QStringLiteral("Channel");
     return word + ' ' + Q(ChannelListLabel(difference.channelNumber));
 }
