@@ -1,8 +1,8 @@
 #include "fleet/fleet_log.h"
 
-#include <QCryptographicHash>
 #include <unistd.h>
 
+#include <QCryptographicHash>
 #include <map>
 
 #include "interchange/csv_text.h"
@@ -12,8 +12,8 @@
 namespace torvik {
 namespace {
 
-constexpr const char* kColumns[] = {"Time",     "Unit",   "Device",  "Serial", "Model",
-                                    "Version",  "Template", "Result", "Seconds", "Detail"};
+constexpr const char* kColumns[] = {"Time",    "Unit",     "Device", "Serial",  "Model",
+                                    "Version", "Template", "Result", "Seconds", "Detail"};
 constexpr std::size_t kUnitColumn = 1;
 constexpr std::size_t kResultColumn = 7;
 

@@ -11,8 +11,16 @@ using namespace torvik;
 namespace {
 
 FleetLogRow Row(const char* unit, UnitResult result, const char* detail = "") {
-    return {"2026-12-11T04:40:00+00:00", unit, "/dev/ttyUSB0", "SN1", "MERLAN", "V100",
-            "ab12", result, 24.3, detail};
+    return {"2026-12-11T04:40:00+00:00",
+            unit,
+            "/dev/ttyUSB0",
+            "SN1",
+            "MERLAN",
+            "V100",
+            "ab12",
+            result,
+            24.3,
+            detail};
 }
 
 QByteArray Read(const QString& path) {
@@ -37,7 +45,8 @@ class FleetLogTest : public QObject {
     void rowsAndHeader() {
         QCOMPARE(QString::fromStdString(FleetLogHeader()),
                  QString("Time,Unit,Device,Serial,Model,Version,Template,Result,Seconds,Detail"));
-        QCOMPARE(QString::fromStdString(FleetLogLine(Row("U1", UnitResult::Failed, "no answer, port 1"))),
+        QCOMPARE(QString::fromStdString(
+                     FleetLogLine(Row("U1", UnitResult::Failed, "no answer, port 1"))),
                  QString("2026-12-11T04:40:00+00:00,U1,/dev/ttyUSB0,SN1,MERLAN,V100,ab12,failed,"
                          "24.3,\"no answer, port 1\""));
     }
@@ -56,7 +65,7 @@ class FleetLogTest : public QObject {
         QFETCH(bool, finished);
         std::string log = FleetLogHeader() + "\n";
         for (const QString& r : results) {
-            const UnitResult result = r == "verified" ? UnitResult::Verified
+            const UnitResult result = r == "verified"  ? UnitResult::Verified
                                       : r == "written" ? UnitResult::Written
                                       : r == "stopped" ? UnitResult::Stopped
                                                        : UnitResult::Failed;
