@@ -23,7 +23,7 @@ if [ -z "$formatter" ]; then
     echo "format.sh: clang-format 14 is missing (bash scripts/install-deps.sh installs it)" >&2
     exit 2
 fi
-mapfile -t files < <(git ls-files -- 'src/*.h' 'src/*.cpp' 'apps/*.h' 'apps/*.cpp' \
+mapfile -t files < <(git ls-files --cached --others --exclude-standard -- 'src/*.h' 'src/*.cpp' 'apps/*.h' 'apps/*.cpp' \
     'tests/*.h' 'tests/*.cpp' 'fuzz/*.h' 'fuzz/*.cpp' 'bench/*.h' 'bench/*.cpp')
 if [ "$check" -eq 0 ]; then
     "$formatter" -i "${files[@]}"
