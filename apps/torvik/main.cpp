@@ -41,7 +41,7 @@ bool StartDemo(DemoRadio& demo, AppSession& session, PortMap& ports) {
 
 bool AskForDemo(Language language) {
     QMessageBox box(QMessageBox::Question, QString::fromLatin1(kApplicationTitle),
-                    UiTextQ(UiText::NoSerialPort, language), QMessageBox::Yes | QMessageBox::No);
+                    BuiltInQ(TextId::NoSerialPort, language), QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
@@ -173,7 +173,7 @@ int main(int argc, char** argv) {
     const bool demoRunning = wantDemo && StartDemo(demo, *session, ports);
     if (wantDemo && !demoRunning) {
         QMessageBox::warning(nullptr, QString::fromLatin1(kApplicationTitle),
-                             UiTextQ(UiText::DemoFailed, session->language));
+                             BuiltInQ(TextId::DemoFailed, session->language));
     }
 
     MainWindow window(*session, ports);

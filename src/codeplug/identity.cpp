@@ -2,7 +2,7 @@
 
 #include "codeplug/band.h"
 #include "codeplug/fixed_text.h"
-#include "platform/message_table.h"
+#include "platform/built_in_texts.h"
 
 namespace torvik {
 
@@ -13,33 +13,33 @@ std::string ProductName(const RadioIdentity& identity) {
 bool CheckIdentity(TransferMode mode, const RadioIdentity& radio, std::int16_t codeplugBand,
                    Reporter& reporter) {
     const Language language = reporter.language();
-    auto tell = [&](Severity severity, MessageId id) {
-        reporter.show(severity, MessageText(id, language));
+    auto tell = [&](Severity severity, TextId id) {
+        reporter.show(severity, BuiltInText(id, language));
     };
 
     bool good = true;
     if (radio.RadioVersion == kExpectedVersion && radio.RadioModel == ModelId) {
         good = true;
     } else if (radio.RadioModel != ModelId) {
-        tell(Severity::Error, MessageId::ModelWrong);
+        tell(Severity::Error, TextId::ModelWrong);
         good = false;
     } else {
-        tell(Severity::Error, MessageId::VersionWrong);
+        tell(Severity::Error, TextId::VersionWrong);
         good = false;
     }
 
     if (mode == TransferMode::Write && !SameBandForWrite(radio.RadioBandCode, codeplugBand)) {
-        tell(Severity::Warning, MessageId::BandWrong);
+        tell(Severity::Warning, TextId::BandWrong);
         good = false;
     }
     if (!good || mode != TransferMode::Write) return good;
 
     if (radio.RadioKilled) {
-        tell(Severity::Error, MessageId::RadioKilled);
+        tell(Severity::Error, TextId::RadioKilled);
         return false;
     }
     if (radio.RadioStunned) {
-        tell(Severity::Error, MessageId::RadioFainted);
+        tell(Severity::Error, TextId::RadioFainted);
         return false;
     }
     return true;

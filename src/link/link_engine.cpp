@@ -3,10 +3,9 @@
 
 #include <algorithm>
 
-#include "link/link_messages.h"
 #include "link/link_texts.h"
 #include "link/password.h"
-#include "platform/message_table.h"
+#include "platform/built_in_texts.h"
 
 namespace torvik {
 namespace {
@@ -88,11 +87,11 @@ bool LinkEngine::startTransfer(LinkMode mode, bool confirm) {
     // notice of the port meanwhile; a port that failed shows at the first frame.
     const Language language = ctx_.reporter.language();
     const bool read = mode == LinkMode::Read;
-    bool go = !confirm ||
-              ctx_.reporter.ask(
-                  Severity::Question,
-                  MessageText(read ? MessageId::ConfirmRead : MessageId::ConfirmWrite, language),
-                  Buttons::OkCancel) == Answer::Ok;
+    bool go =
+        !confirm ||
+        ctx_.reporter.ask(Severity::Question,
+                          BuiltInText(read ? TextId::ConfirmRead : TextId::ConfirmWrite, language),
+                          Buttons::OkCancel) == Answer::Ok;
     if (go && !read) {
         outgoing_ = EncodeImage(ctx_.codeplug, ctx_.reporter);
         go = outgoing_.has_value();
@@ -313,14 +312,13 @@ void LinkEngine::finishSession(SessionEnd end) {
 
     const Language language = ctx_.reporter.language();
     if (end == SessionEnd::Cancelled) {
-        const LinkMessage message =
-            mode == LinkMode::Read ? LinkMessage::ReadCancelled
-            : mode == LinkMode::Write
-                ? (dataSent_ ? LinkMessage::WriteCancelled : LinkMessage::WriteCancelledEarly)
-                : LinkMessage::InfoReadCancelled;
+        const TextId message = mode == LinkMode::Read    ? TextId::ReadCancelled
+                               : mode == LinkMode::Write ? (dataSent_ ? TextId::WriteCancelled
+                                                                      : TextId::WriteCancelledEarly)
+                                                         : TextId::InfoReadCancelled;
         ctx_.reporter.show(
             mode == LinkMode::Write && dataSent_ ? Severity::Warning : Severity::Information,
-            LinkMessageText(message, language));
+            BuiltInText(message, language));
     } else if (end == SessionEnd::Failure) {
         const int key = mode == LinkMode::Read    ? link_text::kReadFailed
                         : mode == LinkMode::Write ? link_text::kWriteFailed

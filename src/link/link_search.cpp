@@ -5,13 +5,14 @@
 #include "codeplug/fixed_text.h"
 #include "codeplug/identity.h"
 #include "link/link_engine.h"
+#include "platform/built_in_texts.h"
 
 namespace torvik {
 
 void LinkEngine::startSearch() {
     search_.begin(state_.Mode, progressCaption_, ctx_.host.searchCandidates());
     state_.Mode = LinkMode::Search;
-    ctx_.host.setProgressCaption(SearchCaption(ctx_.reporter.language()));
+    ctx_.host.setProgressCaption(BuiltInText(TextId::SettingsSearch, ctx_.reporter.language()));
     if (ctx_.port.isOpen()) ctx_.port.close();
     if (!search_.hasCandidates()) {
         endSearch();

@@ -8,12 +8,6 @@ constexpr std::int16_t kLastStopBits = 2;
 
 }  // namespace
 
-std::string_view SearchCaption(Language language) {
-    return language == Language::Chinese
-               ? "正在匹配串口配置，可能需要几分钟，请等待。。。"
-               : "Search for communication setting,please wait for a few minutes...";
-}
-
 std::vector<PortId> FixedSearchPorts() {
     std::vector<PortId> ports;
     for (int number = 1; number <= kFixedSearchPortCount; ++number) {

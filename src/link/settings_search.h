@@ -8,20 +8,15 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "link/link_state.h"
 #include "link/port_settings.h"
-#include "platform/language.h"
 
 namespace torvik {
 
 inline constexpr std::size_t kMaxSearchPorts = 256;
 inline constexpr int kFixedSearchPortCount = 16;
-
-// The progress-window caption while the search runs.
-std::string_view SearchCaption(Language language);
 
 // The candidates when ports are offered by number: 1..16.
 std::vector<PortId> FixedSearchPorts();

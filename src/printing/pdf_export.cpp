@@ -34,7 +34,7 @@ bool ExportReportPdf(const QString& path, const ReportSource& source, const Prin
                                          QPageLayout::Millimeter));
         writer.setCreator(QStringLiteral("TORVIK CPS"));
         writer.setTitle(QString::fromStdString(
-            std::string(PrintTextOf(PrintText::Title, source.texts.language()))));
+            std::string(BuiltInText(TextId::PrintTitle, source.texts.language()))));
         painted = PaintReport(writer, source, flags);
     }
     if (!painted || file.error() != QFileDevice::NoError) {

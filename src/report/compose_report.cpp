@@ -10,10 +10,10 @@ namespace {
 
 PageHeaderTexts HeaderTexts(const ReportSource& source, const ReportWords& words) {
     const Codeplug& c = source.codeplug;
-    return {words.print(PrintText::Title),     source.dateTime,
-            words.print(PrintText::ModelType), ProductName(c.identity),
-            words.print(PrintText::Frequency), c.band.text(),
-            words.print(PrintText::FileName),  c.file.CurrentFile.string()};
+    return {words.print(TextId::PrintTitle),     source.dateTime,
+            words.print(TextId::PrintModelType), ProductName(c.identity),
+            words.print(TextId::PrintFrequency), c.band.text(),
+            words.print(TextId::PrintFileName),  c.file.CurrentFile.string()};
 }
 
 }  // namespace

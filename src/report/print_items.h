@@ -1,6 +1,6 @@
 // The print items: the ten boxes of the print dialog (two never shown), the order their
-// sections print in, their captions and the names the command line gives them; and the fixed
-// bilingual texts of printing.
+// sections print in, their captions and the names the command line gives them. The fixed
+// bilingual texts of printing are in the program's table (platform/built_in_texts.h).
 #pragma once
 
 #include <array>
@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/language_texts.h"
+#include "platform/built_in_texts.h"
 #include "platform/language.h"
 
 namespace torvik {
@@ -48,27 +49,5 @@ std::string PrintItemCaption(PrintItem item, const LanguageTexts& texts);
 // The command-line name of a printed item ("channels", "2tone", ...), and back.
 std::string_view PrintSectionName(PrintItem item);
 std::optional<PrintItem> PrintSectionFromName(std::string_view name);
-
-enum class PrintText {
-    SelectAll,
-    ClearAll,
-    Setup,
-    Ok,
-    Cancel,
-    Preview,
-    MenuPreview,
-    MenuExportPdf,
-    Title,
-    ModelType,
-    Frequency,
-    FileName,
-    Off,
-    On,
-    NothingSelected,
-    PdfFilter,
-    PdfFailed,
-};
-
-std::string_view PrintTextOf(PrintText text, Language language);
 
 }  // namespace torvik

@@ -10,13 +10,13 @@ std::string ReportWords::option(std::string_view key) const {
     return texts_.readMessageText(kOptionSection, key);
 }
 
-std::string ReportWords::print(PrintText text) const {
-    return std::string(PrintTextOf(text, texts_.language()));
+std::string ReportWords::print(TextId text) const {
+    return std::string(BuiltInText(text, texts_.language()));
 }
 
 std::string ReportWords::onOff(int state) const {
-    if (state == 0) return print(PrintText::Off);
-    if (state == 1) return print(PrintText::On);
+    if (state == 0) return print(TextId::PrintOff);
+    if (state == 1) return print(TextId::PrintOn);
     return {};
 }
 

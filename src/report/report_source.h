@@ -31,7 +31,7 @@ class ReportWords : public Reporter {
     // Entry `number` of section "OPTION", and the entry of a key held as text ("60302").
     std::string option(int number) const;
     std::string option(std::string_view key) const;
-    std::string print(PrintText text) const;
+    std::string print(TextId text) const;
     // "OFF" for 0, "ON" for 1, nothing else.
     std::string onOff(int state) const;
 

@@ -2,6 +2,7 @@
 #include "codeplug/band.h"
 #include "codeplug/identity.h"
 #include "functions/radioinfo/radio_info_text.h"
+#include "platform/built_in_texts.h"
 #include "report/report_sections.h"
 
 namespace torvik {
@@ -15,27 +16,26 @@ constexpr double kValueX = 0.35;
 void PrintEmbeddedMessageSection(SectionPrinter& p) {
     const Language language = p.words.language();
     const RadioInfoDisplay info = DisplayRadioInfo(p.codeplug.radioInfo);
-    auto row = [&](RadioInfoCaption caption, const std::string& value) {
-        p.out.pair(
-            {{kLabelX, std::string(RadioInfoCaptionText(caption, language))}, {kValueX, value}});
+    auto row = [&](TextId caption, const std::string& value) {
+        p.out.pair({{kLabelX, std::string(BuiltInText(caption, language))}, {kValueX, value}});
     };
     p.out.beginPage();
     p.out.heading(PrintItemCaption(PrintItem::EmbeddedMessage, p.words.texts()));
-    using C = RadioInfoCaption;
-    row(C::AreaCode, info.areaCode);
-    row(C::ProductionBatch, info.productionBatch);
-    row(C::CustomerCode, info.customerCode);
-    row(C::RadioType, ProductName(p.codeplug.identity));
-    row(C::Band, std::string(BandTextFromCode(BandCodeFromListIndex(info.bandPosition))));
-    row(C::SerialNumber, info.serialNumber);
-    row(C::ProductionDate, info.productionDate);
-    row(C::MaintenanceDate, info.maintenanceDate);
-    row(C::Version, info.versionText);
-    row(C::MaintenanceReason, info.maintenanceReason);
-    row(C::DealerCode, info.dealerCode);
-    row(C::StockDate, info.stockDate);
-    row(C::SellDate, info.sellDate);
-    row(C::Seller, info.seller);
+    row(TextId::RadioInfoAreaCode, info.areaCode);
+    row(TextId::RadioInfoProductionBatch, info.productionBatch);
+    row(TextId::RadioInfoCustomerCode, info.customerCode);
+    row(TextId::RadioInfoRadioType, ProductName(p.codeplug.identity));
+    row(TextId::RadioInfoBand,
+        std::string(BandTextFromCode(BandCodeFromListIndex(info.bandPosition))));
+    row(TextId::RadioInfoSerialNumber, info.serialNumber);
+    row(TextId::RadioInfoProductionDate, info.productionDate);
+    row(TextId::RadioInfoMaintenanceDate, info.maintenanceDate);
+    row(TextId::RadioInfoVersion, info.versionText);
+    row(TextId::RadioInfoMaintenanceReason, info.maintenanceReason);
+    row(TextId::RadioInfoDealerCode, info.dealerCode);
+    row(TextId::RadioInfoStockDate, info.stockDate);
+    row(TextId::RadioInfoSellDate, info.sellDate);
+    row(TextId::RadioInfoSeller, info.seller);
     p.out.endPage();
 }
 

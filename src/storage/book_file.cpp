@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "codeplug/record_bytes.h"
+#include "platform/built_in_texts.h"
 #include "platform/file_io.h"
-#include "platform/message_table.h"
 
 namespace torvik {
 namespace {
@@ -20,14 +20,13 @@ namespace fs = std::filesystem;
 constexpr std::size_t kRecordBytes = SerializedSize<CommBook>;
 
 void ReportFileError(Reporter& reporter) {
-    reporter.show(Severity::Error, MessageText(MessageId::FileError, reporter.language()));
+    reporter.show(Severity::Error, BuiltInText(TextId::FileError, reporter.language()));
 }
 
 void ReportNotABook(Reporter& reporter) {
     const Language language = reporter.language();
-    reporter.show(Severity::Error, std::string(MessageText(MessageId::FileError, language)) +
-                                       "\r\n" +
-                                       std::string(MessageText(MessageId::NotABookFile, language)));
+    reporter.show(Severity::Error, std::string(BuiltInText(TextId::FileError, language)) + "\r\n" +
+                                       std::string(BuiltInText(TextId::NotABookFile, language)));
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include "codeplug/record_bytes.h"
 #include "factory/test_data.h"
-#include "platform/message_table.h"
+#include "platform/built_in_texts.h"
 #include "platform/profile_file.h"
 #include "storage/snapshot.h"
 
@@ -25,7 +25,7 @@ std::string AsString(const std::vector<std::uint8_t>& v) {
 }
 
 void FileError(Reporter& reporter) {
-    reporter.show(Severity::Error, MessageText(MessageId::FileError, reporter.language()));
+    reporter.show(Severity::Error, BuiltInText(TextId::FileError, reporter.language()));
 }
 
 }  // namespace
@@ -92,7 +92,7 @@ bool OpenCodeplug(const std::filesystem::path& path, Codeplug& codeplug, Reporte
     codeplug.file.NoFileName = false;
     if (pair->channelFileIncomplete) {
         reporter.show(Severity::Warning,
-                      MessageText(MessageId::ChannelFileIncomplete, reporter.language()));
+                      BuiltInText(TextId::ChannelFileIncomplete, reporter.language()));
     }
     return true;
 }

@@ -43,16 +43,14 @@ std::optional<QString> SystemInformationText(const PortMap& ports, Language lang
     const QString os = QSysInfo::prettyProductName();
     const QString kernel = QSysInfo::kernelType() + " " + QSysInfo::kernelVersion();
     if (os.isEmpty() || QSysInfo::kernelType().isEmpty()) return std::nullopt;
-    const bool zh = language == Language::Chinese;
     QStringList lines;
-    lines << (zh ? QStringLiteral("操作系统：") : QStringLiteral("Operating system: ")) + os;
-    lines << (zh ? QStringLiteral("内核：") : QStringLiteral("Kernel: ")) + kernel + " (" +
+    lines << BuiltInQ(TextId::SystemInfoOs, language) + os;
+    lines << BuiltInQ(TextId::SystemInfoKernel, language) + kernel + " (" +
                  QSysInfo::currentCpuArchitecture() + ")";
-    lines << (zh ? QStringLiteral("Qt 版本：") : QStringLiteral("Qt version: ")) +
-                 QString::fromLatin1(qVersion());
-    lines << (zh ? QStringLiteral("串口：") : QStringLiteral("Serial ports:"));
+    lines << BuiltInQ(TextId::SystemInfoQt, language) + QString::fromLatin1(qVersion());
+    lines << BuiltInQ(TextId::SystemInfoPorts, language);
     const std::vector<NumberedPort> present = ports.presentPorts();
-    if (present.empty()) lines << (zh ? QStringLiteral("  （无）") : QStringLiteral("  (none)"));
+    if (present.empty()) lines << BuiltInQ(TextId::SystemInfoNoPorts, language);
     for (const NumberedPort& port : present) {
         lines << QStringLiteral("  COM%1  %2").arg(port.number).arg(Q(port.device.path));
     }
@@ -114,7 +112,7 @@ void AboutDialog::showSystemInformation() {
     const std::optional<QString> info = SystemInformationText(ports_, texts_.language());
     QMessageBox box(info ? QMessageBox::Information : QMessageBox::Warning,
                     findChild<QPushButton*>("cmdSysInfo")->text().remove('&'),
-                    info ? *info : UiTextQ(UiText::SystemInfoMissing, texts_.language()),
+                    info ? *info : BuiltInQ(TextId::SystemInfoMissing, texts_.language()),
                     QMessageBox::Ok, this);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();

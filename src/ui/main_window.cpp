@@ -197,14 +197,14 @@ void MainWindow::connectDocument() {
 
 void MainWindow::updateUndoEntries() {
     const QUndoStack& stack = document_->undoStack();
-    auto label = [&](CommandId id, UiText prefix, bool can, const QString& step) {
+    auto label = [&](CommandId id, TextId prefix, bool can, const QString& step) {
         QAction* a = action(id);
         a->setEnabled(can);
-        const QString text = UiTextQ(prefix, session_.language);
+        const QString text = BuiltInQ(prefix, session_.language);
         a->setText(can && !step.isEmpty() ? text + " " + step : text);
     };
-    label(CommandId::Undo, UiText::Undo, stack.canUndo(), stack.undoText());
-    label(CommandId::Redo, UiText::Redo, stack.canRedo(), stack.redoText());
+    label(CommandId::Undo, TextId::Undo, stack.canUndo(), stack.undoText());
+    label(CommandId::Redo, TextId::Redo, stack.canRedo(), stack.redoText());
 }
 
 void MainWindow::undo() {
@@ -312,8 +312,8 @@ void MainWindow::relabel() {
     RelabelPrintEntries(*this);
     safety_->relabel();
     updateUndoEntries();
-    tree_->setAccessibleName(UiTextQ(UiText::SectionTree, session_.language));
-    list_->setAccessibleName(UiTextQ(UiText::ChannelList, session_.language));
+    tree_->setAccessibleName(BuiltInQ(TextId::SectionTree, session_.language));
+    list_->setAccessibleName(BuiltInQ(TextId::ChannelList, session_.language));
 }
 
 void MainWindow::reloadAfterLanguageChange() {
@@ -402,7 +402,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (!offerSave(MessageQ(MessageId::SaveChanges, session_.language))) {
+    if (!offerSave(BuiltInQ(TextId::SaveChanges, session_.language))) {
         event->ignore();
         return;
     }

@@ -27,7 +27,7 @@ NewCodeplugOptions MainWindow::newCodeplugOptions(bool keepTemplateChannels) con
 QString MainWindow::saveFirstQuestion() const {
     const QString question =
         Q(session_.texts.readMessageText(kMessageSection, kSaveFirstMessageKey));
-    return question.isEmpty() ? MessageQ(MessageId::SaveChanges, session_.language) : question;
+    return question.isEmpty() ? BuiltInQ(TextId::SaveChanges, session_.language) : question;
 }
 
 void MainWindow::fileNew() {
@@ -44,7 +44,7 @@ void MainWindow::confirmAndMakeNew(bool initialising) {
     if (!offerSave(saveFirstQuestion())) return;
     if (!initialising) {
         const Answer answer =
-            reporter_.ask(Severity::Warning, MessageText(MessageId::ClearAll, session_.language),
+            reporter_.ask(Severity::Warning, BuiltInText(TextId::AllDataCleared, session_.language),
                           Buttons::OkCancel);
         if (answer != Answer::Ok) return;
     }
@@ -53,7 +53,7 @@ void MainWindow::confirmAndMakeNew(bool initialising) {
 }
 
 void MainWindow::fileOpen() {
-    if (!offerSave(MessageQ(MessageId::SaveChanges, session_.language))) return;
+    if (!offerSave(BuiltInQ(TextId::SaveChanges, session_.language))) return;
     const std::filesystem::path current = codeplug().file.CurrentFile;
     const std::optional<std::filesystem::path> chosen =
         chooseOpen_ ? chooseOpen_(dataFileFilter_, current)
@@ -67,7 +67,7 @@ bool MainWindow::fileSave() {
     const CodeplugFileState& file = codeplug().file;
     if (file.NoFileName) return fileSaveAs();
     const QString question = "\"" + QString::fromStdString(file.CurrentFile.filename().string()) +
-                             "\"" + MessageQ(MessageId::Overwrite, session_.language);
+                             "\"" + BuiltInQ(TextId::Overwrite, session_.language);
     if (reporter_.ask(Severity::Question, U(question), Buttons::OkCancel) != Answer::Ok) {
         return false;
     }

@@ -13,14 +13,14 @@ namespace {
 
 constexpr int kKeyFile = 2012;
 
-UiText StepText(ClipboardCommand command) {
+TextId StepText(ClipboardCommand command) {
     switch (command) {
         case ClipboardCommand::Cut:
-            return UiText::CutChannelStep;
+            return TextId::CutChannelStep;
         case ClipboardCommand::Paste:
-            return UiText::PasteChannelStep;
+            return TextId::PasteChannelStep;
         default:
-            return UiText::DeleteChannelStep;
+            return TextId::DeleteChannelStep;
     }
 }
 
@@ -44,12 +44,12 @@ void MainWindow::runClipboardCommand(ClipboardCommand command) {
     if (!ApplyChannelClipboard(clipboard_, state.channels, command, row)) return;
     if (command == ClipboardCommand::Copy) return;
     const QString step =
-        UiTextQ(StepText(command), session_.language).arg(Q(ChannelListLabel(row)));
+        BuiltInQ(StepText(command), session_.language).arg(Q(ChannelListLabel(row)));
     document_->commit(step, state);
 }
 
 void MainWindow::rebuildTree() {
-    dataFileFilter_ = MessageQ(MessageId::DataFile, session_.language) + " (*.dat)";
+    dataFileFilter_ = BuiltInQ(TextId::DataFile, session_.language) + " (*.dat)";
 
     tree_->clear();
     auto* root = new QTreeWidgetItem(tree_, {Q(ProductName(codeplug().identity))});

@@ -37,8 +37,8 @@ bool MainWindow::adviseSerialGroup(bool refused) {
     settings.beginGroup(kSettingsGroup);
     if (settings.value(kSerialGroupAdvisedKey).toBool()) return false;
     settings.setValue(kSerialGroupAdvisedKey, true);
-    const QString text =
-        UiTextQ(UiText::SerialGroupAdvice, session_.language) + "\n\n" + Q(JoinSerialGroupAdvice());
+    const QString text = BuiltInQ(TextId::SerialGroupAdvice, session_.language) + "\n\n" +
+                         Q(JoinSerialGroupAdvice());
     reporter_.show(Severity::Information, U(text));
     return true;
 }

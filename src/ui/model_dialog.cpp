@@ -9,7 +9,7 @@
 
 #include "codeplug/band.h"
 #include "codeplug/identity.h"
-#include "platform/message_table.h"
+#include "platform/built_in_texts.h"
 #include "ui/relabel.h"
 #include "ui/ui_text.h"
 
@@ -65,8 +65,8 @@ void ModelDialog::accept() {
     if (code != bandCode_) {
         const Language language = reporter_.language();
         const Answer answer =
-            reporter_.ask(Severity::Warning, MessageText(MessageId::FreqCleared, language),
-                          Buttons::OkCancel, MessageText(MessageId::Warning, language));
+            reporter_.ask(Severity::Warning, BuiltInText(TextId::FreqCleared, language),
+                          Buttons::OkCancel, BuiltInText(TextId::Warning, language));
         if (answer == Answer::Ok) newBand_ = code;
     }
     QDialog::accept();

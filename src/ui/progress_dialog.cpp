@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "platform/message_table.h"
+#include "platform/built_in_texts.h"
 #include "ui/relabel.h"
 #include "ui/ui_text.h"
 
@@ -42,11 +42,10 @@ ProgressDialog::ProgressDialog(QWidget* parent)
 
 void ProgressDialog::start(const QString& caption, const LanguageTexts& texts) {
     setWindowTitle(caption);
-    label_->setText(MessageQ(MessageId::Percentage, texts.language()));
+    label_->setText(BuiltInQ(TextId::Percentage, texts.language()));
     bar_->setAccessibleName(label_->text());
     percent_->setAccessibleName(label_->text());
-    cancel_->setText(texts.language() == Language::Chinese ? QStringLiteral("取消")
-                                                           : QStringLiteral("Cancel"));
+    cancel_->setText(BuiltInQ(TextId::ProgressCancel, texts.language()));
     LabelOkCancel(nullptr, cancel_, texts);
     cancel_->setAccessibleName(cancel_->text());
     cancel_->setEnabled(true);

@@ -16,7 +16,7 @@ namespace torvik {
 namespace {
 
 struct Row {
-    RadioInfoCaption caption;
+    TextId caption;
     std::string value;
 };
 
@@ -25,32 +25,32 @@ struct Row {
 RadioInfoView::RadioInfoView(const Codeplug& codeplug, Language language, QWidget* parent)
     : QDialog(parent) {
     setObjectName("RadioInfoView");
-    setWindowTitle(Q(RadioInfoCaptionText(RadioInfoCaption::Window, language)));
+    setWindowTitle(Q(BuiltInText(TextId::RadioInfoWindow, language)));
 
     const RadioInfoDisplay info = DisplayRadioInfo(codeplug.radioInfo);
     const std::string band(BandTextFromCode(BandCodeFromListIndex(info.bandPosition)));
     const Row rows[] = {
-        {RadioInfoCaption::AreaCode, info.areaCode},
-        {RadioInfoCaption::RadioType, ProductName(codeplug.identity)},
-        {RadioInfoCaption::Band, band},
-        {RadioInfoCaption::SerialNumber, info.serialNumber},
-        {RadioInfoCaption::ProductionDate, info.productionDate},
-        {RadioInfoCaption::MaintenanceDate, info.maintenanceDate},
-        {RadioInfoCaption::MaintenanceReason, info.maintenanceReason},
-        {RadioInfoCaption::Version, info.versionText},
-        {RadioInfoCaption::ProductionBatch, info.productionBatch},
-        {RadioInfoCaption::CustomerCode, info.customerCode},
-        {RadioInfoCaption::DealerCode, info.dealerCode},
-        {RadioInfoCaption::StockDate, info.stockDate},
-        {RadioInfoCaption::SellDate, info.sellDate},
-        {RadioInfoCaption::Seller, info.seller},
+        {TextId::RadioInfoAreaCode, info.areaCode},
+        {TextId::RadioInfoRadioType, ProductName(codeplug.identity)},
+        {TextId::RadioInfoBand, band},
+        {TextId::RadioInfoSerialNumber, info.serialNumber},
+        {TextId::RadioInfoProductionDate, info.productionDate},
+        {TextId::RadioInfoMaintenanceDate, info.maintenanceDate},
+        {TextId::RadioInfoMaintenanceReason, info.maintenanceReason},
+        {TextId::RadioInfoVersion, info.versionText},
+        {TextId::RadioInfoProductionBatch, info.productionBatch},
+        {TextId::RadioInfoCustomerCode, info.customerCode},
+        {TextId::RadioInfoDealerCode, info.dealerCode},
+        {TextId::RadioInfoStockDate, info.stockDate},
+        {TextId::RadioInfoSellDate, info.sellDate},
+        {TextId::RadioInfoSeller, info.seller},
     };
     auto* form = new QFormLayout;
     for (const Row& row : rows) {
         auto* box = new QLineEdit(Q(row.value), this);
         box->setReadOnly(true);
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 24);
-        form->addRow(Q(RadioInfoCaptionText(row.caption, language)), box);
+        form->addRow(Q(BuiltInText(row.caption, language)), box);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* close = buttons->button(QDialogButtonBox::Close);

@@ -163,8 +163,8 @@ void LabelOkCancel(QDialogButtonBox* buttons, const LanguageTexts& texts) {
 }
 
 void LabelCloseHelp(QAbstractButton* close, QAbstractButton* help, Language language) {
-    if (close) close->setText(UiTextQ(UiText::CloseButton, language));
-    if (help) help->setText(UiTextQ(UiText::HelpButton, language));
+    if (close) close->setText(BuiltInQ(TextId::CloseButton, language));
+    if (help) help->setText(BuiltInQ(TextId::HelpButton, language));
 }
 
 QDialogButtonBox* MakeOkCancelButtons(QWidget* parent, QDialog* dialog) {

@@ -1,6 +1,5 @@
-// Text at the edge between the core (UTF-8 std::string) and the widgets (QString), and the
-// few fixed bilingual texts that belong to the windows themselves rather than to the
-// language files.
+// Text at the edge between the core (UTF-8 std::string) and the widgets (QString): the
+// language files' texts and the program's own bilingual texts as the widgets show them.
 #pragma once
 
 #include <QString>
@@ -8,8 +7,8 @@
 #include <string_view>
 
 #include "app/language_texts.h"
+#include "platform/built_in_texts.h"
 #include "platform/language.h"
-#include "platform/message_table.h"
 
 namespace torvik {
 
@@ -24,29 +23,9 @@ inline std::string U(const QString& text) {
 inline QString LangQ(const LanguageTexts& texts, int key) {
     return Q(texts.langText(key));
 }
-inline QString MessageQ(MessageId id, Language language) {
-    return Q(MessageText(id, language));
+// A text of the program's own bilingual table as shown.
+inline QString BuiltInQ(TextId id, Language language) {
+    return Q(BuiltInText(id, language));
 }
-
-// Texts the windows own in both languages.
-enum class UiText {
-    CloseButton,        // LabelCloseHelp
-    HelpButton,         // LabelCloseHelp
-    SystemInfoMissing,  // the about box cannot tell
-    NoSerialPort,       // start-up offers the demo radio
-    DemoFailed,         // the demo radio did not start
-    ChannelList,        // accessible names of the main window's list and tree
-    SectionTree,
-    Undo,  // Edit menu, followed by the step's name
-    Redo,
-    EditChannelStep,  // undo steps; %1 is the channel's row label
-    CutChannelStep,
-    PasteChannelStep,
-    DeleteChannelStep,
-    BookFileFilter,     // file dialogs of the communication book
-    SerialGroupAdvice,  // a serial port refused for lack of permission, shown once
-};
-
-QString UiTextQ(UiText id, Language language);
 
 }  // namespace torvik

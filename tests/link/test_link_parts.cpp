@@ -6,6 +6,7 @@
 #include "link/password.h"
 #include "link/port_settings.h"
 #include "link/settings_search.h"
+#include "platform/built_in_texts.h"
 
 using namespace torvik;
 
@@ -209,7 +210,7 @@ class LinkPartsTest : public QObject {
         none.begin(LinkMode::Read, {}, {});
         QVERIFY(!none.hasCandidates());
         QVERIFY(!none.next(false, openLast));
-        QCOMPARE(QString::fromUtf8(SearchCaption(Language::English).data()),
+        QCOMPARE(QString::fromUtf8(BuiltInText(TextId::SettingsSearch, Language::English).data()),
                  QString("Search for communication setting,please wait for a few minutes..."));
     }
 };

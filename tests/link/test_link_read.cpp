@@ -2,7 +2,7 @@
 // waits, retries and time-outs, identity checks, serial errors and factory reads.
 #include <QtTest>
 
-#include "platform/message_table.h"
+#include "platform/built_in_texts.h"
 #include "support/link/link_bench.h"
 
 using namespace torvik;
@@ -70,8 +70,8 @@ class LinkReadTest : public QObject {
         QCOMPARE(bench.port.opens.size(), std::size_t(1));
         QCOMPARE(bench.port.opens[0].line.text(), std::string("9600,N,8,1"));
 
-        QCOMPARE(bench.reporter.asked, std::vector<std::string>{std::string(MessageText(
-                                           MessageId::ConfirmRead, Language::English))});
+        QCOMPARE(bench.reporter.asked, std::vector<std::string>{std::string(
+                                           BuiltInText(TextId::ConfirmRead, Language::English))});
         QCOMPARE(bench.shown(), QStringList{"read ok"});
         QCOMPARE(bench.host.events,
                  (std::vector<std::string>{"save?", "open Read data from radio", "close",

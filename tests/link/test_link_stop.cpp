@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "link/link_messages.h"
+#include "platform/built_in_texts.h"
 #include "support/link/link_bench.h"
 
 using namespace torvik;
@@ -21,8 +22,8 @@ void After(LinkBench& bench, const QString& frame, std::function<void()> action)
     };
 }
 
-QString Text(LinkMessage message) {
-    return QString::fromStdString(std::string(LinkMessageText(message, Language::English)));
+QString Text(TextId message) {
+    return QString::fromStdString(std::string(BuiltInText(message, Language::English)));
 }
 
 }  // namespace
@@ -87,7 +88,7 @@ class LinkStopTest : public QObject {
         bench.run();
         const QStringList frames = bench.frames();
         QCOMPARE(frames.mid(frames.indexOf(after)), tail);
-        QCOMPARE(bench.shown(), QStringList{Text(LinkMessage::ReadCancelled)});
+        QCOMPARE(bench.shown(), QStringList{Text(TextId::ReadCancelled)});
         QVERIFY(bench.host.finishedWith(LinkMode::Read, SessionEnd::Cancelled));
         QVERIFY(!bench.host.progressOpen);
         QVERIFY(!bench.port.isOpen());
@@ -103,8 +104,8 @@ class LinkStopTest : public QObject {
     void cancelWrite_data() {
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("before any data") << "R0040" << Text(LinkMessage::WriteCancelledEarly);
-        QTest::newRow("mid transfer") << "W2000" << Text(LinkMessage::WriteCancelled);
+        QTest::newRow("before any data") << "R0040" << Text(TextId::WriteCancelledEarly);
+        QTest::newRow("mid transfer") << "W2000" << Text(TextId::WriteCancelled);
     }
     void cancelWrite() {
         QFETCH(QString, after);

@@ -32,30 +32,4 @@ RadioInfoDisplay DisplayRadioInfo(const RadioInfo& info) {
     return d;
 }
 
-namespace {
-
-struct CaptionPair {
-    std::string_view english;
-    std::string_view chinese;
-};
-
-// By RadioInfoCaption. The maintenance reason's caption has a second line in English only.
-constexpr CaptionPair kCaptions[] = {
-    {"Embedded Message", "嵌入信息"}, {"Area Code", "销售区号"},
-    {"Radio Type", "机型"},           {"Frequency", "频段"},
-    {"Serial Number", "序列号"},      {"Producted Date", "出厂日期"},
-    {"Maintained Date", "维修日期"},  {"Maintained Description", "维修原因"},
-    {"Version", "固件版本"},          {"Manufacture Code", "生产批号"},
-    {"User Code", "客户代码"},        {"Dealer Information", "经销商信息"},
-    {"Dealer Code", "经销商代码"},    {"Stock Date", "入库时间"},
-    {"Sell Date", "销售时间"},        {"Seller", "经手人"},
-};
-
-}  // namespace
-
-std::string_view RadioInfoCaptionText(RadioInfoCaption caption, Language language) {
-    const CaptionPair& pair = kCaptions[static_cast<std::size_t>(caption)];
-    return language == Language::Chinese ? pair.chinese : pair.english;
-}
-
 }  // namespace torvik

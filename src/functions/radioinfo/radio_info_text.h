@@ -1,5 +1,6 @@
 // The embedded information as the information window shows it: the radio's GBK bytes as
-// UTF-8 text (bytes that are not GBK show as "?"), and the band list position.
+// UTF-8 text (bytes that are not GBK show as "?"), and the band list position. The window's
+// captions are the RadioInfo texts of the program's bilingual table (platform/built_in_texts.h).
 #pragma once
 
 #include <string>
@@ -7,7 +8,6 @@
 
 #include "codeplug/fixed_text.h"
 #include "functions/radioinfo/radio_info.h"
-#include "platform/language.h"
 
 namespace torvik {
 
@@ -41,27 +41,5 @@ struct RadioInfoDisplay {
 };
 
 RadioInfoDisplay DisplayRadioInfo(const RadioInfo& info);
-
-// The information window's fixed captions, the same in the printed report.
-enum class RadioInfoCaption {
-    Window,
-    AreaCode,
-    RadioType,
-    Band,
-    SerialNumber,
-    ProductionDate,
-    MaintenanceDate,
-    MaintenanceReason,  // the caption's two lines joined by a blank
-    Version,
-    ProductionBatch,
-    CustomerCode,
-    DealerFrame,
-    DealerCode,
-    StockDate,
-    SellDate,
-    Seller,
-};
-
-std::string_view RadioInfoCaptionText(RadioInfoCaption caption, Language language);
 
 }  // namespace torvik

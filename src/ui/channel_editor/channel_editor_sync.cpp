@@ -118,7 +118,7 @@ void ChannelEditorDialog::commitOk() {
         return;
     }
     const QString step =
-        UiTextQ(UiText::EditChannelStep, texts_.language()).arg(Q(ChannelListLabel(model_.row())));
+        BuiltInQ(TextId::EditChannelStep, texts_.language()).arg(Q(ChannelListLabel(model_.row())));
     document_.commit(step, EditableStateOf(working_));
     accept();
 }

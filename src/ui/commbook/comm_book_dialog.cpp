@@ -99,7 +99,7 @@ int CommBookDialog::currentBookColumn() const {
 }
 
 QString CommBookDialog::fileFilter() const {
-    return UiTextQ(UiText::BookFileFilter, texts_.language());
+    return BuiltInQ(TextId::BookFileFilter, texts_.language());
 }
 
 void CommBookDialog::commitOk() {

@@ -33,7 +33,7 @@ void PrintPreviewFromWindow(MainWindow& window) {
 
 void ExportPdfFromWindow(MainWindow& window) {
     const Language language = window.session().language;
-    const QString filter = Q(PrintTextOf(PrintText::PdfFilter, language));
+    const QString filter = Q(BuiltInText(TextId::PdfFilter, language));
     std::filesystem::path current = window.codeplug().file.CurrentFile;
     current.replace_extension(".pdf");
     const std::optional<std::filesystem::path> chosen =
@@ -44,7 +44,7 @@ void ExportPdfFromWindow(MainWindow& window) {
     QString error;
     if (!ExportReportPdf(QString::fromStdString(chosen->string()), source, AllPrintSections(),
                          &error)) {
-        window.reporter().showDetailed(Severity::Error, PrintTextOf(PrintText::PdfFailed, language),
+        window.reporter().showDetailed(Severity::Error, BuiltInText(TextId::PdfFailed, language),
                                        U(error));
     }
 }
@@ -52,9 +52,9 @@ void ExportPdfFromWindow(MainWindow& window) {
 void RelabelPrintEntries(MainWindow& window) {
     const Language language = window.session().language;
     window.action(CommandId::FilePrintPreview)
-        ->setText(Q(PrintTextOf(PrintText::MenuPreview, language)));
+        ->setText(Q(BuiltInText(TextId::MenuPrintPreview, language)));
     window.action(CommandId::FileExportPdf)
-        ->setText(Q(PrintTextOf(PrintText::MenuExportPdf, language)));
+        ->setText(Q(BuiltInText(TextId::MenuExportPdf, language)));
 }
 
 void SetPdfFileChooser(FileChooser chooser) {

@@ -21,8 +21,8 @@ constexpr int kKeyCaption = 3008;
 // The shown boxes stand in two columns.
 constexpr int kBoxRows = 4;
 
-QPushButton* MakeButton(QWidget* parent, const char* name, PrintText text, Language language) {
-    auto* button = new QPushButton(Q(PrintTextOf(text, language)), parent);
+QPushButton* MakeButton(QWidget* parent, const char* name, TextId text, Language language) {
+    auto* button = new QPushButton(Q(BuiltInText(text, language)), parent);
     button->setObjectName(name);
     button->setAccessibleName(PlainText(button->text()));
     button->setAutoDefault(false);
@@ -45,12 +45,12 @@ PrintSectionsDialog::PrintSectionsDialog(const Codeplug& codeplug, const Languag
         box->setVisible(IsShownPrintItem(static_cast<PrintItem>(item)));
         checks_[static_cast<std::size_t>(item)] = box;
     }
-    selectAll_ = MakeButton(this, "CommandSelAll", PrintText::SelectAll, language);
-    clearAll_ = MakeButton(this, "CommandClrAll", PrintText::ClearAll, language);
-    setup_ = MakeButton(this, "CommandSet", PrintText::Setup, language);
-    preview_ = MakeButton(this, "CommandPreview", PrintText::Preview, language);
-    ok_ = MakeButton(this, "Command1", PrintText::Ok, language);
-    cancel_ = MakeButton(this, "Command2", PrintText::Cancel, language);
+    selectAll_ = MakeButton(this, "CommandSelAll", TextId::PrintSelectAll, language);
+    clearAll_ = MakeButton(this, "CommandClrAll", TextId::PrintClearAll, language);
+    setup_ = MakeButton(this, "CommandSet", TextId::PrintSetup, language);
+    preview_ = MakeButton(this, "CommandPreview", TextId::PrintPreview, language);
+    ok_ = MakeButton(this, "Command1", TextId::PrintOk, language);
+    cancel_ = MakeButton(this, "Command2", TextId::PrintCancel, language);
     ok_->setDefault(true);
     buildLayout();
 
@@ -113,7 +113,7 @@ void PrintSectionsDialog::pageSetup() {
 bool PrintSectionsDialog::checkTicked() {
     if (AnyPrintItem(ticks())) return true;
     QMessageBox::warning(this, windowTitle(),
-                         Q(PrintTextOf(PrintText::NothingSelected, texts_.language())));
+                         Q(BuiltInText(TextId::PrintNothingSelected, texts_.language())));
     return false;
 }
 

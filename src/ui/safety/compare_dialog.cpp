@@ -9,7 +9,6 @@
 
 #include "channel_edit/channel_keys.h"
 #include "codeplug/channel_record.h"
-#include "ui/safety/safety_texts.h"
 #include "ui/ui_text.h"
 
 namespace torvik {
@@ -32,22 +31,21 @@ CompareDialog::CompareDialog(const std::vector<Difference>& differences, const Q
     : QDialog(parent) {
     const Language language = texts.language();
     setObjectName("FrmCompare");
-    setWindowTitle(SafetyTextOf(SafetyText::CompareTitle, language));
+    setWindowTitle(BuiltInQ(TextId::CompareTitle, language));
     setMinimumSize(kMinimumWidth, kMinimumHeight);
 
-    heading_ =
-        new QLabel(differences.empty()
-                       ? SafetyTextOf(SafetyText::NoDifferences, language)
-                       : SafetyTextOf(SafetyText::Differences, language).arg(differences.size()),
-                   this);
+    heading_ = new QLabel(differences.empty()
+                              ? BuiltInQ(TextId::NoDifferences, language)
+                              : BuiltInQ(TextId::Differences, language).arg(differences.size()),
+                          this);
     heading_->setObjectName("LabelDifferences");
 
     table_ = new QTableWidget(static_cast<int>(differences.size()), 4, this);
     table_->setObjectName("TableDifferences");
     table_->setAccessibleName(heading_->text());
-    table_->setHorizontalHeaderLabels({SafetyTextOf(SafetyText::ColumnWhere, language),
-                                       SafetyTextOf(SafetyText::ColumnField, language), otherTitle,
-                                       SafetyTextOf(SafetyText::ColumnThis, language)});
+    table_->setHorizontalHeaderLabels({BuiltInQ(TextId::ColumnWhere, language),
+                                       BuiltInQ(TextId::ColumnField, language), otherTitle,
+                                       BuiltInQ(TextId::ColumnThis, language)});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
@@ -66,14 +64,14 @@ CompareDialog::CompareDialog(const std::vector<Difference>& differences, const Q
 
     auto* buttons = new QDialogButtonBox(this);
     if (purpose == Purpose::BeforeWrite) {
-        QPushButton* write = buttons->addButton(SafetyTextOf(SafetyText::WriteButton, language),
+        QPushButton* write = buttons->addButton(BuiltInQ(TextId::WriteButton, language),
                                                 QDialogButtonBox::AcceptRole);
         write->setObjectName("CmdWrite");
         QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
         cancel->setObjectName("CmdCancel");
         cancel->setDefault(true);
     } else {
-        QPushButton* close = buttons->addButton(SafetyTextOf(SafetyText::CloseButton, language),
+        QPushButton* close = buttons->addButton(BuiltInQ(TextId::CloseButton, language),
                                                 QDialogButtonBox::RejectRole);
         close->setObjectName("CmdClose");
     }

@@ -19,7 +19,6 @@
 #include "ui/gui_link_host.h"
 #include "ui/main_window.h"
 #include "ui/safety/compare_dialog.h"
-#include "ui/safety/safety_texts.h"
 #include "ui/ui_text.h"
 
 namespace torvik {
@@ -90,19 +89,19 @@ void RadioSafety::showSettings() {
 
 void RadioSafety::relabel() {
     const Language language = window_.session().language;
-    const std::pair<CommandId, SafetyText> labels[] = {
-        {CommandId::FileCompare, SafetyText::MenuCompareFile},
-        {CommandId::RadioCompare, SafetyText::MenuCompareRadio},
-        {CommandId::RadioVerify, SafetyText::MenuVerify},
-        {CommandId::RadioBackupFirst, SafetyText::MenuBackupFirst},
-        {CommandId::RadioCompareFirst, SafetyText::MenuCompareFirst},
-        {CommandId::RadioBackupReads, SafetyText::MenuBackupReads},
-        {CommandId::RadioTrace, SafetyText::MenuTrace},
-        {CommandId::HelpBackups, SafetyText::MenuOpenBackups},
-        {CommandId::HelpTraces, SafetyText::MenuOpenTraces},
+    const std::pair<CommandId, TextId> labels[] = {
+        {CommandId::FileCompare, TextId::MenuCompareFile},
+        {CommandId::RadioCompare, TextId::MenuCompareRadio},
+        {CommandId::RadioVerify, TextId::MenuVerify},
+        {CommandId::RadioBackupFirst, TextId::MenuBackupFirst},
+        {CommandId::RadioCompareFirst, TextId::MenuCompareFirst},
+        {CommandId::RadioBackupReads, TextId::MenuBackupReads},
+        {CommandId::RadioTrace, TextId::MenuTrace},
+        {CommandId::HelpBackups, TextId::MenuOpenBackups},
+        {CommandId::HelpTraces, TextId::MenuOpenTraces},
     };
     for (const auto& [id, text] : labels) {
-        window_.action(id)->setText(SafetyTextOf(text, language));
+        window_.action(id)->setText(BuiltInQ(text, language));
     }
 }
 
@@ -129,7 +128,7 @@ void RadioSafety::write() {
                     // No backup, no write: the radio's codeplug is all there is of it.
                     window_.reporter().show(
                         Severity::Error,
-                        U(*failed + "\n" + SafetyTextOf(SafetyText::NothingWritten, language)));
+                        U(*failed + "\n" + BuiltInQ(TextId::NothingWritten, language)));
                     finish(LinkMode::Write, false);
                     return;
                 }
@@ -137,7 +136,7 @@ void RadioSafety::write() {
         }
         if (settings_.compareBeforeWrite) {
             CompareDialog changes(CompareCodeplugs(radio, window_.codeplug(), window_.reporter()),
-                                  SafetyTextOf(SafetyText::ColumnRadio, language),
+                                  BuiltInQ(TextId::ColumnRadio, language),
                                   CompareDialog::Purpose::BeforeWrite, window_.session().texts,
                                   &window_);
             if (changes.exec() != QDialog::Accepted) {
@@ -176,10 +175,10 @@ void RadioSafety::mainSessionFinished(LinkMode mode, SessionEnd end) {
                 const Language language = window_.session().language;
                 if (check.same) {
                     window_.reporter().show(Severity::Information,
-                                            U(SafetyTextOf(SafetyText::Verified, language)));
+                                            U(BuiltInQ(TextId::Verified, language)));
                 } else {
                     window_.reporter().show(Severity::Error,
-                                            U(SafetyTextOf(SafetyText::VerifyFailed, language)
+                                            U(BuiltInQ(TextId::VerifyFailed, language)
                                                   .arg(check.blocks.size())
                                                   .arg(Q(JoinAreas(check.areas)))));
                 }
@@ -257,8 +256,8 @@ void RadioSafety::compareWithRadio() {
         }
         const Language language = window_.session().language;
         CompareDialog changes(CompareCodeplugs(radio, window_.codeplug(), window_.reporter()),
-                              SafetyTextOf(SafetyText::ColumnRadio, language),
-                              CompareDialog::Purpose::Show, window_.session().texts, &window_);
+                              BuiltInQ(TextId::ColumnRadio, language), CompareDialog::Purpose::Show,
+                              window_.session().texts, &window_);
         changes.exec();
         finish(LinkMode::Read, true);
     });
@@ -272,7 +271,7 @@ void RadioSafety::compareWithFile() {
     if (!OpenCodeplug(*chosen, other, window_.reporter())) return;
     const Language language = window_.session().language;
     CompareDialog changes(CompareCodeplugs(other, window_.codeplug(), window_.reporter()),
-                          SafetyTextOf(SafetyText::ColumnFile, language)
+                          BuiltInQ(TextId::ColumnFile, language)
                               .arg(QFileInfo(QString::fromStdString(chosen->string())).fileName()),
                           CompareDialog::Purpose::Show, window_.session().texts, &window_);
     changes.exec();
@@ -295,12 +294,12 @@ std::optional<QString> RadioSafety::keepBackup(const Codeplug& read) {
                                            std::chrono::system_clock::now());
     const Language language = window_.session().language;
     if (backup.file) {
-        window_.statusBar()->showMessage(SafetyTextOf(SafetyText::BackupSaved, language)
+        window_.statusBar()->showMessage(BuiltInQ(TextId::BackupSaved, language)
                                              .arg(QString::fromStdString(backup.file->string())),
                                          kStatusMessageMs);
         return std::nullopt;
     }
-    return SafetyTextOf(SafetyText::BackupFailed, language).arg(Q(backup.error));
+    return BuiltInQ(TextId::BackupFailed, language).arg(Q(backup.error));
 }
 
 std::unique_ptr<std::ofstream> RadioSafety::openTrace(std::string_view what) {

@@ -22,29 +22,14 @@ namespace {
 constexpr std::size_t kFirstEditable = 2;
 constexpr std::size_t kLastEditable = 13;
 
-struct ItemLabel {
-    const char* english;
-    const char* chinese;
-};
-constexpr ItemLabel kItemLabels[] = {
-    {"Frequency Adjust", "频率调整"},
-    {"Higher Power", "大高功率"},
-    {"High Power", "小高功率"},
-    {"Middle Power", "中功率"},
-    {"Low Power", "低功率"},
-    {"Offset frequency of 25K", "25K频偏"},
-    {"Offset frequency of 20K", "20K频偏"},
-    {"Offset frequency of 12.5K", "12.5K频偏"},
-    {"Microphone Sensitivity", "麦克风灵敏度"},
-    {"CTCSS of 25K", "25K CTCSS"},
-    {"CTCSS of 20K", "20K CTCSS"},
-    {"CTCSS of 12.5K", "12.5K CTCSS"},
+// The labels of the editable items, in item order.
+constexpr TextId kItemLabels[] = {
+    TextId::TestDataFrequencyAdjust, TextId::TestDataHigherPower,   TextId::TestDataHighPower,
+    TextId::TestDataMiddlePower,     TextId::TestDataLowPower,      TextId::TestDataDeviation25k,
+    TextId::TestDataDeviation20k,    TextId::TestDataDeviation12k5, TextId::TestDataMicSensitivity,
+    TextId::TestDataCtcss25k,        TextId::TestDataCtcss20k,      TextId::TestDataCtcss12k5,
 };
 static_assert(std::size(kItemLabels) == kLastEditable - kFirstEditable + 1);
-
-QString Text(Language language, const char* english, const char* chinese) {
-    return QString::fromUtf8(language == Language::Chinese ? chinese : english);
-}
 
 }  // namespace
 
@@ -57,7 +42,7 @@ TestDataDialog::TestDataDialog(CodeplugDocument& document, const LanguageTexts& 
       state_(document.editableState()),
       copy_(state_.testData) {
     setObjectName("FrmTestData");
-    setWindowTitle(Text(language_, "Test Data", "测试数据"));
+    setWindowTitle(BuiltInQ(TextId::TestDataCaption, language_));
     keys_ = new EditKeyFilter([this] { focusNextChild(); }, this);
 
     auto* form = new QFormLayout;
@@ -65,13 +50,12 @@ TestDataDialog::TestDataDialog(CodeplugDocument& document, const LanguageTexts& 
         QLineEdit* box = MakeText(this, QStringLiteral("Text%1").arg(i), 2, 3);
         keys_->watchText(box, TextRule::HexDigits);
         boxes_[i] = box;
-        const ItemLabel& label = kItemLabels[i - kFirstEditable];
-        form->addRow(
-            MakeLabel(this, 0, Text(language_, label.english, label.chinese).toUtf8(), box), box);
+        const QString label = BuiltInQ(kItemLabels[i - kFirstEditable], language_);
+        form->addRow(MakeLabel(this, 0, label.toUtf8(), box), box);
     }
-    load_ = new QPushButton(Text(language_, "&Load", "加载(&L)"), this);
+    load_ = new QPushButton(BuiltInQ(TextId::TestDataLoad, language_), this);
     load_->setObjectName("CommandLoad");
-    save_ = new QPushButton(Text(language_, "&Save", "保存(&S)"), this);
+    save_ = new QPushButton(BuiltInQ(TextId::TestDataSave, language_), this);
     save_->setObjectName("CommandSave");
     buttons_ = MakeOkCancelButtons(this);
     LabelOkCancel(buttons_, texts);
@@ -121,7 +105,7 @@ bool TestDataDialog::gatherBoxes() {
 }
 
 std::optional<std::filesystem::path> TestDataDialog::chooseFile(bool save) {
-    const QString filter = Text(language_, "Test Data File", "测试数据文件") + " (*.ted)";
+    const QString filter = BuiltInQ(TextId::TestDataFile, language_) + " (*.ted)";
     if (choose_) return choose_(save, filter, lastFile_);
     const QString offered = QString::fromStdString(lastFile_.string());
     const QString path = save ? QFileDialog::getSaveFileName(this, QString(), offered, filter)
@@ -134,7 +118,7 @@ void TestDataDialog::loadFile() {
     const std::optional<std::filesystem::path> path = chooseFile(false);
     if (!path) return;
     if (LoadTestDataFile(*path, copy_) != TestDataLoad::Loaded) {
-        reporter_.show(Severity::Error, MessageText(MessageId::FileError, language_));
+        reporter_.show(Severity::Error, BuiltInText(TextId::FileError, language_));
         return;
     }
     lastFile_ = *path;
@@ -148,7 +132,7 @@ void TestDataDialog::saveFile() {
     // A failed write is said, not swallowed: the user would otherwise trust a file that
     // does not hold the values.
     if (!SaveTestDataFile(*path, copy_)) {
-        reporter_.show(Severity::Error, MessageText(MessageId::FileError, language_));
+        reporter_.show(Severity::Error, BuiltInText(TextId::FileError, language_));
         return;
     }
     lastFile_ = *path;
