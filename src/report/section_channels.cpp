@@ -36,7 +36,8 @@ class ChannelLines {
     explicit ChannelLines(SectionPrinter& p) : p_(p), w_(p.words) {}
 
     void print(const ChannelRecord& c) {
-        p_.out.text(kNumberX, w_.key(kKeyChannel) + " " + ChannelListLabel(c.Number));
+        p_.out.text(kNumberX,
+                    w_.key(kKeyChannel) + " " + ChannelLabel(c.Number, ChannelLabelBase::FromZero));
         const std::string mhz = " MHz";
         line(1101, FreqCodeToText(c.RxFreq.raw(), p_.codeplug.band.limits(), w_) + mhz, 1102,
              Entry({w_.key(kKeyNoShift), "-", "+"}, c.ShiftDir) + " " +
