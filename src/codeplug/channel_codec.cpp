@@ -179,7 +179,8 @@ void EncodeChannels(ChannelTable& table, RadioImage& image) {
             // Said as the user finds the channel: by its number and its row in the list.
             std::string where = "channel " + std::to_string(record.Number);
             if (record.Number >= 1 && record.Number <= kChannelSlots) {
-                where += " (row label \"" + ChannelListLabel(record.Number) + "\")";
+                where += " (row label \"" +
+                         ChannelLabel(record.Number, ChannelLabelBase::FromZero) + "\")";
             }
             throw EncodeError(where + ": " + error.what());
         }

@@ -22,7 +22,7 @@ std::vector<std::string> DifferingAreas(const Codeplug& a, const Codeplug& b,
     std::vector<std::string> areas;
     for (const Difference& difference : CompareCodeplugs(a, b, texts)) {
         std::string area = difference.channelNumber != 0
-                               ? ChannelListLabel(difference.channelNumber)
+                               ? ChannelLabel(difference.channelNumber, ChannelLabelBase::FromZero)
                                : difference.place;
         if (std::find(areas.begin(), areas.end(), area) == areas.end()) {
             areas.push_back(std::move(area));

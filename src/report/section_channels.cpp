@@ -33,7 +33,8 @@ class ChannelLines {
     explicit ChannelLines(SectionPrinter& p) : p_(p), w_(p.words) {}
 
     void print(const ChannelRecord& c) {
-        p_.out.text(kNumberX, w_.key(kKeyChannelWord) + " " + ChannelListLabel(c.Number));
+        p_.out.text(kNumberX, w_.key(kKeyChannelWord) + " " +
+                                  ChannelLabel(c.Number, ChannelLabelBase::FromZero));
         const std::string mhz = " MHz";
         line(kKeyChannelRxFreq, FreqCodeToText(c.RxFreq.raw(), p_.codeplug.band.limits(), w_) + mhz,
              kKeyChannelOffset,

@@ -57,7 +57,7 @@ class ChannelRowsTest : public QObject {
     void rowLabels() {
         QFETCH(int, row);
         QFETCH(QString, label);
-        QCOMPARE(QString::fromStdString(ChannelListLabel(row)), label);
+        QCOMPARE(QString::fromStdString(ChannelLabel(row, ChannelLabelBase::FromZero)), label);
     }
 
     void headersUseTheirKeys() {

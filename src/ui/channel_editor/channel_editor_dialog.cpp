@@ -237,7 +237,8 @@ void ChannelEditorDialog::relabel() {
     txToneLabel_->setText(toneLabel(kKeyChannelEncode));
     nameControls();
     // The title says which channel is edited.
-    setWindowTitle(windowTitle() + " - " + Q(ChannelListLabel(model_.row())));
+    setWindowTitle(windowTitle() + " - " +
+                   Q(ChannelLabel(model_.row(), ChannelLabelBase::FromZero)));
 }
 
 // Controls that share a label get names of their own that say which is which: the seven name
