@@ -11,7 +11,8 @@ void RepairReferences(ChannelTable& channels, CodeplugRecord& record) {
     CorrectFiveToneReferences(record.fiveTone, channels, record.emergency);
     RepairChannelRefs(record.emergency, record.scan, channels);
     ScanSettings& scan = record.scan;
-    scan.revertChoice = static_cast<std::uint8_t>(ReselectRevert(scan.priorityMode, scan.revertChoice));
+    scan.revertChoice =
+        static_cast<std::uint8_t>(ReselectRevert(scan.priorityMode, scan.revertChoice));
 }
 
 }  // namespace torvik
