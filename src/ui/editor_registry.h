@@ -47,14 +47,21 @@ class EditorRegistry {
     // Builds the editor's dialog; nothing opens when it returns none.
     using Factory = std::function<std::unique_ptr<QDialog>(const EditorContext&)>;
 
-    void add(EditorId id, Factory factory) { factories_[Index(id)] = std::move(factory); }
+    // A second factory for the same editor replaces the first.
+    void add(EditorId id, Factory factory) {
+        factories_[Index(id)] = std::move(factory);
+        ++registrations_[Index(id)];
+    }
     bool has(EditorId id) const { return static_cast<bool>(factories_[Index(id)]); }
+    // How many factories were added for the editor: RegisterEditors adds each one once.
+    int registrationCount(EditorId id) const { return registrations_[Index(id)]; }
     // Builds the editor, runs it modally and destroys it.
     void open(EditorId id, const EditorContext& context) const;
 
   private:
     static std::size_t Index(EditorId id) { return static_cast<std::size_t>(id); }
     std::array<Factory, kEditorCount> factories_;
+    std::array<int, kEditorCount> registrations_{};
 };
 
 // Every editor of the application, one line each.

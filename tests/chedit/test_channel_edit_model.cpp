@@ -5,6 +5,7 @@
 #include "aggregate/image_codec.h"
 #include "channel_edit/channel_edit_model.h"
 #include "support/channel_compare.h"
+#include "support/codeplug_fixtures.h"
 #include "support/recording_reporter.h"
 
 using namespace torvik;

@@ -12,9 +12,9 @@
 #include <QtTest>
 
 #include "link/serial/port_map.h"
-#include "support/channel_compare.h"
+#include "support/codeplug_fixtures.h"
 #include "support/data_texts.h"
-#include "support/dialog_user.h"
+#include "support/dialog_driver.h"
 #include "support/recording_reporter.h"
 #include "ui/channel_editor/channel_editor_dialog.h"
 #include "ui/channel_list_model.h"
@@ -22,6 +22,7 @@
 
 using namespace torvik;
 using test::RecordingReporter;
+using test::UsedChannel;
 
 namespace {
 
@@ -35,14 +36,6 @@ Codeplug MakeCodeplug() {
     c.record.twoTone.codes[3].empty = 0;
     c.record.twoTone.codes[7].empty = 0;
     return c;
-}
-
-ChannelRecord UsedChannel(int number, const char* rxCode) {
-    ChannelRecord r = NewChannelRecord(number);
-    r.Used = 1;
-    r.RxFreq = FixedText<9>::Raw(rxCode);
-    r.Name = FixedText<7>::Value("OLD");
-    return r;
 }
 
 void Put(Codeplug& c, const ChannelRecord& r) {
@@ -62,12 +55,6 @@ struct Open : test::DialogUser {
           dialog(document, features, row, texts, reporter) {
         meet(&dialog);
     }
-    // A click on a check box's box, wherever the layout has stretched it to.
-    void click(QCheckBox* check) {
-        QTest::mouseClick(check, Qt::LeftButton, {},
-                          QPoint(check->height() / 2, check->height() / 2));
-    }
-    void clickOk() { clickButton("CommandOK"); }
     // The label that names a control.
     QString labelOf(QWidget* control) {
         for (QLabel* label : dialog.findChildren<QLabel*>()) {
@@ -165,7 +152,7 @@ class ChannelEditorDialogTest : public QObject {
         o.type("\\~");  // refused, the focus stays
         QCOMPARE(o.focusName(), QString("TextName4"));
         QVERIFY(o.text("TextName4")->text().isEmpty());
-        o.clickOk();
+        o.ok();
         QCOMPARE(o.dialog.result(), int(QDialog::Accepted));
         QCOMPARE(Str(c.channels.find(8)->Name.raw()), QString("A C    "));
     }
@@ -212,7 +199,7 @@ class ChannelEditorDialogTest : public QObject {
         Codeplug c = MakeCodeplug();
         Open o(c, 203);
         o.key(Qt::Key_Tab);  // away from the receive field
-        o.clickOk();
+        o.ok();
         QVERIFY(o.dialog.isVisible());
         QCOMPARE(o.reporter.shownTexts(), std::vector<std::string>{"VFO can't be null!"});
         QCOMPARE(o.focusName(), QString("TextRxFreq"));
@@ -235,47 +222,35 @@ class ChannelEditorDialogTest : public QObject {
 
     void clearedReceiveDeletesTheChannel() {
         Codeplug c = MakeCodeplug();
-        Put(c, UsedChannel(2, "014500000"));
-        Put(c, UsedChannel(3, "014600000"));
+        Put(c, UsedChannel(2, {.name = "OLD"}));
+        Put(c, UsedChannel(3, {.rx = "014600000", .name = "OLD"}));
         Open o(c, 2);
         QCOMPARE(o.text("TextRxFreq")->text(), QString("145.00000"));
         QVERIFY(o.combo("ComboStep")->isEnabled());
         o.key(Qt::Key_A, Qt::ControlModifier);
         o.key(Qt::Key_Backspace);
         QVERIFY(!o.combo("ComboStep")->isEnabled());
-        o.clickOk();
+        o.ok();
         QCOMPARE(o.dialog.result(), int(QDialog::Accepted));
         QVERIFY(!ChannelExists(c.channels, 2));
         QCOMPARE(int(c.channels.ChannelCount), 1);
     }
 
-    void cancelChangesNothing() {
-        Codeplug c = MakeCodeplug();
-        Put(c, UsedChannel(2, "014500000"));
-        const ChannelTable before = c.channels;
-        Open o(c, 2);
-        o.key(Qt::Key_A, Qt::ControlModifier);
-        o.type("150");
-        o.key(Qt::Key_Escape);
-        QCOMPARE(o.dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(test::TableDifference(c.channels, before), QString());
-    }
-
     void pttIdCodeStoredPadded() {
         Codeplug c = MakeCodeplug();
-        ChannelRecord r = UsedChannel(6, "014500000");
+        ChannelRecord r = UsedChannel(6, {.name = "OLD"});
         r.PttIdCode = FixedText<5>::Raw(std::string_view("12\0\0\0", 5));
         Put(c, r);
         Open o(c, 6);
         o.click(o.check("CheckCompander"));
-        o.clickOk();
+        o.ok();
         QCOMPARE(Str(c.channels.find(6)->PttIdCode.raw()), QString("00012"));
         QCOMPARE(int(c.channels.find(6)->Compander), 1);
     }
 
     void reverseAndTalkaroundExcludeEachOther() {
         Codeplug c = MakeCodeplug();
-        Put(c, UsedChannel(2, "014500000"));
+        Put(c, UsedChannel(2, {.name = "OLD"}));
         Open o(c, 2);
         QCheckBox* reverse = o.check("CheckReverse");
         QCheckBox* talkaround = o.check("CheckTalkaround");
@@ -291,7 +266,7 @@ class ChannelEditorDialogTest : public QObject {
 
     void toneTypesAndSquelchList() {
         Codeplug c = MakeCodeplug();
-        Put(c, UsedChannel(2, "014500000"));
+        Put(c, UsedChannel(2, {.name = "OLD"}));
         Open o(c, 2);
         QComboBox* squelch = o.combo("ComboSquelch");
         QComboBox* rxType = o.combo("ComboRxToneType");
@@ -318,7 +293,7 @@ class ChannelEditorDialogTest : public QObject {
 
     void twoToneWithoutDtmf() {
         Codeplug c = MakeCodeplug();
-        Put(c, UsedChannel(2, "014500000"));
+        Put(c, UsedChannel(2, {.name = "OLD"}));
         Open o(c, 2, {0, 1, 0, 0});
         QComboBox* signaling = o.combo("ComboSignaling");
         QCOMPARE(signaling->count(), 2);
@@ -332,14 +307,14 @@ class ChannelEditorDialogTest : public QObject {
         QCOMPARE(o.combo("ComboTwoTone")->currentText(), QString("3"));
         o.combo("ComboTwoTone")->setFocus();
         o.key(Qt::Key_Down);
-        o.clickOk();
+        o.ok();
         QCOMPARE(int(c.channels.find(2)->Signaling), 2);
         QCOMPARE(int(c.channels.find(2)->TwoToneNo), 7);
     }
 
     void storedValuesOutsideTheirListsOpen() {
         Codeplug c = MakeCodeplug();
-        ChannelRecord r = UsedChannel(4, "014500000");
+        ChannelRecord r = UsedChannel(4, {.name = "OLD"});
         r.Step = 40;
         r.Bandwidth = 9;
         r.RxToneType = 2;
@@ -359,7 +334,7 @@ class ChannelEditorDialogTest : public QObject {
         QCOMPARE(o.combo("ComboDtmfMemory")->currentText(), QString("M1"));
         QCOMPARE(o.combo("ComboDtmfPttId")->currentIndex(), 0);
         QCOMPARE(o.combo("ComboSquelch")->currentIndex(), 0);
-        o.clickOk();
+        o.ok();
         QCOMPARE(o.dialog.result(), int(QDialog::Accepted));
     }
 

@@ -5,8 +5,10 @@
 #include "codeplug/byte_fields.h"
 #include "codeplug/channel_codec.h"
 #include "support/channel_compare.h"
+#include "support/codeplug_fixtures.h"
 
 using namespace torvik;
+using test::UsedChannel;
 
 namespace {
 
@@ -15,14 +17,6 @@ constexpr std::size_t kChannel1 = 8192;
 QByteArray Bytes(const RadioImage& image, std::size_t address, std::size_t length) {
     auto run = image.block(address, length);
     return QByteArray(reinterpret_cast<const char*>(run.data()), static_cast<int>(length));
-}
-
-ChannelRecord Channel(int number, const char* rx, const char* offset = "000000000") {
-    ChannelRecord r = NewChannelRecord(number);
-    r.Used = 1;
-    r.RxFreq = FixedText<9>::Raw(rx);
-    r.Offset = FixedText<9>::Raw(offset);
-    return r;
 }
 
 RadioImage Encoded(std::initializer_list<ChannelRecord> records) {
@@ -61,7 +55,8 @@ class ChannelCodecTest : public QObject {
         QFETCH(QString, code);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, decoded);
-        RadioImage image = Encoded({Channel(1, code.toLatin1().constData(), "000500000")});
+        RadioImage image =
+            Encoded({UsedChannel(1, {.rx = code.toLatin1().constData(), .offset = "000500000"})});
         QCOMPARE(Bytes(image, kChannel1, 4), bytes);
         QCOMPARE(Bytes(image, kChannel1 + 4, 4), QByteArray::fromHex("00050000"));
         const ChannelTable table = Decoded(image);
@@ -71,7 +66,7 @@ class ChannelCodecTest : public QObject {
     }
 
     void fullRecordBytes() {
-        ChannelRecord r = Channel(1, "043500625", "000500000");
+        ChannelRecord r = UsedChannel(1, {.rx = "043500625", .offset = "000500000"});
         r.Step = 3;
         r.TxInhibit = 1;
         r.Bandwidth = 2;
@@ -144,7 +139,7 @@ class ChannelCodecTest : public QObject {
     void shiftDirection() {
         QFETCH(int, imageBits);
         QFETCH(int, shiftDir);
-        RadioImage image = Encoded({Channel(1, "043500000")});
+        RadioImage image = Encoded({UsedChannel(1, {.rx = "043500000"})});
         image.at(kChannel1 + 10) = static_cast<std::uint8_t>(imageBits | 0x0C);  // power bits 3
         const ChannelTable table = Decoded(image);
         QCOMPARE(table.records[0].ShiftDir, shiftDir);
@@ -168,7 +163,7 @@ class ChannelCodecTest : public QObject {
         QFETCH(QByteArray, name);
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, stored);
-        ChannelRecord r = Channel(7, "043500000");
+        ChannelRecord r = UsedChannel(7, {.rx = "043500000"});
         r.Name = FixedText<7>::Value(name.toStdString());
         RadioImage image = Encoded({r});
         QCOMPARE(Bytes(image, kChannel1 + 6 * 32 + 19, 7), bytes);
@@ -177,11 +172,11 @@ class ChannelCodecTest : public QObject {
     }
 
     void specialChannelsAndBitmaps() {
-        ChannelRecord skipped = Channel(9, "043500000");
+        ChannelRecord skipped = UsedChannel(9, {.rx = "043500000"});
         skipped.ScanSkip = 1;
-        ChannelRecord pa = Channel(kChannelPA, "043600000");
+        ChannelRecord pa = UsedChannel(kChannelPA, {.rx = "043600000"});
         pa.PttIdCode = FixedText<5>::Raw("12345");  // PA has no code digits
-        ChannelRecord vfo = Channel(kChannelVFO, "015500000");
+        ChannelRecord vfo = UsedChannel(kChannelVFO, {.rx = "015500000"});
         RadioImage image = Encoded({skipped, pa, vfo});
 
         QCOMPARE(image.at(257), 0xFE);               // slot 8: used
@@ -201,18 +196,19 @@ class ChannelCodecTest : public QObject {
     }
 
     void emptySlotsAreSkipped() {
-        RadioImage image = Encoded({Channel(5, "043500000"), Channel(kChannelVFO, "015500000")});
+        RadioImage image = Encoded(
+            {UsedChannel(5, {.rx = "043500000"}), UsedChannel(kChannelVFO, {.rx = "015500000"})});
         image.block(8192 + 4 * 32, 4)[0] = 0xFF;  // channel 5 marked used but no frequency
         std::fill_n(image.block(704, 4).begin(), 4, 0xFF);
         QCOMPARE(Decoded(image).ChannelCount, 0);
 
-        RadioImage garbled = Encoded({Channel(5, "043500000")});
+        RadioImage garbled = Encoded({UsedChannel(5, {.rx = "043500000"})});
         garbled.at(8192 + 4 * 32 + 1) = 0x3A;  // not BCD: treated as no frequency
         QCOMPARE(Decoded(garbled).ChannelCount, 0);
     }
 
     void codeAreaIsRepaired() {
-        RadioImage image = Encoded({Channel(1, "043500000")});
+        RadioImage image = Encoded({UsedChannel(1, {.rx = "043500000"})});
         image.at(1536) = 0x1F;
         image.at(1537) = 0x0C;
         const ChannelTable table = Decoded(image);
@@ -221,7 +217,7 @@ class ChannelCodecTest : public QObject {
     }
 
     void decoderKeepsFieldsTheImageDoesNotCarry() {
-        RadioImage image = Encoded({Channel(3, "043500000")});
+        RadioImage image = Encoded({UsedChannel(3, {.rx = "043500000"})});
         ChannelTable table;
         table.records[0].Spare2 = 7;
         table.records[0].ExtraDisplay = 1;
@@ -241,7 +237,7 @@ class ChannelCodecTest : public QObject {
     }
     void valuesThatDoNotFitFail() {
         QFETCH(int, field);
-        ChannelRecord r = Channel(1, "043500000");
+        ChannelRecord r = UsedChannel(1, {.rx = "043500000"});
         switch (field) {
             case 0:
                 r.Step = 256;
@@ -268,7 +264,7 @@ class ChannelCodecTest : public QObject {
     void fullTableRoundTrip() {
         ChannelTable table;
         for (int n = 1; n <= kChannelSlots; ++n) {
-            ChannelRecord r = Channel(n, "043500625", "000500000");
+            ChannelRecord r = UsedChannel(n, {.rx = "043500625", .offset = "000500000"});
             r.Name = FixedText<7>::Value("CH" + std::to_string(n));
             r.TxDcs = static_cast<std::int16_t>(n * 2);
             r.TxDcsBit8 = static_cast<std::int16_t>(r.TxDcs / 256);

@@ -9,7 +9,7 @@
 
 #include "storage/codeplug_files.h"
 #include "support/data_texts.h"
-#include "support/dialog_user.h"
+#include "support/dialog_driver.h"
 #include "support/file_bytes.h"
 #include "support/recording_reporter.h"
 #include "ui/commbook/book_grid.h"
@@ -53,12 +53,7 @@ struct Open : test::DialogUser {
         return grid()->model()->index(row, column).data().toString();
     }
     // Clicks the cell of entry `row`, column 1 (call ID) or 2 (name).
-    void clickCell(int row, int column) {
-        const QModelIndex index = grid()->model()->index(row, column);
-        grid()->scrollTo(index);
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {},
-                          grid()->visualRect(index).center());
-    }
+    void clickCell(int row, int column) { DialogUser::clickCell(grid(), row, column); }
     // The next export or import goes to `path`.
     void chooseFile(const fs::path& path) {
         const FileChooser chooser = [path, this](const QString& filter, const fs::path& current) {

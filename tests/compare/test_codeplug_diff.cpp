@@ -4,6 +4,7 @@
 
 #include "compare/codeplug_diff.h"
 #include "storage/new_codeplug.h"
+#include "support/codeplug_fixtures.h"
 #include "support/recording_reporter.h"
 
 using namespace torvik;
@@ -15,9 +16,7 @@ using Change = std::function<void(Codeplug&)>;
 ChannelRecord& Channel(Codeplug& c, int number) {
     if (ChannelRecord* found = c.channels.find(number)) return *found;
     ChannelRecord& r = *AppendChannel(c.channels);
-    r = NewChannelRecord(number);
-    r.Used = 1;
-    r.RxFreq = FixedText<9>::Raw("014550000");
+    r = test::UsedChannel(number, {.rx = "014550000"});
     return r;
 }
 

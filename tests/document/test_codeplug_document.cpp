@@ -8,18 +8,13 @@
 
 #include "document/codeplug_document.h"
 #include "storage/new_codeplug.h"
+#include "support/codeplug_fixtures.h"
 #include "support/recording_reporter.h"
 
 using namespace torvik;
+using test::UsedChannel;
 
 namespace {
-
-ChannelRecord Channel(int number, const char* rxCode) {
-    ChannelRecord r = NewChannelRecord(number);
-    r.Used = 1;
-    r.RxFreq = FixedText<9>::Raw(rxCode);
-    return r;
-}
 
 QByteArray Bytes(const QString& path) {
     QFile file(path);
@@ -56,9 +51,9 @@ class CodeplugDocumentTest : public QObject {
         NewCodeplug(codeplug_, {});
         doc_ = std::make_unique<CodeplugDocument>(codeplug_);
         EditableState s = doc().editableState();
-        *AppendChannel(s.channels) = Channel(3, "014500000");
-        *AppendChannel(s.channels) = Channel(7, "014600000");
-        *AppendChannel(s.channels) = Channel(9, "014700000");
+        *AppendChannel(s.channels) = UsedChannel(3, {.rx = "014500000"});
+        *AppendChannel(s.channels) = UsedChannel(7, {.rx = "014600000"});
+        *AppendChannel(s.channels) = UsedChannel(9, {.rx = "014700000"});
         QVERIFY(doc().commit("fixture", s));
         saveAs("saved.dat");  // the saved state the tests start from
     }
@@ -86,8 +81,8 @@ class CodeplugDocumentTest : public QObject {
                 DeleteChannel(s.channels, 3);
                 break;
             case 2:
-                *s.channels.find(9) = Channel(9, "015000000");
-                *AppendChannel(s.channels) = Channel(150, "015000000");
+                *s.channels.find(9) = UsedChannel(9, {.rx = "015000000"});
+                *AppendChannel(s.channels) = UsedChannel(150, {.rx = "015000000"});
                 break;
             case 3:
                 s.record.scan.scanMode = static_cast<std::uint8_t>(s.record.scan.scanMode ^ 1);

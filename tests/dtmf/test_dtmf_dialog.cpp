@@ -10,7 +10,7 @@
 
 #include "aggregate/image_codec.h"
 #include "support/data_texts.h"
-#include "support/dialog_user.h"
+#include "support/dialog_driver.h"
 #include "support/recording_reporter.h"
 #include "ui/dtmf/dtmf_dialog.h"
 #include "ui/dtmf/dtmf_special_call_dialog.h"
@@ -249,16 +249,6 @@ class DtmfDialogTest : public QObject {
         QCOMPARE(d.preSendDelay, 20);
         QCOMPARE(d.resetTime, 5);
         QCOMPARE(d.aniEnabled, 1);
-    }
-
-    void cancelStoresNothing() {
-        Codeplug c = MakeCodeplug();
-        const DtmfSettings before = c.record.dtmf;
-        Open o(c);
-        o.retype("TextM1", "9");
-        o.key(Qt::Key_Escape);
-        QCOMPARE(o.dialog.result(), int(QDialog::Rejected));
-        QVERIFY(c.record.dtmf == before);
     }
 
     // What the editor committed goes into the image and comes back out as the editor shows it.

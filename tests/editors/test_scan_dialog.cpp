@@ -1,6 +1,9 @@
 // The scan editor worked as a user works it.
-#include "editor_test_support.h"
+#include "document/codeplug_document.h"
 #include "functions/scan/scan_rules.h"
+#include "support/codeplug_fixtures.h"
+#include "support/data_texts.h"
+#include "support/dialog_driver.h"
 #include "support/recording_reporter.h"
 #include "ui/scan/scan_dialog.h"
 
@@ -12,7 +15,7 @@ class ScanDialogTest : public QObject {
 
     Codeplug codeplug_;
     std::unique_ptr<CodeplugDocument> document_;
-    LanguageTexts texts_ = test::ShippedTexts(Language::English);
+    LanguageTexts texts_ = test::DataTexts(Language::English);
     test::RecordingReporter reporter_;
 
     const ScanSettings& scan() { return document_->codeplug().record.scan; }

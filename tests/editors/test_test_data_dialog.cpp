@@ -2,7 +2,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "editor_test_support.h"
+#include "document/codeplug_document.h"
+#include "support/codeplug_fixtures.h"
+#include "support/data_texts.h"
+#include "support/dialog_driver.h"
 #include "support/recording_reporter.h"
 #include "ui/testdata/test_data_dialog.h"
 
@@ -14,7 +17,7 @@ class TestDataDialogTest : public QObject {
 
     Codeplug codeplug_;
     std::unique_ptr<CodeplugDocument> document_;
-    LanguageTexts texts_ = test::ShippedTexts(Language::English);
+    LanguageTexts texts_ = test::DataTexts(Language::English);
     test::RecordingReporter reporter_;
     QTemporaryDir dir_;
 
@@ -88,7 +91,7 @@ class TestDataDialogTest : public QObject {
     }
 
     void chineseLabels() {
-        const LanguageTexts chinese = test::ShippedTexts(Language::Chinese);
+        const LanguageTexts chinese = test::DataTexts(Language::Chinese);
         Shown<TestDataDialog> o(*document_, chinese, reporter_);
         QCOMPARE(o.dialog.windowTitle(), "测试数据");
         QCOMPARE(o.text("Text2")->accessibleName(), "频率调整");

@@ -10,10 +10,10 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "editors/editor_test_support.h"
 #include "functions/emergency/emergency_rules.h"
+#include "support/codeplug_fixtures.h"
 #include "support/data_texts.h"
-#include "support/dialog_user.h"
+#include "support/dialog_driver.h"
 #include "support/recording_reporter.h"
 #include "ui/cell_grid.h"
 #include "ui/fivetone/five_tone_dialog.h"

@@ -6,7 +6,7 @@
 #include "functions/emergency/channel_refs.h"
 #include "functions/emergency/emergency_codec.h"
 #include "functions/scan/scan_codec.h"
-#include "support/channel_compare.h"
+#include "support/codeplug_fixtures.h"
 #include "support/image_bytes.h"
 
 using namespace torvik;

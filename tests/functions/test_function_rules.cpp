@@ -6,7 +6,7 @@
 #include "functions/options/option_codec.h"
 #include "functions/options/option_rules.h"
 #include "functions/scan/scan_rules.h"
-#include "support/channel_compare.h"
+#include "support/codeplug_fixtures.h"
 #include "support/image_bytes.h"
 #include "support/recording_reporter.h"
 

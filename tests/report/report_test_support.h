@@ -1,5 +1,5 @@
-// What the report tests share: a codeplug with the channels a test names, and a report page
-// read back as lines of text.
+// What the report tests share: a codeplug with as many channels as a test names (the shared
+// fixtures give one with the channels it names), and a report page read back as lines of text.
 #pragma once
 
 #include <QString>
@@ -8,30 +8,15 @@
 
 #include "aggregate/codeplug.h"
 #include "report/report_layout.h"
-#include "storage/new_codeplug.h"
+#include "support/codeplug_fixtures.h"
 
 namespace torvik::test {
 
-// A new codeplug whose channel table holds exactly these channel numbers, in this order.
-inline Codeplug CodeplugWithChannels(std::initializer_list<int> numbers) {
-    Codeplug c;
-    NewCodeplug(c, {});
-    c.channels = {};
-    for (const int number : numbers) {
-        ChannelRecord r = NewChannelRecord(number);
-        r.Used = 1;
-        r.RxFreq = FixedText<9>::Raw("014500000");
-        *AppendChannel(c.channels) = r;
-    }
-    return c;
-}
-
+// A new codeplug with used channels 1..count that have no frequency.
 inline Codeplug CodeplugWithChannelCount(int count) {
     Codeplug c = CodeplugWithChannels({});
     for (int n = 1; n <= count; ++n) {
-        ChannelRecord r = NewChannelRecord(n);
-        r.Used = 1;
-        *AppendChannel(c.channels) = r;
+        *AppendChannel(c.channels) = UsedChannel(n, {.rx = kNoFrequency});
     }
     return c;
 }

@@ -1,24 +1,13 @@
-// Channel tables in tests: small tables to start from, and a readable comparison that names
-// the first record and fields that differ.
+// Channel tables compared in tests: a readable difference that names the first record and
+// fields that differ.
 #pragma once
 
 #include <QString>
-#include <initializer_list>
+#include <QStringList>
 
 #include "codeplug/channel_record.h"
 
 namespace torvik::test {
-
-// A table of used, otherwise empty channels with these numbers, in this order.
-inline ChannelTable TableOf(std::initializer_list<int> numbers) {
-    ChannelTable table;
-    for (int n : numbers) {
-        ChannelRecord r = NewChannelRecord(n);
-        r.Used = 1;
-        table.records[static_cast<std::size_t>(table.ChannelCount++)] = r;
-    }
-    return table;
-}
 
 // Empty when the used parts of both tables are equal.
 inline QString TableDifference(const ChannelTable& actual, const ChannelTable& expected) {

@@ -1,5 +1,6 @@
 // The 2-Tone editor driven as a user drives it: the tone boxes, the format, the code grid
-// edited in place, OK and Cancel.
+// edited in place and OK. Cancel and Undo, which every editor shares, are proved in
+// test_editor_contract.
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -9,9 +10,9 @@
 #include <QtTest>
 
 #include "aggregate/image_codec.h"
-#include "editors/editor_test_support.h"
+#include "support/codeplug_fixtures.h"
 #include "support/data_texts.h"
-#include "support/dialog_user.h"
+#include "support/dialog_driver.h"
 #include "support/recording_reporter.h"
 #include "ui/cell_grid.h"
 #include "ui/twotone/two_tone_dialog.h"
@@ -179,18 +180,6 @@ class TwoToneDialogTest : public QObject {
         o.document.undoStack().undo();
         QCOMPARE(c.channels.find(1)->TwoToneNo, 0);
         QCOMPARE(c.record.twoTone.codes[0].empty, std::int16_t{0});
-    }
-
-    void cancelStoresNothing() {
-        Codeplug c = MakeCodeplug();
-        const EditableState before = EditableStateOf(c);
-        Open o(c);
-        o.typeInCell(0, 1, "");
-        o.retype("TextToneA", "2000");
-        o.clickButton("CommandCancel");
-        QCOMPARE(o.dialog.result(), int(QDialog::Rejected));
-        QVERIFY(EditableStateOf(c) == before);
-        QCOMPARE(o.document.undoStack().count(), 0);
     }
 
     void labelsAndAccessibleNames_data() { test::LanguageRows(); }

@@ -3,27 +3,18 @@
 #include <QtTest>
 
 #include "channel_edit/channel_rows.h"
+#include "support/codeplug_fixtures.h"
 #include "support/recording_reporter.h"
 #include "ui/channel_clipboard.h"
 
 using namespace torvik;
+using test::TableOf;
+using test::UsedChannel;
 
 namespace {
 
-ChannelRecord Channel(int number, const char* rxCode = "014500000") {
-    ChannelRecord c = NewChannelRecord(number);
-    c.Used = 1;
-    c.RxFreq = FixedText<9>::Raw(rxCode);
-    c.Name = FixedText<7>::Value("CH" + std::to_string(number));
-    return c;
-}
-
-ChannelTable Table(std::initializer_list<int> numbers) {
-    ChannelTable table;
-    for (int n : numbers)
-        table.records[static_cast<std::size_t>(table.ChannelCount++)] = Channel(n);
-    return table;
-}
+// The fields of the test's channels: each is named after its number, channel 3 "CH3".
+const test::ChannelFields kNamedCh{.name = "CH", .nameEndsWithNumber = true};
 
 QList<int> Numbers(const ChannelTable& table) {
     QList<int> out;
@@ -90,7 +81,8 @@ class ChannelRowsTest : public QObject {
         QFETCH(QString, offset);
         QFETCH(int, shift);
         QFETCH(QString, tx);
-        ChannelRecord c = Channel(5, rx.toLatin1().constData());
+        ChannelRecord c = UsedChannel(
+            5, {.rx = rx.toLatin1().constData(), .name = "CH", .nameEndsWithNumber = true});
         c.Offset = FixedText<9>::Raw(offset.toStdString());
         c.ShiftDir = static_cast<std::int16_t>(shift);
         QCOMPARE(QString::fromStdString(Cell(c, 2)), tx);
@@ -117,7 +109,7 @@ class ChannelRowsTest : public QObject {
         QFETCH(int, dcs);
         QFETCH(int, invert);
         QFETCH(QString, text);
-        ChannelRecord c = Channel(1);
+        ChannelRecord c = UsedChannel(1, kNamedCh);
         c.RxToneType = c.TxToneType = static_cast<std::int16_t>(type);
         c.RxCtcss = c.TxCtcss = static_cast<std::int16_t>(ctcss);
         c.RxDcs = c.TxDcs = static_cast<std::int16_t>(dcs);
@@ -129,7 +121,7 @@ class ChannelRowsTest : public QObject {
     }
 
     void receiveAndTransmitTonesAreSeparate() {
-        ChannelRecord c = Channel(1);
+        ChannelRecord c = UsedChannel(1, kNamedCh);
         c.RxToneType = 1;
         c.RxCtcss = 0;
         c.TxToneType = 2;
@@ -150,7 +142,7 @@ class ChannelRowsTest : public QObject {
     void signalling() {
         QFETCH(int, signalling);
         QFETCH(QString, text);
-        ChannelRecord c = Channel(1);
+        ChannelRecord c = UsedChannel(1, kNamedCh);
         c.Signaling = static_cast<std::int16_t>(signalling);
         c.DtmfCodeNo = 3;
         c.TwoToneNo = 5;
@@ -189,7 +181,7 @@ class ChannelRowsTest : public QObject {
         QFETCH(int, value);
         QFETCH(QString, full);
         QFETCH(QString, oneRow);
-        ChannelRecord c = Channel(1);
+        ChannelRecord c = UsedChannel(1, kNamedCh);
         const auto v = static_cast<std::int16_t>(value);
         (column == 5 ? c.Bandwidth : column == 7 ? c.TxPower : c.Spare1) = v;
         QCOMPARE(QString::fromStdString(Cell(c, column, GridRefresh::Full)), full);
@@ -197,7 +189,7 @@ class ChannelRowsTest : public QObject {
     }
 
     void stepListFollowsTheBand() {
-        ChannelRecord c = Channel(1);
+        ChannelRecord c = UsedChannel(1, kNamedCh);
         c.Step = 0;
         QCOMPARE(Cell(c, 4), "2.5K");  // band 3 starts at 2.5 kHz
         band_.setCode(48);
@@ -210,7 +202,7 @@ class ChannelRowsTest : public QObject {
     }
 
     void nameAndLabel() {
-        const ChannelRecord c = Channel(203);
+        const ChannelRecord c = UsedChannel(203, kNamedCh);
         QCOMPARE(Cell(c, 0), "VFO");
         QCOMPARE(Cell(c, 3), "CH203");
     }
@@ -219,7 +211,7 @@ class ChannelRowsTest : public QObject {
 
     void copyAnEmptyRowThenPasteEmptiesTheTarget() {
         ChannelClipboard clip;
-        ChannelTable table = Table({1, 2, 3});
+        ChannelTable table = TableOf({1, 2, 3}, kNamedCh);
         QVERIFY(ApplyChannelClipboard(clip, table, ClipboardCommand::Copy, 50));
         QVERIFY(ApplyChannelClipboard(clip, table, ClipboardCommand::Paste, 2));
         QCOMPARE(Numbers(table), (QList<int>{1, 3}));
@@ -227,7 +219,7 @@ class ChannelRowsTest : public QObject {
 
     void pasteWithoutCopyDoesNothing() {
         ChannelClipboard clip;
-        ChannelTable table = Table({1});
+        ChannelTable table = TableOf({1}, kNamedCh);
         ApplyChannelClipboard(clip, table, ClipboardCommand::Paste, 9);
         QCOMPARE(Numbers(table), QList<int>{1});
         ApplyChannelClipboard(clip, table, ClipboardCommand::Copy, 1);
@@ -238,7 +230,7 @@ class ChannelRowsTest : public QObject {
 
     void cutThenPasteRestoresAtTheEnd() {
         ChannelClipboard clip;
-        ChannelTable table = Table({1, 2, 3});
+        ChannelTable table = TableOf({1, 2, 3}, kNamedCh);
         const ChannelRecord before = *table.find(2);
         ApplyChannelClipboard(clip, table, ClipboardCommand::Cut, 2);
         QCOMPARE(Numbers(table), (QList<int>{1, 3}));
@@ -250,7 +242,7 @@ class ChannelRowsTest : public QObject {
 
     void pasteOverwritesAndRenumbers() {
         ChannelClipboard clip;
-        ChannelTable table = Table({1, 7});
+        ChannelTable table = TableOf({1, 7}, kNamedCh);
         ApplyChannelClipboard(clip, table, ClipboardCommand::Copy, 1);
         ApplyChannelClipboard(clip, table, ClipboardCommand::Paste, 7);
         QCOMPARE(Numbers(table), (QList<int>{1, 7}));
@@ -261,7 +253,7 @@ class ChannelRowsTest : public QObject {
 
     void deleteMovesLaterRecordsDown() {
         ChannelClipboard clip;
-        ChannelTable table = Table({4, 5, 6});
+        ChannelTable table = TableOf({4, 5, 6}, kNamedCh);
         QVERIFY(ApplyChannelClipboard(clip, table, ClipboardCommand::Delete, 4));
         QCOMPARE(Numbers(table), (QList<int>{5, 6}));
         QVERIFY(ApplyChannelClipboard(clip, table, ClipboardCommand::Delete,
@@ -271,7 +263,7 @@ class ChannelRowsTest : public QObject {
 
     void rowsOutsideTheTableDoNothing() {
         ChannelClipboard clip;
-        ChannelTable table = Table({1});
+        ChannelTable table = TableOf({1}, kNamedCh);
         QVERIFY(!ApplyChannelClipboard(clip, table, ClipboardCommand::Delete, 0));
         QVERIFY(!ApplyChannelClipboard(clip, table, ClipboardCommand::Delete, kChannelSlots + 1));
         QCOMPARE(Numbers(table), QList<int>{1});
@@ -281,7 +273,8 @@ class ChannelRowsTest : public QObject {
         ChannelClipboard clip;
         ChannelTable table;
         for (int n = 1; n <= kChannelSlots; ++n) {
-            table.records[static_cast<std::size_t>(n - 1)] = Channel(n == 9 ? 300 : n);
+            table.records[static_cast<std::size_t>(n - 1)] =
+                UsedChannel(n == 9 ? 300 : n, kNamedCh);
         }
         table.ChannelCount = kChannelSlots;
         ApplyChannelClipboard(clip, table, ClipboardCommand::Copy, 1);

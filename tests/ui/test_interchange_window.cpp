@@ -5,8 +5,9 @@
 
 #include "app/startup.h"
 #include "link/serial/port_map.h"
+#include "support/dialog_driver.h"
+#include "support/test_home.h"
 #include "ui/main_window.h"
-#include "ui_test_support.h"
 
 using namespace torvik;
 

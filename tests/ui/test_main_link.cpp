@@ -15,8 +15,10 @@
 #include "calling/twotone/two_tone_form.h"
 #include "codeplug/freq_code.h"
 #include "storage/snapshot.h"
+#include "support/dialog_driver.h"
 #include "support/file_bytes.h"
 #include "support/recording_reporter.h"
+#include "support/test_home.h"
 #include "ui/cell_grid.h"
 #include "ui/channel_editor/channel_editor_dialog.h"
 #include "ui/channel_list_model.h"
@@ -26,7 +28,6 @@
 #include "ui/main_window.h"
 #include "ui/progress_dialog.h"
 #include "ui/twotone/two_tone_dialog.h"
-#include "ui_test_support.h"
 
 using namespace torvik;
 using test::ModalDriver;

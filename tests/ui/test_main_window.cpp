@@ -18,28 +18,28 @@
 #include "storage/codeplug_files.h"
 #include "storage/new_codeplug.h"
 #include "storage/snapshot.h"
+#include "support/codeplug_fixtures.h"
+#include "support/dialog_driver.h"
 #include "support/recording_reporter.h"
+#include "support/test_home.h"
 #include "ui/about_dialog.h"
 #include "ui/channel_list_model.h"
 #include "ui/main_window.h"
 #include "ui/port_settings_dialog.h"
 #include "ui/print/print_commands.h"
 #include "ui/splash_window.h"
-#include "ui_test_support.h"
 
 using namespace torvik;
 using test::ModalDriver;
+using test::UsedChannel;
 
 namespace {
 
 const QString kClearAll = QStringLiteral("All data will be cleared.");
 
-ChannelRecord Channel(int number, const char* rx) {
-    ChannelRecord c = NewChannelRecord(number);
-    c.Used = 1;
-    c.RxFreq = FixedText<9>::Raw(rx);
-    c.Name = FixedText<7>::Value("K" + std::to_string(number));
-    return c;
+// The fields of a channel named after its number: channel 3 is "K3".
+test::ChannelFields NamedK(std::string_view rx) {
+    return {.rx = rx, .name = "K", .nameEndsWithNumber = true};
 }
 
 QStringList ChildKeys(const QTreeWidget* tree) {
@@ -82,7 +82,7 @@ class MainWindowTest : public QObject {
         NewCodeplug(c, {});
         ChannelTable& t = c.channels;
         t.ChannelCount = 0;
-        ChannelRecord one = Channel(1, "014500000");
+        ChannelRecord one = UsedChannel(1, NamedK("014500000"));
         one.ShiftDir = 2;
         one.Offset = FixedText<9>::Raw("000060000");
         one.RxToneType = 2;
@@ -92,12 +92,12 @@ class MainWindowTest : public QObject {
         one.TxCtcss = 11;
         one.Signaling = 1;
         t.records[static_cast<std::size_t>(t.ChannelCount++)] = one;
-        ChannelRecord pa = Channel(kChannelPA, "014650000");
+        ChannelRecord pa = UsedChannel(kChannelPA, NamedK("014650000"));
         pa.Signaling = 2;
         pa.TwoToneNo = 3;
         pa.TxPower = 2;
         t.records[static_cast<std::size_t>(t.ChannelCount++)] = pa;
-        ChannelRecord mid = Channel(150, "014400000");
+        ChannelRecord mid = UsedChannel(150, NamedK("014400000"));
         mid.Bandwidth = 2;
         t.records[static_cast<std::size_t>(t.ChannelCount++)] = mid;
         test::RecordingReporter reporter;
@@ -180,7 +180,8 @@ class MainWindowTest : public QObject {
         NewCodeplug(c, {});
         c.channels.ChannelCount = 3;
         for (int i = 0; i < 3; ++i)
-            c.channels.records[static_cast<std::size_t>(i)] = Channel(i + 1, "01450000X");
+            c.channels.records[static_cast<std::size_t>(i)] =
+                UsedChannel(i + 1, NamedK("01450000X"));
         test::RecordingReporter quiet;
         const QString path = home_->path("damaged.dat");
         QVERIFY(SaveCodeplug(path.toStdString(), c, quiet));

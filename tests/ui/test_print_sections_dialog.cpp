@@ -8,8 +8,8 @@
 
 #include "report/report_test_support.h"
 #include "support/data_texts.h"
+#include "support/dialog_driver.h"
 #include "ui/print/print_sections_dialog.h"
-#include "ui_test_support.h"
 
 using namespace torvik;
 using torvik::test::ModalDriver;

@@ -11,11 +11,12 @@
 
 #include "storage/backups.h"
 #include "storage/codeplug_files.h"
+#include "support/dialog_driver.h"
 #include "support/recording_reporter.h"
+#include "support/test_home.h"
 #include "ui/channel_list_model.h"
 #include "ui/main_window.h"
 #include "ui/safety/compare_dialog.h"
-#include "ui_test_support.h"
 
 using namespace torvik;
 using test::ModalDriver;
