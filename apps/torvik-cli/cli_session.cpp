@@ -29,6 +29,10 @@ std::optional<PortId> ChosenPort(const QCommandLineParser& parser, const CliCont
 
 }  // namespace
 
+void AddTraceOutput(const QCommandLineParser& parser, VerbFiles& files) {
+    if (parser.isSet("trace")) files.addOutput(parser.value("trace"));
+}
+
 void AddLinkOptions(QCommandLineParser& parser) {
     parser.addOption({"device",
                       "The serial device of the radio (a path such as /dev/ttyUSB0 or "

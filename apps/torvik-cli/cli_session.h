@@ -10,6 +10,7 @@
 #include "aggregate/codeplug.h"
 #include "cli_support.h"
 #include "link/link_host.h"
+#include "verb_files.h"
 
 namespace torvik::cli {
 
@@ -31,6 +32,9 @@ SessionEnd RunSession(const QCommandLineParser& parser, CliContext& context, Cod
 // The exit status of a session that did not succeed, after its report: 130 when it was
 // stopped, else 1.
 int SessionFailed(SessionEnd end, const TerminalReporter& reporter, const QString& what);
+
+// The --trace file, when one is given, as an output of the verb.
+void AddTraceOutput(const QCommandLineParser& parser, VerbFiles& files);
 
 // Whether a read keeps a backup as the set-up says (on unless turned off), or always (a
 // backup asked for before a write).

@@ -5,6 +5,7 @@
 #include "aggregate/image_codec.h"
 #include "cli_session.h"
 #include "functions/radioinfo/radio_info_text.h"
+#include "input_files.h"
 #include "link/write_check.h"
 #include "stop_signals.h"
 #include "storage/codeplug_files.h"
@@ -53,11 +54,13 @@ int RunWrite(const QStringList& arguments) {
         done >= 0) {
         return done;
     }
-    Codeplug codeplug = FreshCodeplug(context);
     const QString in = parser.positionalArguments().at(0);
-    if (!OpenCodeplug(in.toStdString(), codeplug, *context.reporter)) {
-        return FailWithError(*context.reporter, "cannot open " + in);
-    }
+    VerbFiles files(context.factoryMode);
+    files.addInput(in, FileKind::DataFile);
+    AddTraceOutput(parser, files);
+    if (auto refused = files.refuseOutputOverInput()) return *refused;
+    Codeplug codeplug = FreshCodeplug(context);
+    if (!OpenDataFile(in, codeplug, *context.reporter)) return kFailure;
     if (parser.isSet("backup-first")) {
         if (parser.isSet("no-backup")) return UsageError("--backup-first needs a backup");
         Codeplug previous = FreshCodeplug(context);

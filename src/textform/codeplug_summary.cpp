@@ -2,25 +2,13 @@
 
 #include <cstdio>
 
+#include "codeplug/channel_record.h"
 #include "codeplug/freq_code.h"
 #include "codeplug/tones.h"
 #include "platform/gbk.h"
 
 namespace torvik {
 namespace {
-
-std::string ChannelLabel(int number) {
-    switch (number) {
-        case kChannelPA:
-            return "PA";
-        case kChannelPB:
-            return "PB";
-        case kChannelVFO:
-            return "VFO";
-        default:
-            return std::to_string(number);
-    }
-}
 
 std::string ToneText(int type, int ctcss, int dcs, int inverted) {
     if (type == kToneCtcss) {
@@ -46,7 +34,7 @@ std::string CodeplugSummary(const Codeplug& codeplug, Reporter& reporter) {
             FreqCodeToText(r.Offset.text(), codeplug.band.limits(), reporter);
         const char* shift = r.ShiftDir == 1 ? "-" : r.ShiftDir == 2 ? "+" : "";
         std::snprintf(line, sizeof line, "%-4s %-10s %-10s %-5s %-7s %-7s %s\n",
-                      ChannelLabel(r.Number).c_str(), rx.c_str(), offset.c_str(), shift,
+                      ChannelListLabel(r.Number).c_str(), rx.c_str(), offset.c_str(), shift,
                       ToneText(r.TxToneType, r.TxCtcss, r.TxDcs, r.TxDcsInvert).c_str(),
                       ToneText(r.RxToneType, r.RxCtcss, r.RxDcs, r.RxDcsInvert).c_str(),
                       GbkToUtf8Lossy(r.Name.text()).c_str());
