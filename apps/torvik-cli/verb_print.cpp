@@ -59,7 +59,8 @@ int RunPrint(const QStringList& arguments) {
     CliContext context = MakeContext(parser);
     const LanguageTexts texts =
         LanguageTexts::Load(context.home.languageFile(*language), *language);
-    context.reporter.emplace(texts, parser.isSet("yes"));
+    // The messages in the language of the report; print asks no question.
+    context.reporter.emplace(texts, false);
     const QString in = parser.positionalArguments().at(0);
     const QString out = parser.value("pdf");
     VerbFiles files(context.factoryMode);

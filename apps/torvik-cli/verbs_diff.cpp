@@ -28,11 +28,11 @@ int DiffError(int status) {
 int RunDiff(const QStringList& arguments) {
     QCommandLineParser parser;
     AddCommonOptions(parser);
-    AddLinkOptions(parser);
+    AddLinkOptions(parser, LinkUse::Codeplug);
     parser.addPositionalArgument("A.dat", "The first codeplug.");
     parser.addPositionalArgument("B.dat",
                                  "The second codeplug; with --device or --port, the radio's.");
-    if (!parser.parse(arguments)) return UsageError(parser.errorText());
+    if (!parser.parse(arguments)) return OptionError(parser, arguments.value(0));
     const bool withRadio = parser.isSet("device") || parser.isSet("port");
     const int fileCount = withRadio ? 1 : 2;
     CliContext context;
@@ -53,9 +53,9 @@ int RunDiff(const QStringList& arguments) {
         std::optional<Codeplug> written = AsWrittenToRadio(a, reporter);
         if (!written) return DiffError(FailWithError(reporter, paths.at(0) + " cannot be written"));
         a = std::move(*written);
-        if (const SessionEnd end = RunSession(parser, context, b, SessionKind::Read);
-            end != SessionEnd::Success) {
-            return DiffError(SessionFailed(end, reporter, "reading from the radio"));
+        if (const SessionResult result = RunSession(parser, context, b, SessionKind::Read);
+            !result.succeeded()) {
+            return DiffError(SessionFailed(result, reporter, "reading from the radio"));
         }
         KeepBackup(parser, context, b, BackupWanted::AsSetUp);
     } else if (!OpenDataFile(paths.at(1), b, reporter)) {
