@@ -90,25 +90,33 @@ void CliLinkHost::askRetry(std::string_view text, LinkAnswers& answers) {
                 Severity::Error,
                 "the radio still does not answer after " + std::to_string(kYesRetries) + " retries",
                 {});
+            retryRefused_ = true;
             answers.answerRetry(false);
             return;
         }
         const bool retry =
             reporter.ask(Severity::Warning, text, Buttons::RetryCancel, {}) == Answer::Retry;
         if (retry && reporter.assumesYes()) ++yesRetries_;
+        if (!retry) retryRefused_ = true;
         answers.answerRetry(retry);
     });
 }
 
 void CliLinkHost::askPassword(std::string_view, LinkAnswers& answers) {
+    radioAnswered_ = true;
     askLater([this, &answers] {
         // A password given on the command line was tried already: asking again cannot help.
         if (context_.passwordGiven) {
+            passwordProblem_ = PasswordProblem::GivenWrong;
             answers.answerPassword(std::nullopt);
             return;
         }
         std::optional<std::string> typed = ReadHidden("Radio password: ");
         if (StopSignals::raised()) return;  // Ctrl+C at the prompt: the session stops
+        // Should the session fail from here, the password typed was not the radio's.
+        passwordProblem_ = typed                         ? PasswordProblem::TypedWrong
+                           : ::isatty(STDIN_FILENO) != 0 ? PasswordProblem::NotTyped
+                                                         : PasswordProblem::NoTerminal;
         answers.answerPassword(std::move(typed));
     });
 }
@@ -133,6 +141,8 @@ void CliLinkHost::savePortSettings(const PortSettings& settings) {
 }
 
 void CliLinkHost::featuresChanged(const FeatureFlags& flags) {
+    // The identity reply brings the feature bits: the radio has answered.
+    radioAnswered_ = true;
     // Kept between runs, as the application keeps them.
     WriteFeatureFlags(context_.home.featureFile(), flags);
 }

@@ -19,6 +19,9 @@ namespace torvik::cli {
 // How often --yes answers Retry in one session before it gives up.
 inline constexpr int kYesRetries = 3;
 
+// Why a password the radio asked for could not be given.
+enum class PasswordProblem { None, NoTerminal, NotTyped, GivenWrong, TypedWrong };
+
 class CliLinkHost : public LinkHost {
   public:
     CliLinkHost(CliContext& context, Codeplug& codeplug, const PortMap& ports,
@@ -42,6 +45,12 @@ class CliLinkHost : public LinkHost {
     bool finished() const { return finished_; }
     SessionEnd end() const { return end_; }
 
+    // What the session saw of the radio, for the report of a failure: whether it answered at
+    // all (its identity came), whether a time-out's Retry was refused, and the password.
+    bool radioAnswered() const { return radioAnswered_; }
+    bool retryRefused() const { return retryRefused_; }
+    PasswordProblem passwordProblem() const { return passwordProblem_; }
+
   private:
     CliContext& context_;
     Codeplug& codeplug_;
@@ -57,6 +66,9 @@ class CliLinkHost : public LinkHost {
     QTimer questionTimer_;
     std::function<void()> question_;
     int yesRetries_ = 0;
+    bool radioAnswered_ = false;
+    bool retryRefused_ = false;
+    PasswordProblem passwordProblem_ = PasswordProblem::None;
 };
 
 }  // namespace torvik::cli

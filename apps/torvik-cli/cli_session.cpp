@@ -8,6 +8,7 @@
 
 #include "app/session_settings.h"
 #include "cli_link_host.h"
+#include "link/link_texts.h"
 #include "qtlink/qt_link_session.h"
 #include "stop_signals.h"
 #include "storage/backups.h"
@@ -27,9 +28,38 @@ std::optional<PortId> ChosenPort(const QCommandLineParser& parser, const CliCont
     return PortId::Number(context.settings.PortNumber);
 }
 
+// "port 1 (/dev/ttyS0)"; a device without a number (a pseudo-terminal) by its path.
+std::string PortDescription(const PortId& port, const PortMap& ports) {
+    if (port.isDevice()) {
+        const std::optional<int> number = ports.numberOf(port.devicePath());
+        if (!number) return port.devicePath();
+        return "port " + std::to_string(*number) + " (" + port.devicePath() + ")";
+    }
+    const std::optional<std::string> device = ports.devicePath(port.number());
+    return "port " + std::to_string(port.number()) + " (" + device.value_or("no such device") + ")";
+}
+
+// Why a session failed, from what its questions, messages and host saw, in this order: a
+// question nobody could answer or answered no stops it before any frame, a port that cannot
+// be used stops it at any time, a radio that never answered leaves nothing else to tell.
+SessionTrouble TroubleOf(const TerminalReporter& reporter, const CliLinkHost& host, bool started) {
+    if (reporter.unanswerableQuestion()) return SessionTrouble::Unanswerable;
+    if (reporter.declined()) return SessionTrouble::Declined;
+    if (reporter.lastError() == reporter.langText(link_text::kPortError))
+        return SessionTrouble::PortUnusable;
+    if (!started) return SessionTrouble::Other;
+    if (host.retryRefused() || !host.radioAnswered()) return SessionTrouble::NoAnswer;
+    if (host.passwordProblem() != PasswordProblem::None) return SessionTrouble::Password;
+    return SessionTrouble::Other;
+}
+
 }  // namespace
 
-void AddLinkOptions(QCommandLineParser& parser) {
+void AddTraceOutput(const QCommandLineParser& parser, VerbFiles& files) {
+    if (parser.isSet("trace")) files.addOutput(parser.value("trace"));
+}
+
+void AddLinkOptions(QCommandLineParser& parser, LinkUse use) {
     parser.addOption({"device",
                       "The serial device of the radio (a path such as /dev/ttyUSB0 or "
                       "the virtual radio's pseudo-terminal).",
@@ -40,6 +70,8 @@ void AddLinkOptions(QCommandLineParser& parser) {
                       "Write every frame sent and received to FILE: milliseconds, TX or RX, "
                       "the bytes in hex.",
                       "FILE"});
+    if (use == LinkUse::Information) return;
+    AddYesOption(parser);
     parser.addOption({"backup-dir",
                       "Keep the backup of every codeplug read from the radio in DIR "
                       "(default: $XDG_DATA_HOME/torvik/backups).",
@@ -47,8 +79,8 @@ void AddLinkOptions(QCommandLineParser& parser) {
     parser.addOption({"no-backup", "Do not keep a backup of the codeplug read."});
 }
 
-SessionEnd RunSession(const QCommandLineParser& parser, CliContext& context, Codeplug& codeplug,
-                      SessionKind kind) {
+SessionResult RunSession(const QCommandLineParser& parser, CliContext& context, Codeplug& codeplug,
+                         SessionKind kind) {
     ProfileFile profile = ProfileFile::Load(context.home.setupProfileForRead());
     PortMap ports(profile);
     if (ports.update(ScanSerialDevices())) {
@@ -57,6 +89,10 @@ SessionEnd RunSession(const QCommandLineParser& parser, CliContext& context, Cod
         profile.save(context.home.setupProfile());
     }
     const std::optional<PortId> port = ChosenPort(parser, context);
+    SessionResult result;
+    result.port = PortDescription(*port, ports);
+    TerminalReporter& reporter = *context.reporter;
+    reporter.forgetRefusals();
 
     QEventLoop loop;
     FeatureFlags features = ReadFeatureFlags(context.home.featureFile());
@@ -69,10 +105,9 @@ SessionEnd RunSession(const QCommandLineParser& parser, CliContext& context, Cod
                    std::ios::out | (traceStarted ? std::ios::app : std::ios::trunc));
         traceStarted = true;
         if (!trace) {
-            context.reporter->show(
-                Severity::Error,
-                "cannot write the trace file " + parser.value("trace").toStdString(), {});
-            return SessionEnd::Failure;
+            reporter.show(Severity::Error,
+                          "cannot write the trace file " + parser.value("trace").toStdString(), {});
+            return result;
         }
     }
     QtLinkSession session(
@@ -86,9 +121,14 @@ SessionEnd RunSession(const QCommandLineParser& parser, CliContext& context, Cod
                          : kind == SessionKind::Write ? engine.beginWrite()
                          : kind == SessionKind::Info  ? engine.beginInfoRead()
                                                       : engine.beginCheckRead();
-    if (!started) return StopSignals::raised() ? SessionEnd::Cancelled : SessionEnd::Failure;
-    if (!host.finished()) loop.exec();
-    return host.end();
+    if (started && !host.finished()) loop.exec();
+    result.end = started                 ? host.end()
+                 : StopSignals::raised() ? SessionEnd::Cancelled
+                                         : SessionEnd::Failure;
+    result.trouble = TroubleOf(reporter, host, started);
+    result.radioAnswered = host.radioAnswered();
+    result.password = host.passwordProblem();
+    return result;
 }
 
 bool KeepBackup(const QCommandLineParser& parser, const CliContext& context,
@@ -108,14 +148,6 @@ bool KeepBackup(const QCommandLineParser& parser, const CliContext& context,
     }
     std::fprintf(stderr, "torvik-cli: backup saved as %s\n", backup.file->c_str());
     return true;
-}
-
-int SessionFailed(SessionEnd end, const TerminalReporter& reporter, const QString& what) {
-    if (end == SessionEnd::Cancelled) {
-        Fail(what + " was cancelled");
-        return kStopped;
-    }
-    return FailWithError(reporter, what + " failed");
 }
 
 int ParseLinkVerb(QCommandLineParser& parser, const QStringList& arguments, int files,

@@ -10,10 +10,18 @@
 #include "aggregate/codeplug.h"
 #include "cli_support.h"
 #include "link/link_host.h"
+#include "session_result.h"
+#include "verb_files.h"
 
 namespace torvik::cli {
 
-void AddLinkOptions(QCommandLineParser& parser);
+// What a radio verb does with the radio: a read or write of the codeplug asks before it starts
+// (--yes answers) and keeps backups of what it reads; the information read does neither.
+enum class LinkUse { Codeplug, Information };
+
+// The options of a radio verb: the port, --password and --trace; for the codeplug also --yes
+// and the backup options.
+void AddLinkOptions(QCommandLineParser& parser, LinkUse use);
 
 // Parses a radio verb's arguments and makes the context; returns the exit code to end with,
 // or -1 to go on.
@@ -25,12 +33,11 @@ enum class SessionKind { Read, Write, Info, CheckRead };
 
 // Runs one connection to its end. The first session of a run starts the --trace file, the
 // ones after it (a backup before a write, the read that verifies it) go on in the same file.
-SessionEnd RunSession(const QCommandLineParser& parser, CliContext& context, Codeplug& codeplug,
-                      SessionKind kind);
+SessionResult RunSession(const QCommandLineParser& parser, CliContext& context, Codeplug& codeplug,
+                         SessionKind kind);
 
-// The exit status of a session that did not succeed, after its report: 130 when it was
-// stopped, else 1.
-int SessionFailed(SessionEnd end, const TerminalReporter& reporter, const QString& what);
+// The --trace file, when one is given, as an output of the verb.
+void AddTraceOutput(const QCommandLineParser& parser, VerbFiles& files);
 
 // Whether a read keeps a backup as the set-up says (on unless turned off), or always (a
 // backup asked for before a write).

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <iostream>
 #include <utility>
@@ -14,14 +15,31 @@
 namespace torvik::cli {
 namespace {
 
-// The technical reason of a message, on a line of its own below it.
+// A message box text on one line: its line breaks become spaces.
+std::string OneLine(std::string_view text) {
+    std::string line;
+    for (const char c : text) {
+        if (c == '\r') continue;
+        line += c == '\n' ? ' ' : c;
+    }
+    return line;
+}
+
+// A verb's --help: its first line names the verb as it is typed, not the program's path.
+QString VerbHelp(const QCommandLineParser& parser, const QString& verb) {
+    QString text = parser.helpText();
+    const QString usage = "Usage: " + QCoreApplication::arguments().value(0);
+    if (text.startsWith(usage)) text.replace(0, usage.size(), "Usage: torvik-cli " + verb);
+    return text;
+}
+
+}  // namespace
+
 void PrintReason(std::string_view detail) {
     if (detail.empty()) return;
     std::fprintf(stderr, "torvik-cli: reason: %.*s\n", static_cast<int>(detail.size()),
                  detail.data());
 }
-
-}  // namespace
 
 TerminalReporter::TerminalReporter(LanguageTexts texts, bool assumeYes)
     : texts_(std::move(texts)), assumeYes_(assumeYes) {}
@@ -73,29 +91,48 @@ Answer TerminalReporter::ask(Severity, std::string_view text, Buttons buttons, s
     // Without a terminal a retry cannot wait for the cable to be fixed: give up at once.
     if (buttons == Buttons::RetryCancel && !interactive) return Answer::Cancel;
     if (assumeYes_) return yes;
-    if (!interactive) return Answer::Cancel;
+    if (!interactive) {
+        unanswerable_ = OneLine(text);
+        return Answer::Cancel;
+    }
     std::fprintf(stderr, "%.*s [y/N] ", static_cast<int>(text.size()), text.data());
     std::string line;
-    if (!std::getline(std::cin, line)) return Answer::Cancel;
-    return !line.empty() && (line[0] == 'y' || line[0] == 'Y') ? yes : Answer::Cancel;
+    const bool agreed =
+        std::getline(std::cin, line) && !line.empty() && (line[0] == 'y' || line[0] == 'Y');
+    if (agreed) return yes;
+    if (buttons != Buttons::RetryCancel) declined_ = true;
+    return Answer::Cancel;
+}
+
+void TerminalReporter::forgetRefusals() {
+    unanswerable_.reset();
+    declined_ = false;
+}
+
+void AddHelpOption(QCommandLineParser& parser) {
+    parser.addOption({{"h", "help"}, "Show this help."});
 }
 
 void AddCommonOptions(QCommandLineParser& parser) {
-    parser.addHelpOption();
+    AddHelpOption(parser);
     parser.addOption({"home",
                       "Use DIR as the application folder (language files, templates, "
                       "settings). Default: $TORVIK_HOME, else the program's folder when it "
                       "holds them, else the installed data folder.",
                       "DIR"});
+}
+
+void AddYesOption(QCommandLineParser& parser) {
     parser.addOption({"yes", "Answer every question with yes/OK."});
 }
 
 std::optional<int> ParseVerb(QCommandLineParser& parser, const QStringList& arguments,
                              int positionalCount, const char* usage) {
+    const QString verb = arguments.value(0);
     parser.setApplicationDescription(usage);
-    if (!parser.parse(arguments)) return UsageError(parser.errorText());
+    if (!parser.parse(arguments)) return OptionError(parser, verb);
     if (parser.isSet("help")) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        std::fputs(qPrintable(VerbHelp(parser, verb)), stdout);
         return kSuccess;
     }
     if (parser.positionalArguments().size() != positionalCount) {
@@ -104,16 +141,25 @@ std::optional<int> ParseVerb(QCommandLineParser& parser, const QStringList& argu
     return std::nullopt;
 }
 
+int OptionError(const QCommandLineParser& parser, const QString& verb) {
+    QString problem = parser.errorText();
+    if (problem.endsWith('.')) problem.chop(1);
+    return UsageError(QString("%1 (see 'torvik-cli %2 --help')").arg(problem, verb));
+}
+
 CliContext MakeContext(const QCommandLineParser& parser) {
     CliContext context;
     std::optional<std::filesystem::path> explicitHome;
-    if (parser.isSet("home")) explicitHome = parser.value("home").toStdString();
+    // The names found on the command line: asking isSet() of an option a verb does not take
+    // would make Qt warn.
+    const QStringList given = parser.optionNames();
+    if (given.contains("home")) explicitHome = parser.value("home").toStdString();
     context.home = ResolveAppHome(explicitHome);
     context.settings = ReadSetupSettings(ProfileFile::Load(context.home.setupProfileForRead()));
     context.factoryMode = DetermineFactoryMode(context.home.factoryMarker());
     const Language language = LanguageForLocale(SystemLocaleName());
     context.reporter.emplace(LanguageTexts::Load(context.home.languageFile(language), language),
-                             parser.isSet("yes"));
+                             given.contains("yes"));
     return context;
 }
 

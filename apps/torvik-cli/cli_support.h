@@ -21,7 +21,8 @@ enum ExitCode { kSuccess = 0, kFailure = 1, kUsage = 2 };
 // Messages on the terminal. Errors are held back so a failing verb can print one line naming
 // what failed and why, and the technical reason on a second line when there is one; warnings
 // and information go to stderr as they come. Questions are answered "yes" with --yes, asked on
-// the terminal when there is one, else refused.
+// the terminal when there is one, else refused; a refusal is remembered so the verb can say
+// why it stopped.
 class TerminalReporter : public Reporter {
   public:
     TerminalReporter(LanguageTexts texts, bool assumeYes);
@@ -35,6 +36,13 @@ class TerminalReporter : public Reporter {
 
     bool assumesYes() const { return assumeYes_; }
 
+    // The last question that found no terminal to answer it (its text on one line), if any.
+    const std::optional<std::string>& unanswerableQuestion() const { return unanswerable_; }
+    // Whether the person at the terminal answered the last question (other than Retry) no.
+    bool declined() const { return declined_; }
+    // Forgets both, before a new session asks its questions.
+    void forgetRefusals();
+
     // The first error message shown, for the failure report, and the reason that came with it.
     const std::string& lastError() const { return lastError_; }
     const std::string& lastErrorDetail() const { return lastErrorDetail_; }
@@ -44,6 +52,8 @@ class TerminalReporter : public Reporter {
     bool assumeYes_;
     std::string lastError_;
     std::string lastErrorDetail_;
+    std::optional<std::string> unanswerable_;
+    bool declined_ = false;
 };
 
 // The run's home, settings and reporter, from the common options.
@@ -55,14 +65,21 @@ struct CliContext {
     std::optional<TerminalReporter> reporter;
 };
 
-// Adds --home, --yes and --help to a verb's parser.
+// Adds --help to a verb's parser.
+void AddHelpOption(QCommandLineParser& parser);
+// Adds --help and --home, which every verb that uses the application folder takes.
 void AddCommonOptions(QCommandLineParser& parser);
+// Adds --yes, for the verbs that can ask a question.
+void AddYesOption(QCommandLineParser& parser);
 
-// Parses a verb's arguments (the verb name first). Prints usage problems and returns the exit
-// code to end with, or nothing to go on.
+// Parses a verb's arguments (the verb name first). Prints the verb's help, or the one-line
+// usage problem, and returns the exit code to end with, or nothing to go on.
 std::optional<int> ParseVerb(QCommandLineParser& parser, const QStringList& arguments,
                              int positionalCount, const char* usage);
+// The usage error for arguments the parser refused (an unknown option, a missing value).
+int OptionError(const QCommandLineParser& parser, const QString& verb);
 
+// The context of a verb whose parser has --home (and --yes when it can ask).
 CliContext MakeContext(const QCommandLineParser& parser);
 
 // A codeplug of this run's home, fresh from NewCodeplug for `band`, as the application starts
@@ -75,6 +92,9 @@ int Fail(const QString& what);
 // "torvik-cli: reason: <detail>" when the error came with a technical reason.
 int FailWithError(const TerminalReporter& reporter, const QString& what);
 int UsageError(const QString& what);
+// Prints "torvik-cli: reason: <detail>", the technical reason below a failure; nothing when
+// there is none.
+void PrintReason(std::string_view detail);
 
 // A band code from --band: a code of the band table, else nothing.
 std::optional<std::int16_t> ParseBandOption(const QCommandLineParser& parser, int fallback);

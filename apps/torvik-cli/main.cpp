@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "cli_support.h"
-#include "codeplug/band.h"
 #include "verb_print.h"
 #include "verbs.h"
 
@@ -35,19 +34,11 @@ constexpr const char* kUsage =
     "  fleet roster OUT.csv --units N    the roster of a fleet job (--set COLUMN=START[+STEP])\n"
     "  fleet plan TEMPLATE.dat ROSTER.csv  what each unit of the roster gets (exit 1: refused)\n"
     "\n"
-    "common options: --home DIR (application folder), --yes, --help;\n"
-    "radio commands also take --password TEXT, --trace FILE, --backup-dir DIR and --no-backup\n"
-    "(every read keeps a backup); Ctrl+C stops them (status 130)\n"
-    "'torvik-cli <command> --help' describes one command.\n";
-
-int ListBands() {
-    for (int index = 0; index < torvik::kBandListSize; ++index) {
-        const int code = torvik::BandCodeFromListIndex(index);
-        const std::string_view text = torvik::BandTextFromCode(code);
-        std::printf("%2d  %.*s\n", code, static_cast<int>(text.size()), text.data());
-    }
-    return torvik::cli::kSuccess;
-}
+    "every command takes --help, all but bands --home DIR (the application folder);\n"
+    "radio commands also take --password TEXT and --trace FILE; read, write and diff also\n"
+    "--yes (answers their questions), --backup-dir DIR and --no-backup (every read keeps a\n"
+    "backup). Ctrl+C stops a radio command (status 130). No command writes over its input.\n"
+    "'torvik-cli <command> --help' describes one command; 'torvik-cli --version' the version.\n";
 
 }  // namespace
 
@@ -68,13 +59,22 @@ int main(int argc, char** argv) {
     if (verb == "info") return torvik::cli::RunInfo(arguments);
     if (verb == "export") return torvik::cli::RunExport(arguments);
     if (verb == "import") return torvik::cli::RunImport(arguments);
-    if (verb == "bands") return ListBands();
+    if (verb == "bands") return torvik::cli::RunBands(arguments);
     if (verb == "ports") return torvik::cli::RunPorts(arguments);
     if (verb == "diff") return torvik::cli::RunDiff(arguments);
     if (verb == "fleet") return torvik::cli::RunFleet(arguments);
-    if (verb.isEmpty() || verb == "help" || verb == "--help" || verb == "-h") {
+    if (verb == "help" || verb == "--help" || verb == "-h") {
         std::fputs(kUsage, stdout);
         return torvik::cli::kSuccess;
+    }
+    if (verb == "--version" || verb == "-v") {
+        std::printf("torvik-cli (TORVIK CPS) %s\n", TORVIK_VERSION);
+        return torvik::cli::kSuccess;
+    }
+    // Nothing to do is a usage error: a script that lost its arguments must not pass.
+    if (verb.isEmpty()) {
+        std::fputs(kUsage, stderr);
+        return torvik::cli::kUsage;
     }
     std::fprintf(stderr, "torvik-cli: unknown command '%s'\n%s", qPrintable(verb), kUsage);
     return torvik::cli::kUsage;

@@ -4,9 +4,10 @@
 #include <cstdio>
 
 #include "cli_support.h"
+#include "input_files.h"
 #include "printing/pdf_export.h"
 #include "printing/report_painter.h"
-#include "storage/codeplug_files.h"
+#include "verb_files.h"
 
 namespace torvik::cli {
 namespace {
@@ -58,13 +59,16 @@ int RunPrint(const QStringList& arguments) {
     CliContext context = MakeContext(parser);
     const LanguageTexts texts =
         LanguageTexts::Load(context.home.languageFile(*language), *language);
-    context.reporter.emplace(texts, parser.isSet("yes"));
+    // The messages in the language of the report; print asks no question.
+    context.reporter.emplace(texts, false);
     const QString in = parser.positionalArguments().at(0);
     const QString out = parser.value("pdf");
+    VerbFiles files(context.factoryMode);
+    files.addInput(in, FileKind::DataFile);
+    files.addOutput(out);
+    if (auto refused = files.refuseOutputOverInput()) return *refused;
     Codeplug codeplug = FreshCodeplug(context);
-    if (!OpenCodeplug(in.toStdString(), codeplug, *context.reporter)) {
-        return FailWithError(*context.reporter, "cannot open " + in);
-    }
+    if (!OpenDataFile(in, codeplug, *context.reporter)) return kFailure;
     const ReportSource source{codeplug, texts, ReportDateTimeNow()};
     QString error;
     if (!ExportReportPdf(out, source, flags, &error)) {

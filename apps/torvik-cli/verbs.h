@@ -15,6 +15,7 @@ int RunWrite(const QStringList& arguments);
 int RunInfo(const QStringList& arguments);
 int RunExport(const QStringList& arguments);
 int RunImport(const QStringList& arguments);
+int RunBands(const QStringList& arguments);
 int RunPorts(const QStringList& arguments);
 int RunDiff(const QStringList& arguments);
 // "fleet roster" (and the fleet verbs to come).

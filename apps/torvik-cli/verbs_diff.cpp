@@ -5,8 +5,8 @@
 
 #include "cli_session.h"
 #include "compare/codeplug_diff.h"
+#include "input_files.h"
 #include "stop_signals.h"
-#include "storage/codeplug_files.h"
 #include "verbs.h"
 
 namespace torvik::cli {
@@ -23,44 +23,42 @@ int DiffError(int status) {
     return status == kStopped ? kStopped : kDiffError;
 }
 
-bool OpenForDiff(const QString& path, Codeplug& codeplug, TerminalReporter& reporter) {
-    if (OpenCodeplug(path.toStdString(), codeplug, reporter)) return true;
-    FailWithError(reporter, "cannot open " + path);
-    return false;
-}
-
 }  // namespace
 
 int RunDiff(const QStringList& arguments) {
     QCommandLineParser parser;
     AddCommonOptions(parser);
-    AddLinkOptions(parser);
+    AddLinkOptions(parser, LinkUse::Codeplug);
     parser.addPositionalArgument("A.dat", "The first codeplug.");
     parser.addPositionalArgument("B.dat",
                                  "The second codeplug; with --device or --port, the radio's.");
-    if (!parser.parse(arguments)) return UsageError(parser.errorText());
+    if (!parser.parse(arguments)) return OptionError(parser, arguments.value(0));
     const bool withRadio = parser.isSet("device") || parser.isSet("port");
-    const int files = withRadio ? 1 : 2;
+    const int fileCount = withRadio ? 1 : 2;
     CliContext context;
-    if (int done = ParseLinkVerb(parser, arguments, files, kDiffUsage, context); done >= 0) {
+    if (int done = ParseLinkVerb(parser, arguments, fileCount, kDiffUsage, context); done >= 0) {
         return done == kSuccess ? kSuccess : kDiffError;
     }
     TerminalReporter& reporter = *context.reporter;
     const QStringList paths = parser.positionalArguments();
+    VerbFiles files(context.factoryMode);
+    for (const QString& path : paths) files.addInput(path, FileKind::DataFile);
+    AddTraceOutput(parser, files);
+    if (auto refused = files.refuseOutputOverInput()) return *refused;
     Codeplug a = FreshCodeplug(context);
-    if (!OpenForDiff(paths.at(0), a, reporter)) return kDiffError;
+    if (!OpenDataFile(paths.at(0), a, reporter)) return kDiffError;
     Codeplug b = FreshCodeplug(context);
     if (withRadio) {
         // The file as the radio would hold it, against what the radio holds.
         std::optional<Codeplug> written = AsWrittenToRadio(a, reporter);
         if (!written) return DiffError(FailWithError(reporter, paths.at(0) + " cannot be written"));
         a = std::move(*written);
-        if (const SessionEnd end = RunSession(parser, context, b, SessionKind::Read);
-            end != SessionEnd::Success) {
-            return DiffError(SessionFailed(end, reporter, "reading from the radio"));
+        if (const SessionResult result = RunSession(parser, context, b, SessionKind::Read);
+            !result.succeeded()) {
+            return DiffError(SessionFailed(result, reporter, "reading from the radio"));
         }
         KeepBackup(parser, context, b, BackupWanted::AsSetUp);
-    } else if (!OpenForDiff(paths.at(1), b, reporter)) {
+    } else if (!OpenDataFile(paths.at(1), b, reporter)) {
         return kDiffError;
     }
     const std::vector<Difference> differences = CompareCodeplugs(a, b, reporter);

@@ -6,11 +6,13 @@
 #include "aggregate/image_codec.h"
 #include "cli_support.h"
 #include "codeplug/freq_code.h"
+#include "input_files.h"
 #include "platform/file_io.h"
 #include "storage/codeplug_files.h"
 #include "storage/snapshot.h"
 #include "textform/codeplug_json.h"
 #include "textform/codeplug_summary.h"
+#include "verb_files.h"
 #include "verbs.h"
 
 namespace torvik::cli {
@@ -54,10 +56,12 @@ int RunEncode(const QStringList& arguments) {
     CliContext context = MakeContext(parser);
     const QString in = parser.positionalArguments().at(0);
     const QString out = parser.positionalArguments().at(1);
+    VerbFiles files(context.factoryMode);
+    files.addInput(in, FileKind::DataFile);
+    files.addOutput(out);
+    if (auto refused = files.refuseOutputOverInput()) return *refused;
     Codeplug codeplug = FreshCodeplug(context, kDefaultBandCode);
-    if (!OpenCodeplug(in.toStdString(), codeplug, *context.reporter)) {
-        return FailWithError(*context.reporter, "cannot open " + in);
-    }
+    if (!OpenDataFile(in, codeplug, *context.reporter)) return kFailure;
     const std::optional<EncodedImage> encoded = EncodeImage(codeplug, *context.reporter);
     if (!encoded) return FailWithError(*context.reporter, "cannot encode " + in);
     const auto& bytes = encoded->image().bytes();
@@ -84,8 +88,12 @@ int RunDecode(const QStringList& arguments) {
     CliContext context = MakeContext(parser);
     const QString in = parser.positionalArguments().at(0);
     const QString out = parser.positionalArguments().at(1);
-    const std::optional<std::string> bytes = ReadWholeFile(in.toStdString());
-    if (!bytes) return Fail("cannot read " + in);
+    VerbFiles files(context.factoryMode);
+    files.addInput(in);
+    files.addOutput(out, FileKind::DataFile);
+    if (auto refused = files.refuseOutputOverInput()) return *refused;
+    const std::optional<std::string> bytes = ReadInputFile(in);
+    if (!bytes) return kFailure;
     if (bytes->size() != RadioImage::kSize) {
         return Fail(QString("%1 holds %2 bytes, not a %3-byte radio image")
                         .arg(in)
@@ -111,9 +119,7 @@ int RunShow(const QStringList& arguments) {
     CliContext context = MakeContext(parser);
     const QString in = parser.positionalArguments().at(0);
     Codeplug codeplug = FreshCodeplug(context, kDefaultBandCode);
-    if (!OpenCodeplug(in.toStdString(), codeplug, *context.reporter)) {
-        return FailWithError(*context.reporter, "cannot open " + in);
-    }
+    if (!OpenDataFile(in, codeplug, *context.reporter)) return kFailure;
     if (parser.isSet("json")) {
         std::fputs(
             QJsonDocument(CodeplugToJson(codeplug)).toJson(QJsonDocument::Indented).constData(),

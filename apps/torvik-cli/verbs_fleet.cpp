@@ -96,7 +96,9 @@ int RunFleetPlan(const QStringList& arguments) {
 
 int RunFleet(const QStringList& arguments) {
     const QString what = arguments.value(1);
-    const QStringList rest = arguments.mid(1);
+    // The parser of a fleet verb sees "fleet roster" as its verb, so that its help and its
+    // usage errors name the verb as it is typed.
+    const QStringList rest = QStringList{"fleet " + what} + arguments.mid(2);
     if (what == "roster") return RunFleetRoster(rest);
     if (what == "plan") return RunFleetPlan(rest);
     const bool help = what == "--help" || what == "-h";

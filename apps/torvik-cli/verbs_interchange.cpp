@@ -5,11 +5,13 @@
 
 #include "aggregate/reference_repairs.h"
 #include "cli_support.h"
+#include "input_files.h"
 #include "interchange/channel_csv.h"
 #include "platform/file_io.h"
 #include "storage/codeplug_files.h"
 #include "storage/snapshot.h"
 #include "textform/codeplug_json.h"
+#include "verb_files.h"
 #include "verbs.h"
 
 namespace torvik::cli {
@@ -35,17 +37,14 @@ int ImportCsv(CliContext& context, const QCommandLineParser& parser, const QStri
     Codeplug codeplug;
     if (parser.isSet("base")) {
         codeplug = FreshCodeplug(context);
-        const QString base = parser.value("base");
-        if (!OpenCodeplug(base.toStdString(), codeplug, *context.reporter)) {
-            return FailWithError(*context.reporter, "cannot open " + base);
-        }
+        if (!OpenDataFile(parser.value("base"), codeplug, *context.reporter)) return kFailure;
     } else {
         const auto band = ParseBandOption(parser, kDefaultBandCode);
         if (!band) return UsageError("unknown band code '" + parser.value("band") + "'");
         codeplug = FreshCodeplug(context, *band);
     }
-    const std::optional<std::string> text = ReadWholeFile(in.toStdString());
-    if (!text) return Fail("cannot read " + in);
+    const std::optional<std::string> text = ReadInputFile(in);
+    if (!text) return kFailure;
     const ChannelCsvImport result = ChannelsFromCsv(*text, codeplug.band, codeplug.channels);
     PrintLineMessages(in, "refused", result.refused);
     PrintLineMessages(in, "note", result.notes);
@@ -64,8 +63,8 @@ int ImportCsv(CliContext& context, const QCommandLineParser& parser, const QStri
 }
 
 int ImportJson(CliContext& context, const QString& in, const QString& out) {
-    const std::optional<std::string> text = ReadWholeFile(in.toStdString());
-    if (!text) return Fail("cannot read " + in);
+    const std::optional<std::string> text = ReadInputFile(in);
+    if (!text) return kFailure;
     JsonFieldError error;
     const auto content = CodeplugFromJsonText(QByteArray::fromStdString(*text), error);
     if (!content) {
@@ -100,10 +99,12 @@ int RunExport(const QStringList& arguments) {
     const QString out = parser.positionalArguments().at(1);
     const Form form = FormOf(out);
     if (form == Form::Unknown) return UsageError(out + " ends neither in .csv nor in .json");
+    VerbFiles files(context.factoryMode);
+    files.addInput(in, FileKind::DataFile);
+    files.addOutput(out);
+    if (auto refused = files.refuseOutputOverInput()) return *refused;
     Codeplug codeplug = FreshCodeplug(context);
-    if (!OpenCodeplug(in.toStdString(), codeplug, *context.reporter)) {
-        return FailWithError(*context.reporter, "cannot open " + in);
-    }
+    if (!OpenDataFile(in, codeplug, *context.reporter)) return kFailure;
     std::string bytes;
     if (form == Form::Json) {
         bytes =
@@ -140,6 +141,11 @@ int RunImport(const QStringList& arguments) {
     if (parser.isSet("base") && parser.isSet("band")) {
         return UsageError("--base and --band exclude each other");
     }
+    VerbFiles files(context.factoryMode);
+    files.addInput(in);
+    if (parser.isSet("base")) files.addInput(parser.value("base"), FileKind::DataFile);
+    files.addOutput(out, FileKind::DataFile);
+    if (auto refused = files.refuseOutputOverInput()) return *refused;
     if (form == Form::Json) {
         if (parser.isSet("base") || parser.isSet("band") || parser.isSet("partial")) {
             return UsageError("--base, --band and --partial are for CSV imports");

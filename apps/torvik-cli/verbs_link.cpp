@@ -5,6 +5,7 @@
 #include "aggregate/image_codec.h"
 #include "cli_session.h"
 #include "functions/radioinfo/radio_info_text.h"
+#include "input_files.h"
 #include "link/write_check.h"
 #include "stop_signals.h"
 #include "storage/codeplug_files.h"
@@ -15,7 +16,7 @@ namespace torvik::cli {
 int RunRead(const QStringList& arguments) {
     QCommandLineParser parser;
     AddCommonOptions(parser);
-    AddLinkOptions(parser);
+    AddLinkOptions(parser, LinkUse::Codeplug);
     parser.addPositionalArgument("OUT.dat", "The data file to save what was read into.");
     CliContext context;
     if (int done = ParseLinkVerb(parser, arguments, 1, "Read the codeplug of a radio.", context);
@@ -23,9 +24,9 @@ int RunRead(const QStringList& arguments) {
         return done;
     }
     Codeplug codeplug = FreshCodeplug(context);
-    if (const SessionEnd end = RunSession(parser, context, codeplug, SessionKind::Read);
-        end != SessionEnd::Success) {
-        return SessionFailed(end, *context.reporter, "reading from the radio");
+    if (const SessionResult result = RunSession(parser, context, codeplug, SessionKind::Read);
+        !result.succeeded()) {
+        return SessionFailed(result, *context.reporter, "reading from the radio");
     }
     // The backup is kept even when OUT cannot be saved, so the read is not lost; a backup
     // that cannot be written is said, and OUT still counts.
@@ -40,7 +41,7 @@ int RunRead(const QStringList& arguments) {
 int RunWrite(const QStringList& arguments) {
     QCommandLineParser parser;
     AddCommonOptions(parser);
-    AddLinkOptions(parser);
+    AddLinkOptions(parser, LinkUse::Codeplug);
     parser.addPositionalArgument("IN.dat", "The data file to write into the radio.");
     parser.addOption({"verify",
                       "Read the radio back after writing and compare: a difference fails, "
@@ -53,17 +54,19 @@ int RunWrite(const QStringList& arguments) {
         done >= 0) {
         return done;
     }
-    Codeplug codeplug = FreshCodeplug(context);
     const QString in = parser.positionalArguments().at(0);
-    if (!OpenCodeplug(in.toStdString(), codeplug, *context.reporter)) {
-        return FailWithError(*context.reporter, "cannot open " + in);
-    }
+    VerbFiles files(context.factoryMode);
+    files.addInput(in, FileKind::DataFile);
+    AddTraceOutput(parser, files);
+    if (auto refused = files.refuseOutputOverInput()) return *refused;
+    Codeplug codeplug = FreshCodeplug(context);
+    if (!OpenDataFile(in, codeplug, *context.reporter)) return kFailure;
     if (parser.isSet("backup-first")) {
         if (parser.isSet("no-backup")) return UsageError("--backup-first needs a backup");
         Codeplug previous = FreshCodeplug(context);
-        if (const SessionEnd end = RunSession(parser, context, previous, SessionKind::Read);
-            end != SessionEnd::Success) {
-            return SessionFailed(end, *context.reporter, "reading the radio for its backup");
+        if (const SessionResult result = RunSession(parser, context, previous, SessionKind::Read);
+            !result.succeeded()) {
+            return SessionFailed(result, *context.reporter, "reading the radio for its backup");
         }
         if (!KeepBackup(parser, context, previous, BackupWanted::Always))
             return Fail("nothing was written");
@@ -74,15 +77,15 @@ int RunWrite(const QStringList& arguments) {
         Codeplug copy = codeplug;
         written = EncodeImage(copy, *context.reporter);
     }
-    if (const SessionEnd end = RunSession(parser, context, codeplug, SessionKind::Write);
-        end != SessionEnd::Success) {
-        return SessionFailed(end, *context.reporter, "writing to the radio");
+    if (const SessionResult result = RunSession(parser, context, codeplug, SessionKind::Write);
+        !result.succeeded()) {
+        return SessionFailed(result, *context.reporter, "writing to the radio");
     }
     if (!written) return kSuccess;
     Codeplug readBack = FreshCodeplug(context);
-    if (const SessionEnd end = RunSession(parser, context, readBack, SessionKind::CheckRead);
-        end != SessionEnd::Success) {
-        return SessionFailed(end, *context.reporter, "reading the radio back to verify");
+    if (const SessionResult result = RunSession(parser, context, readBack, SessionKind::CheckRead);
+        !result.succeeded()) {
+        return SessionFailed(result, *context.reporter, "reading the radio back to verify");
     }
     const WriteCheck check = CheckWrittenImage(written->image(), readBack, *context.reporter);
     if (!check.same) {
@@ -99,7 +102,7 @@ int RunWrite(const QStringList& arguments) {
 int RunInfo(const QStringList& arguments) {
     QCommandLineParser parser;
     AddCommonOptions(parser);
-    AddLinkOptions(parser);
+    AddLinkOptions(parser, LinkUse::Information);
     CliContext context;
     if (int done =
             ParseLinkVerb(parser, arguments, 0, "Show the radio's embedded information.", context);
@@ -107,9 +110,9 @@ int RunInfo(const QStringList& arguments) {
         return done;
     }
     Codeplug codeplug;
-    if (const SessionEnd end = RunSession(parser, context, codeplug, SessionKind::Info);
-        end != SessionEnd::Success) {
-        return SessionFailed(end, *context.reporter, "reading the radio information");
+    if (const SessionResult result = RunSession(parser, context, codeplug, SessionKind::Info);
+        !result.succeeded()) {
+        return SessionFailed(result, *context.reporter, "reading the radio information");
     }
     const RadioInfoDisplay info = DisplayRadioInfo(codeplug.radioInfo);
     const std::pair<const char*, const std::string*> rows[] = {

@@ -73,7 +73,7 @@ ChannelCells ChannelListHeaders(const Reporter& texts) {
 ChannelCells ChannelRowCells(const ChannelRecord& channel, const Band& band, Reporter& reporter,
                              GridRefresh refresh) {
     ChannelCells cells;
-    cells[0] = ChannelLabel(channel.Number, ChannelLabelBase::FromZero);
+    cells[0] = ChannelLabel(channel.Number);
     cells[1] = FreqCodeToText(channel.RxFreq.raw(), band.limits(), reporter);
     cells[2] = TransmitText(channel, cells[1], reporter);
     cells[3] = GbkToUtf8Lossy(channel.Name.text());

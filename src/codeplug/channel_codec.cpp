@@ -179,8 +179,7 @@ void EncodeChannels(ChannelTable& table, RadioImage& image) {
             // Said as the user finds the channel: by its number and its row in the list.
             std::string where = "channel " + std::to_string(record.Number);
             if (record.Number >= 1 && record.Number <= kChannelSlots) {
-                where += " (row label \"" +
-                         ChannelLabel(record.Number, ChannelLabelBase::FromZero) + "\")";
+                where += " (row label \"" + ChannelLabel(record.Number) + "\")";
             }
             throw EncodeError(where + ": " + error.what());
         }

@@ -20,7 +20,7 @@ ChannelRecord* ChannelTable::find(int number) {
     return const_cast<ChannelRecord*>(std::as_const(*this).find(number));
 }
 
-std::string ChannelLabel(int number, ChannelLabelBase base) {
+std::string ChannelLabel(int number) {
     switch (number) {
         case kChannelPA:
             return "PA";
@@ -29,7 +29,7 @@ std::string ChannelLabel(int number, ChannelLabelBase base) {
         case kChannelVFO:
             return "VFO";
         default:
-            return std::to_string(base == ChannelLabelBase::FromZero ? number - 1 : number);
+            return std::to_string(number - 1);
     }
 }
 

@@ -157,14 +157,10 @@ struct ChannelTable {
     }
 };
 
-// The label of memory channel 1: the channel list and everything that names a channel as
-// the list does (CSV, comparison, printed report, messages) count from 0; the command-line
-// summary counts from 1.
-enum class ChannelLabelBase { FromZero, FromOne };
-
-// A channel number as text: memory channels 1..200 counted from `base` ("0".."199" or
-// "1".."200"), then "PA", "PB", "VFO".
-std::string ChannelLabel(int number, ChannelLabelBase base);
+// A channel number as the user sees it everywhere (the list, CSV, comparison, printed
+// report, messages, the command-line summary): memory channels 1..200 as "0".."199", then
+// "PA", "PB", "VFO".
+std::string ChannelLabel(int number);
 
 // An empty record for a channel number: no frequency, zero offset, blank name, "00000".
 ChannelRecord NewChannelRecord(int number);

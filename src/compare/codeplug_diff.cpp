@@ -191,7 +191,7 @@ void CompareChannels(const Codeplug& a, const Codeplug& b, Reporter& quiet,
     for (const int number : numbers) {
         const ChannelRecord* left = a.channels.find(number);
         const ChannelRecord* right = b.channels.find(number);
-        const std::string place = "channel " + ChannelLabel(number, ChannelLabelBase::FromZero);
+        const std::string place = "channel " + ChannelLabel(number);
         if (!left) {
             out.push_back({place, number, {}, none, ChannelSummary(*right, b.band, quiet)});
         } else if (!right) {

@@ -46,7 +46,7 @@ ChannelCsvExport ChannelsToCsv(const ChannelTable& table, const Band& band) {
         if (c.Number >= 1 && c.Number <= kMemoryChannels) {
             memory.push_back(&c);
         } else {
-            special.push_back(ChannelLabel(c.Number, ChannelLabelBase::FromZero));
+            special.push_back(ChannelLabel(c.Number));
         }
     }
     std::stable_sort(
@@ -55,7 +55,7 @@ ChannelCsvExport ChannelsToCsv(const ChannelTable& table, const Band& band) {
     ChannelCsvExport out;
     out.text = CsvRecord({kChannelCsvColumns.begin(), kChannelCsvColumns.end()}) + "\r\n";
     for (const ChannelRecord* c : memory) {
-        const std::string label = ChannelLabel(c->Number, ChannelLabelBase::FromZero);
+        const std::string label = ChannelLabel(c->Number);
         const std::optional<std::string> rx = MhzTextOfCode(c->RxFreq.raw());
         if (!rx) {
             out.notes.push_back("channel " + label + " has no valid frequency and is left out");

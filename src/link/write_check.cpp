@@ -21,9 +21,8 @@ std::vector<std::string> DifferingAreas(const Codeplug& a, const Codeplug& b,
                                         const Reporter& texts) {
     std::vector<std::string> areas;
     for (const Difference& difference : CompareCodeplugs(a, b, texts)) {
-        std::string area = difference.channelNumber != 0
-                               ? ChannelLabel(difference.channelNumber, ChannelLabelBase::FromZero)
-                               : difference.place;
+        std::string area = difference.channelNumber != 0 ? ChannelLabel(difference.channelNumber)
+                                                         : difference.place;
         if (std::find(areas.begin(), areas.end(), area) == areas.end()) {
             areas.push_back(std::move(area));
         }

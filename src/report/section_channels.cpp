@@ -33,8 +33,7 @@ class ChannelLines {
     explicit ChannelLines(SectionPrinter& p) : p_(p), w_(p.words) {}
 
     void print(const ChannelRecord& c) {
-        p_.out.text(kNumberX, w_.key(kKeyChannelWord) + " " +
-                                  ChannelLabel(c.Number, ChannelLabelBase::FromZero));
+        p_.out.text(kNumberX, w_.key(kKeyChannelWord) + " " + ChannelLabel(c.Number));
         const std::string mhz = " MHz";
         line(kKeyChannelRxFreq, FreqCodeToText(c.RxFreq.raw(), p_.codeplug.band.limits(), w_) + mhz,
              kKeyChannelOffset,

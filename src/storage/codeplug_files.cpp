@@ -8,6 +8,7 @@
 #include "factory/test_data.h"
 #include "platform/built_in_texts.h"
 #include "platform/profile_file.h"
+#include "storage/file_checks.h"
 #include "storage/snapshot.h"
 
 namespace torvik {
@@ -24,8 +25,10 @@ std::string AsString(const std::vector<std::uint8_t>& v) {
     return {v.begin(), v.end()};
 }
 
-void FileError(Reporter& reporter) {
-    reporter.show(Severity::Error, BuiltInText(TextId::FileError, reporter.language()));
+// "file error." in the reporter's language, with what exactly is wrong beside it.
+void FileError(Reporter& reporter, std::string_view detail) {
+    reporter.showDetailed(Severity::Error, BuiltInText(TextId::FileError, reporter.language()),
+                          detail);
 }
 
 }  // namespace
@@ -71,15 +74,24 @@ std::optional<LoadedPair> ParseFilePair(std::string_view data, std::string_view 
 
 bool OpenCodeplug(const std::filesystem::path& path, Codeplug& codeplug, Reporter& reporter) {
     std::optional<LoadedPair> pair = ReadFilePair(path);
+    // A file of another size is no data file, even when its first bytes happen to parse.
+    const FileCheck check = CheckDataFile(path);
+    if (check.problem != FileProblem::None) {
+        FileError(reporter, FileProblemText(check));
+        return false;
+    }
     if (!pair) {
-        FileError(reporter);
+        FileError(reporter,
+                  "its channel count or a channel number is out of range, or a channel is there "
+                  "twice");
         return false;
     }
     TestData testData = codeplug.snapshot.testData;
     if (codeplug.factoryMode) {
         if (const auto companion = CompanionTestDataPath(path)) {
             if (LoadTestDataFile(*companion, testData) == TestDataLoad::Unreadable) {
-                FileError(reporter);
+                FileError(reporter,
+                          "its test-data file " + companion->string() + " cannot be read");
                 return false;
             }
         }
@@ -114,7 +126,7 @@ bool SaveCodeplug(const std::filesystem::path& path, Codeplug& codeplug, Reporte
     }
     // All files are complete on disk before any of them replaces its predecessor.
     if (!WriteFilesAtomically(files)) {
-        FileError(reporter);
+        FileError(reporter, {});
         return false;
     }
     TakeSnapshot(codeplug);

@@ -32,10 +32,11 @@ std::optional<LoadedPair> ReadFilePair(const std::filesystem::path& path);
 // The same checks on the bytes of a data file and of its channel file (empty when missing).
 std::optional<LoadedPair> ParseFilePair(std::string_view data, std::string_view channels);
 
-// Loads a file pair and makes it the open codeplug. A data file that is missing, short or
-// inconsistent (channel count out of range, a channel number out of range or twice) shows
-// "file error." and leaves the codeplug exactly as it was. A channel file that is missing or
-// short keeps the channels it holds and warns.
+// Loads a file pair and makes it the open codeplug. A data file that is missing, unreadable,
+// not 8587 bytes long or inconsistent (channel count out of range, a channel number out of
+// range or twice) shows "file error." with what is wrong beside it and leaves the codeplug
+// exactly as it was. A channel file that is missing or short keeps the channels it holds and
+// warns.
 bool OpenCodeplug(const std::filesystem::path& path, Codeplug& codeplug, Reporter& reporter);
 
 // Writes the file pair through temporary files and renames, so a failure never destroys the

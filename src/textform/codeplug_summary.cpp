@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "codeplug/channel_record.h"
 #include "codeplug/freq_code.h"
 #include "codeplug/tones.h"
 #include "platform/gbk.h"
@@ -33,8 +34,7 @@ std::string CodeplugSummary(const Codeplug& codeplug, Reporter& reporter) {
             FreqCodeToText(r.Offset.text(), codeplug.band.limits(), reporter);
         const char* shift = r.ShiftDir == 1 ? "-" : r.ShiftDir == 2 ? "+" : "";
         std::snprintf(line, sizeof line, "%-4s %-10s %-10s %-5s %-7s %-7s %s\n",
-                      ChannelLabel(r.Number, ChannelLabelBase::FromOne).c_str(), rx.c_str(),
-                      offset.c_str(), shift,
+                      ChannelLabel(r.Number).c_str(), rx.c_str(), offset.c_str(), shift,
                       ToneText(r.TxToneType, r.TxCtcss, r.TxDcs, r.TxDcsInvert).c_str(),
                       ToneText(r.RxToneType, r.RxCtcss, r.RxDcs, r.RxDcsInvert).c_str(),
                       GbkToUtf8Lossy(r.Name.text()).c_str());

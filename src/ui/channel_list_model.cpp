@@ -72,8 +72,7 @@ ChannelListModel::ChannelListModel(const CodeplugDocument& document, Reporter& r
                                    QObject* parent)
     : QAbstractTableModel(parent), document_(document), reporter_(reporter) {
     for (int row = 1; row <= kChannelListRows; ++row) {
-        rows_[static_cast<std::size_t>(row - 1)][0] =
-            Q(ChannelLabel(row, ChannelLabelBase::FromZero));
+        rows_[static_cast<std::size_t>(row - 1)][0] = Q(ChannelLabel(row));
     }
     connect(&document, &CodeplugDocument::channelsChanged, this, &ChannelListModel::refreshRows);
     connect(&document, &CodeplugDocument::codeplugReplaced, this, &ChannelListModel::rebuild);

@@ -43,8 +43,7 @@ void MainWindow::runClipboardCommand(ClipboardCommand command) {
     EditableState state = document_->editableState();
     if (!ApplyChannelClipboard(clipboard_, state.channels, command, row)) return;
     if (command == ClipboardCommand::Copy) return;
-    const QString step = BuiltInQ(StepText(command), session_.language)
-                             .arg(Q(ChannelLabel(row, ChannelLabelBase::FromZero)));
+    const QString step = BuiltInQ(StepText(command), session_.language).arg(Q(ChannelLabel(row)));
     document_->commit(step, state);
 }
 

@@ -295,7 +295,7 @@ class ChannelEditModelTest : public QObject {
         ChannelEditModel m(c, AllFeatures(), 12, reporter);
         if (!typedTx.isEmpty()) m.setTxText(typedTx.toStdString());
         // Typed one key at a time, as the window hands it over.
-        for (const QString& rx : {"1", "14", "146", "146.", "146.5"}) m.setRxText(rx.toStdString());
+        for (const char* rx : {"1", "14", "146", "146.", "146.5"}) m.setRxText(rx);
         QCOMPARE(Str(m.fields().txText), shownTx);
         QCOMPARE(m.commitOk(), OkOutcome::Stored);
         QCOMPARE(int(c.channels.find(12)->ShiftDir), storedShiftDir);

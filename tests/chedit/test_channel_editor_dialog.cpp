@@ -210,12 +210,12 @@ class ChannelEditorDialogTest : public QObject {
     // follows as the user types.
     void simplexChannelStaysSimplex() {
         Codeplug c = MakeCodeplug();
-        Put(c, UsedChannel(2, "014500000"));
+        Put(c, UsedChannel(2, {.rx = "014500000"}));
         Open o(c, 2);
         o.key(Qt::Key_A, Qt::ControlModifier);
         o.type("146.5");
         QCOMPARE(o.text("TextTxFreq")->text(), QString("146.50000"));
-        o.clickOk();
+        o.ok();
         QCOMPARE(int(c.channels.find(2)->ShiftDir), 0);
         QCOMPARE(Str(c.channels.find(2)->RxFreq.raw()), QString("014650000"));
     }

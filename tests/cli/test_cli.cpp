@@ -117,14 +117,6 @@ class CliTest : public QObject {
                      "fit 2 bits\n");
         QVERIFY(!QFileInfo::exists(path("bad.img")));
     }
-
-    void helpForEachVerb() {
-        for (const char* verb : {"new", "encode", "decode", "show"}) {
-            const Run r = cli({verb, "--help"});
-            QCOMPARE(r.exitCode, 0);
-            QVERIFY(r.out.contains("--home"));
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -1,11 +1,37 @@
 // The whole chain over a real pseudo-terminal: torvik-cli and its link engine on QSerialPort
 // against torvik-radio, with and without injected faults.
+#include <pty.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <QProcess>
 #include <QtTest>
+#include <optional>
 
 namespace {
+
+// Who answers the questions of a radio verb: --yes, nobody (no terminal, as under a script),
+// or a person at a terminal who types "n".
+enum class Answering { Yes, Nobody, TerminalNo };
+
+// The verbs that can ask a question, and so take --yes.
+bool TakesYes(const QStringList& arguments) {
+    return QStringList{"read", "write", "diff"}.contains(arguments.value(0));
+}
+
+// A pseudo-terminal pair, closed when it goes.
+struct Terminal {
+    int controller = -1;
+    int device = -1;
+    Terminal() { ::openpty(&controller, &device, nullptr, nullptr, nullptr); }
+    ~Terminal() {
+        if (controller >= 0) ::close(controller);
+        if (device >= 0) ::close(device);
+    }
+    Terminal(const Terminal&) = delete;
+    Terminal& operator=(const Terminal&) = delete;
+    QString devicePath() const { return QString::fromLocal8Bit(::ptsname(controller)); }
+};
 
 struct Run {
     int exitCode = -1;
@@ -50,11 +76,26 @@ class LinkPtyTest : public QObject {
         radio_.waitForFinished(5000);
     }
 
-    Run cli(const QStringList& arguments) {
+    static QStringList WithAnswers(const QStringList& arguments, Answering answering) {
+        QStringList all = arguments;
+        if (answering == Answering::Yes && TakesYes(arguments)) all << "--yes";
+        return all;
+    }
+
+    Run cli(const QStringList& arguments, Answering answering = Answering::Yes) {
         QProcess process;
         process.setProgram(TORVIK_CLI_PATH);
-        process.setArguments(arguments + QStringList{"--home", path("home"), "--yes"});
+        process.setArguments(WithAnswers(arguments, answering) +
+                             QStringList{"--home", path("home")});
+        std::optional<Terminal> terminal;
+        if (answering == Answering::TerminalNo) {
+            terminal.emplace();
+            const int device = terminal->device;
+            process.setChildProcessModifier([device] { ::dup2(device, STDIN_FILENO); });
+        }
         process.start();
+        // The answer waits in the terminal's input until the question reads it.
+        if (terminal && ::write(terminal->controller, "n\n", 2) != 2) return {};
         process.waitForFinished(120000);
         return {process.exitCode(), process.readAllStandardError(),
                 process.readAllStandardOutput()};
@@ -64,13 +105,14 @@ class LinkPtyTest : public QObject {
     Run cliStopped(const QStringList& arguments, int signal) {
         QProcess process;
         process.setProgram(TORVIK_CLI_PATH);
-        process.setArguments(arguments + QStringList{"--home", path("home"), "--yes"});
+        process.setArguments(WithAnswers(arguments, Answering::Yes) +
+                             QStringList{"--home", path("home")});
         process.start();
         if (!process.waitForStarted(10000)) return {};
         QTest::qWait(1500);
         ::kill(static_cast<pid_t>(process.processId()), signal);
         process.waitForFinished(30000);
-        return {process.exitCode(), process.readAllStandardError()};
+        return {process.exitCode(), process.readAllStandardError(), {}};
     }
 
   private slots:
@@ -311,10 +353,24 @@ class LinkPtyTest : public QObject {
         QVERIFY(failed.out.isEmpty());
     }
 
-    void deviceThatIsNotThere() {
-        const Run r = cli({"read", "--device", path("no-such-tty"), path("x.dat")});
+    void portThatCannotBeOpened_data() {
+        QTest::addColumn<QStringList>("port");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("missing device")
+            << QStringList{"--device", path("no-such-tty")} << path("no-such-tty");
+        QTest::newRow("number without a device")
+            << QStringList{"--port", "200"} << "port 200 (no such device)";
+    }
+    void portThatCannotBeOpened() {
+        QFETCH(QStringList, port);
+        QFETCH(QString, named);
+        const Run r = cli(QStringList{"read", path("x.dat")} + port);
         QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.err.contains("no-such-tty does not exist"), r.err.constData());
+        const QList<QByteArray> lines = r.err.split('\n');
+        QCOMPARE(lines.size(), 3);  // the failure, its technical reason, the end of the line
+        QCOMPARE(QString::fromUtf8(lines[0]),
+                 "torvik-cli: reading from the radio failed: " + named + " cannot be opened");
+        QVERIFY2(lines[1].startsWith("torvik-cli: reason: "), r.err.constData());
         QVERIFY(!QFileInfo::exists(path("x.dat")));
     }
 
@@ -324,6 +380,58 @@ class LinkPtyTest : public QObject {
         const Run r = cli({"info", "--device", path("tty")});
         QVERIFY2(r.exitCode == 0, r.err.constData());
         QVERIFY2(r.out.contains("SN-0042"), r.out.constData());
+    }
+
+    void radioThatDoesNotAnswer() {
+        // A terminal with nothing behind it: every frame goes out, no reply comes.
+        const Terminal silent;
+        const Run r = cli({"read", "--device", silent.devicePath(), path("silent.dat")});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(QString::fromUtf8(r.err),
+                 "torvik-cli: reading from the radio failed: no answer from the radio on " +
+                     silent.devicePath() + "\n");
+        QVERIFY(!QFileInfo::exists(path("silent.dat")));
+    }
+
+    // Without a terminal and without --yes the question before a transfer cannot be answered:
+    // it is named, and no frame goes out.
+    void questionWithNobodyToAnswer_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("read") << QStringList{"read", "--device", path("tty"), path("unasked.dat")}
+                              << "Read data from radio. Do you wish continue?" << 1;
+        QTest::newRow("write") << QStringList{"write", path("mine.dat"), "--device", path("tty")}
+                               << "Write data to radio. Do you wish continue?" << 1;
+        QTest::newRow("diff with the radio")
+            << QStringList{"diff", path("mine.dat"), "--device", path("tty")}
+            << "Read data from radio. Do you wish continue?" << 2;
+    }
+    void questionWithNobodyToAnswer() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, question);
+        QFETCH(int, exitCode);
+        QVERIFY(startRadio({}));
+        QFile::remove(path("unasked.trace"));
+        const Run r =
+            cli(arguments + QStringList{"--trace", path("unasked.trace")}, Answering::Nobody);
+        QCOMPARE(r.exitCode, exitCode);
+        QCOMPARE(QString::fromUtf8(r.err),
+                 "torvik-cli: " + question + " (no terminal to answer it; --yes answers yes)\n");
+        QVERIFY(!ReadFile(path("unasked.trace")).contains(" TX "));
+        QVERIFY(!QFileInfo::exists(path("unasked.dat")));
+    }
+
+    void answeringNoCancels() {
+        QVERIFY(startRadio({}));
+        const Run r =
+            cli({"read", "--device", path("tty"), path("declined.dat")}, Answering::TerminalNo);
+        QCOMPARE(r.exitCode, 1);
+        // The question with its prompt, then what became of the read.
+        QVERIFY2(r.err.contains("Do you wish continue? [y/N] "), r.err.constData());
+        QVERIFY2(r.err.endsWith("torvik-cli: reading from the radio was cancelled\n"),
+                 r.err.constData());
+        QVERIFY(!QFileInfo::exists(path("declined.dat")));
     }
 };
 

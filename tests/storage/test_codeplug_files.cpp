@@ -171,6 +171,8 @@ class CodeplugFilesTest : public QObject {
         const QByteArray one = ChannelFixture(1, "043500000", "A");
         QTest::newRow("missing") << QByteArray() << one;
         QTest::newRow("short") << DataFixture(3, 1).left(kDataSize - 1) << one;
+        QTest::newRow("long, as a radio image")
+            << DataFixture(3, 1) + QByteArray(16384 - kDataSize, '\0') << one;
         QTest::newRow("count above 203") << DataFixture(3, 204) << one;
         QTest::newRow("negative count") << DataFixture(3, -1) << one;
         QTest::newRow("channel number 0")
@@ -191,6 +193,7 @@ class CodeplugFilesTest : public QObject {
         RecordingReporter reporter;
         QVERIFY(!OpenCodeplug(pair.dat(), codeplug, reporter));
         QCOMPARE(reporter.shownTexts(), std::vector<std::string>{"file error."});
+        QVERIFY(!reporter.shown[0].detail.empty());  // what exactly is wrong, beside it
         QCOMPARE(test::TableDifference(codeplug.channels, before.channels), QString());
         QVERIFY(codeplug.record == before.record);
         QCOMPARE(codeplug.file.CurrentFile, before.file.CurrentFile);

@@ -22,7 +22,7 @@ inline constexpr std::string_view kNoFrequency = "FFFFFFFFF";
 struct ChannelFields {
     std::string_view rx = kRx145MHz;
     std::string_view offset = kNoOffset;
-    std::string name;  // empty: no name
+    std::string name = {};  // empty: no name
     // The name is `name` followed by the channel's number: "CH" names channel 7 "CH7".
     bool nameEndsWithNumber = false;
 };

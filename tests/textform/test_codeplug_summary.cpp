@@ -1,5 +1,5 @@
-// The terminal summary of a codeplug: its channel column counts memory channels from 1,
-// unlike the channel list, and names the special channels.
+// The terminal summary of a codeplug: its channel column labels channels as the channel list
+// does (memory channels from 0) and names the special channels.
 #include <QtTest>
 
 #include "platform/silent_reporter.h"
@@ -11,7 +11,7 @@ class CodeplugSummaryTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void channelColumnCountsFromOne() {
+    void channelColumnLabelsAsTheList() {
         Codeplug codeplug;
         codeplug.band.setCode(48);
         for (int number : {kChannelVFO, 1, 200, kChannelPA}) {
@@ -26,27 +26,8 @@ class CodeplugSummaryTest : public QObject {
         for (const QString& line : lines.mid(4)) {
             if (!line.isEmpty()) labels << line.section(' ', 0, 0);
         }
-        QCOMPARE(labels, QStringList({"VFO", "1", "200", "PA"}));
+        QCOMPARE(labels, QStringList({"VFO", "0", "199", "PA"}));
         QVERIFY(lines[3].startsWith("CH "));
-    }
-
-    void labelBases_data() {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("fromZero");
-        QTest::addColumn<QString>("fromOne");
-        QTest::newRow("first memory") << 1 << "0" << "1";
-        QTest::newRow("last memory") << 200 << "199" << "200";
-        QTest::newRow("PA") << kChannelPA << "PA" << "PA";
-        QTest::newRow("PB") << kChannelPB << "PB" << "PB";
-        QTest::newRow("VFO") << kChannelVFO << "VFO" << "VFO";
-    }
-    void labelBases() {
-        QFETCH(int, number);
-        QFETCH(QString, fromZero);
-        QFETCH(QString, fromOne);
-        QCOMPARE(QString::fromStdString(ChannelLabel(number, ChannelLabelBase::FromZero)),
-                 fromZero);
-        QCOMPARE(QString::fromStdString(ChannelLabel(number, ChannelLabelBase::FromOne)), fromOne);
     }
 };
 

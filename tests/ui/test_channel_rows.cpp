@@ -48,7 +48,7 @@ class ChannelRowsTest : public QObject {
     void rowLabels() {
         QFETCH(int, row);
         QFETCH(QString, label);
-        QCOMPARE(QString::fromStdString(ChannelLabel(row, ChannelLabelBase::FromZero)), label);
+        QCOMPARE(QString::fromStdString(ChannelLabel(row)), label);
     }
 
     void headersUseTheirKeys() {

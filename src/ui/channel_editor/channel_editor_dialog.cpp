@@ -237,8 +237,7 @@ void ChannelEditorDialog::relabel() {
     txToneLabel_->setText(toneLabel(kKeyChannelEncode));
     nameControls();
     // The title says which channel is edited.
-    setWindowTitle(windowTitle() + " - " +
-                   Q(ChannelLabel(model_.row(), ChannelLabelBase::FromZero)));
+    setWindowTitle(windowTitle() + " - " + Q(ChannelLabel(model_.row())));
 }
 
 // Controls that share a label get names of their own that say which is which: the seven name

@@ -117,8 +117,8 @@ void ChannelEditorDialog::commitOk() {
         rxFreq_->selectAll();
         return;
     }
-    const QString step = BuiltInQ(TextId::EditChannelStep, texts_.language())
-                             .arg(Q(ChannelLabel(model_.row(), ChannelLabelBase::FromZero)));
+    const QString step =
+        BuiltInQ(TextId::EditChannelStep, texts_.language()).arg(Q(ChannelLabel(model_.row())));
     document_.commit(step, EditableStateOf(working_));
     accept();
 }

@@ -21,7 +21,7 @@ QString PlaceText(const Difference& difference, const LanguageTexts& texts) {
     if (difference.channelNumber == 0) return Q(difference.place);
     QString word = LangQ(texts, kKeyChannelWord);
     if (word.isEmpty()) word = QStringLiteral("Channel");
-    return word + ' ' + Q(ChannelLabel(difference.channelNumber, ChannelLabelBase::FromZero));
+    return word + ' ' + Q(ChannelLabel(difference.channelNumber));
 }
 
 }  // namespace
