@@ -3,6 +3,7 @@
 #include "cli_session.h"
 
 #include <QEventLoop>
+#include <QFileInfo>
 #include <cstdio>
 #include <fstream>
 
@@ -14,11 +15,21 @@
 #include "storage/backups.h"
 
 namespace torvik::cli {
+
+PortId DevicePort(const QString& device) {
+    // The serial port takes a name without a folder as a device in /dev and would do the
+    // same with a relative path ("radio/tty" as "/dev/radio/tty"): a path is made absolute.
+    if (device.contains('/') && QFileInfo(device).isRelative()) {
+        return PortId::Device(QFileInfo(device).absoluteFilePath().toStdString());
+    }
+    return PortId::Device(device.toStdString());
+}
+
 namespace {
 
 // The port the options name: --device, else --port, else the stored port number.
 std::optional<PortId> ChosenPort(const QCommandLineParser& parser, const CliContext& context) {
-    if (parser.isSet("device")) return PortId::Device(parser.value("device").toStdString());
+    if (parser.isSet("device")) return DevicePort(parser.value("device"));
     if (parser.isSet("port")) {
         bool ok = false;
         const int number = parser.value("port").toInt(&ok);
@@ -55,6 +66,17 @@ SessionTrouble TroubleOf(const TerminalReporter& reporter, const CliLinkHost& ho
 
 }  // namespace
 
+PortMap CurrentPorts(const CliContext& context) {
+    ProfileFile profile = ProfileFile::Load(context.home.setupProfileForRead());
+    PortMap ports(profile);
+    if (ports.update(ScanSerialDevices())) {
+        // A new adapter keeps the number it got here in the application window too.
+        ports.store(profile);
+        profile.save(context.home.setupProfile());
+    }
+    return ports;
+}
+
 void AddTraceOutput(const QCommandLineParser& parser, VerbFiles& files) {
     if (parser.isSet("trace")) files.addOutput(parser.value("trace"));
 }
@@ -81,13 +103,7 @@ void AddLinkOptions(QCommandLineParser& parser, LinkUse use) {
 
 SessionResult RunSession(const QCommandLineParser& parser, CliContext& context, Codeplug& codeplug,
                          SessionKind kind) {
-    ProfileFile profile = ProfileFile::Load(context.home.setupProfileForRead());
-    PortMap ports(profile);
-    if (ports.update(ScanSerialDevices())) {
-        // A new adapter keeps the number it got here in the application window too.
-        ports.store(profile);
-        profile.save(context.home.setupProfile());
-    }
+    const PortMap ports = CurrentPorts(context);
     const std::optional<PortId> port = ChosenPort(parser, context);
     SessionResult result;
     result.port = PortDescription(*port, ports);

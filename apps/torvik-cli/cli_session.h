@@ -28,6 +28,13 @@ void AddLinkOptions(QCommandLineParser& parser, LinkUse use);
 int ParseLinkVerb(QCommandLineParser& parser, const QStringList& arguments, int files,
                   const char* usage, CliContext& context);
 
+// The port of a device path given on the command line.
+PortId DevicePort(const QString& device);
+
+// The serial devices present now with their port numbers; a new adapter's number is kept in
+// the set-up, so the application window numbers it the same.
+PortMap CurrentPorts(const CliContext& context);
+
 // How a connection starts: the three verbs, and the read that checks a write.
 enum class SessionKind { Read, Write, Info, CheckRead };
 

@@ -33,6 +33,8 @@ constexpr const char* kUsage =
     "  ports                             list the serial devices and their numbers\n"
     "  fleet roster OUT.csv --units N    the roster of a fleet job (--set COLUMN=START[+STEP])\n"
     "  fleet plan TEMPLATE.dat ROSTER.csv  what each unit of the roster gets (exit 1: refused)\n"
+    "  fleet write TEMPLATE.dat ROSTER.csv --device P [--device P]...\n"
+    "                                    program many radios at once, each unit its values\n"
     "\n"
     "every command takes --help, all but bands --home DIR (the application folder);\n"
     "radio commands also take --password TEXT and --trace FILE; read, write and diff also\n"

@@ -1,6 +1,8 @@
 // The fleet verbs: programming many radios with one codeplug, each with its own identity.
 // `fleet roster` writes the roster of a delivery; `fleet plan` checks it against the template
-// and shows what each unit gets.
+// and shows what each unit gets; `fleet write` (in verbs_fleet_write.cpp) programs the radios.
+#include "verbs_fleet.h"
+
 #include <cstdio>
 
 #include "cli_support.h"
@@ -14,6 +16,45 @@ namespace torvik::cli {
 namespace {
 
 constexpr int kMostUnits = 10000;
+
+}  // namespace
+
+void AddRosterCheckOption(QCommandLineParser& parser) {
+    parser.addOption({"unique",
+                      "A column whose values must differ between units (FiveToneId and DtmfId "
+                      "always must). Repeatable.",
+                      "COLUMN"});
+}
+
+std::optional<FleetPlan> LoadFleetPlan(const QCommandLineParser& parser, CliContext& context,
+                                       Codeplug& templ) {
+    const QString templatePath = parser.positionalArguments().at(0);
+    const QString rosterPath = parser.positionalArguments().at(1);
+    templ = FreshCodeplug(context, kDefaultBandCode);
+    if (!OpenCodeplug(templatePath.toStdString(), templ, *context.reporter)) {
+        FailWithError(*context.reporter, "cannot open " + templatePath);
+        return std::nullopt;
+    }
+    const std::optional<std::string> text = ReadWholeFile(rosterPath.toStdString());
+    if (!text) {
+        UsageError("cannot read " + rosterPath);
+        return std::nullopt;
+    }
+    std::vector<std::string> unique;
+    for (const QString& column : parser.values("unique")) unique.push_back(column.toStdString());
+    FleetPlan plan = PlanFleet(templ, ReadRoster(*text, unique), *context.reporter);
+    for (const RosterRefusal& refusal : plan.refused) {
+        std::fprintf(stderr, "%s:%s\n", qPrintable(rosterPath), RosterRefusalText(refusal).c_str());
+    }
+    if (!plan.refused.empty()) {
+        Fail(QString("roster refused (%1); no radio is touched")
+                 .arg(plan.refused.size() == 1 ? QString("1 problem")
+                                               : QString("%1 problems").arg(plan.refused.size())));
+    }
+    return plan;
+}
+
+namespace {
 
 int RunFleetRoster(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -48,10 +89,7 @@ int RunFleetRoster(const QStringList& arguments) {
 int RunFleetPlan(const QStringList& arguments) {
     QCommandLineParser parser;
     AddCommonOptions(parser);
-    parser.addOption({"unique",
-                      "A column whose values must differ between units (FiveToneId and DtmfId "
-                      "always must). Repeatable.",
-                      "COLUMN"});
+    AddRosterCheckOption(parser);
     parser.addPositionalArgument("TEMPLATE.dat", "The codeplug every unit starts from.");
     parser.addPositionalArgument("ROSTER.csv", "One row per unit.");
     if (auto done = ParseVerb(parser, arguments, 2,
@@ -60,28 +98,11 @@ int RunFleetPlan(const QStringList& arguments) {
         return *done;
     }
     CliContext context = MakeContext(parser);
-    const QString templatePath = parser.positionalArguments().at(0);
-    const QString rosterPath = parser.positionalArguments().at(1);
-    Codeplug templ = FreshCodeplug(context, kDefaultBandCode);
-    if (!OpenCodeplug(templatePath.toStdString(), templ, *context.reporter)) {
-        FailWithError(*context.reporter, "cannot open " + templatePath);
-        return kUsage;
-    }
-    const std::optional<std::string> text = ReadWholeFile(rosterPath.toStdString());
-    if (!text) return UsageError("cannot read " + rosterPath);
-    std::vector<std::string> unique;
-    for (const QString& column : parser.values("unique")) unique.push_back(column.toStdString());
-    const FleetPlan plan = PlanFleet(templ, ReadRoster(*text, unique), *context.reporter);
-    for (const RosterRefusal& refusal : plan.refused) {
-        std::fprintf(stderr, "%s:%s\n", qPrintable(rosterPath), RosterRefusalText(refusal).c_str());
-    }
-    if (!plan.refused.empty()) {
-        return Fail(QString("roster refused (%1); no radio would be touched")
-                        .arg(plan.refused.size() == 1
-                                 ? QString("1 problem")
-                                 : QString("%1 problems").arg(plan.refused.size())));
-    }
-    for (const UnitPlan& unit : plan.units) {
+    Codeplug templ;
+    const std::optional<FleetPlan> plan = LoadFleetPlan(parser, context, templ);
+    if (!plan) return kUsage;
+    if (!plan->refused.empty()) return kFailure;
+    for (const UnitPlan& unit : plan->units) {
         if (unit.changes.empty()) {
             std::printf("%s: the template as it is\n", unit.unit.unit.c_str());
         }
@@ -101,10 +122,13 @@ int RunFleet(const QStringList& arguments) {
     const QStringList rest = QStringList{"fleet " + what} + arguments.mid(2);
     if (what == "roster") return RunFleetRoster(rest);
     if (what == "plan") return RunFleetPlan(rest);
+    if (what == "write") return RunFleetWrite(rest);
     const bool help = what == "--help" || what == "-h";
     std::fputs(
         "usage: torvik-cli fleet roster OUT.csv --units N [--set COLUMN=START[+STEP]]...\n"
-        "       torvik-cli fleet plan TEMPLATE.dat ROSTER.csv [--unique COLUMN]...\n",
+        "       torvik-cli fleet plan TEMPLATE.dat ROSTER.csv [--unique COLUMN]...\n"
+        "       torvik-cli fleet write TEMPLATE.dat ROSTER.csv --device P [--device P]... "
+        "[options]\n",
         help ? stdout : stderr);
     return help ? kSuccess : kUsage;
 }

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QCryptographicHash>
+#include <ctime>
 #include <map>
 
 #include "interchange/csv_text.h"
@@ -31,6 +32,18 @@ std::string_view UnitResultText(UnitResult result) {
             return "stopped";
     }
     return "failed";
+}
+
+std::string FleetLogTime(std::chrono::system_clock::time_point when) {
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char text[40];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
+    // strftime writes the offset as +0100; ISO 8601's extended form has +01:00.
+    std::string stamp(text);
+    if (stamp.size() >= 5) stamp.insert(stamp.size() - 2, ":");
+    return stamp;
 }
 
 std::string FleetLogHeader() {

@@ -3,6 +3,7 @@
 // skip the units already done.
 #pragma once
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -29,6 +30,9 @@ struct FleetLogRow {
     double seconds = 0;
     std::string detail;
 };
+
+// "2026-12-11T09:30:05+01:00": the local time of a log row, with its offset from UTC.
+std::string FleetLogTime(std::chrono::system_clock::time_point when);
 
 // "Time,Unit,Device,Serial,Model,Version,Template,Result,Seconds,Detail"
 std::string FleetLogHeader();

@@ -40,6 +40,7 @@ void AddVerbRows() {
         {"ports", ""},
         {"fleet roster", "OUT.csv"},
         {"fleet plan", "TEMPLATE.dat ROSTER.csv"},
+        {"fleet write", "TEMPLATE.dat ROSTER.csv"},
     };
     for (const auto& [verb, files] : verbs) {
         QTest::newRow(verb)

@@ -8,6 +8,8 @@
 #include <QtTest>
 #include <optional>
 
+#include "support/virtual_radio_process.h"
+
 namespace {
 
 // Who answers the questions of a radio verb: --yes, nobody (no terminal, as under a script),
@@ -50,7 +52,7 @@ class LinkPtyTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
-    QProcess radio_;
+    torvik::test::VirtualRadioProcess radio_;
 
     QString path(const QString& name) const { return dir_.filePath(name); }
 
@@ -61,20 +63,9 @@ class LinkPtyTest : public QObject {
 
     // Starts a virtual radio with its own memory file and the given fault options.
     bool startRadio(const QStringList& options) {
-        stopRadio();
-        QFile::remove(path("radio.img"));
-        radio_.setProgram(TORVIK_RADIO_PATH);
-        radio_.setArguments(QStringList{"--image", path("radio.img"), "--link", path("tty"),
-                                        "--home", QFileInfo(TORVIK_RADIO_PATH).absolutePath()} +
-                            options);
-        radio_.start();
-        return radio_.waitForReadyRead(10000);  // it prints its device once it serves it
+        return radio_.start(TORVIK_RADIO_PATH, path("radio.img"), path("tty"), options);
     }
-    void stopRadio() {
-        if (radio_.state() == QProcess::NotRunning) return;
-        radio_.terminate();
-        radio_.waitForFinished(5000);
-    }
+    void stopRadio() { radio_.stop(); }
 
     static QStringList WithAnswers(const QStringList& arguments, Answering answering) {
         QStringList all = arguments;
