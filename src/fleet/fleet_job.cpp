@@ -94,7 +94,7 @@ FleetJob::Claim FleetJob::claim(const std::string& device, std::optional<int> po
     auto open = [](const Unit& u) { return u.state == UnitState::Open; };
     auto take = [](Unit& u) {
         u.state = UnitState::InFlight;
-        return Claim{&u};
+        return Claim{&u, {}, false};
     };
     // The unit pinned to this radio's serial number, unless it is pinned to another port.
     if (!serial.empty()) {
@@ -120,10 +120,12 @@ FleetJob::Claim FleetJob::claim(const std::string& device, std::optional<int> po
     for (Unit& u : units_) {
         if (open(u) && u.plan.unit.device.empty() && u.plan.unit.serial.empty()) return take(u);
     }
-    return {nullptr, unitsLeft() == 0
-                         ? "every unit is done"
-                         : "no unit left for the radio" +
-                               (serial.empty() ? std::string() : " " + serial) + " on " + device};
+    return {nullptr,
+            unitsLeft() == 0
+                ? "every unit is done"
+                : "no unit left for the radio" + (serial.empty() ? std::string() : " " + serial) +
+                      " on " + device,
+            false};
 }
 
 void FleetJob::unitEnded(Unit& unit, const FleetLogRow& row) {
