@@ -79,13 +79,8 @@ class FleetWriteTest : public QObject {
 
   private slots:
     void initTestCase() {
-        QVERIFY(QDir().mkpath(path("home/Init")));
-        const QString init = QFileInfo(TORVIK_CLI_PATH).absolutePath() + "/Init";
-        for (const QString& name : QDir(init).entryList(QDir::Files)) {
-            QVERIFY(QFile::copy(init + "/" + name, path("home/Init/" + name)));
-        }
-        QVERIFY(QFile::copy(init + "/MERLAN_3.dat", path("template.dat")));
-        QVERIFY(QFile::copy(init + "/MERLAN_3.fre", path("template.fre")));
+        // The codeplug to write: a template with all its channels.
+        QVERIFY(torvik::test::PrepareCliHome(TORVIK_CLI_PATH, path("home"), path("template.dat")));
     }
     void cleanup() {
         for (VirtualRadioProcess& radio : radios_) radio.stop();

@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <optional>
 
+#include "support/cli_run.h"
 #include "support/virtual_radio_process.h"
 
 namespace {
@@ -108,14 +109,8 @@ class LinkPtyTest : public QObject {
 
   private slots:
     void initTestCase() {
-        QVERIFY(QDir().mkpath(path("home/Init")));
-        const QString init = QFileInfo(TORVIK_CLI_PATH).absolutePath() + "/Init";
-        for (const QString& name : QDir(init).entryList(QDir::Files)) {
-            QVERIFY(QFile::copy(init + "/" + name, path("home/Init/" + name)));
-        }
         // The codeplug to write: a template with all its channels.
-        QVERIFY(QFile::copy(init + "/MERLAN_3.dat", path("mine.dat")));
-        QVERIFY(QFile::copy(init + "/MERLAN_3.fre", path("mine.fre")));
+        QVERIFY(torvik::test::PrepareCliHome(TORVIK_CLI_PATH, path("home"), path("mine.dat")));
     }
     void cleanup() { stopRadio(); }
 
