@@ -186,6 +186,8 @@ const std::vector<CommandEntry>& Table() {
               [](MainWindow& w) { w.passwordDialog(); }),
         SeparatorBefore(Entry(C::RadioCompare, M::Radio, "mnuProCompare", 0,
                               [](MainWindow& w) { w.safety().compareWithRadio(); })),
+        Entry(C::RadioFleet, M::Radio, "mnuProFleet", 0,
+              [](MainWindow& w) { w.safety().fleetProgramming(); }),
         SeparatorBefore(SafetySetting(C::RadioVerify, "mnuProVerify")),
         SafetySetting(C::RadioBackupFirst, "mnuProBackupFirst"),
         SafetySetting(C::RadioCompareFirst, "mnuProCompareFirst"),

@@ -65,6 +65,7 @@ enum class CommandId {
     RadioTrace,
     HelpBackups,
     HelpTraces,
+    RadioFleet,
     Count  // not a command: the number of commands; keep it last
 };
 inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(CommandId::Count);

@@ -16,6 +16,7 @@
 #include "qtlink/qt_link_session.h"
 #include "storage/backups.h"
 #include "storage/codeplug_files.h"
+#include "ui/fleet/fleet_dialog.h"
 #include "ui/gui_link_host.h"
 #include "ui/main_window.h"
 #include "ui/safety/compare_dialog.h"
@@ -92,6 +93,7 @@ void RadioSafety::relabel() {
     const std::pair<CommandId, TextId> labels[] = {
         {CommandId::FileCompare, TextId::MenuCompareFile},
         {CommandId::RadioCompare, TextId::MenuCompareRadio},
+        {CommandId::RadioFleet, TextId::MenuFleet},
         {CommandId::RadioVerify, TextId::MenuVerify},
         {CommandId::RadioBackupFirst, TextId::MenuBackupFirst},
         {CommandId::RadioCompareFirst, TextId::MenuCompareFirst},
@@ -261,6 +263,26 @@ void RadioSafety::compareWithRadio() {
         changes.exec();
         finish(LinkMode::Read, true);
     });
+}
+
+void RadioSafety::fleetProgramming() {
+    if (side_ || !window_.link().isIdle()) return;
+    FleetDialogSetup setup;
+    setup.templ = window_.codeplug();
+    // The log names the template by the digest of its saved file pair: the open codeplug
+    // counts only as saved.
+    const CodeplugFileState& file = window_.codeplug().file;
+    if (!file.NoFileName && !window_.document().isModified()) {
+        setup.templateFile = file.CurrentFile;
+    }
+    setup.backupFolder = settings_.backups();
+    if (!window_.link().sessionPassword().empty()) {
+        setup.password = window_.link().sessionPassword();
+    }
+    setup.handshakeMode = window_.session().settings.HandshakeMode;
+    setup.stopBits = window_.session().settings.StopBits;
+    FleetDialog fleet(std::move(setup), window_.ports(), window_.reporter(), &window_);
+    fleet.exec();
 }
 
 void RadioSafety::compareWithFile() {

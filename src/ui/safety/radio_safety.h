@@ -44,6 +44,8 @@ class RadioSafety : public QObject {
     void write();
     void compareWithRadio();
     void compareWithFile();
+    // Program › Fleet programming: the open codeplug into many radios at once.
+    void fleetProgramming();
     void openBackupFolder();
     void openTraceFolder();
 
