@@ -43,7 +43,7 @@ declare -A parser_functions=(
     [test_data]="ParseTestDataBytes"
     [book]="ParseBookBytes|IsPlausibleBookEntry|PaddedText"
     [profile]="Trim|SectionName|SplitKeyValue|Unquote|EqualsIgnoringCase|ProfileFile5Parse|ProfileFile6locate|ProfileFile3get|ProfileFile3set|ProfileFile4text|ReadInt16|ReadSetupSettings|WriteStartupValues"
-    [language]="LanguageTexts5Parse|langText|readMessageText|CutGbk|GbkToUtf8Lossy|Convert|ConverterFor|IsAscii"
+    [language]="LanguageTexts5Parse|13LanguageTexts8langText|13LanguageTexts15readMessageText|CutGbk|GbkToUtf8Lossy|7Convert|ConverterFor|IsAscii"
 )
 
 coverage() {
