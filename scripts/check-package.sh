@@ -2,7 +2,8 @@
 # Checks the Debian package that scripts/package.sh built: the files it must hold, the
 # programs run from an unpacked copy (the command-line tool makes and shows a codeplug, the
 # window starts with the virtual radio), the desktop entry, the software-centre description
-# and the manual pages are valid, and lintian finds no error.
+# and the manual pages are valid, and lintian finds no error and no binary without the
+# hardening flags.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${TORVIK_BUILD_DIR:-build}"
@@ -73,6 +74,12 @@ for page in torvik torvik-cli torvik-radio; do
     [ -z "$warnings" ] || fail "the manual page of $page has faults: $warnings"
 done
 
-# Debian's rules: errors fail, warnings are shown.
-lintian --fail-on error "$deb" || fail "lintian found errors"
+# Debian's rules: errors fail, warnings and notes are shown; the binaries must carry the
+# hardening flags (no hardening-* tag).
+lint="$(lintian --display-info --fail-on error "$deb" 2>&1)" || {
+    echo "$lint" >&2
+    fail "lintian found errors"
+}
+echo "$lint"
+if grep -q ' hardening-' <<<"$lint"; then fail "lintian finds the hardening flags missing"; fi
 echo "The package is sound."

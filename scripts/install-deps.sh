@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-serialport-dev qt6-translations-l10n
-    libbenchmark-dev clang clang-format
+    libbenchmark-dev clang clang-format llvm
     xvfb xauth fonts-wqy-zenhei poppler-utils socat
     locales bc
 )

@@ -11,7 +11,7 @@ int FuzzCodeplugJson(const std::uint8_t* data, std::size_t size) {
     const std::optional<CodeplugJsonContent> content = CodeplugFromJsonText(
         QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), error);
     if (!content) return 0;
-    Codeplug codeplug;
+    Codeplug& codeplug = BlankCodeplug();
     codeplug.snapshot.record = content->record;
     codeplug.snapshot.channels = content->channels;
     RestoreSnapshot(codeplug);

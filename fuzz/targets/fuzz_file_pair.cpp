@@ -15,7 +15,7 @@ int FuzzFilePair(const std::uint8_t* data, std::size_t size) {
         bytes.size() > kDataFileSize ? bytes.substr(kDataFileSize) : std::string_view();
     const std::optional<LoadedPair> pair = ParseFilePair(dataFile, channelFile);
     if (!pair) return 0;
-    Codeplug codeplug;
+    Codeplug& codeplug = BlankCodeplug();
     codeplug.snapshot.record = pair->record;
     codeplug.snapshot.channels = pair->channels;
     RestoreSnapshot(codeplug);

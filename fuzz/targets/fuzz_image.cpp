@@ -10,7 +10,7 @@
 namespace torvik::fuzz {
 
 int FuzzImage(const std::uint8_t* data, std::size_t size) {
-    Codeplug codeplug;
+    Codeplug& codeplug = BlankCodeplug();
     if (size > 0) codeplug.band.setCode(data[0]);
     const std::size_t taken = std::min(size, RadioImage::kSize);
     std::copy_n(data, taken, codeplug.image.block(0, RadioImage::kSize).begin());

@@ -1,10 +1,15 @@
-// The link's frame receiver: a read, write or information read (first byte) against a radio
-// whose every answer the input may replace. For each frame the engine sends, the next input
-// byte chooses what comes back: the true answer, the echo followed by bytes from the input,
-// bytes from the input alone, silence, or a serial error. Once the input is used up the radio
-// answers truly, so every session runs to its end; retry questions get Retry a few times.
+// The link's frame receiver: a read, write or information read against a radio whose every
+// answer the input may replace. The first input byte sets the session up: the command (bits
+// 0-1), factory mode (bit 2), a radio password "1234" (bit 3) and whether the person at the
+// controls then types it right (bit 4). For each frame the engine sends, the next input byte
+// chooses what comes back: the true answer, the echo followed by bytes from the input, bytes
+// from the input alone, silence, a serial error, or the true answer with the person stopping
+// the connection. Once the input is used up the radio answers truly, so every session runs
+// to its end; retry questions get Retry a few times.
+// Reads and writes start three blocks before the end of their range: every block is taken
+// by the same code, so the blocks skipped would only cost time, and each input reaches the
+// end of a connection (its last acknowledgement, the adoption of what was read).
 #include <algorithm>
-#include <memory>
 
 #include "fuzz_targets.h"
 #include "link/link_engine.h"
@@ -40,6 +45,7 @@ class InputCursor {
 // More than a whole read or write with every frame repeated a few times.
 constexpr int kStepLimit = 20000;
 constexpr int kRetries = 3;
+constexpr std::int32_t kFirstBlockAddress = 0x3FD0;
 
 }  // namespace
 
@@ -52,20 +58,25 @@ int FuzzLink(const std::uint8_t* data, std::size_t size) {
     test::ScriptedRadio radio(port);
     test::RecordingLinkHost host;
     SilentReporter reporter(Answer::Ok);
-    auto codeplug = std::make_unique<Codeplug>();
+    Codeplug& codeplug = BlankCodeplug();
     FeatureFlags features;
     TestData testData{};
     PortSettings settings{PortId::Number(1), 0, 1};
     const bool factoryMode = (setup & 0x04) != 0;
-    LinkEngine engine(LinkContext{*codeplug, features, testData, factoryMode, settings, port, timer,
-                                  reporter, host});
+    if (setup & 0x08) {
+        radio.setPassword("1234");
+        host.passwords.push_back(setup & 0x10 ? "1234" : "9");
+    }
+    bool stopAsked = false;
+    LinkEngine engine(LinkContext{codeplug, features, testData, factoryMode, settings, port, timer,
+                                  reporter, host, kFirstBlockAddress});
 
     port.onWrite = [&](const Bytes& frame) {
         if (input.empty()) {
             radio.hear(frame);
             return;
         }
-        switch (input.next() % 5) {
+        switch (input.next() % 6) {
             case 0:
                 radio.hear(frame);
                 break;
@@ -81,8 +92,12 @@ int FuzzLink(const std::uint8_t* data, std::size_t size) {
                 break;
             case 3:
                 break;  // silence
-            default:
+            case 4:
                 port.reportError();
+                break;
+            default:
+                radio.hear(frame);
+                stopAsked = true;
                 break;
         }
     };
@@ -103,7 +118,13 @@ int FuzzLink(const std::uint8_t* data, std::size_t size) {
 
     int retries = 0;
     for (int step = 0; step < kStepLimit && !engine.isIdle(); ++step) {
-        if (port.deliverNext()) continue;
+        if (port.deliverNext()) {
+            if (stopAsked) {
+                stopAsked = false;
+                engine.cancel();
+            }
+            continue;
+        }
         if (timer.expire()) continue;
         LinkAnswers* to = host.answers;
         if (!to) break;  // nothing more can happen

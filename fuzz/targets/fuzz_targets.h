@@ -8,6 +8,8 @@
 #include <span>
 #include <string_view>
 
+#include "aggregate/codeplug.h"
+
 namespace torvik::fuzz {
 
 using FuzzFunction = int (*)(const std::uint8_t* data, std::size_t size);
@@ -43,5 +45,10 @@ inline constexpr FuzzTarget kFuzzTargets[] = {
 inline std::string_view AsText(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
+
+// A codeplug in the state of a newly made one, for the input about to run. It is one object
+// for every input, set back by copying a blank one: building a codeplug (the image, two
+// tables of 203 channel records) on every input costs more than parsing most inputs.
+Codeplug& BlankCodeplug();
 
 }  // namespace torvik::fuzz

@@ -119,6 +119,10 @@ bool LinkEngine::startTransfer(LinkMode mode, bool confirm) {
 bool LinkEngine::configurePort() {
     ConnectionBounds bounds;
     if (!BoundsFor(state_.Mode, bounds)) return false;
+    if (ctx_.firstBlockAddress > bounds.StartAddress &&
+        ctx_.firstBlockAddress <= bounds.EndAddress) {
+        bounds.StartAddress = ctx_.firstBlockAddress;
+    }
     state_.StartAddress = bounds.StartAddress;
     state_.EndAddress = bounds.EndAddress;
     state_.BlockAddress = bounds.StartAddress - blockSize();

@@ -39,6 +39,11 @@ struct LinkContext {
     WaitTimer& timer;
     Reporter& reporter;
     LinkHost& host;
+    // Where a read or write starts moving blocks, when that lies inside its range and after
+    // its first block; 0 (every real connection) moves the whole range. A session that
+    // starts a few blocks before the end lets the fuzz target reach a connection's end on
+    // every input instead of spending it on a thousand identical blocks.
+    std::int32_t firstBlockAddress = 0;
 };
 
 class LinkEngine final : public LinkAnswers, private SerialPortListener, private WaitTimerListener {

@@ -3,7 +3,6 @@
 #include <iconv.h>
 
 #include <cerrno>
-#include <memory>
 
 namespace torvik {
 namespace {
@@ -15,13 +14,31 @@ bool IsAscii(std::string_view text) {
     return true;
 }
 
+enum class Direction { GbkToUtf8, Utf8ToGbk };
+
+// Opening a converter loads its tables, which costs far more than converting a short text, so
+// each thread keeps one per direction and puts it back into its initial state for each use.
+iconv_t ConverterFor(Direction direction) {
+    struct Converters {
+        iconv_t fromGbk = iconv_open("UTF-8", "GBK");
+        iconv_t toGbk = iconv_open("GBK", "UTF-8");
+        ~Converters() {
+            for (iconv_t cd : {fromGbk, toGbk}) {
+                if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
+            }
+        }
+    };
+    thread_local Converters converters;
+    const iconv_t cd = direction == Direction::GbkToUtf8 ? converters.fromGbk : converters.toGbk;
+    if (cd != reinterpret_cast<iconv_t>(-1)) iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    return cd;
+}
+
 // Converts the whole of `in`, or nothing. With `lossy`, each unconvertible byte gives "?".
-std::optional<std::string> Convert(const char* to, const char* from, std::string_view in,
-                                   bool lossy) {
+std::optional<std::string> Convert(Direction direction, std::string_view in, bool lossy) {
     if (IsAscii(in)) return std::string(in);  // ASCII is the same in both
-    iconv_t cd = iconv_open(to, from);
+    const iconv_t cd = ConverterFor(direction);
     if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-    std::unique_ptr<void, int (*)(iconv_t)> guard(cd, iconv_close);
 
     std::string out;
     std::string input(in);
@@ -46,15 +63,15 @@ std::optional<std::string> Convert(const char* to, const char* from, std::string
 }  // namespace
 
 std::optional<std::string> GbkToUtf8(std::string_view gbk) {
-    return Convert("UTF-8", "GBK", gbk, false);
+    return Convert(Direction::GbkToUtf8, gbk, false);
 }
 
 std::optional<std::string> Utf8ToGbk(std::string_view utf8) {
-    return Convert("GBK", "UTF-8", utf8, false);
+    return Convert(Direction::Utf8ToGbk, utf8, false);
 }
 
 std::string GbkToUtf8Lossy(std::string_view gbk) {
-    return Convert("UTF-8", "GBK", gbk, true).value_or(std::string());
+    return Convert(Direction::GbkToUtf8, gbk, true).value_or(std::string());
 }
 
 }  // namespace torvik
