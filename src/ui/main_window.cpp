@@ -313,12 +313,12 @@ int MainWindow::treeLabelsWidth() const {
            tree_->fontMetrics().averageCharWidth();
 }
 
-void MainWindow::fitTreePane() {
+void MainWindow::fitTreePane(bool exactly) {
     const QList<int> sizes = splitter_->sizes();
     if (sizes.size() != 2) return;
     const int total = sizes[0] + sizes[1];
     const int needed = std::min(treeLabelsWidth(), total / 2);
-    if (total <= 0 || sizes[0] >= needed) return;
+    if (total <= 0 || sizes[0] == needed || (!exactly && sizes[0] > needed)) return;
     splitter_->setSizes({needed, total - needed});
 }
 
@@ -333,7 +333,8 @@ void MainWindow::showEvent(QShowEvent* event) {
         const int tree = std::clamp(*storedTreeWidth_, tree_->minimumWidth(), total / 2);
         splitter_->setSizes({tree, total - tree});
     } else {
-        fitTreePane();
+        // The list gets the room the labels leave.
+        fitTreePane(true);
     }
 }
 

@@ -191,8 +191,8 @@ class MainWindow : public QMainWindow {
     void clampSplitter();
     // The width the tree needs to show its longest label whole.
     int treeLabelsWidth() const;
-    // Widens the tree pane to its labels when it is narrower.
-    void fitTreePane();
+    // Widens the tree pane to its labels when it is narrower; `exactly`: narrows it too.
+    void fitTreePane(bool exactly = false);
 
     AppSession& session_;
     PortMap& ports_;
