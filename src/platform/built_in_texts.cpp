@@ -89,6 +89,12 @@ constexpr BilingualText kTexts[] = {
     {TextId::SystemInfoQt, "Qt version: ", "Qt 版本："},
     {TextId::SystemInfoPorts, "Serial ports:", "串口："},
     {TextId::SystemInfoNoPorts, "  (none)", "  （无）"},
+    {TextId::MenuOpenRecent, "Open &Recent", "最近打开(&R)"},
+    {TextId::CellFrequencyRefused, "A frequency is a number of MHz, such as 145.50000.",
+     "频率请输入以 MHz 为单位的数字，例如 145.50000。"},
+    {TextId::CellNameRefused,
+     "A channel name takes up to 7 letters, digits and signs, without \\ and ~.",
+     "信道名称最多 7 个字符，可用字母、数字和符号，不能含 \\ 和 ~。"},
 
     // The safe radio sessions: menu entries, the comparison window, backups and verifying.
     {TextId::MenuCompareFile, "Co&mpare with file...", "与文件比较(&M)..."},

@@ -62,7 +62,10 @@ enum class TextId {
     SystemInfoKernel,
     SystemInfoQt,
     SystemInfoPorts,
-    SystemInfoNoPorts,  // no serial port present
+    SystemInfoNoPorts,     // no serial port present
+    MenuOpenRecent,        // File menu: the data files opened or saved last
+    CellFrequencyRefused,  // a channel-list cell edited in place took characters it cannot
+    CellNameRefused,
 
     // The safe radio sessions: menu entries, the comparison window, backups and verifying.
     MenuCompareFile,

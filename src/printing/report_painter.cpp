@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "report/compose_report.h"
+#include "report/fit_columns.h"
 
 namespace torvik {
 namespace {
@@ -31,16 +32,11 @@ void PaintPage(QPainter& painter, const ReportPage& page, const Report& report, 
     for (const ReportLine& line : page.lines) {
         painter.setFont(ReportFont(line.pointSize, line.bold));
         const QFontMetricsF metrics = painter.fontMetrics();
-        // A text that would run into the one before it on its line moves right instead of
-        // printing over it (a long label in a narrow column).
-        double end = 0;
         for (const ReportCell& cell : line.cells) {
             const QString text = Q(cell.text);
             const double advance = metrics.horizontalAdvance(text);
-            double x = cell.centred ? (width - advance) / 2 : cell.x * width;
-            if (!text.isEmpty() && end > 0) x = std::max(x, end + metrics.horizontalAdvance(' '));
+            const double x = cell.centred ? (width - advance) / 2 : cell.x * width;
             painter.drawText(QPointF(x, y + metrics.ascent()), text);
-            if (!text.isEmpty()) end = x + advance;
         }
         y += line.pointSize * report.geometry.lineFactor * unitsPerPoint;
     }
@@ -73,13 +69,25 @@ bool PaintReport(QPagedPaintDevice& device, const ReportSource& source, const Pr
     const double heightPoints = height / unitsPerPoint;
     const Report report =
         ComposeReport(source, flags, {heightPoints, FittingLineFactor(heightPoints, natural)});
+    // Labels are as wide as the language and the font make them: the columns after them
+    // move right where a label would reach its value.
+    const ReportTextWidth textWidth = [&device, width](const ReportLine& line,
+                                                       const std::string& text) {
+        return QFontMetricsF(ReportFont(line.pointSize, line.bold), &device)
+                   .horizontalAdvance(Q(text)) /
+               width;
+    };
+    const double gap =
+        QFontMetricsF(ReportFont(kBodyPointSize, false), &device).horizontalAdvance("  ") / width;
     bool ok = true;
     for (std::size_t i = 0; i < report.pages.size() && ok; ++i) {
         if (i > 0 && !device.newPage()) {
             ok = false;
             break;
         }
-        PaintPage(painter, report.pages[i], report, width, height, unitsPerPoint);
+        ReportPage page = report.pages[i];
+        FitColumns(page, textWidth, gap);
+        PaintPage(painter, page, report, width, height, unitsPerPoint);
     }
     return painter.end() && ok;
 }

@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <set>
 
+#include "channel_edit/channel_cells.h"
 #include "document/codeplug_document.h"
 #include "ui/ui_text.h"
 
@@ -131,6 +132,14 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
         default:
             return {};
     }
+}
+
+Qt::ItemFlags ChannelListModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (!index.isValid()) return flags;
+    const bool exists = document_.codeplug().channels.find(index.row() + 1) != nullptr;
+    if (ChannelCellEditor(index.column(), exists) != CellEditor::None) flags |= Qt::ItemIsEditable;
+    return flags;
 }
 
 QVariant ChannelListModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -27,13 +27,16 @@ void ShowError(MainWindow& window, const QString& text) {
     window.reporter().show(Severity::Error, U(text));
 }
 
-std::optional<std::string> ReadChosen(MainWindow& window, const QString& filter) {
-    const auto chosen = window.chooseFileToOpen(filter, window.codeplug().file.CurrentFile);
-    if (!chosen) return std::nullopt;
-    std::optional<std::string> bytes = ReadWholeFile(*chosen);
+std::optional<std::string> ReadFile(MainWindow& window, const std::filesystem::path& path) {
+    std::optional<std::string> bytes = ReadWholeFile(path);
     if (!bytes)
-        ShowError(window, BuiltInQ(TextId::CannotRead, LanguageOf(window)).arg(PathText(*chosen)));
+        ShowError(window, BuiltInQ(TextId::CannotRead, LanguageOf(window)).arg(PathText(path)));
     return bytes;
+}
+
+std::optional<std::filesystem::path> Choose(MainWindow& window, TextId filter) {
+    return window.chooseFileToOpen(BuiltInQ(filter, LanguageOf(window)),
+                                   window.codeplug().file.CurrentFile);
 }
 
 void WriteChosen(MainWindow& window, const QString& filter, const QString& suffix,
@@ -64,9 +67,12 @@ QString ListRows(TextId heading, const std::vector<CsvLineMessage>& rows, Langua
 }  // namespace
 
 void ImportChannels(MainWindow& window) {
+    if (const auto chosen = Choose(window, TextId::CsvFilter)) ImportChannelsFrom(window, *chosen);
+}
+
+void ImportChannelsFrom(MainWindow& window, const std::filesystem::path& path) {
     const Language language = LanguageOf(window);
-    const std::optional<std::string> text =
-        ReadChosen(window, BuiltInQ(TextId::CsvFilter, language));
+    const std::optional<std::string> text = ReadFile(window, path);
     if (!text) return;
     const Codeplug& codeplug = window.codeplug();
     const ChannelCsvImport result = ChannelsFromCsv(*text, codeplug.band, codeplug.channels);
@@ -94,9 +100,12 @@ void ExportChannels(MainWindow& window) {
 }
 
 void ImportCodeplug(MainWindow& window) {
+    if (const auto chosen = Choose(window, TextId::JsonFilter)) ImportCodeplugFrom(window, *chosen);
+}
+
+void ImportCodeplugFrom(MainWindow& window, const std::filesystem::path& path) {
     const Language language = LanguageOf(window);
-    const std::optional<std::string> text =
-        ReadChosen(window, BuiltInQ(TextId::JsonFilter, language));
+    const std::optional<std::string> text = ReadFile(window, path);
     if (!text) return;
     JsonFieldError error;
     const auto content = CodeplugFromJsonText(QByteArray::fromStdString(*text), error);

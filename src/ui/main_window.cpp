@@ -6,20 +6,25 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <algorithm>
 
+#include "link/link_state.h"
 #include "qtlink/qt_link_session.h"
 #include "storage/snapshot.h"
 #include "ui/channel_list_model.h"
@@ -28,6 +33,7 @@
 #include "ui/print/print_commands.h"
 #include "ui/progress_dialog.h"
 #include "ui/qt_translations.h"
+#include "ui/recent_files.h"
 #include "ui/relabel.h"
 #include "ui/safety/radio_safety.h"
 #include "ui/ui_text.h"
@@ -41,6 +47,12 @@ constexpr int kMinimumWidthTwips = 3000;
 // The splitter keeps at least this much of the tree.
 constexpr int kMinimumTreeTwips = 30;
 constexpr int kClockTickMs = 1000;
+// File › Open Recent shows a long path shortened in the middle to about this many characters.
+constexpr int kRecentEntryChars = 60;
+// Settings-store names of the rest of the window's shape: maximised or not, and the width of
+// the tree pane beside the channel list (in twips, as the window's own size).
+constexpr const char* kMaximizedKey = "MainMaximized";
+constexpr const char* kTreeWidthKey = "MainTreeWidth";
 
 double TwipsPerPixel(const QWidget* widget) {
     const QScreen* screen = widget->screen();
@@ -68,6 +80,7 @@ MainWindow::MainWindow(AppSession& session, PortMap& ports, QWidget* parent)
         if (!safety_->cancelSideRead()) link().cancel();
     });
     RegisterEditors(editors_);
+    setAcceptDrops(true);
     UseQtTranslations(session_.language);
 
     buildActions();
@@ -86,6 +99,12 @@ MainWindow::MainWindow(AppSession& session, PortMap& ports, QWidget* parent)
     applyFeatureFlags();
     showCaption();
     list_->setCurrentIndex(model_->index(0, 1));
+    // The keyboard starts in the channel list, and comes back to it once a read brought new
+    // channels.
+    list_->setFocus();
+    connect(this, &MainWindow::linkSessionFinished, this, [this](int mode) {
+        if (mode == static_cast<int>(LinkMode::Read)) focusChannelList();
+    });
 }
 
 MainWindow::~MainWindow() {
@@ -150,7 +169,34 @@ void MainWindow::buildMenus() {
             if (entry.separatorBefore) menu->addSeparator();
             menu->addAction(action(entry.id));
         }
+        if (menuEntry.id == MenuId::File) {
+            recentMenu_ = new QMenu(menu);
+            recentMenu_->setObjectName("mnuFileRecent");
+            recentMenu_->menuAction()->setObjectName("mnuFileRecent");
+            menu->insertMenu(action(CommandId::FileSave), recentMenu_);
+            // Another window of the program may have opened files since.
+            connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+        }
     }
+    fillRecentMenu();
+}
+
+void MainWindow::fillRecentMenu() {
+    recentMenu_->clear();
+    const QStringList files = RecentFiles();
+    const QFontMetrics metrics(recentMenu_->font());
+    const int width = metrics.averageCharWidth() * kRecentEntryChars;
+    for (int i = 0; i < files.size(); ++i) {
+        QString shown =
+            metrics.elidedText(QDir::toNativeSeparators(files[i]), Qt::ElideMiddle, width);
+        shown.replace('&', QStringLiteral("&&"));
+        QAction* entry = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        entry->setObjectName(QStringLiteral("mnuFileRecent%1").arg(i + 1));
+        entry->setStatusTip(files[i]);
+        const std::filesystem::path path = files[i].toStdString();
+        connect(entry, &QAction::triggered, this, [this, path] { openFile(path); });
+    }
+    recentMenu_->menuAction()->setEnabled(!files.isEmpty());
 }
 
 void MainWindow::buildToolBar() {
@@ -236,6 +282,7 @@ void MainWindow::buildCentre() {
     connect(model_, &ChannelListModel::rebuilt, this, [this] { FitChannelColumns(list_); });
     FitChannelColumns(list_);
     list_->installEventFilter(this);
+    enableCellEditing();
     connect(list_, &QTableView::doubleClicked, this, [this] { editChannel(); });
 
     splitter_ = new QSplitter(Qt::Horizontal, this);
@@ -244,9 +291,8 @@ void MainWindow::buildCentre() {
     splitter_->addWidget(list_);
     splitter_->setCollapsible(0, false);
     splitter_->setCollapsible(1, false);
+    splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
-    const int treeWidth = tree_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16;
-    splitter_->setSizes({treeWidth, treeWidth * 4});
     tree_->setMinimumWidth(static_cast<int>(kMinimumTreeTwips / TwipsPerPixel(this)) + 1);
     connect(splitter_, &QSplitter::splitterMoved, this, &MainWindow::clampSplitter);
     setCentralWidget(splitter_);
@@ -258,6 +304,38 @@ void MainWindow::clampSplitter() {
     if (sizes.size() != 2) return;
     const int half = width() / 2;
     if (sizes[0] > half) splitter_->setSizes({half, sizes[0] + sizes[1] - half});
+}
+
+int MainWindow::treeLabelsWidth() const {
+    // Column 0's size hint covers each label with its indentation and branch decoration.
+    const QAbstractItemView* view = tree_;
+    return view->sizeHintForColumn(0) + 2 * tree_->frameWidth() +
+           tree_->fontMetrics().averageCharWidth();
+}
+
+void MainWindow::fitTreePane(bool exactly) {
+    const QList<int> sizes = splitter_->sizes();
+    if (sizes.size() != 2) return;
+    const int total = sizes[0] + sizes[1];
+    const int needed = std::min(treeLabelsWidth(), total / 2);
+    if (total <= 0 || sizes[0] == needed || (!exactly && sizes[0] > needed)) return;
+    splitter_->setSizes({needed, total - needed});
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    // The splitter's sizes are pixels only once it has its own size.
+    const QList<int> sizes = splitter_->sizes();
+    const int total = sizes.size() == 2 ? sizes[0] + sizes[1] : 0;
+    if (storedTreeWidth_ && total > 0) {
+        const int tree = std::clamp(*storedTreeWidth_, tree_->minimumWidth(), total / 2);
+        splitter_->setSizes({tree, total - tree});
+    } else {
+        // The list gets the room the labels leave.
+        fitTreePane(true);
+    }
 }
 
 void MainWindow::buildStatusBar() {
@@ -305,6 +383,8 @@ void MainWindow::applyFeatureFlags() {
     }
     updateEditorEntries();
     rebuildTree();
+    // A radio that reports more features brings nodes the pane may be too narrow for.
+    if (shownOnce_) fitTreePane();
 }
 
 void MainWindow::relabel() {
@@ -312,6 +392,7 @@ void MainWindow::relabel() {
     RelabelPrintEntries(*this);
     safety_->relabel();
     updateUndoEntries();
+    recentMenu_->setTitle(BuiltInQ(TextId::MenuOpenRecent, session_.language));
     tree_->setAccessibleName(BuiltInQ(TextId::SectionTree, session_.language));
     list_->setAccessibleName(BuiltInQ(TextId::ChannelList, session_.language));
 }
@@ -319,6 +400,7 @@ void MainWindow::relabel() {
 void MainWindow::reloadAfterLanguageChange() {
     relabel();
     rebuildTree();
+    fitTreePane();
     showCaption();
     model_->rebuild();
 }
@@ -382,6 +464,10 @@ void MainWindow::restoreWindowGeometry() {
     const int h = pixels("MainHeight", available.height());
     move(left, top);
     resize(std::max(w, minimumWidth()), std::max(h, 200));
+    if (settings.value(kMaximizedKey).toBool()) setWindowState(windowState() | Qt::WindowMaximized);
+    bool ok = false;
+    const int tree = settings.value(kTreeWidthKey).toInt(&ok);
+    if (ok && tree > 0) storedTreeWidth_ = static_cast<int>(std::lround(tree / twips));
 }
 
 void MainWindow::storeWindowGeometry() {
@@ -394,6 +480,11 @@ void MainWindow::storeWindowGeometry() {
     settings.setValue("MainTop", static_cast<int>(std::lround(normal.y() * twips)));
     settings.setValue("MainWidth", static_cast<int>(std::lround(normal.width() * twips)));
     settings.setValue("MainHeight", static_cast<int>(std::lround(normal.height() * twips)));
+    settings.setValue(kMaximizedKey, isMaximized());
+    const QList<int> sizes = splitter_->sizes();
+    if (!sizes.isEmpty() && sizes[0] > 0) {
+        settings.setValue(kTreeWidthKey, static_cast<int>(std::lround(sizes[0] * twips)));
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

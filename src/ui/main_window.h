@@ -23,6 +23,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QSplitter;
 class QTableView;
 class QTimer;
@@ -66,6 +67,12 @@ class MainWindow : public QMainWindow {
     // The commands of the menus, toolbar and tree.
     void fileNew();
     void fileOpen();
+    // Opens a data file named outside the file dialog (File › Open Recent, a drop), after
+    // the offer to save a modified codeplug.
+    void openFile(const std::filesystem::path& path);
+    // A file dropped on the window: a data file opens, a CSV or JSON file is offered for
+    // import as File › Import does.
+    void openDroppedFile(const QString& path);
     // True when the codeplug was written.
     bool fileSave();
     bool fileSaveAs();
@@ -144,6 +151,10 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -153,9 +164,16 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<QtLinkSession> makeLink(std::ostream* trace);
     void buildActions();
     void buildMenus();
+    // File › Open Recent from the settings store's list.
+    void fillRecentMenu();
+    // Opens without asking first; a file that does not open leaves the recent list.
+    bool openDataFile(const std::filesystem::path& path);
+    void rememberFile(const std::filesystem::path& path);
     void buildToolBar();
     void buildStatusBar();
     void buildCentre();
+    // The channel list's cells take F2 and typing, through the channel editor's rules.
+    void enableCellEditing();
     void connectDocument();
     void updateEditorEntries();
     void updateUndoEntries();
@@ -171,6 +189,10 @@ class MainWindow : public QMainWindow {
     void restoreWindowGeometry();
     void storeWindowGeometry();
     void clampSplitter();
+    // The width the tree needs to show its longest label whole.
+    int treeLabelsWidth() const;
+    // Widens the tree pane to its labels when it is narrower; `exactly`: narrows it too.
+    void fitTreePane(bool exactly = false);
 
     AppSession& session_;
     PortMap& ports_;
@@ -189,11 +211,16 @@ class MainWindow : public QMainWindow {
     QTreeWidget* tree_ = nullptr;
     QSplitter* splitter_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
     ProgressDialog* progress_ = nullptr;
     QLabel* dateLabel_ = nullptr;
     QLabel* timeLabel_ = nullptr;
     QTimer* clock_ = nullptr;
     std::array<QAction*, kCommandCount> actions_{};
+    // The tree pane's width (pixels) the settings store kept from the last run; the splitter
+    // takes it once the window first shows and its size is known.
+    std::optional<int> storedTreeWidth_;
+    bool shownOnce_ = false;
     QString dataFileFilter_;
     FileChooser chooseOpen_;
     FileChooser chooseSave_;

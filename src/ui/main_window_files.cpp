@@ -1,7 +1,16 @@
-// The main window's file commands: New, Open, Save, Save As, Initialise, and the offer to
-// save a modified codeplug before it is replaced.
+// The main window's file commands: New, Open, Open Recent, Save, Save As, Initialise, files
+// dropped on the window, and the offer to save a modified codeplug before it is replaced.
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+
 #include "ui/file_dialogs.h"
+#include "ui/interchange_commands.h"
 #include "ui/main_window.h"
+#include "ui/recent_files.h"
 #include "ui/ui_text.h"
 
 namespace torvik {
@@ -59,8 +68,72 @@ void MainWindow::fileOpen() {
         chooseOpen_ ? chooseOpen_(dataFileFilter_, current)
                     : ChooseFileToOpen(this, dataFileFilter_, current);
     if (!chosen) return;
+    openDataFile(*chosen);
+}
+
+void MainWindow::openFile(const std::filesystem::path& path) {
+    if (!offerSave(BuiltInQ(TextId::SaveChanges, session_.language))) return;
+    openDataFile(path);
+}
+
+bool MainWindow::openDataFile(const std::filesystem::path& path) {
     // A file that cannot be read is reported and leaves the open codeplug as it was.
-    document_->open(*chosen, reporter_);
+    if (!document_->open(path, reporter_)) {
+        ForgetRecentFile(QString::fromStdString(path.string()));
+        fillRecentMenu();
+        return false;
+    }
+    rememberFile(path);
+    focusChannelList();
+    return true;
+}
+
+void MainWindow::rememberFile(const std::filesystem::path& path) {
+    RememberRecentFile(QString::fromStdString(path.string()));
+    fillRecentMenu();
+}
+
+void MainWindow::openDroppedFile(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == "csv") {
+        ImportChannelsFrom(*this, path.toStdString());
+    } else if (suffix == "json") {
+        ImportCodeplugFrom(*this, path.toStdString());
+    } else {
+        openFile(path.toStdString());
+    }
+}
+
+namespace {
+
+// The one local data, CSV or JSON file a drag carries; nothing for anything else.
+std::optional<QString> DroppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return std::nullopt;
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile()) return std::nullopt;
+    const QString path = url.toLocalFile();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != "dat" && suffix != "csv" && suffix != "json") return std::nullopt;
+    return path;
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (DroppedFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (DroppedFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const std::optional<QString> path = DroppedFile(event->mimeData());
+    if (!path) return;
+    event->acceptProposedAction();
+    // Questions come once the drop is over, so the program the file came from is not kept
+    // waiting for the answer.
+    QTimer::singleShot(0, this, [this, file = *path] { openDroppedFile(file); });
 }
 
 bool MainWindow::fileSave() {
@@ -71,7 +144,9 @@ bool MainWindow::fileSave() {
     if (reporter_.ask(Severity::Question, U(question), Buttons::OkCancel) != Answer::Ok) {
         return false;
     }
-    return document_->save(file.CurrentFile, reporter_);
+    if (!document_->save(file.CurrentFile, reporter_)) return false;
+    rememberFile(file.CurrentFile);
+    return true;
 }
 
 bool MainWindow::fileSaveAs() {
@@ -82,7 +157,9 @@ bool MainWindow::fileSaveAs() {
         chooseSave_ ? chooseSave_(dataFileFilter_, current)
                     : ChooseFileToSave(this, dataFileFilter_, current, QStringLiteral("dat"));
     if (!chosen) return false;
-    return document_->save(*chosen, reporter_);
+    if (!document_->save(*chosen, reporter_)) return false;
+    rememberFile(*chosen);
+    return true;
 }
 
 std::optional<std::filesystem::path> MainWindow::chooseFileToOpen(

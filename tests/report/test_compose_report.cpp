@@ -1,8 +1,12 @@
 // The programming report as placed text: which pages the sections make, what their lines
-// say in either language, and that no page runs into its footer.
+// say in either language, that no page runs into its footer and that no label runs into
+// its value.
 #include <QtTest>
+#include <algorithm>
+#include <map>
 
 #include "report/compose_report.h"
+#include "report/fit_columns.h"
 #include "report/report_sections.h"
 #include "report_test_support.h"
 #include "support/data_texts.h"
@@ -49,6 +53,16 @@ double PageBottom(const ReportPage& page, const ReportGeometry& g) {
     for (const ReportLine& line : page.lines) y += line.pointSize * g.lineFactor;
     return y / g.pageHeightPoints;
 }
+
+// A text's printed width as a fraction of an A4 page's printable width in a common
+// sans-serif font: a Chinese character about twice as wide as a Latin one.
+double PrintedWidth(const ReportLine& line, const std::string& text) {
+    double ems = 0;
+    for (const QChar c : QString::fromStdString(text)) ems += c.unicode() >= 0x2E80 ? 1.0 : 0.56;
+    return ems * line.pointSize / 523.0;
+}
+
+constexpr double kGap = 0.01;
 
 QString Key(int key) {
     static const LanguageTexts english = test::DataTexts(Language::English);
@@ -264,6 +278,44 @@ class ComposeReportTest : public QObject {
         QCOMPARE(Body(report.pages[0])[0], QStringLiteral("信道信息"));
         QCOMPARE(Body(report.pages[1])[0], QStringLiteral("嵌入信息"));
         QVERIFY(Body(report.pages[1]).contains(QStringLiteral("维修原因 | ")));
+    }
+
+    // However wide a label prints, it ends before the text after it on its line begins;
+    // texts that shared a left edge in a block of lines still do (a long label moves its
+    // whole value column), and every text stays on the page. In both languages, over every
+    // section.
+    void labelsNeverReachTheirValues_data() { test::LanguageRows(); }
+    void labelsNeverReachTheirValues() {
+        QFETCH(int, language);
+        Codeplug c = CodeplugWithChannelCount(3);
+        c.file.CurrentFile = "radio.dat";
+        PrintFlags all{};
+        for (const PrintItem item : kPrintedItems) all[static_cast<std::size_t>(item)] = true;
+        Report report = Compose(c, all, Language(language));
+        for (ReportPage& page : report.pages) {
+            const ReportPage placed = page;
+            FitColumns(page, PrintedWidth, kGap);
+            std::map<double, double> columns;  // a left edge before, and after, in a block
+            for (std::size_t l = 0; l < page.lines.size(); ++l) {
+                const ReportLine& line = page.lines[l];
+                if (std::all_of(line.cells.begin(), line.cells.end(),
+                                [](const ReportCell& cell) { return cell.text.empty(); })) {
+                    columns.clear();  // an empty line ends a block
+                }
+                double end = 0;
+                for (std::size_t i = 0; i < line.cells.size(); ++i) {
+                    const ReportCell& cell = line.cells[i];
+                    if (cell.centred || cell.text.empty()) continue;
+                    const double was = placed.lines[l].cells[i].x;
+                    QVERIFY2(cell.x >= was, cell.text.c_str());
+                    QVERIFY2(cell.x >= end + kGap - 1e-9 || end == 0, cell.text.c_str());
+                    const auto [column, added] = columns.emplace(was, cell.x);
+                    QVERIFY2(added || column->second == cell.x, cell.text.c_str());
+                    end = cell.x + PrintedWidth(line, cell.text);
+                    QVERIFY2(end <= 1.0, cell.text.c_str());
+                }
+            }
+        }
     }
 };
 

@@ -160,12 +160,15 @@ class MainLinkTest : public QObject {
 
     void readShowsTheRadiosChannels() {
         QCOMPARE(window().tree()->topLevelItem(0)->childCount(), 6);  // no features yet
+        window().tree()->setFocus();
         ModalDriver driver;
         driver.box(QMessageBox::Ok).box(QMessageBox::Ok);
         QVERIFY(runSession("mnuProRead"));
         QCOMPARE(driver.texts,
                  (QStringList{"Read data from radio.\nDo you wish continue?", "Read done"}));
         QVERIFY(driver.unexpected.isEmpty());
+        // The keyboard is back in the list with the channels just read.
+        QCOMPARE(window().focusWidget(), window().channelList());
 
         // The radio's memory was made from the band's template with all its channels.
         const Codeplug& codeplug = window().codeplug();

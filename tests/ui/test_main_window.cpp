@@ -1,32 +1,44 @@
 // The main window as a user meets it, offscreen: the channel list after a new codeplug and
 // after opening a file, the clipboard from keyboard and toolbar, the questions of New, Open
 // and Save, the dialogs the menus open, the language switch, the feature-dependent tree and
-// menus, and the window geometry kept between runs.
+// menus, where the keyboard starts, cells edited in place, files dropped on the window, and
+// the window's shape and recent files kept between runs.
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QHeaderView>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <QUndoStack>
 
 #include "storage/codeplug_files.h"
 #include "storage/new_codeplug.h"
 #include "storage/snapshot.h"
 #include "support/codeplug_fixtures.h"
+#include "support/data_texts.h"
 #include "support/dialog_driver.h"
 #include "support/recording_reporter.h"
 #include "support/test_home.h"
+#include "textform/codeplug_json.h"
 #include "ui/about_dialog.h"
 #include "ui/channel_list_model.h"
 #include "ui/main_window.h"
 #include "ui/port_settings_dialog.h"
 #include "ui/print/print_commands.h"
+#include "ui/recent_files.h"
 #include "ui/splash_window.h"
 
 using namespace torvik;
@@ -57,6 +69,54 @@ QString NodeText(const QTreeWidget* tree, const QString& key) {
         if (root->child(i)->data(0, Qt::UserRole).toString() == key) return root->child(i)->text(0);
     }
     return "(missing)";
+}
+
+// The files File › Open Recent offers, newest first.
+QStringList RecentEntries(MainWindow& window) {
+    QStringList files;
+    for (QAction* entry : window.findChild<QMenu*>("mnuFileRecent")->actions()) {
+        files << entry->statusTip();
+    }
+    return files;
+}
+
+void WriteText(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+// Drags files from a file manager onto `target` and drops them there; false when the
+// window does not take them.
+bool Drop(QWidget* target, const QStringList& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+// Types into whatever has the focus, key by key, as a keyboard does.
+void TypeKeys(const QString& keys) {
+    for (const QChar c : keys) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+}
+
+// The first label of the tree that does not show whole; empty when every one does.
+QString CutTreeLabel(const QTreeWidget* tree) {
+    const int margin = 2 * (tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(tree)); *it; ++it) {
+        const QRect rect = tree->visualItemRect(*it);
+        const int end =
+            rect.left() + tree->fontMetrics().horizontalAdvance((*it)->text(0)) + margin;
+        if (end > tree->viewport()->width()) return (*it)->text(0);
+    }
+    return {};
 }
 
 }  // namespace
@@ -104,6 +164,32 @@ class MainWindowTest : public QObject {
         const QString path = home_->path(name);
         if (!SaveCodeplug(path.toStdString(), c, reporter)) return {};
         return path;
+    }
+
+    // The shipped language files in place of the test's own, and a window started in
+    // `language` with them.
+    void restartWithShippedTexts(Language language) {
+        for (const char* name : {"english.ini", "chinese.ini"}) {
+            const QString target = home_->path(QString("language/") + name);
+            QFile::remove(target);
+            QVERIFY(QFile::copy(QString(TORVIK_DATA_DIR "/language/") + name, target));
+        }
+        window_.reset();
+        session_->language = language;
+        session_->texts = LanguageTexts::Load(session_->home.languageFile(language), language);
+        window_ = std::make_unique<MainWindow>(*session_, *ports_);
+    }
+
+    // The codeplug's data-file pair as saved now, both files' bytes.
+    QByteArray savedBytes(const QString& name) {
+        test::RecordingReporter quiet;
+        const QString path = home_->path(name);
+        Codeplug copy = window().codeplug();  // saving names the file in the codeplug
+        if (!SaveCodeplug(path.toStdString(), copy, quiet)) return {};
+        QFile dat(path);
+        QFile fre(QString(path).replace(".dat", ".fre"));
+        if (!dat.open(QIODevice::ReadOnly) || !fre.open(QIODevice::ReadOnly)) return {};
+        return dat.readAll() + fre.readAll();
     }
 
     void openThroughTheMenu(const QString& path) {
@@ -627,10 +713,215 @@ class MainWindowTest : public QObject {
         QCOMPARE(window().tree()->topLevelItem(0)->text(0), "TORVIK");
     }
 
+    // The keyboard starts in the channel list, and the tree pane shows each label whole in
+    // the language the window starts in and in the one chosen later.
+    void startsInTheListWithWholeTreeLabels_data() { test::LanguageRows(); }
+    void startsInTheListWithWholeTreeLabels() {
+        QFETCH(int, language);
+        restartWithShippedTexts(Language(language));
+        window().show();
+        QApplication::setActiveWindow(&window());
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        QCOMPARE(QApplication::focusWidget(), window().channelList());
+        QCOMPARE(CutTreeLabel(window().tree()), QString());
+        window().setLanguage(Language(language) == Language::English ? Language::Chinese
+                                                                     : Language::English);
+        QCOMPARE(CutTreeLabel(window().tree()), QString());
+    }
+
+    // The small dialogs of the menus close as OK on Enter and as Cancel on Escape, typed
+    // into whatever control has the focus.
+    void dialogsTakeEnterAndEscape_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("result");
+        const std::pair<const char*, const char*> dialogs[] = {{"MnuModelInfo", "FrmModel"},
+                                                               {"MnuSetCom", "FrmComSet"},
+                                                               {"MnuProPassWord", "FrmPassWord"},
+                                                               {"MnuSetLanguage", "FrmLanguage"}};
+        for (const auto& [command, dialog] : dialogs) {
+            QTest::addRow("%s, Enter", dialog)
+                << command << dialog << int(Qt::Key_Return) << int(QDialog::Accepted);
+            QTest::addRow("%s, Escape", dialog)
+                << command << dialog << int(Qt::Key_Escape) << int(QDialog::Rejected);
+        }
+    }
+    void dialogsTakeEnterAndEscape() {
+        QFETCH(QString, command);
+        QFETCH(QString, dialog);
+        QFETCH(int, key);
+        QFETCH(int, result);
+        window().show();
+        int finished = -1;
+        ModalDriver driver;
+        driver.dialog(dialog, [&](QWidget* w) {
+            QObject::connect(static_cast<QDialog*>(w), &QDialog::finished,
+                             [&](int r) { finished = r; });
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w,
+                            Qt::Key(key));
+        });
+        action(command.toLatin1().constData())->trigger();
+        QVERIFY(driver.done());
+        QCOMPARE(finished, result);
+    }
+
+    // A cell edited in place as a user does: typing (or F2 and typing into a list) opens
+    // the cell's editor; Enter stores the value as one undo step through the channel
+    // editor's rules and moves down, and Undo gives back the exact file bytes; Escape
+    // leaves the channel as it was; a refused value says why and keeps the editor open.
+    void cellsAreEditedInPlace_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("shown");    // the cell afterwards
+        QTest::addColumn<QString>("refusal");  // the message, or empty
+        const int enter = Qt::Key_Return;
+        QTest::newRow("receive frequency") << 1 << "146.5" << enter << "146.50000"
+                                           << "";
+        QTest::newRow("transmit frequency") << 2 << "146.1" << enter << "146.10000"
+                                            << "";
+        QTest::newRow("name") << 3 << "REP 2" << enter << "REP 2"
+                              << "";
+        QTest::newRow("bandwidth") << 5 << "12.5" << enter << "12.5K"
+                                   << "";
+        QTest::newRow("power") << 7 << "Low" << enter << "Low"
+                               << "";
+        QTest::newRow("receive tone") << 8 << "D025I" << enter << "D025I"
+                                      << "";
+        QTest::newRow("signalling") << 10 << "None" << enter << "None"
+                                    << "";
+        QTest::newRow("Escape") << 1 << "146.5" << int(Qt::Key_Escape) << "145.00000"
+                                << "";
+        QTest::newRow("outside the band")
+            << 1 << "500" << enter << "145.00000"
+            << "The frequency is outside the band of this radio or is not a number. It has "
+               "been set to the band limit.";
+    }
+    void cellsAreEditedInPlace() {
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(QString, shown);
+        QFETCH(QString, refusal);
+        restartWithShippedTexts(Language::English);
+        // The fixture's channel 1 signals DTMF, which the channel editor keeps only while
+        // the radio offers it.
+        window().session().features.HasDTMF = 1;
+        window().applyFeatureFlags();
+        openThroughTheMenu(writeFixture("fixture.dat"));
+        window().show();
+        QApplication::setActiveWindow(&window());
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        const QByteArray before = savedBytes("before.dat");
+        QTableView* list = window().channelList();
+        list->setFocus();
+        list->setCurrentIndex(model()->index(0, column));
+
+        // Typing opens a text cell's editor with the first key; F2 opens a list, which
+        // finds its entry as it is typed.
+        if (column > 3) QTest::keyClick(list, Qt::Key_F2);
+        TypeKeys(typed);
+        QWidget* editor = QApplication::focusWidget();
+        QVERIFY2(editor->objectName() == "CellEditor", editor->metaObject()->className());
+        QVERIFY(!editor->accessibleName().isEmpty());
+        // With TORVIK_GRAB_DIR set, each open cell editor leaves a picture of the window.
+        if (const QString dir = qEnvironmentVariable("TORVIK_GRAB_DIR"); !dir.isEmpty()) {
+            window().grab().save(dir + "/cell-editor-" + QTest::currentDataTag() + ".png");
+        }
+        ModalDriver driver;
+        if (!refusal.isEmpty()) driver.box(QMessageBox::Ok);
+        QTest::keyClick(editor, Qt::Key(key));
+        QCOMPARE(cell(1, column), shown);
+
+        QUndoStack& steps = window().document().undoStack();
+        if (!refusal.isEmpty()) {
+            QTRY_VERIFY(driver.done());
+            QCOMPARE(driver.texts, QStringList{refusal});
+            // Still open, to be mended: the window gives it the keyboard back.
+            QCOMPARE(window().focusWidget(), editor);
+            QCOMPARE(qobject_cast<QLineEdit*>(editor)->text(), "173.99750");
+            QTest::keyClick(editor, Qt::Key_Escape);
+        }
+        if (shown == cell(1, column) && (key == Qt::Key_Escape || !refusal.isEmpty())) {
+            QCOMPARE(steps.count(), 0);
+            QCOMPARE(list->currentIndex().row(), 0);
+            QCOMPARE(savedBytes("after.dat"), before);
+            return;
+        }
+        QVERIFY(driver.texts.isEmpty());
+        QCOMPARE(steps.count(), 1);
+        QCOMPARE(steps.undoText(), "Edit channel 0");  // row 1 is labelled 0
+        QCOMPARE(list->currentIndex().row(), 1);       // moved down
+        QCOMPARE(QApplication::focusWidget(), list);
+        QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(savedBytes("undone.dat"), before);
+    }
+
+    // The receive frequency typed into a cell takes the transmit frequency along by the
+    // channel's shift, as the channel editor does; an empty row takes only a receive
+    // frequency, and a double click still opens the channel editor.
+    void cellEditsFollowTheChannelEditor() {
+        openThroughTheMenu(writeFixture("fixture.dat"));
+        window().show();
+        QApplication::setActiveWindow(&window());
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        QTableView* list = window().channelList();
+        list->setFocus();
+        list->setCurrentIndex(model()->index(0, 1));
+        TypeKeys("146");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(cell(1, 1), "146.00000");
+        QCOMPARE(cell(1, 2), "146.60000");
+
+        QVERIFY(!(model()->flags(model()->index(1, 3)) & Qt::ItemIsEditable));
+        list->setCurrentIndex(model()->index(1, 1));
+        TypeKeys("147.5");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(cell(2, 1), "147.50000");
+        QCOMPARE(cell(2, 2), "147.50000");
+
+        ModalDriver driver;
+        driver.dialog("FrmCHEdit", [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+        const QRect rect = list->visualRect(model()->index(0, 3));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        QVERIFY(driver.done());
+    }
+
+    // A cell too narrow for its text shows the whole text as its tooltip; one wide enough
+    // shows none.
+    void narrowCellsShowTheirTextAsTooltip() {
+        openThroughTheMenu(writeFixture("fixture.dat"));
+        window().show();
+        QTableView* list = window().channelList();
+        const QModelIndex receive = model()->index(0, 1);
+        auto tipAt = [&](const QModelIndex& index) {
+            QToolTip::hideText();
+            const QPoint at = list->visualRect(index).center();
+            QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(list->viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tipAt(receive), QString());
+        list->setColumnWidth(1, list->fontMetrics().horizontalAdvance("145.0"));
+        QCOMPARE(tipAt(receive), "145.00000");
+    }
+
     void geometryAndFeaturesAreKeptAtClose() {
         window().show();
         window().move(40, 50);
         window().resize(900, 600);
+        // The tree pane made wider by its handle, as a mouse drags it.
+        auto* splitter = window().findChild<QSplitter*>("imgSplitter");
+        const int fitted = splitter->sizes()[0];
+        QSplitterHandle* handle = splitter->handle(1);
+        const QPoint grip = handle->rect().center();
+        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(handle, grip + QPoint(60, 0));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(60, 0));
+        const int tree = splitter->sizes()[0];
+        QVERIFY(tree > fitted);
         window().session().features.Has2Tone = 1;
         QVERIFY(window().close());
         const double twips = 1440.0 / window().screen()->logicalDotsPerInchX();
@@ -645,6 +936,80 @@ class MainWindowTest : public QObject {
         MainWindow again(*session_, *ports_);
         QCOMPARE(again.pos(), QPoint(40, 50));
         QCOMPARE(again.size(), QSize(900, 600));
+        again.show();
+        QCOMPARE(again.findChild<QSplitter*>("imgSplitter")->sizes()[0], tree);
+    }
+
+    // File › Open Recent lists the files opened and saved, newest first and at most eight,
+    // in later runs too; one that is gone says so and leaves the list.
+    void recentFilesAreKeptAcrossRuns() {
+        QVERIFY(!action("mnuFileRecent")->isEnabled());
+        const QString fixture = writeFixture("fixture.dat");
+        openThroughTheMenu(fixture);
+        const QString saved = home_->path("saved.dat");
+        window().setSaveFileChooser([saved](const QString&, const std::filesystem::path&) {
+            return std::optional<std::filesystem::path>(saved.toStdString());
+        });
+        action("mnuFileSaveAs")->trigger();
+        QCOMPARE(RecentEntries(window()), (QStringList{saved, fixture}));
+
+        MainWindow again(*session_, *ports_);
+        QCOMPARE(RecentEntries(again), (QStringList{saved, fixture}));
+        QCOMPARE(again.findChild<QAction*>("mnuFileRecent")->text(), "Open &Recent");
+        again.findChild<QAction*>("mnuFileRecent2")->trigger();
+        QVERIFY(again.windowTitle().endsWith("[File:" + fixture + "][*]"));
+        QCOMPARE(RecentEntries(again), (QStringList{fixture, saved}));
+
+        QVERIFY(QFile::remove(saved));
+        ModalDriver gone;
+        gone.box(QMessageBox::Ok);
+        again.findChild<QAction*>("mnuFileRecent2")->trigger();
+        QCOMPARE(gone.texts.size(), 1);
+        QVERIFY(again.windowTitle().endsWith("[File:" + fixture + "][*]"));
+        QCOMPARE(RecentEntries(again), QStringList{fixture});
+
+        for (int i = 1; i <= 10; ++i) RememberRecentFile(home_->path(QString("f%1.dat").arg(i)));
+        const QStringList kept = RecentFiles();
+        QCOMPARE(kept.size(), 8);
+        QCOMPARE(kept.front(), home_->path("f10.dat"));
+    }
+
+    // A data file dropped on the window opens; a CSV or a JSON file is offered for import,
+    // which asks before it replaces anything. Other files are not taken.
+    void droppedFilesOpenOrAreImported_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<QString>("firstReceive");
+        QTest::newRow("data file") << "fixture.dat" << 0 << "145.00000";
+        QTest::newRow("channels as CSV") << "plan.csv" << 1 << "146.52000";
+        QTest::newRow("codeplug as JSON") << "whole.json" << 1 << "145.00000";
+    }
+    void droppedFilesOpenOrAreImported() {
+        QFETCH(QString, name);
+        QFETCH(int, questions);
+        QFETCH(QString, firstReceive);
+        openThroughTheMenu(writeFixture("fixture.dat"));
+        WriteText(home_->path("whole.json"),
+                  QJsonDocument(CodeplugToJson(window().codeplug())).toJson());
+        WriteText(home_->path("plan.csv"),
+                  "Location,Name,Frequency,Tone,rToneFreq\r\n0,ONE,146.520000,,\r\n");
+        WriteText(home_->path("notes.txt"), "0,ONE,146.520000\r\n");
+        ModalDriver made;
+        made.box(QMessageBox::Ok);
+        action("mnuFileNew")->trigger();
+        QVERIFY(cell(1, 1).isEmpty());
+        window().show();
+
+        ModalDriver driver;
+        for (int i = 0; i < questions; ++i) driver.box(QMessageBox::Ok);
+        QVERIFY(Drop(window().channelList()->viewport(), {home_->path(name)}));
+        QTRY_COMPARE(cell(1, 1), firstReceive);
+        QVERIFY(driver.done());
+        QVERIFY(driver.unexpected.isEmpty());
+
+        QVERIFY(!Drop(window().channelList()->viewport(), {home_->path("notes.txt")}));
+        QVERIFY(!Drop(window().channelList()->viewport(),
+                      {home_->path("fixture.dat"), home_->path("plan.csv")}));
     }
 
     void viewTogglesShowAndHideBars() {
