@@ -45,6 +45,14 @@ bool IsEnter(const QKeyEvent* key) {
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
+// What the open editor holds: the text typed, or the entry chosen.
+ChannelCellValue EditorValue(const QWidget* editor) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(editor))
+        return edit->text().toStdString();
+    if (const auto* combo = qobject_cast<const QComboBox*>(editor)) return combo->currentIndex();
+    return {};
+}
+
 }  // namespace
 
 ChannelCellDelegate::ChannelCellDelegate(QTableView* view, Hooks hooks)
@@ -93,12 +101,7 @@ void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& inde
 bool ChannelCellDelegate::finish(QWidget* editor, bool moveDown) {
     const int row = editor->property(kRowProperty).toInt();
     const int column = editor->property(kColumnProperty).toInt();
-    ChannelCellValue value;
-    if (const auto* edit = qobject_cast<QLineEdit*>(editor)) {
-        value = edit->text().toStdString();
-    } else if (const auto* combo = qobject_cast<QComboBox*>(editor)) {
-        value = combo->currentIndex();
-    }
+    const ChannelCellValue value = EditorValue(editor);
     const CellRefusal refusal = hooks_.store(row, column, value);
     if (!refusal.reason.isEmpty()) {
         refusing_ = true;
@@ -161,12 +164,7 @@ bool ChannelCellDelegate::eventFilter(QObject* object, QEvent* event) {
             // has been said.
             const int row = editor->property(kRowProperty).toInt();
             const int column = editor->property(kColumnProperty).toInt();
-            ChannelCellValue value;
-            if (const auto* edit = qobject_cast<QLineEdit*>(editor)) {
-                value = edit->text().toStdString();
-            } else if (const auto* combo = qobject_cast<QComboBox*>(editor)) {
-                value = combo->currentIndex();
-            }
+            const ChannelCellValue value = EditorValue(editor);
             Close(editor);
             emit closeEditor(editor, NoHint);
             const QString reason = hooks_.store(row, column, value).reason;
