@@ -194,7 +194,9 @@ QTableView* MakeChannelListView(ChannelListModel* model, QWidget* parent) {
     view->setObjectName("MSFlexGrid1");
     view->setModel(model);
     view->setSelectionBehavior(QAbstractItemView::SelectItems);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Rows and ranges are selected as in every list: click, Shift+click, Ctrl+click,
+    // Shift+arrows, Ctrl+A; the current cell stays the one that is edited in place.
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setTabKeyNavigation(false);
     view->setWordWrap(false);

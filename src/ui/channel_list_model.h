@@ -70,7 +70,8 @@ class ChannelListModel : public QAbstractTableModel {
 };
 
 // The list's view: labels as the fixed vertical header, the label column's header text in
-// the corner, the hidden column, centred text, one cell current at a time.
+// the corner, the hidden column, centred text, a selection of cells and rows around one current
+// cell.
 QTableView* MakeChannelListView(ChannelListModel* model, QWidget* parent);
 
 // Column widths that fit the headers and the widest cell.

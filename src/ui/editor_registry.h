@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QWidget;
 
@@ -40,6 +41,8 @@ struct EditorContext {
     Reporter& reporter;
     int row = 0;  // the channel list's current row (a channel number), 0 when none
     QWidget* parent = nullptr;
+    // The channel numbers of the list's selected rows, ascending (`row` alone when only it).
+    std::vector<int> selectedRows;
 };
 
 class EditorRegistry {

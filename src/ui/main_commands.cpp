@@ -65,11 +65,17 @@ CommandEntry Checkable(CommandEntry entry) {
     return entry;
 }
 
-// A ticked entry of the Program menu that makes radio sessions safer; its text comes from
-// the safety texts.
-CommandEntry SafetySetting(C id, const char* name) {
-    return Checkable(
-        Entry(id, M::Radio, name, 0, [](MainWindow& w) { w.safety().takeSettingsFromMenu(); }));
+// A command whose caption is one of the built-in texts.
+CommandEntry Captioned(CommandEntry entry, TextId text) {
+    entry.builtInText = text;
+    return entry;
+}
+
+// A ticked entry of the Program menu that makes radio sessions safer.
+CommandEntry SafetySetting(C id, const char* name, TextId text) {
+    return Captioned(Checkable(Entry(id, M::Radio, name, 0,
+                                     [](MainWindow& w) { w.safety().takeSettingsFromMenu(); })),
+                     text);
 }
 
 const std::vector<CommandEntry>& Table() {
@@ -97,16 +103,20 @@ const std::vector<CommandEntry>& Table() {
               kKeyCommandFileImportCodeplug, ImportCodeplug),
         Entry(C::FileExportCodeplug, M::File, "mnuFileExportCodeplug",
               kKeyCommandFileExportCodeplug, ExportCodeplug),
-        Entry(C::FileCompare, M::File, "mnuFileCompare", 0,
-              [](MainWindow& w) { w.safety().compareWithFile(); }),
+        Captioned(Entry(C::FileCompare, M::File, "mnuFileCompare", 0,
+                        [](MainWindow& w) { w.safety().compareWithFile(); }),
+                  TextId::MenuCompareFile),
         [] {
             CommandEntry print = SeparatorBefore(Editor(C::FilePrint, M::File, "mnuFilePrint",
                                                         kKeyCommandFilePrint, EditorId::Print));
             print.shortcut = K::Print;
             return print;
         }(),
-        Entry(C::FilePrintPreview, M::File, "mnuFilePrintPreview", 0, PrintPreviewFromWindow),
-        Entry(C::FileExportPdf, M::File, "mnuFileExportPdf", 0, ExportPdfFromWindow),
+        Captioned(
+            Entry(C::FilePrintPreview, M::File, "mnuFilePrintPreview", 0, PrintPreviewFromWindow),
+            TextId::MenuPrintPreview),
+        Captioned(Entry(C::FileExportPdf, M::File, "mnuFileExportPdf", 0, ExportPdfFromWindow),
+                  TextId::MenuExportPdf),
         SeparatorBefore(Entry(
             C::FileExit, M::File, "mnuFileExit", kKeyCommandFileExit,
             [](MainWindow& w) { w.close(); }, K::Quit)),
@@ -184,25 +194,29 @@ const std::vector<CommandEntry>& Table() {
              ToolIcon::WriteRadio, {6, "TCommWrite", kKeyCommandRadioWrite, true}),
         Entry(C::RadioPassword, M::Radio, "MnuProPassWord", kKeyCommandRadioPassword,
               [](MainWindow& w) { w.passwordDialog(); }),
-        SeparatorBefore(Entry(C::RadioCompare, M::Radio, "mnuProCompare", 0,
-                              [](MainWindow& w) { w.safety().compareWithRadio(); })),
-        Entry(C::RadioFleet, M::Radio, "mnuProFleet", 0,
-              [](MainWindow& w) { w.safety().fleetProgramming(); }),
-        SeparatorBefore(SafetySetting(C::RadioVerify, "mnuProVerify")),
-        SafetySetting(C::RadioBackupFirst, "mnuProBackupFirst"),
-        SafetySetting(C::RadioCompareFirst, "mnuProCompareFirst"),
-        SafetySetting(C::RadioBackupReads, "mnuProBackupReads"),
-        SafetySetting(C::RadioTrace, "mnuProTrace"),
+        SeparatorBefore(Captioned(Entry(C::RadioCompare, M::Radio, "mnuProCompare", 0,
+                                        [](MainWindow& w) { w.safety().compareWithRadio(); }),
+                                  TextId::MenuCompareRadio)),
+        Captioned(Entry(C::RadioFleet, M::Radio, "mnuProFleet", 0,
+                        [](MainWindow& w) { w.safety().fleetProgramming(); }),
+                  TextId::MenuFleet),
+        SeparatorBefore(SafetySetting(C::RadioVerify, "mnuProVerify", TextId::MenuVerify)),
+        SafetySetting(C::RadioBackupFirst, "mnuProBackupFirst", TextId::MenuBackupFirst),
+        SafetySetting(C::RadioCompareFirst, "mnuProCompareFirst", TextId::MenuCompareFirst),
+        SafetySetting(C::RadioBackupReads, "mnuProBackupReads", TextId::MenuBackupReads),
+        SafetySetting(C::RadioTrace, "mnuProTrace", TextId::MenuTrace),
 
         Checkable(Entry(C::ViewToolBar, M::View, "MnuViewToolBar", kKeyCommandViewToolBar,
                         [](MainWindow& w) { w.applyViewToggles(); })),
         Checkable(Entry(C::ViewStatusBar, M::View, "MnuViewStatusBar", kKeyCommandViewStatusBar,
                         [](MainWindow& w) { w.applyViewToggles(); })),
 
-        Entry(C::HelpBackups, M::Help, "MnuHelpBackups", 0,
-              [](MainWindow& w) { w.safety().openBackupFolder(); }),
-        Entry(C::HelpTraces, M::Help, "MnuHelpTraces", 0,
-              [](MainWindow& w) { w.safety().openTraceFolder(); }),
+        Captioned(Entry(C::HelpBackups, M::Help, "MnuHelpBackups", 0,
+                        [](MainWindow& w) { w.safety().openBackupFolder(); }),
+                  TextId::MenuOpenBackups),
+        Captioned(Entry(C::HelpTraces, M::Help, "MnuHelpTraces", 0,
+                        [](MainWindow& w) { w.safety().openTraceFolder(); }),
+                  TextId::MenuOpenTraces),
         Tool(Entry(C::HelpAbout, M::Help, "MnuHelpAbout", kKeyCommandHelpAbout,
                    [](MainWindow& w) { w.aboutBox(); }),
              ToolIcon::About, {11, "TAbout", kKeyCommandHelpAbout}),

@@ -8,6 +8,7 @@
 #include <span>
 
 #include "codeplug/feature_flags.h"
+#include "platform/built_in_texts.h"
 #include "ui/editor_registry.h"
 #include "ui/icons.h"
 
@@ -98,7 +99,9 @@ struct CommandEntry {
     CommandId id = CommandId::FileNew;
     MenuId menu = MenuId::None;
     const char* objectName = nullptr;  // the action's name
-    int textKey = 0;                   // 0: the text is set by the window (Undo, Redo)
+    int textKey = 0;                   // 0: `builtInText`, or the window sets the text (Undo, Redo)
+    // The caption of a command the language files have no key for, from the built-in texts.
+    std::optional<TextId> builtInText;
     QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
     bool separatorBefore = false;
     bool checkable = false;

@@ -368,7 +368,7 @@ void MainWindow::registerEditor(EditorId editor, EditorRegistry::Factory factory
 }
 
 void MainWindow::openEditor(EditorId editor) {
-    editors_.open(editor, {*document_, session_, reporter_, currentRow(), this});
+    editors_.open(editor, {*document_, session_, reporter_, currentRow(), this, selectedRows()});
 }
 
 void MainWindow::updateEditorEntries() {
@@ -389,8 +389,10 @@ void MainWindow::applyFeatureFlags() {
 
 void MainWindow::relabel() {
     ::torvik::RelabelForm(this, session_.texts);
-    RelabelPrintEntries(*this);
-    safety_->relabel();
+    for (const CommandEntry& entry : MainCommands()) {
+        if (entry.builtInText)
+            action(entry.id)->setText(BuiltInQ(*entry.builtInText, session_.language));
+    }
     updateUndoEntries();
     recentMenu_->setTitle(BuiltInQ(TextId::MenuOpenRecent, session_.language));
     tree_->setAccessibleName(BuiltInQ(TextId::SectionTree, session_.language));
@@ -433,6 +435,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 int MainWindow::currentRow() const {
     const QModelIndex current = list_->currentIndex();
     return current.isValid() ? current.row() + 1 : 0;
+}
+
+std::vector<int> MainWindow::selectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : list_->selectionModel()->selectedIndexes()) {
+        rows.push_back(index.row() + 1);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.empty() && currentRow() > 0) rows.push_back(currentRow());
+    return rows;
 }
 
 void MainWindow::editChannel() {

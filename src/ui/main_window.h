@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/startup.h"
 #include "document/codeplug_document.h"
@@ -134,6 +135,9 @@ class MainWindow : public QMainWindow {
     QString saveFirstQuestion() const;
     // The grid row of the current cell (a channel number), 0 when none.
     int currentRow() const;
+    // The channel numbers of the rows that hold a selected cell, ascending; the current row
+    // alone when nothing is selected.
+    std::vector<int> selectedRows() const;
 
     // Changes the setup profile and writes it back together with the port map.
     void saveSetupProfile(const std::function<void(ProfileFile&)>& change);

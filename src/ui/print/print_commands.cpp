@@ -49,14 +49,6 @@ void ExportPdfFromWindow(MainWindow& window) {
     }
 }
 
-void RelabelPrintEntries(MainWindow& window) {
-    const Language language = window.session().language;
-    window.action(CommandId::FilePrintPreview)
-        ->setText(Q(BuiltInText(TextId::MenuPrintPreview, language)));
-    window.action(CommandId::FileExportPdf)
-        ->setText(Q(BuiltInText(TextId::MenuExportPdf, language)));
-}
-
 void SetPdfFileChooser(FileChooser chooser) {
     PdfChooser() = std::move(chooser);
 }

@@ -16,9 +16,6 @@ void PrintPreviewFromWindow(MainWindow& window);
 // Asks for the file, then writes it; a failure is reported and leaves no file.
 void ExportPdfFromWindow(MainWindow& window);
 
-// The menu texts of the two commands in the window's language.
-void RelabelPrintEntries(MainWindow& window);
-
 // Replaces the file dialog of the export (tests choose without a dialog).
 void SetPdfFileChooser(FileChooser chooser);
 

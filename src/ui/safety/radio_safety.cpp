@@ -88,25 +88,6 @@ void RadioSafety::showSettings() {
     }
 }
 
-void RadioSafety::relabel() {
-    const Language language = window_.session().language;
-    const std::pair<CommandId, TextId> labels[] = {
-        {CommandId::FileCompare, TextId::MenuCompareFile},
-        {CommandId::RadioCompare, TextId::MenuCompareRadio},
-        {CommandId::RadioFleet, TextId::MenuFleet},
-        {CommandId::RadioVerify, TextId::MenuVerify},
-        {CommandId::RadioBackupFirst, TextId::MenuBackupFirst},
-        {CommandId::RadioCompareFirst, TextId::MenuCompareFirst},
-        {CommandId::RadioBackupReads, TextId::MenuBackupReads},
-        {CommandId::RadioTrace, TextId::MenuTrace},
-        {CommandId::HelpBackups, TextId::MenuOpenBackups},
-        {CommandId::HelpTraces, TextId::MenuOpenTraces},
-    };
-    for (const auto& [id, text] : labels) {
-        window_.action(id)->setText(BuiltInQ(text, language));
-    }
-}
-
 void RadioSafety::saveSettings() {
     window_.saveSetupProfile(
         [this](ProfileFile& profile) { WriteSessionSettings(profile, settings_); });

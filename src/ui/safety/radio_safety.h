@@ -36,8 +36,6 @@ class RadioSafety : public QObject {
     void takeSettingsFromMenu();
     // Ticks the menu entries as the settings say.
     void showSettings();
-    // The menu entries' texts in the window's language.
-    void relabel();
 
     // The Write command: the backup and the comparison first when set, then the write, then
     // the check when set.
