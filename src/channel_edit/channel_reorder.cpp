@@ -1,8 +1,13 @@
 #include "channel_edit/channel_reorder.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <set>
+#include <string>
+#include <tuple>
+
+#include "channel_edit/channel_cells.h"
 
 namespace torvik {
 namespace {
@@ -50,7 +55,91 @@ void FollowPowerOnChannel(std::int16_t& held, const ChannelRenumbering& moves,
     held = static_cast<std::int16_t>(lowest == 0 ? 0 : lowest - 1);
 }
 
+// A frequency record field as a number of 10 Hz; one without a frequency sorts last.
+long long FrequencyValue(const FixedText<9>& code) {
+    long long value = 0;
+    for (const char c : code.raw()) {
+        if (c < '0' || c > '9') return std::numeric_limits<long long>::max();
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+long long TransmitValue(const ChannelRecord& c) {
+    const long long rx = FrequencyValue(c.RxFreq);
+    const long long offset = FrequencyValue(c.Offset);
+    if (rx == std::numeric_limits<long long>::max() || offset == rx) return rx;
+    if (c.ShiftDir == 1) return rx - offset;
+    if (c.ShiftDir == 2) return rx + offset;
+    return rx;
+}
+
+// What a column compares: one key per channel.
+using SortKey = std::tuple<long long, long long, long long, std::string>;
+
+SortKey KeyOf(const ChannelRecord& c, int column) {
+    switch (column) {
+        case kColumnRxFreq:
+            return {FrequencyValue(c.RxFreq), 0, 0, {}};
+        case kColumnTxFreq:
+            return {TransmitValue(c), 0, 0, {}};
+        case kColumnName:
+            return {0, 0, 0, std::string(c.Name.raw())};
+        case kColumnStep:
+            return {c.Step, 0, 0, {}};
+        case kColumnBandwidth:
+            return {c.Bandwidth, 0, 0, {}};
+        case kColumnTxPower:
+            return {c.TxPower, 0, 0, {}};
+        case kColumnRxTone:
+            return {c.RxToneType, c.RxToneType == 2 ? c.RxDcs : c.RxCtcss, c.RxDcsInvert, {}};
+        case kColumnTxTone:
+            return {c.TxToneType, c.TxToneType == 2 ? c.TxDcs : c.TxCtcss, c.TxDcsInvert, {}};
+        case kColumnSignaling: {
+            const int number = c.Signaling == 1   ? c.DtmfCodeNo
+                               : c.Signaling == 2 ? c.TwoToneNo
+                               : c.Signaling == 3 ? c.FiveToneNo
+                                                  : 0;
+            return {c.Signaling, number, 0, {}};
+        }
+        default:
+            return {c.Number, 0, 0, {}};
+    }
+}
+
 }  // namespace
+
+ChannelOrder ColumnOrder(int column, bool descending) {
+    return [column, descending](const ChannelRecord& a, const ChannelRecord& b) {
+        return descending ? KeyOf(b, column) < KeyOf(a, column)
+                          : KeyOf(a, column) < KeyOf(b, column);
+    };
+}
+
+ReorderRefusal MoveRowsTo(ChannelTable& channels, CodeplugRecord& record,
+                          const std::vector<int>& numbers, int before) {
+    const auto rows = MemoryRows(numbers);
+    if (!rows || before < 1 || before > kMemoryChannels + 1) {
+        return ReorderRefusal::NotMemoryChannel;
+    }
+    // The rows in their new order: those above the drop point that stay, the moved rows,
+    // then the rest.
+    std::vector<int> order;
+    for (int n = 1; n < before; ++n) {
+        if (!std::binary_search(rows->begin(), rows->end(), n)) order.push_back(n);
+    }
+    order.insert(order.end(), rows->begin(), rows->end());
+    for (int n = before; n <= kMemoryChannels; ++n) {
+        if (!std::binary_search(rows->begin(), rows->end(), n)) order.push_back(n);
+    }
+    ChannelRenumbering moves;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const int to = static_cast<int>(i) + 1;
+        if (order[i] != to) moves[order[i]] = to;
+    }
+    Renumber(channels, record, moves);
+    return ReorderRefusal::None;
+}
 
 bool Renumber(ChannelTable& channels, CodeplugRecord& record, const ChannelRenumbering& moves) {
     std::set<int> taken;

@@ -46,4 +46,15 @@ using ChannelOrder = std::function<bool(const ChannelRecord& a, const ChannelRec
 ReorderRefusal SortRows(ChannelTable& channels, CodeplugRecord& record,
                         const std::vector<int>& numbers, const ChannelOrder& less);
 
+// The order of a list column (channel_cells.h numbers them): frequencies by value, the
+// transmit frequency with its shift, names by their bytes, list columns by their entries'
+// order, tones by kind then tone. `descending` turns it round.
+ChannelOrder ColumnOrder(int column, bool descending);
+
+// Every row `numbers` moves, in its order, to sit together before the row `before` (a memory
+// channel 1..201; 201: after the last); the rows between close up. This is a drop of dragged
+// rows. Refused for rows outside the memory channels.
+ReorderRefusal MoveRowsTo(ChannelTable& channels, CodeplugRecord& record,
+                          const std::vector<int>& numbers, int before);
+
 }  // namespace torvik

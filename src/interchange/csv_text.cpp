@@ -3,6 +3,10 @@
 namespace torvik {
 
 std::vector<CsvLine> ParseCsv(std::string_view text) {
+    return ParseSeparated(text, ',');
+}
+
+std::vector<CsvLine> ParseSeparated(std::string_view text, const char separator) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     std::vector<CsvLine> lines;
     CsvLine record;
@@ -41,13 +45,14 @@ std::vector<CsvLine> ParseCsv(std::string_view text) {
             }
             continue;
         }
+        if (c == separator) {
+            endField();
+            fieldStarted = true;
+            continue;
+        }
         switch (c) {
             case '"':
                 quoted = true;
-                fieldStarted = true;
-                break;
-            case ',':
-                endField();
                 fieldStarted = true;
                 break;
             case '\r':
@@ -67,11 +72,16 @@ std::vector<CsvLine> ParseCsv(std::string_view text) {
 }
 
 std::string CsvRecord(const std::vector<std::string>& fields) {
+    return SeparatedRecord(fields, ',');
+}
+
+std::string SeparatedRecord(const std::vector<std::string>& fields, const char separator) {
+    const std::string special = std::string(1, separator) + "\"\r\n";
     std::string out;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) out += ',';
+        if (i > 0) out += separator;
         const std::string& f = fields[i];
-        if (f.find_first_of(",\"\r\n") == std::string::npos) {
+        if (f.find_first_of(special) == std::string::npos) {
             out += f;
             continue;
         }

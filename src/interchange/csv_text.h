@@ -18,7 +18,11 @@ struct CsvLine {
 // an unclosed quote runs to the end of the text. Takes any bytes and never fails.
 std::vector<CsvLine> ParseCsv(std::string_view text);
 
+// The same for fields separated by `separator`: tab-separated text as spreadsheets copy it.
+std::vector<CsvLine> ParseSeparated(std::string_view text, char separator);
+
 // One record line with its LF-less end: fields joined by commas, quoted where needed.
 std::string CsvRecord(const std::vector<std::string>& fields);
+std::string SeparatedRecord(const std::vector<std::string>& fields, char separator);
 
 }  // namespace torvik

@@ -1,53 +1,64 @@
 #include "ui/channel_clipboard.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMimeData>
+
+#include "interchange/channel_sheet.h"
+#include "textform/record_json.h"
+#include "textform/record_json_read.h"
+
 namespace torvik {
 namespace {
 
-void Copy(ChannelClipboard& clipboard, const ChannelTable& table, int row) {
-    clipboard.filled = true;
-    const ChannelRecord* channel = table.find(row);
-    if (channel && channel->Used == 1) {
-        clipboard.record = *channel;
-    } else {
-        clipboard.record.Used = 0;
-    }
-}
-
-void Paste(const ChannelClipboard& clipboard, ChannelTable& table, int row) {
-    if (!clipboard.filled) return;
-    const ChannelRecord& held = clipboard.record;
-    if (held.Used != 1) {
-        DeleteChannel(table, row);
-        return;
-    }
-    ChannelRecord* target = table.find(row);
-    if (!target) target = AppendChannel(table);
-    if (!target) return;  // no free slot
-    *target = held;
-    target->Number = static_cast<std::int16_t>(row);
-}
+constexpr const char* kBandKey = "band";
+constexpr const char* kSlotsKey = "slots";
 
 }  // namespace
 
-bool ApplyChannelClipboard(ChannelClipboard& clipboard, ChannelTable& table,
-                           ClipboardCommand command, int row) {
-    if (row < 1 || row > kChannelSlots) return false;
-    switch (command) {
-        case ClipboardCommand::Copy:
-            Copy(clipboard, table, row);
-            break;
-        case ClipboardCommand::Cut:
-            Copy(clipboard, table, row);
-            if (clipboard.record.Used == 1) DeleteChannel(table, row);
-            break;
-        case ClipboardCommand::Paste:
-            Paste(clipboard, table, row);
-            break;
-        case ClipboardCommand::Delete:
-            DeleteChannel(table, row);
-            break;
+QMimeData* ChannelRowsMimeData(const Codeplug& codeplug, const std::vector<int>& rows,
+                               Reporter& texts) {
+    QJsonArray copiedSlots;
+    for (const ChannelSlot& slot : CopyChannelSlots(codeplug.channels, rows)) {
+        copiedSlots.append(slot ? ToJson(*slot) : QJsonValue());
     }
-    return true;
+    QJsonObject copied;
+    copied.insert(kBandKey, codeplug.band.code());
+    copied.insert(kSlotsKey, copiedSlots);
+
+    auto* mime = new QMimeData;
+    mime->setData(kChannelSlotsMimeType, QJsonDocument(copied).toJson(QJsonDocument::Compact));
+    mime->setText(QString::fromStdString(ChannelRowsAsSheet(codeplug, rows, texts)));
+    return mime;
+}
+
+std::optional<CopiedSlots> CopiedChannelSlots(const QMimeData& mime) {
+    if (!mime.hasFormat(kChannelSlotsMimeType)) return std::nullopt;
+    const QJsonDocument document = QJsonDocument::fromJson(mime.data(kChannelSlotsMimeType));
+    const QJsonObject copied = document.object();
+    const QJsonValue band = copied.value(kBandKey);
+    const QJsonValue held = copied.value(kSlotsKey);
+    if (!band.isDouble() || !held.isArray() || held.toArray().size() > kChannelSlots) {
+        return std::nullopt;
+    }
+    CopiedSlots result;
+    try {
+        FromJson(band, result.bandCode, kBandKey);
+        for (const QJsonValue& slot : held.toArray()) {
+            if (slot.isNull()) {
+                result.channels.emplace_back();
+                continue;
+            }
+            ChannelRecord record;
+            FromJson(slot, record, kSlotsKey);
+            if (record.Used != 1) return std::nullopt;
+            result.channels.emplace_back(record);
+        }
+    } catch (const JsonFieldError&) {
+        return std::nullopt;
+    }
+    return result;
 }
 
 }  // namespace torvik

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QPainter>
 #include <QStyleOptionHeader>
 #include <QTableView>
@@ -10,6 +11,7 @@
 
 #include "channel_edit/channel_cells.h"
 #include "document/codeplug_document.h"
+#include "ui/channel_clipboard.h"
 #include "ui/ui_text.h"
 
 namespace torvik {
@@ -139,7 +141,43 @@ Qt::ItemFlags ChannelListModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return flags;
     const bool exists = document_.codeplug().channels.find(index.row() + 1) != nullptr;
     if (ChannelCellEditor(index.column(), exists) != CellEditor::None) flags |= Qt::ItemIsEditable;
-    return flags;
+    return flags | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+}
+
+QStringList ChannelListModel::mimeTypes() const {
+    return {kChannelSlotsMimeType, QStringLiteral("text/plain")};
+}
+
+QMimeData* ChannelListModel::mimeData(const QModelIndexList& indexes) const {
+    std::set<int> rows;
+    for (const QModelIndex& index : indexes) rows.insert(index.row() + 1);
+    QMimeData* data =
+        ChannelRowsMimeData(document_.codeplug(), {rows.begin(), rows.end()}, reporter_);
+    data->setProperty(kDragSourceProperty, QVariant::fromValue(reinterpret_cast<quintptr>(this)));
+    return data;
+}
+
+Qt::DropActions ChannelListModel::supportedDropActions() const {
+    return Qt::MoveAction | Qt::CopyAction;
+}
+
+bool ChannelListModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int, int,
+                                       const QModelIndex&) const {
+    // Dropped files are the window's to open or import, not text to paste.
+    if (!data || data->hasUrls()) return false;
+    return data->hasFormat(kChannelSlotsMimeType) || data->hasText();
+}
+
+bool ChannelListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+                                    int column, const QModelIndex& parent) {
+    if (!canDropMimeData(data, action, row, column, parent)) return false;
+    // On a row: before it. Between rows: before the next. Below the last: at the end.
+    const int before = parent.isValid() ? parent.row() + 1 : (row >= 0 ? row + 1 : 0);
+    const bool fromHere =
+        data->property(kDragSourceProperty).value<quintptr>() == reinterpret_cast<quintptr>(this);
+    emit rowsDropped(data, before, fromHere);
+    // The drop made its own change; the view must not remove the dragged rows as well.
+    return false;
 }
 
 QVariant ChannelListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -197,6 +235,12 @@ QTableView* MakeChannelListView(ChannelListModel* model, QWidget* parent) {
     // Rows and ranges are selected as in every list: click, Shift+click, Ctrl+click,
     // Shift+arrows, Ctrl+A; the current cell stays the one that is edited in place.
     view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Selected rows drag to another place in the list, or to another window's list.
+    view->setDragEnabled(true);
+    view->setAcceptDrops(true);
+    view->setDropIndicatorShown(true);
+    view->setDragDropMode(QAbstractItemView::DragDrop);
+    view->setDefaultDropAction(Qt::MoveAction);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setTabKeyNavigation(false);
     view->setWordWrap(false);

@@ -12,11 +12,15 @@
 
 #include "channel_edit/channel_rows.h"
 
+class QMimeData;
 class QTableView;
 
 namespace torvik {
 
 class CodeplugDocument;
+
+// The property of dragged rows' data that names the list they came from.
+inline constexpr const char* kDragSourceProperty = "channelListSource";
 
 // Colours of the list: header text, label text, and the background of every even row.
 inline const QColor kHeaderTextColour(0, 0, 155);
@@ -39,6 +43,15 @@ class ChannelListModel : public QAbstractTableModel {
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // Dragged rows carry the clipboard's forms; a drop is handed to the window as rowsDropped.
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    Qt::DropActions supportedDropActions() const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+
     // Every row and header again: a new codeplug, another language.
     void rebuild();
 
@@ -48,6 +61,9 @@ class ChannelListModel : public QAbstractTableModel {
   signals:
     // A rebuild ended; column widths may change.
     void rebuilt();
+    // Rows were dropped on the row `before` (a channel number; 0: below the last row);
+    // `fromThisList` when they were dragged from this list.
+    void rowsDropped(const QMimeData* data, int before, bool fromThisList);
 
   public:
     // The background of even rows; a dark desktop palette gets a shade of its own base colour

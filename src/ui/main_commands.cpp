@@ -71,6 +71,11 @@ CommandEntry Captioned(CommandEntry entry, TextId text) {
     return entry;
 }
 
+CommandEntry Keys(CommandEntry entry, QKeySequence keys) {
+    entry.keys = std::move(keys);
+    return entry;
+}
+
 // A ticked entry of the Program menu that makes radio sessions safer.
 CommandEntry SafetySetting(C id, const char* name, TextId text) {
     return Captioned(Checkable(Entry(id, M::Radio, name, 0,
@@ -88,6 +93,10 @@ const std::vector<CommandEntry>& Table() {
                  C::FileOpen, M::File, "mnuFileOpen", kKeyCommandFileOpen,
                  [](MainWindow& w) { w.fileOpen(); }, K::Open),
              ToolIcon::Open, {2, "TOpenFile", kKeyCommandFileOpen}),
+        Captioned(Keys(Entry(C::FileNewWindow, M::File, "mnuFileNewWindow", 0,
+                             [](MainWindow& w) { w.openNewWindow(); }),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)),
+                  TextId::MenuNewWindow),
         Tool(Entry(
                  C::FileSave, M::File, "mnuFileSave", kKeyCommandFileSave,
                  [](MainWindow& w) { w.fileSave(); }, K::Save),
@@ -140,6 +149,25 @@ const std::vector<CommandEntry>& Table() {
                  C::ChannelDelete, M::Channels, "MnuCHDelete", kKeyCommandChannelDelete,
                  [](MainWindow& w) { w.runClipboardCommand(ClipboardCommand::Delete); }, K::Delete),
              ToolIcon::Delete, {10, "CHDelete", kKeyCommandChannelDelete}),
+        SeparatorBefore(Captioned(Keys(Entry(C::ChannelInsert, M::Channels, "mnuCHInsert", 0,
+                                             [](MainWindow& w) { w.insertChannel(); }),
+                                       QKeySequence(Qt::Key_Insert)),
+                                  TextId::MenuInsertChannel)),
+        Captioned(Keys(Entry(C::ChannelDeleteRows, M::Channels, "mnuCHDeleteRows", 0,
+                             [](MainWindow& w) { w.deleteRowsClosingGap(); }),
+                       QKeySequence(Qt::CTRL | Qt::Key_Delete)),
+                  TextId::MenuDeleteRows),
+        Captioned(Keys(Entry(C::ChannelMoveUp, M::Channels, "mnuCHMoveUp", 0,
+                             [](MainWindow& w) { w.moveRows(true); }),
+                       QKeySequence(Qt::ALT | Qt::Key_Up)),
+                  TextId::MenuMoveUp),
+        Captioned(Keys(Entry(C::ChannelMoveDown, M::Channels, "mnuCHMoveDown", 0,
+                             [](MainWindow& w) { w.moveRows(false); }),
+                       QKeySequence(Qt::ALT | Qt::Key_Down)),
+                  TextId::MenuMoveDown),
+        Captioned(
+            Entry(C::ChannelSort, M::Channels, "mnuCHSort", 0, [](MainWindow& w) { w.sortRows(); }),
+            TextId::MenuSort),
 
         Entry(
             C::Undo, M::Edit, "mnuEditUndo", 0, [](MainWindow& w) { w.undo(); }, K::Undo),

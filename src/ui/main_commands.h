@@ -67,6 +67,12 @@ enum class CommandId {
     HelpBackups,
     HelpTraces,
     RadioFleet,
+    FileNewWindow,
+    ChannelInsert,
+    ChannelDeleteRows,
+    ChannelMoveUp,
+    ChannelMoveDown,
+    ChannelSort,
     Count  // not a command: the number of commands; keep it last
 };
 inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(CommandId::Count);
@@ -103,6 +109,7 @@ struct CommandEntry {
     // The caption of a command the language files have no key for, from the built-in texts.
     std::optional<TextId> builtInText;
     QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
+    QKeySequence keys;  // a shortcut no desktop standard names (Alt+Up)
     bool separatorBefore = false;
     bool checkable = false;
     ShownWhen shown = ShownWhen::Always;

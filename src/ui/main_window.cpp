@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QSettings>
 #include <QShowEvent>
@@ -107,6 +108,11 @@ MainWindow::MainWindow(AppSession& session, PortMap& ports, QWidget* parent)
     });
 }
 
+MainWindow::MainWindow(std::unique_ptr<AppSession> session, PortMap& ports)
+    : MainWindow(*session, ports) {
+    ownedSession_ = std::move(session);
+}
+
 MainWindow::~MainWindow() {
     // The engine talks to the host and the port until it is gone.
     link_.reset();
@@ -138,6 +144,7 @@ void MainWindow::buildActions() {
             new QAction(entry.textKey > 0 ? QString::number(entry.textKey) : QString(), this);
         action->setObjectName(entry.objectName);
         action->setShortcut(entry.shortcut);
+        if (!entry.keys.isEmpty()) action->setShortcut(entry.keys);
         action->setCheckable(entry.checkable);
         const CommandId id = entry.id;
         connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
@@ -280,6 +287,17 @@ void MainWindow::buildCentre() {
     }
     list_ = MakeChannelListView(model_, this);
     connect(model_, &ChannelListModel::rebuilt, this, [this] { FitChannelColumns(list_); });
+    connect(model_, &ChannelListModel::rowsDropped, this,
+            [this](const QMimeData* data, int before, bool fromThisList) {
+                // After the drag's own event loop, so a question the drop asks is not
+                // shown inside it.
+                auto copy = std::make_shared<QMimeData>();
+                for (const QString& format : data->formats())
+                    copy->setData(format, data->data(format));
+                QTimer::singleShot(0, this, [this, copy, before, fromThisList] {
+                    dropRows(*copy, before, fromThisList);
+                });
+            });
     FitChannelColumns(list_);
     list_->installEventFilter(this);
     enableCellEditing();
@@ -510,8 +528,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // The windows it opened close with it; other main windows keep their own codeplugs.
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window != this && window->isVisible()) window->close();
+        if (window != this && window->isVisible() && !qobject_cast<MainWindow*>(window)) {
+            window->close();
+        }
     }
     storeWindowGeometry();
     // A feature once reported by a radio stays on in later runs; a failed write is silent.

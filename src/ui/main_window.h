@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "channel_edit/channel_reorder.h"
 #include "document/codeplug_document.h"
 #include "link/serial/port_map.h"
 #include "qtlink/qt_link_session.h"
@@ -24,6 +25,7 @@
 
 class QAction;
 class QLabel;
+class QMimeData;
 class QMenu;
 class QSplitter;
 class QTableView;
@@ -54,19 +56,33 @@ class MainWindow : public QMainWindow {
     using FileChooser = torvik::FileChooser;
 
     MainWindow(AppSession& session, PortMap& ports, QWidget* parent = nullptr);
+    // A window that owns its session (File › New Window).
+    MainWindow(std::unique_ptr<AppSession> session, PortMap& ports);
     ~MainWindow() override;
 
     // The tree (nodes by feature flags and factory mode) and the data-file filter.
     void rebuildTree();
     // Re-label, rebuild the tree, rebuild the list: after a language change.
     void reloadAfterLanguageChange();
-    // A clipboard command on the current row of the channel list.
+    // A clipboard command on the selected rows of the channel list; Paste goes to the
+    // current cell.
     void runClipboardCommand(ClipboardCommand command);
+    // The list's row commands: an empty channel at the current row, the selected rows
+    // deleted closing the gap, moved one place, or sorted by a column the user chooses.
+    void insertChannel();
+    void deleteRowsClosingGap();
+    void moveRows(bool up);
+    void sortRows();
+    // Dragged rows dropped on the row `before` (a channel number; 0: after the last row):
+    // rows of this list move there, rows from elsewhere are pasted there.
+    void dropRows(const QMimeData& data, int before, bool fromThisList);
     // Reads the radio's information block and shows it.
     void readRadioInfo();
 
     // The commands of the menus, toolbar and tree.
     void fileNew();
+    // Another main window with a new codeplug of its own, its own file and undo history.
+    void openNewWindow();
     void fileOpen();
     // Opens a data file named outside the file dialog (File › Open Recent, a drop), after
     // the offer to save a modified codeplug.
@@ -129,7 +145,6 @@ class MainWindow : public QMainWindow {
     ChannelListModel* channelModel() const { return model_; }
     QTreeWidget* tree() const { return tree_; }
     ProgressDialog* progressWindow() const { return progress_; }
-    const ChannelClipboard& clipboard() const { return clipboard_; }
     QString dataFileFilter() const { return dataFileFilter_; }
     // The question asked before New and Read replace a modified codeplug.
     QString saveFirstQuestion() const;
@@ -170,6 +185,14 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     // File › Open Recent from the settings store's list.
     void fillRecentMenu();
+    // Pastes the program's own copied slots, or tab-separated text through the cell rules.
+    void pasteChannels(const QMimeData& data, int row);
+    void pasteSheet(const std::string& text, int row, int column);
+    // Commits a rearrangement of the rows, or says why it was refused.
+    void commitReorder(ReorderRefusal refusal, TextId step, int rowCount,
+                       const EditableState& state);
+    // Selects the rows `rows` with the current cell in the first, in column `column`.
+    void selectRows(const std::vector<int>& rows, int column);
     // Opens without asking first; a file that does not open leaves the recent list.
     bool openDataFile(const std::filesystem::path& path);
     void rememberFile(const std::filesystem::path& path);
@@ -198,6 +221,8 @@ class MainWindow : public QMainWindow {
     // Widens the tree pane to its labels when it is narrower; `exactly`: narrows it too.
     void fitTreePane(bool exactly = false);
 
+    // Declared first so it outlives everything that refers to it.
+    std::unique_ptr<AppSession> ownedSession_;
     AppSession& session_;
     PortMap& ports_;
     GuiReporter reporter_;
@@ -209,7 +234,6 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<QtLinkSession> link_;
     EditorRegistry editors_;
 
-    ChannelClipboard clipboard_;
     ChannelListModel* model_ = nullptr;
     QTableView* list_ = nullptr;
     QTreeWidget* tree_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QStyle>
 #include <QTimer>
 #include <QUrl>
 
@@ -43,6 +44,17 @@ void MainWindow::fileNew() {
     confirmAndMakeNew(false);
 }
 
+void MainWindow::openNewWindow() {
+    auto* window = new MainWindow(std::make_unique<AppSession>(session_), ports_);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->portSettings() = portSettings_;
+    window->document().makeNew(newCodeplugOptions(false));
+    // Beside this one rather than over it.
+    const int offset = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    window->move(pos() + QPoint(offset, offset));
+    window->show();
+}
+
 void MainWindow::initialise() {
     confirmAndMakeNew(true);
 }
@@ -57,7 +69,6 @@ void MainWindow::confirmAndMakeNew(bool initialising) {
                           Buttons::OkCancel);
         if (answer != Answer::Ok) return;
     }
-    clipboard_.clear();
     document_->makeNew(newCodeplugOptions(initialising));
 }
 

@@ -69,7 +69,6 @@ void MainWindow::modelDialog() {
     ModelDialog dialog(session_.texts, codeplug().band.code(), reporter_, this);
     dialog.exec();
     if (const std::optional<int> band = dialog.newBandCode()) {
-        clipboard_.clear();
         document_->changeBand(static_cast<std::int16_t>(*band), newCodeplugOptions(false));
     }
 }

@@ -3,6 +3,7 @@
 // name memory channels must still name the same channels.
 #include <QtTest>
 
+#include "channel_edit/channel_cells.h"
 #include "channel_edit/channel_reorder.h"
 
 using namespace torvik;
@@ -42,7 +43,8 @@ class ChannelReorderTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // op: 0 insert, 1 delete, 2 move up, 3 move down, 4 sort by name descending.
+    // op: 0 insert, 1 delete, 2 move up, 3 move down, 4 sort by name descending, 5 sort by
+    // the list's name column descending, 6 drop the rows before the last row given.
     void rearranges_data() {
         QTest::addColumn<int>("op");
         QTest::addColumn<QList<int>>("rows");
@@ -63,6 +65,13 @@ class ChannelReorderTest : public QObject {
         QTest::newRow("sort by name, descending")
             << 4 << QList<int>{1, 2, 3, 4, 5, 6, 7} << "1=C7 2=C5 3=C3 4=C1 201=C201"
             << QList<int>{3, 2, 1, 3};
+        QTest::newRow("sort by the name column, descending")
+            << 5 << QList<int>{1, 2, 3, 4, 5, 6, 7} << "1=C7 2=C5 3=C3 4=C1 201=C201"
+            << QList<int>{3, 2, 1, 3};
+        QTest::newRow("drop two rows at the top")
+            << 6 << QList<int>{5, 7, 1} << "1=C5 2=C7 3=C1 5=C3 201=C201" << QList<int>{5, 1, 2, 5};
+        QTest::newRow("drop a row further down")
+            << 6 << QList<int>{1, 6} << "2=C3 4=C5 5=C1 7=C7 201=C201" << QList<int>{2, 4, 7, 2};
     }
     void rearranges() {
         QFETCH(int, op);
@@ -92,6 +101,13 @@ class ChannelReorderTest : public QObject {
                                    [](const ChannelRecord& a, const ChannelRecord& b) {
                                        return a.Name.text() > b.Name.text();
                                    });
+                break;
+            case 5:
+                refusal = SortRows(table, record, Rows(rows), ColumnOrder(kColumnName, true));
+                break;
+            case 6:
+                refusal =
+                    MoveRowsTo(table, record, Rows(rows.mid(0, rows.size() - 1)), rows.back());
                 break;
         }
         QCOMPARE(int(refusal), int(ReorderRefusal::None));

@@ -3,9 +3,9 @@
 #include <QtTest>
 
 #include "channel_edit/channel_rows.h"
+#include "channel_edit/channel_slots.h"
 #include "support/codeplug_fixtures.h"
 #include "support/recording_reporter.h"
-#include "ui/channel_clipboard.h"
 
 using namespace torvik;
 using test::TableOf;
@@ -210,76 +210,62 @@ class ChannelRowsTest : public QObject {
     // ---- the clipboard ----------------------------------------------------------------
 
     void copyAnEmptyRowThenPasteEmptiesTheTarget() {
-        ChannelClipboard clip;
         ChannelTable table = TableOf({1, 2, 3}, kNamedCh);
-        QVERIFY(ApplyChannelClipboard(clip, table, ClipboardCommand::Copy, 50));
-        QVERIFY(ApplyChannelClipboard(clip, table, ClipboardCommand::Paste, 2));
+        const std::vector<ChannelSlot> copied = CopyChannelSlots(table, {50});
+        QCOMPARE(PasteChannelSlots(table, 2, copied), 0);
         QCOMPARE(Numbers(table), (QList<int>{1, 3}));
-    }
-
-    void pasteWithoutCopyDoesNothing() {
-        ChannelClipboard clip;
-        ChannelTable table = TableOf({1}, kNamedCh);
-        ApplyChannelClipboard(clip, table, ClipboardCommand::Paste, 9);
-        QCOMPARE(Numbers(table), QList<int>{1});
-        ApplyChannelClipboard(clip, table, ClipboardCommand::Copy, 1);
-        clip.clear();  // a new codeplug
-        ApplyChannelClipboard(clip, table, ClipboardCommand::Paste, 9);
-        QCOMPARE(Numbers(table), QList<int>{1});
     }
 
     void cutThenPasteRestoresAtTheEnd() {
-        ChannelClipboard clip;
         ChannelTable table = TableOf({1, 2, 3}, kNamedCh);
         const ChannelRecord before = *table.find(2);
-        ApplyChannelClipboard(clip, table, ClipboardCommand::Cut, 2);
+        const std::vector<ChannelSlot> copied = CopyChannelSlots(table, {2});
+        EmptyChannelSlots(table, {2});
         QCOMPARE(Numbers(table), (QList<int>{1, 3}));
         QCOMPARE(table.records[2], ChannelRecord{});  // the freed slot is cleared
-        ApplyChannelClipboard(clip, table, ClipboardCommand::Paste, 2);
+        PasteChannelSlots(table, 2, copied);
         QCOMPARE(Numbers(table), (QList<int>{1, 3, 2}));
         QCOMPARE(*table.find(2), before);
     }
 
     void pasteOverwritesAndRenumbers() {
-        ChannelClipboard clip;
         ChannelTable table = TableOf({1, 7}, kNamedCh);
-        ApplyChannelClipboard(clip, table, ClipboardCommand::Copy, 1);
-        ApplyChannelClipboard(clip, table, ClipboardCommand::Paste, 7);
+        const std::vector<ChannelSlot> copied = CopyChannelSlots(table, {1});
+        PasteChannelSlots(table, 7, copied);
         QCOMPARE(Numbers(table), (QList<int>{1, 7}));
         QCOMPARE(table.find(7)->Name.text(), "CH1");
-        ApplyChannelClipboard(clip, table, ClipboardCommand::Paste, kChannelPA);
+        PasteChannelSlots(table, kChannelPA, copied);
         QCOMPARE(Numbers(table), (QList<int>{1, 7, kChannelPA}));
     }
 
     void deleteMovesLaterRecordsDown() {
-        ChannelClipboard clip;
         ChannelTable table = TableOf({4, 5, 6}, kNamedCh);
-        QVERIFY(ApplyChannelClipboard(clip, table, ClipboardCommand::Delete, 4));
+        EmptyChannelSlots(table, {4, 99});  // nothing at 99: no change there
         QCOMPARE(Numbers(table), (QList<int>{5, 6}));
-        QVERIFY(ApplyChannelClipboard(clip, table, ClipboardCommand::Delete,
-                                      99));  // nothing there: no change
         QCOMPARE(table.ChannelCount, 2);
     }
 
-    void rowsOutsideTheTableDoNothing() {
-        ChannelClipboard clip;
-        ChannelTable table = TableOf({1}, kNamedCh);
-        QVERIFY(!ApplyChannelClipboard(clip, table, ClipboardCommand::Delete, 0));
-        QVERIFY(!ApplyChannelClipboard(clip, table, ClipboardCommand::Delete, kChannelSlots + 1));
-        QCOMPARE(Numbers(table), QList<int>{1});
+    // Several slots stay within the block of the first row: memory channels never spill
+    // into PA, PB and VFO.
+    void severalSlotsStayInTheirBlock() {
+        ChannelTable table = TableOf({1, 2, 3}, kNamedCh);
+        const std::vector<ChannelSlot> copied = CopyChannelSlots(table, {1, 2, 3});
+        QCOMPARE(PasteChannelSlots(table, kMemoryChannels - 1, copied), 1);
+        QCOMPARE(Numbers(table), (QList<int>{1, 2, 3, kMemoryChannels - 1, kMemoryChannels}));
+        QCOMPARE(PasteChannelSlots(table, kChannelPB, copied), 1);
+        QCOMPARE(table.find(kChannelVFO)->Name.text(), "CH2");
+        QCOMPARE(PasteChannelSlots(table, 0, copied), 3);  // no such row
     }
 
     void aFullTableRefusesAnotherChannel() {
-        ChannelClipboard clip;
         ChannelTable table;
         for (int n = 1; n <= kChannelSlots; ++n) {
             table.records[static_cast<std::size_t>(n - 1)] =
                 UsedChannel(n == 9 ? 300 : n, kNamedCh);
         }
         table.ChannelCount = kChannelSlots;
-        ApplyChannelClipboard(clip, table, ClipboardCommand::Copy, 1);
-        ApplyChannelClipboard(clip, table, ClipboardCommand::Paste,
-                              9);  // no record 9, no free slot
+        // No record 9, no free slot.
+        QCOMPARE(PasteChannelSlots(table, 9, CopyChannelSlots(table, {1})), 1);
         QCOMPARE(table.ChannelCount, kChannelSlots);
     }
 };
