@@ -64,6 +64,15 @@ class TestHome {
     }
     std::string std() const { return dir_.path().toStdString(); }
 
+    // The language files of `folder` (the shipped ones) in place of the test's own.
+    void useLanguageFilesFrom(const QString& folder) {
+        for (const char* name : {"english.ini", "chinese.ini"}) {
+            const QString target = path(QString("language/") + name);
+            QFile::remove(target);
+            QVERIFY(QFile::copy(folder + "/" + name, target));
+        }
+    }
+
   private:
     void writeLanguage(const QString& name, bool chinese) {
         QString text = "[OTHER]\r\n";

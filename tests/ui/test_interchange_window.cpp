@@ -47,11 +47,7 @@ class InterchangeWindowTest : public QObject {
     void init() {
         home_ = std::make_unique<test::TestHome>();
         // The shipped language files, so the menu shows its real texts.
-        for (const char* name : {"english.ini", "chinese.ini"}) {
-            const QString target = home_->path(QString("language/") + name);
-            QFile::remove(target);
-            QVERIFY(QFile::copy(QString(TORVIK_BIN_DIR "/language/") + name, target));
-        }
+        home_->useLanguageFilesFrom(TORVIK_BIN_DIR "/language");
         session_ = RunStartup({home_->std(), "en_US.UTF-8", std::nullopt});
         ports_ = std::make_unique<PortMap>(ProfileFile{});
         window_ = std::make_unique<MainWindow>(*session_, *ports_);

@@ -106,11 +106,7 @@ class ListEditingTest : public QObject {
   private slots:
     void init() {
         home_ = std::make_unique<test::TestHome>();
-        for (const char* name : {"english.ini", "chinese.ini"}) {
-            const QString target = home_->path(QString("language/") + name);
-            QFile::remove(target);
-            QVERIFY(QFile::copy(QString(TORVIK_DATA_DIR "/language/") + name, target));
-        }
+        home_->useLanguageFilesFrom(TORVIK_DATA_DIR "/language");
         session_ = RunStartup({home_->std(), "en_US.UTF-8", std::nullopt});
         ports_ = std::make_unique<PortMap>(ProfileFile{});
         window_ = std::make_unique<MainWindow>(*session_, *ports_);

@@ -174,11 +174,7 @@ class MainWindowTest : public QObject {
     // The shipped language files in place of the test's own, and a window started in
     // `language` with them.
     void restartWithShippedTexts(Language language) {
-        for (const char* name : {"english.ini", "chinese.ini"}) {
-            const QString target = home_->path(QString("language/") + name);
-            QFile::remove(target);
-            QVERIFY(QFile::copy(QString(TORVIK_DATA_DIR "/language/") + name, target));
-        }
+        home_->useLanguageFilesFrom(TORVIK_DATA_DIR "/language");
         window_.reset();
         session_->language = language;
         session_->texts = LanguageTexts::Load(session_->home.languageFile(language), language);
