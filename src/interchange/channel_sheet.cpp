@@ -81,8 +81,13 @@ class Paster {
     }
 
     // One value into the cell of `row`, `column` through the channel editor's rules.
-    void cell(int row, int column, const std::string& value) {
+    void cell(int row, int column, std::string value) {
         if (value.empty()) return;
+        // A name longer than the radio keeps is cut to its length, as the CSV import does.
+        if (column == kColumnName &&
+            static_cast<int>(value.size()) > ChannelCellTextLength(column)) {
+            value.resize(static_cast<std::size_t>(ChannelCellTextLength(column)));
+        }
         const ChannelCellStart start =
             StartChannelCell(paste_.result, features_, row, column, texts_);
         ChannelCellValue edit;

@@ -115,6 +115,9 @@ class TestChannelSheet : public QObject {
         QTest::newRow("windows line ends") << "N1\r\n\r\nN3\r\n"
                                            << int(kColumnName) << "N1"
                                            << "N3";
+        QTest::newRow("a long name is cut to seven bytes") << "SEVENPLUS\n\nN3\n"
+                                                           << int(kColumnName) << "SEVENPL"
+                                                           << "N3";
     }
     void textWithoutHeaderFillsFromTheCurrentColumn() {
         QFETCH(QString, text);
