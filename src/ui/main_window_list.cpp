@@ -104,7 +104,9 @@ void MainWindow::pasteChannels(const QMimeData& data, int row) {
         for (int i = 0; i < static_cast<int>(copied->channels.size()) - unplaced; ++i) {
             rows.push_back(row + i);
         }
-        document_->commit(StepName(ClipboardCommand::Paste, rows, session_.language), state);
+        if (!rows.empty()) {
+            document_->commit(StepName(ClipboardCommand::Paste, rows, session_.language), state);
+        }
         if (unplaced > 0) {
             reporter_.show(
                 Severity::Warning,
