@@ -106,6 +106,17 @@ class OptionsDialogTest : public QObject {
         QCOMPARE(document_->undoStack().undoText(), "Optional functions");
     }
 
+    // Enter walks the rows in the order they stand: the extra display beside the display mode
+    // while it is shown, the greyed work mode passed over.
+    void enterWalksTheRowsAsTheyStand() {
+        Shown<OptionsDialog> o(*document_, texts_);
+        o.choose(o.combo("Combo0"), 1);
+        for (const char* next : {"Combo18", "Combo2", "Combo3", "Combo5"}) {
+            o.key(Qt::Key_Return);
+            QCOMPARE(o.focusName(), QString(next));
+        }
+    }
+
     void labelledInBothLanguages() {
         const LanguageTexts chinese = test::DataTexts(Language::Chinese);
         Shown<OptionsDialog> o(*document_, chinese);

@@ -8,6 +8,25 @@ inline constexpr int kKeyOptionCaption = 1701;
 inline constexpr int kKeyOptionFirstRowLabel = 1702;        // row k: 1702 + k
 inline constexpr int kKeyOptionFirstHiddenRowLabel = 1720;  // the reserved rows 19..23
 inline constexpr int kKeyOptionFirstSwitch = 1730;          // switch j: 1730 + j
+// The labels of the rows the editor shows, by meaning.
+inline constexpr int kKeyOptionDisplayModeLabel = 1702;     // row 0
+inline constexpr int kKeyOptionWorkModeLabel = 1703;        // row 1
+inline constexpr int kKeyOptionPowerOnChannelLabel = 1704;  // row 2
+inline constexpr int kKeyOptionSquelchLevelLabel = 1705;    // row 3
+inline constexpr int kKeyOptionVoicePromptLabel = 1707;     // row 5
+inline constexpr int kKeyOptionCurrentGroupLabel = 1710;    // row 8
+inline constexpr int kKeyOptionToneBurstLabel = 1711;       // row 9
+inline constexpr int kKeyOptionTimeOutTimerLabel = 1712;    // row 10
+inline constexpr int kKeyOptionBatterySaveLabel = 1713;     // row 11
+inline constexpr int kKeyOptionKeyLockLabel = 1714;         // row 12
+inline constexpr int kKeyOptionKeyBeepLabel = 1716;         // row 14
+inline constexpr int kKeyOptionTailPhaseLabel = 1718;       // row 16
+inline constexpr int kKeyOptionSideKeyLabel = 1719;         // row 17
+// The switches the editor shows (switch 0 is not shown).
+inline constexpr int kKeyOptionInternalFunctionSwitch = 1731;   // switch 1
+inline constexpr int kKeyOptionInitKeySwitch = 1732;            // switch 2
+inline constexpr int kKeyOptionTailEliminationSwitch = 1733;    // switch 3
+inline constexpr int kKeyOptionSquelchOffInhibitSwitch = 1734;  // switch 4
 inline constexpr int kKeyOptionPasswordSwitch = 1737;
 inline constexpr int kKeyOptionPasswordLabel = 1738;
 inline constexpr int kKeyOptionWelcomeLabel = 1739;

@@ -1,4 +1,4 @@
-// DtmfDialog: its controls, layout, labels and lists. Showing and reading the form, the code-box
+// DtmfDialog: its fields, layout and labels. Gathering and showing the form, the code-box
 // rewrites, OK and the special call live in dtmf_dialog_edit.cpp.
 #include "ui/dtmf/dtmf_dialog.h"
 
@@ -13,12 +13,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <utility>
 #include <vector>
 
 #include "calling/dtmf/dtmf_choices.h"
+#include "calling/option_section_keys.h"
 #include "ui/dtmf/dtmf_dialog_keys.h"
 #include "ui/edit_key_filter.h"
+#include "ui/field_binding.h"
 #include "ui/form_parts.h"
 #include "ui/relabel.h"
 #include "ui/ui_text.h"
@@ -30,80 +31,97 @@ namespace {
 constexpr int kMemoryColumns = 2;
 constexpr int kCellsPerMemory = 2;
 constexpr int kMemoryRows = kDtmfMemoryCodes / kMemoryColumns;
-// The PTT-ID and remote-control boxes are labelled from section "OPTION".
-static_assert(kOptionDtmfCodeBoxLabels.size() == kDtmfCodeBoxes - kDtmfBeginBox);
 // Box widths in wide characters: enough for a whole code of digits.
 constexpr int kLongBoxChars = 16;
 constexpr int kShortBoxChars = 10;
 constexpr int kIdBoxChars = 3;
 
-QString CodeBoxName(int box) {
-    switch (box) {
-        case kDtmfBeginBox:
-            return QStringLiteral("TextPttIdBegin");
-        case kDtmfEndBox:
-            return QStringLiteral("TextPttIdEnd");
-        case kDtmfKillBox:
-            return QStringLiteral("TextRemoteKill");
-        case kDtmfStunBox:
-            return QStringLiteral("TextRemoteStun");
-        default:
-            return QStringLiteral("TextM%1").arg(box + 1);
-    }
+// Code box `box`: as many symbols as its code holds, of the DTMF symbols.
+TextBox CodeBox(int box) {
+    const std::size_t width = DtmfCodeBoxWidth(box);
+    return {static_cast<int>(width), width == kLongDtmfCodeWidth ? kLongBoxChars : kShortBoxChars,
+            TextRule::DtmfCode};
+}
+
+QStringList DigitDurationItems(const LanguageTexts& texts) {
+    QStringList durations;
+    const QString ms = LangQ(texts, kKeyDtmfMilliseconds);
+    for (int duration : kDtmfDigitDurationsMs) durations << QString::number(duration) + ms;
+    return durations;
 }
 
 }  // namespace
 
 DtmfDialog::DtmfDialog(CodeplugDocument& document, const LanguageTexts& texts, Reporter& reporter,
                        QWidget* parent)
-    : QDialog(parent), document_(document), texts_(texts), reporter_(reporter) {
+    : QDialog(parent),
+      document_(document),
+      texts_(texts),
+      reporter_(reporter),
+      form_(DtmfFormOf(document.codeplug().record.dtmf)) {
     setObjectName("FrmDTMF");
     setWindowTitle(QStringLiteral("DTMF"));
     keys_ = new EditKeyFilter([this] { focusNextChild(); }, this);
+    fields_ = std::make_unique<FormFields>(this, keys_);
+    appliedId_ = form_.dtmfId;
 
-    buildControls();
-    buildLayout();
+    declareFields();
     setTabOrder();
     relabel();
-    fillLists();
-    const DtmfForm shown = DtmfFormOf(document_.codeplug().record.dtmf);
-    appliedId_ = shown.dtmfId;
-    showForm(shown);
+    fields_->showAll();
     connectControls();
     codes_[0]->setFocus();
 }
 
-void DtmfDialog::buildControls() {
-    for (int box = 0; box < kDtmfCodeBoxes; ++box) {
-        const std::size_t width = DtmfCodeBoxWidth(box);
-        QLineEdit* edit = MakeText(this, CodeBoxName(box), static_cast<int>(width),
-                                   width == kLongDtmfCodeWidth ? kLongBoxChars : kShortBoxChars);
-        keys_->watchText(edit, TextRule::DtmfCode);
-        edit->installEventFilter(this);
-        codes_[static_cast<std::size_t>(box)] = edit;
-    }
-    inputHint_ = MakeLabel(this, kKeyDtmfInputHint, "Input:1~9,A,B,C,D,#,*", nullptr);
+DtmfDialog::~DtmfDialog() = default;
 
-    ani_ = MakeCombo(this, "ComboAni");
-    digitDuration_ = MakeCombo(this, "ComboDigitDuration");
-    pttIdMode_ = MakeCombo(this, "ComboPttIdMode");
-    dtmfId_ = MakeText(this, "TextDtmfId", kIdBoxChars, kIdBoxChars);
-    keys_->watchText(dtmfId_, TextRule::Digits);
+void DtmfDialog::declareFields() {
+    FormFields& f = *fields_;
+    DtmfForm& v = form_;
+    auto* codes = new QGroupBox(QStringLiteral("DTMF"), this);
+    codes->setObjectName("FrameCodes");
+    SetLangKey(codes, kKeyDtmfCodes);
+    auto* codesLayout = new QVBoxLayout(codes);
+    declareCodeBoxes(codesLayout);
+    inputHint_ = MakeLabel(this, kKeyDtmfInputHint, "Input:1~9,A,B,C,D,#,*", nullptr);
+    codesLayout->addWidget(inputHint_);
+    codesLayout->addStretch(1);
+
+    const QString off = LangQ(texts_, kKeyDtmfOff);
+    const QStringList symbols = TextItems(DtmfSymbolTexts());
+    const QStringList sendDelays = TextItems(DtmfSendDelayTexts());
+    auto* settings = new QFormLayout;
+    f.list(settings, "ComboAni", OtherKey(kKeyDtmfAni), KeyItems(texts_, {kKeyDtmfOff, kKeyDtmfOn}),
+           v.ani);
+    f.list(settings, "ComboDigitDuration", OtherKey(kKeyDtmfDigitDuration),
+           DigitDurationItems(texts_), v.digitDuration);
+    QComboBox* pttIdMode =
+        f.list(settings, "ComboPttIdMode", OtherKey(kKeyDtmfPttIdMode),
+               KeyItems(texts_, {kKeyDtmfOff, kKeyDtmfPttBegin, kKeyDtmfPttEnd, kKeyDtmfPttBoth}),
+               v.pttIdMode);
+    dtmfId_ = f.text(settings, "TextDtmfId", OtherKey(kKeyDtmfId),
+                     {kIdBoxChars, kIdBoxChars, TextRule::Digits}, v.dtmfId);
     dtmfId_->installEventFilter(this);
-    separator_ = MakeCombo(this, "ComboSeparator");
-    group_ = MakeCombo(this, "ComboGroup");
-    decodeResponse_ = MakeCombo(this, "ComboDecodeResponse");
-    firstDigitDelay_ = MakeCombo(this, "ComboFirstDigitDelay");
-    preSendDelay_ = MakeCombo(this, "ComboPreSendDelay");
-    resetTime_ = MakeCombo(this, "ComboResetTime");
-    postSendDelay_ = MakeCombo(this, "ComboPostSendDelay");
-    pauseTime_ = MakeCombo(this, "ComboPauseTime");
-    sideTone_ = MakeCheck(this, "CheckSideTone", kKeyDtmfSideTone, "侧音");
-    for (QWidget* field : std::initializer_list<QWidget*>{
-             ani_, digitDuration_, pttIdMode_, separator_, group_, decodeResponse_,
-             firstDigitDelay_, preSendDelay_, resetTime_, postSendDelay_, pauseTime_, sideTone_}) {
-        keys_->watchField(field);
-    }
+    separator_ =
+        f.list(settings, "ComboSeparator", OtherKey(kKeyDtmfSeparator), symbols, v.separator);
+    f.list(settings, "ComboGroup", OtherKey(kKeyDtmfGroup), QStringList{off} + symbols, v.group);
+    f.list(settings, "ComboDecodeResponse", OtherKey(kKeyDtmfDecodeResponse),
+           KeyItems(texts_, {kKeyDtmfResponseNone, kKeyDtmfResponseRing, kKeyDtmfResponseReply}),
+           v.decodeResponse);
+    f.list(settings, "ComboFirstDigitDelay", OtherKey(kKeyDtmfFirstDigitDelay),
+           TextItems(DtmfFirstDigitDelayTexts()), v.firstDigitDelay);
+    f.list(settings, "ComboPreSendDelay", OtherKey(kKeyDtmfPreSendDelay), sendDelays,
+           v.preSendDelay);
+    f.list(settings, "ComboResetTime", OtherKey(kKeyDtmfResetTime), TextItems(DtmfResetTimeTexts()),
+           v.resetTime);
+    f.list(settings, "ComboPostSendDelay", OtherKey(kKeyDtmfPostSendDelay), sendDelays,
+           v.postSendDelay);
+    f.list(settings, "ComboPauseTime", OtherKey(kKeyDtmfPauseTime),
+           QStringList{off} + TextItems(DtmfPauseTimeTexts()), v.pauseTime);
+    f.check(settings, "CheckSideTone", OtherKey(kKeyDtmfSideTone, "侧音"), v.sideTone);
+    // The PTT-ID mode never goes to the radio, which takes it per channel: the list keeps
+    // the record's value through an OK without being shown.
+    settings->setRowVisible(pttIdMode, false);
 
     special_ = new QPushButton(QStringLiteral("Special"), this);
     special_->setObjectName("CommandSpecial");
@@ -113,119 +131,59 @@ void DtmfDialog::buildControls() {
     for (QAbstractButton* button : buttons_->buttons()) {
         static_cast<QPushButton*>(button)->setAutoDefault(false);
     }
-}
-
-void DtmfDialog::buildLayout() {
-    // The code memories in two columns, then the PTT-ID and remote-control codes.
-    auto* memories = new QGridLayout;
-    for (int m = 0; m < kDtmfMemoryCodes; ++m) {
-        const int row = m % kMemoryRows;
-        const int column = kCellsPerMemory * (m / kMemoryRows);
-        QLineEdit* box = codes_[static_cast<std::size_t>(m)];
-        auto* label = MakeLabel(this, 0, "", box);
-        label->setText(QStringLiteral("M%1").arg(m + 1));
-        codeLabels_[static_cast<std::size_t>(m)] = label;
-        memories->addWidget(label, row, column);
-        memories->addWidget(box, row, column + 1);
-    }
-    memories->setColumnStretch(kMemoryColumns * kCellsPerMemory, 1);
-    // Their labels come from section "OPTION" (relabel()).
-    auto* others = new QFormLayout;
-    for (int box = kDtmfBeginBox; box < kDtmfCodeBoxes; ++box) {
-        QLineEdit* edit = codes_[static_cast<std::size_t>(box)];
-        auto* label = MakeLabel(this, 0, "", edit);
-        codeLabels_[static_cast<std::size_t>(box)] = label;
-        others->addRow(label, edit);
-    }
-    auto* codes = new QGroupBox(QStringLiteral("DTMF"), this);
-    codes->setObjectName("FrameCodes");
-    SetLangKey(codes, kKeyDtmfCodes);
-    auto* codesLayout = new QVBoxLayout(codes);
-    codesLayout->addLayout(memories);
-    codesLayout->addLayout(others);
-    codesLayout->addWidget(inputHint_);
-    codesLayout->addStretch(1);
-
-    settingsForm_ = new QFormLayout;
-    for (const auto& [key, field] : std::initializer_list<std::pair<int, QWidget*>>{
-             {kKeyDtmfAni, ani_},
-             {kKeyDtmfDigitDuration, digitDuration_},
-             {kKeyDtmfPttIdMode, pttIdMode_},
-             {kKeyDtmfId, dtmfId_},
-             {kKeyDtmfSeparator, separator_},
-             {kKeyDtmfGroup, group_},
-             {kKeyDtmfDecodeResponse, decodeResponse_},
-             {kKeyDtmfFirstDigitDelay, firstDigitDelay_},
-             {kKeyDtmfPreSendDelay, preSendDelay_},
-             {kKeyDtmfResetTime, resetTime_},
-             {kKeyDtmfPostSendDelay, postSendDelay_},
-             {kKeyDtmfPauseTime, pauseTime_}}) {
-        settingsForm_->addRow(MakeLabel(this, key, "", field), field);
-    }
-    settingsForm_->addRow(sideTone_);
-    // The PTT-ID mode never goes to the radio, which takes it per channel: the list keeps
-    // the record's value through an OK without being shown.
-    settingsForm_->setRowVisible(pttIdMode_, false);
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(codes, 1);
     columns->addSpacing(fontMetrics().height());
-    columns->addLayout(settingsForm_);
-
+    columns->addLayout(settings);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(special_);
     bottom->addStretch(1);
     bottom->addWidget(buttons_);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addLayout(bottom);
 }
 
+void DtmfDialog::declareCodeBoxes(QBoxLayout* column) {
+    const auto code = [this](FieldPlace place, const QString& name, const FieldLabel& label,
+                             int box) {
+        const auto at = static_cast<std::size_t>(box);
+        codes_[at] = fields_->text(place, name, label, CodeBox(box), form_.codes[at]);
+        codes_[at]->installEventFilter(this);
+    };
+    auto* memories = new QGridLayout;
+    for (int m = 0; m < kDtmfMemoryCodes; ++m) {
+        const QString number = QString::number(m + 1);
+        code({memories, m % kMemoryRows, kCellsPerMemory * (m / kMemoryRows)}, "TextM" + number,
+             Caption("M" + number), m);
+    }
+    memories->setColumnStretch(kMemoryColumns * kCellsPerMemory, 1);
+    auto* others = new QFormLayout;
+    code(others, "TextPttIdBegin", OptionKey(kOptionPttIdBegin), kDtmfBeginBox);
+    code(others, "TextPttIdEnd", OptionKey(kOptionPttIdEnd), kDtmfEndBox);
+    code(others, "TextRemoteKill", OptionKey(kOptionFunctionRemoteKill), kDtmfKillBox);
+    code(others, "TextRemoteStun", OptionKey(kOptionFunctionRemoteStun), kDtmfStunBox);
+    column->addLayout(memories);
+    column->addLayout(others);
+}
+
 void DtmfDialog::setTabOrder() {
     // The code boxes in their order, then the settings column, then the buttons.
-    std::vector<QWidget*> order(codes_.begin(), codes_.end());
-    order.insert(order.end(),
-                 {ani_, digitDuration_, pttIdMode_, dtmfId_, separator_, group_, decodeResponse_,
-                  firstDigitDelay_, preSendDelay_, resetTime_, postSendDelay_, pauseTime_,
-                  sideTone_, special_, buttons_->button(QDialogButtonBox::Ok),
-                  buttons_->button(QDialogButtonBox::Cancel)});
+    std::vector<QWidget*> order = fields_->controls();
+    order.insert(order.end(), {special_, buttons_->button(QDialogButtonBox::Ok),
+                               buttons_->button(QDialogButtonBox::Cancel)});
     ChainTabOrder(order);
     AddConfirmShortcuts(this, [this] { commitOk(); });
 }
 
 void DtmfDialog::relabel() {
     RelabelForm(this, texts_);
+    FormFields::RelabelOptionKeys(this, texts_);
     LabelOkCancel(buttons_, texts_);
-    for (int box = kDtmfBeginBox; box < kDtmfCodeBoxes; ++box) {
-        codeLabels_[static_cast<std::size_t>(box)]->setText(Q(texts_.readMessageText(
-            kOptionSection,
-            kOptionDtmfCodeBoxLabels[static_cast<std::size_t>(box - kDtmfBeginBox)])));
-    }
     NameByLabels(this);
     // The hint belongs to the code boxes as a description.
     for (QLineEdit* box : codes_) box->setAccessibleDescription(inputHint_->text());
-}
-
-void DtmfDialog::fillLists() {
-    const QString off = LangQ(texts_, kKeyDtmfOff);
-    SetItems(ani_, KeyItems(texts_, {kKeyDtmfOff, kKeyDtmfOn}));
-    QStringList durations;
-    const QString ms = LangQ(texts_, kKeyDtmfMilliseconds);
-    for (int duration : kDtmfDigitDurationsMs) durations << QString::number(duration) + ms;
-    SetItems(digitDuration_, durations);
-    SetItems(pttIdMode_,
-             KeyItems(texts_, {kKeyDtmfOff, kKeyDtmfPttBegin, kKeyDtmfPttEnd, kKeyDtmfPttBoth}));
-    const QStringList symbols = TextItems(DtmfSymbolTexts());
-    SetItems(separator_, symbols);
-    SetItems(group_, QStringList{off} + symbols);
-    SetItems(decodeResponse_,
-             KeyItems(texts_, {kKeyDtmfResponseNone, kKeyDtmfResponseRing, kKeyDtmfResponseReply}));
-    SetItems(firstDigitDelay_, TextItems(DtmfFirstDigitDelayTexts()));
-    SetItems(preSendDelay_, TextItems(DtmfSendDelayTexts()));
-    SetItems(resetTime_, TextItems(DtmfResetTimeTexts()));
-    SetItems(postSendDelay_, TextItems(DtmfSendDelayTexts()));
-    SetItems(pauseTime_, QStringList{off} + TextItems(DtmfPauseTimeTexts()));
 }
 
 }  // namespace torvik

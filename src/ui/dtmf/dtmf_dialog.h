@@ -7,17 +7,16 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
 #include <string>
-#include <utility>
 
 #include "app/language_texts.h"
 #include "calling/dtmf/dtmf_form.h"
 #include "document/codeplug_document.h"
 
-class QCheckBox;
+class QBoxLayout;
 class QComboBox;
 class QDialogButtonBox;
-class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -25,6 +24,7 @@ class QPushButton;
 namespace torvik {
 
 class EditKeyFilter;
+class FormFields;
 
 class DtmfDialog : public QDialog {
     Q_OBJECT
@@ -32,12 +32,11 @@ class DtmfDialog : public QDialog {
   public:
     DtmfDialog(CodeplugDocument& document, const LanguageTexts& texts, Reporter& reporter,
                QWidget* parent = nullptr);
+    ~DtmfDialog() override;
 
     // The code box (0..19) that last received the focus: the one the special-call dialog
     // fills.
     int currentDtmfCode() const { return curEditId_; }
-    // What the controls show now.
-    DtmfForm form() const;
     QLineEdit* codeBox(int box) const { return codes_[static_cast<std::size_t>(box)]; }
 
     // OK: refuses equal remote kill and stun codes, else commits and closes.
@@ -49,19 +48,18 @@ class DtmfDialog : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Each list with the form field it shows.
-    static constexpr std::size_t kLists = 11;
-    using ListFields = std::array<std::pair<int*, QComboBox*>, kLists>;
-    ListFields listFields(DtmfForm& form) const;
-
-    void buildControls();
-    void buildLayout();
+    // Every field of the window, one line each, in tab order, and the layout they stand in.
+    void declareFields();
+    // The code boxes into `column`: two columns of memories, then the PTT-ID and
+    // remote-control codes.
+    void declareCodeBoxes(QBoxLayout* column);
     void setTabOrder();
     void relabel();
-    void fillLists();
     void connectControls();
-    void showForm(const DtmfForm& form);
-    void showCodes(const DtmfForm& form);
+    // What the controls show now, gathered into form_.
+    const DtmfForm& gatherForm();
+    // form_ shown again after a rewrite of its codes.
+    void showForm();
     // The ID box lost the focus: the call codes follow a new ID.
     void idLeft();
     void separatorChosen(int separator);
@@ -71,29 +69,19 @@ class DtmfDialog : public QDialog {
     const LanguageTexts& texts_;
     Reporter& reporter_;
     EditKeyFilter* keys_ = nullptr;
+    std::unique_ptr<FormFields> fields_;
+    // The working form the fields show and store.
+    DtmfForm form_;
     int curEditId_ = 0;
     // The ID the call codes were last made for.
     std::string appliedId_;
 
     std::array<QLineEdit*, kDtmfCodeBoxes> codes_{};
-    std::array<QLabel*, kDtmfCodeBoxes> codeLabels_{};
     QLabel* inputHint_ = nullptr;
-    QComboBox* ani_ = nullptr;
-    QComboBox* digitDuration_ = nullptr;
-    QComboBox* pttIdMode_ = nullptr;
     QLineEdit* dtmfId_ = nullptr;
     QComboBox* separator_ = nullptr;
-    QComboBox* group_ = nullptr;
-    QComboBox* decodeResponse_ = nullptr;
-    QComboBox* firstDigitDelay_ = nullptr;
-    QComboBox* preSendDelay_ = nullptr;
-    QComboBox* resetTime_ = nullptr;
-    QComboBox* postSendDelay_ = nullptr;
-    QComboBox* pauseTime_ = nullptr;
-    QCheckBox* sideTone_ = nullptr;
     QPushButton* special_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
-    QFormLayout* settingsForm_ = nullptr;
 };
 
 }  // namespace torvik

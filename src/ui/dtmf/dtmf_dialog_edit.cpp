@@ -1,6 +1,5 @@
-// DtmfDialog at work: the form shown and read back, the code boxes following the own ID and the
-// separator, the special call, OK.
-#include <QCheckBox>
+// DtmfDialog at work: the form gathered and shown again, the code boxes following the own ID
+// and the separator, the special call, OK.
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -11,47 +10,18 @@
 #include "ui/dtmf/dtmf_dialog.h"
 #include "ui/dtmf/dtmf_dialog_keys.h"
 #include "ui/dtmf/dtmf_special_call_dialog.h"
+#include "ui/field_binding.h"
 #include "ui/ui_text.h"
 
 namespace torvik {
-DtmfDialog::ListFields DtmfDialog::listFields(DtmfForm& f) const {
-    return {{{&f.ani, ani_},
-             {&f.digitDuration, digitDuration_},
-             {&f.pttIdMode, pttIdMode_},
-             {&f.separator, separator_},
-             {&f.group, group_},
-             {&f.decodeResponse, decodeResponse_},
-             {&f.firstDigitDelay, firstDigitDelay_},
-             {&f.preSendDelay, preSendDelay_},
-             {&f.resetTime, resetTime_},
-             {&f.postSendDelay, postSendDelay_},
-             {&f.pauseTime, pauseTime_}}};
+
+const DtmfForm& DtmfDialog::gatherForm() {
+    fields_->storeAll();
+    return form_;
 }
 
-DtmfForm DtmfDialog::form() const {
-    DtmfForm f;
-    for (std::size_t box = 0; box < codes_.size(); ++box) f.codes[box] = U(codes_[box]->text());
-    for (auto [field, list] : listFields(f)) *field = list->currentIndex();
-    f.dtmfId = U(dtmfId_->text());
-    f.sideTone = sideTone_->isChecked();
-    return f;
-}
-
-void DtmfDialog::showForm(const DtmfForm& shown) {
-    showCodes(shown);
-    DtmfForm f = shown;
-    for (auto [field, list] : listFields(f)) {
-        const QSignalBlocker quiet(list);
-        list->setCurrentIndex(*field);
-    }
-    dtmfId_->setText(Q(f.dtmfId));
-    sideTone_->setChecked(f.sideTone);
-}
-
-void DtmfDialog::showCodes(const DtmfForm& shown) {
-    for (std::size_t box = 0; box < codes_.size(); ++box) {
-        if (U(codes_[box]->text()) != shown.codes[box]) codes_[box]->setText(Q(shown.codes[box]));
-    }
+void DtmfDialog::showForm() {
+    fields_->showAll();
 }
 
 void DtmfDialog::connectControls() {
@@ -76,16 +46,16 @@ bool DtmfDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DtmfDialog::idLeft() {
-    DtmfForm f = form();
-    if (!RetargetDtmfCodes(f, appliedId_)) return;
-    appliedId_ = f.dtmfId;
-    showCodes(f);
+    gatherForm();
+    if (!RetargetDtmfCodes(form_, appliedId_)) return;
+    appliedId_ = form_.dtmfId;
+    showForm();
 }
 
 void DtmfDialog::separatorChosen(int separator) {
-    DtmfForm f = form();
-    ReseparateDtmfCodes(f, separator);
-    showCodes(f);
+    gatherForm();
+    ReseparateDtmfCodes(form_, separator);
+    showForm();
 }
 
 void DtmfDialog::updateSpecialButton() {
@@ -94,7 +64,7 @@ void DtmfDialog::updateSpecialButton() {
 
 void DtmfDialog::openSpecialCall() {
     if (curEditId_ >= kDtmfCallBoxes) return;
-    const DtmfForm f = form();
+    const DtmfForm& f = gatherForm();
     // The own ID as OK will store it, so the code carries the ID the radio is given.
     DtmfSpecialCallDialog dialog(texts_, DtmfFormSeparator(f), NormalizeDtmfId(f.dtmfId), this);
     if (dialog.exec() != QDialog::Accepted) return;
@@ -106,7 +76,7 @@ void DtmfDialog::openSpecialCall() {
 void DtmfDialog::commitOk() {
     // A shortcut does not take the focus from the ID box: its rewrite happens here then.
     if (dtmfId_->hasFocus()) idLeft();
-    const DtmfForm f = form();
+    const DtmfForm& f = gatherForm();
     if (RemoteCodesClash(f.codes[kDtmfKillBox], f.codes[kDtmfStunBox])) {
         codeBox(kDtmfKillBox)->setFocus();
         reporter_.show(Severity::Warning, texts_.langText(kKeyDtmfRemoteCodesClash));

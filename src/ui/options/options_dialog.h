@@ -5,21 +5,22 @@
 
 #include <QDialog>
 #include <array>
-#include <vector>
+#include <memory>
 
 #include "app/language_texts.h"
 #include "document/codeplug_document.h"
 #include "functions/options/option_rules.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
-class QLabel;
 class QLineEdit;
 
 namespace torvik {
 
 class EditKeyFilter;
+class FormFields;
 
 class OptionsDialog : public QDialog {
     Q_OBJECT
@@ -27,25 +28,18 @@ class OptionsDialog : public QDialog {
   public:
     OptionsDialog(CodeplugDocument& document, const LanguageTexts& texts,
                   QWidget* parent = nullptr);
+    ~OptionsDialog() override;
 
     // Shows the password box and its label for state 1, hides them otherwise.
     void enablePassword(int state);
     void commitOk();
 
   private:
-    // A pick-list row whose choice is the list position held in one field.
-    struct PositionRow {
-        int row;
-        std::int16_t OptionSettings::*field;
-        QComboBox* combo = nullptr;
-    };
-
-    QComboBox* rowCombo(int row) const;
-    void buildControls();
-    void buildLayout();
+    // Every field of the window, one line each, in tab order, and the layout they stand in.
+    void declareFields();
+    // The seven one-character boxes of the power-on message, under their label in `column`.
+    void declareWelcomeMessage(QBoxLayout* column);
     void relabel();
-    void fillLists();
-    void showValues();
     void connectControls();
     void displayModeChosen(int position);
     void showCoupledRows();
@@ -55,16 +49,12 @@ class OptionsDialog : public QDialog {
     EditableState state_;
     OptionSettings& options_;
     EditKeyFilter* keys_ = nullptr;
+    std::unique_ptr<FormFields> fields_;
 
-    std::vector<PositionRow> rows_;
     QComboBox* displayMode_ = nullptr;
-    QComboBox* workMode_ = nullptr;
-    QComboBox* powerOnChannel_ = nullptr;
     QComboBox* channelDisplayExtra_ = nullptr;
-    std::vector<OptionChannelChoice> channelChoices_;
-    std::array<QCheckBox*, 4> switches_{};  // switches 1..4
+    QComboBox* workMode_ = nullptr;
     QCheckBox* passwordSwitch_ = nullptr;
-    QLabel* passwordLabel_ = nullptr;
     QLineEdit* password_ = nullptr;
     std::array<QLineEdit*, kWelcomeBoxes> welcome_{};
     QDialogButtonBox* buttons_ = nullptr;
