@@ -290,7 +290,7 @@ constexpr BilingualText kTexts[] = {
     {TextId::SortDescending, "&Descending", "降序(&D)"},
     {TextId::MenuFill, "F&ill...", "填充(&I)..."},
     {TextId::MenuFind, "&Find...", "查找(&F)..."},
-    {TextId::MenuReplace, "R&eplace...", "替换(&E)..."},
+    {TextId::MenuReplace, "&Replace...", "替换(&R)..."},
     {TextId::FillTitle, "Fill", "填充"},
     {TextId::FillColumn, "&Column:", "列(&C)："},
     {TextId::FillStart, "&Start frequency (MHz):", "起始频率 (MHz)(&S)："},

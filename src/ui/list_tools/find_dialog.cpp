@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -103,6 +104,11 @@ FindDialog::FindDialog(MainWindow& window) : QDialog(&window), window_(window) {
     connect(replaceOne_, &QPushButton::clicked, this, &FindDialog::replaceOne);
     connect(replaceAll_, &QPushButton::clicked, this, &FindDialog::replaceAll);
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
+    // F3 (or the desktop's key for it) finds again from anywhere in the dialog.
+    auto* again = new QShortcut(QKeySequence::FindNext, this);
+    connect(again, &QShortcut::activated, this, [this] {
+        if (next_->isEnabled()) findNext();
+    });
     connect(find_, &QLineEdit::textChanged, this, &FindDialog::updateButtons);
 }
 
