@@ -59,8 +59,15 @@ class ListToolsTest : public QObject {
 
     // Channels 1, 2, 3 and 5 on 145 MHz named after their numbers ("K1"), channel 2
     // transmitting 0.6 MHz above; row 4 empty. Opened as a file, shown and active.
-    void openFixture(Language language = Language::English) {
-        if (language != session_->language) {
+    void openFixture(Language language = Language::English, bool shippedTexts = false) {
+        if (shippedTexts) {
+            for (const char* name : {"english.ini", "chinese.ini"}) {
+                const QString target = home_->path(QString("language/") + name);
+                QFile::remove(target);
+                QVERIFY(QFile::copy(QString(TORVIK_DATA_DIR "/language/") + name, target));
+            }
+        }
+        if (language != session_->language || shippedTexts) {
             window_.reset();
             session_->language = language;
             session_->texts = LanguageTexts::Load(session_->home.languageFile(language), language);
@@ -372,18 +379,22 @@ class ListToolsTest : public QObject {
         QCOMPARE(steps().count(), 1);
     }
 
-    // Both dialogs in both languages: titled, every control named; with TORVIK_GRAB_DIR set
-    // they leave pictures of themselves.
+    // Both dialogs in both languages with the shipped language files: titled, the columns
+    // by the list's headers, every control named; with TORVIK_GRAB_DIR set they leave
+    // pictures of themselves.
     void dialogsInBothLanguages_data() { test::LanguageRows(); }
     void dialogsInBothLanguages() {
         QFETCH(int, language);
-        openFixture(Language(language));
+        const bool chinese = language == int(Language::Chinese);
+        openFixture(Language(language), true);
         selectRows(1, 3, 1);
         QStringList unnamed;
         QString title;
+        QString column;
         auto watch = test::OnModal<FillDialog>([&](FillDialog* dialog) {
             title = dialog->windowTitle();
             unnamed = Unnamed(dialog);
+            column = dialog->findChild<QComboBox*>("FillColumn")->currentText();
             if (const QString dir = qEnvironmentVariable("TORVIK_GRAB_DIR"); !dir.isEmpty()) {
                 dialog->grab().save(dir + "/fill-" + QTest::currentDataTag() + ".png");
             }
@@ -391,15 +402,17 @@ class ListToolsTest : public QObject {
         });
         window().findChild<QAction*>("mnuEditFill")->trigger();
         delete watch;
-        QCOMPARE(title, language == int(Language::Chinese) ? "填充" : "Fill");
+        QCOMPARE(title, chinese ? "填充" : "Fill");
+        QCOMPARE(column, chinese ? "接收频率(MHz)" : "Receive frequency (MHz)");
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(' ')));
 
         window().findChild<QAction*>("mnuEditReplace")->trigger();
         FindDialog* dialog = findDialog();
         QVERIFY(dialog);
-        QCOMPARE(dialog->windowTitle(),
-                 language == int(Language::Chinese) ? "查找和替换" : "Find and Replace");
+        QCOMPARE(dialog->windowTitle(), chinese ? "查找和替换" : "Find and Replace");
         QVERIFY(Unnamed(dialog).isEmpty());
+        QCOMPARE(dialog->findChild<QComboBox*>("FindColumn")->currentText(),
+                 chinese ? "信道名称" : "Channel name");
         if (const QString dir = qEnvironmentVariable("TORVIK_GRAB_DIR"); !dir.isEmpty()) {
             dialog->grab().save(dir + "/replace-" + QTest::currentDataTag() + ".png");
         }
