@@ -4,6 +4,7 @@
 
 #include "aggregate/area_keys.h"
 #include "ui/interchange_commands.h"
+#include "ui/list_tools/list_tools.h"
 #include "ui/main_command_keys.h"
 #include "ui/main_window.h"
 #include "ui/print/print_commands.h"
@@ -179,6 +180,18 @@ const std::vector<CommandEntry>& Table() {
             edit.run = [](MainWindow& w) { w.editChannel(); };
             return edit;
         }(),
+        Keys(Captioned(Entry(C::EditFill, M::Edit, "mnuEditFill", 0, FillSelectedChannels),
+                       TextId::MenuFill),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)),
+        Captioned(Entry(
+                      C::EditFind, M::Edit, "mnuEditFind", 0,
+                      [](MainWindow& w) { ShowFindDialog(w, false); }, K::Find),
+                  TextId::MenuFind),
+        // Ctrl+H as most desktops have it; the standard Replace key differs on some.
+        Keys(Captioned(Entry(C::EditReplace, M::Edit, "mnuEditReplace", 0,
+                             [](MainWindow& w) { ShowFindDialog(w, true); }),
+                       TextId::MenuReplace),
+             QKeySequence(Qt::CTRL | Qt::Key_H)),
         [] {
             CommandEntry list = Base(C::ShowChannelList, M::None, "ShowChannelList", 0);
             list.run = [](MainWindow& w) { w.focusChannelList(); };

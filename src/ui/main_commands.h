@@ -73,6 +73,9 @@ enum class CommandId {
     ChannelMoveUp,
     ChannelMoveDown,
     ChannelSort,
+    EditFill,
+    EditFind,
+    EditReplace,
     Count  // not a command: the number of commands; keep it last
 };
 inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(CommandId::Count);
