@@ -143,6 +143,8 @@ class ChannelEditModel {
     // or into a new record appended to the table.
     bool storeIntoUsedSlot(int row);
     bool storeIntoNewSlot(int row);
+    // The store rule into a record of the caller's; the channel table is left alone.
+    void storeInto(ChannelRecord& record) { storeFields(record); }
 
   private:
     const ToneFields& tone(ToneSide side) const;

@@ -56,4 +56,18 @@ std::vector<std::string_view> ChangedFields(const Fields& fields, const Record& 
     return changed;
 }
 
+// Copies into `into` every field whose value differs between `before` and `after`: what a
+// change did to one record, done to another.
+template <class Fields, class Record>
+void CopyChangedFields(const Fields& fields, const Record& before, const Record& after,
+                       Record& into) {
+    std::apply(
+        [&](const auto&... f) {
+            ((before.*(f.member) == after.*(f.member) ? void()
+                                                      : void(into.*(f.member) = after.*(f.member))),
+             ...);
+        },
+        fields);
+}
+
 }  // namespace torvik

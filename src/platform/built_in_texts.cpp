@@ -342,6 +342,30 @@ constexpr BilingualText kTexts[] = {
      "信道 %1：“%2”截为“%3”（7 个字符）。"},
     {TextId::ReplaceRefused, "Channel %1: \"%2\" refused: %3", "信道 %1：“%2”被拒绝：%3"},
     {TextId::ReplaceStepName, "Replace %1 names", "替换 %1 个名称"},
+
+    // Editing several channels at once.
+    {TextId::MixedValues, "(mixed)", "（多个值）"},
+    {TextId::BulkEditSubject, "%1 channels", "%1 个信道"},
+    {TextId::BulkEditHint,
+     "Only the fields you change are stored, in every selected channel. A field shown as "
+     "(mixed) differs between the channels and stays as each has it unless you change it. "
+     "Frequencies are not edited here.",
+     "只保存您更改的项目，并应用到每个所选信道。显示为（多个值）的项目在各信道中不同，"
+     "除非您更改它，否则各信道保持原值。此处不编辑频率。"},
+    {TextId::BulkEditStep, "Edit %1 channels", "编辑 %1 个信道"},
+    {TextId::BulkRefusedHeading,
+     "Some channels do not offer a value you chose (each channel's other settings decide what "
+     "it offers):",
+     "部分信道不提供您选择的值（各信道可选的值取决于其其他设置）："},
+    {TextId::BulkRefusedField, "%1: channels %2", "%1：信道 %2"},
+    {TextId::BulkStoreInOthers,
+     "Store the changes only in the channels that take them (%1 of %2)? Channels %3 stay as "
+     "they are. Cancel goes back to the editor.",
+     "是否只将更改保存到能接受的信道（%2 个中的 %1 个）？信道 %3 保持不变。"
+     "选择“取消”返回编辑。"},
+    {TextId::BulkNoChannelTakes,
+     "None of the selected channels takes every change; nothing was stored.",
+     "没有任何所选信道能接受全部更改，未保存任何内容。"},
 };
 
 static_assert(std::size(kTexts) == kBuiltInTextCount, "every text id needs its row");

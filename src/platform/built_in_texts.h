@@ -290,6 +290,15 @@ enum class TextId {
     ReplaceCut,
     ReplaceRefused,
     ReplaceStepName,
+    // Editing several channels at once.
+    MixedValues,         // a field whose value differs between the channels
+    BulkEditSubject,     // the title's end; %1: how many channels
+    BulkEditHint,        // what the editor stores and what it leaves
+    BulkEditStep,        // the undo step; %1: how many channels
+    BulkRefusedHeading,  // before the values some channels do not take
+    BulkRefusedField,    // %1: the field, %2: the channels
+    BulkStoreInOthers,   // %1: channels that take the changes, %2: all, %3: those that do not
+    BulkNoChannelTakes,
 
     Count  // not a text: the number of texts; keep it last
 };

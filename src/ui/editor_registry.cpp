@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "document/codeplug_document.h"
+#include "ui/channel_editor/channel_bulk_edit_dialog.h"
 #include "ui/channel_editor/channel_editor_dialog.h"
 #include "ui/commbook/comm_book_dialog.h"
 #include "ui/dtmf/dtmf_dialog.h"
@@ -23,8 +24,18 @@ void EditorRegistry::open(EditorId id, const EditorContext& context) const {
 }
 
 void RegisterEditors(EditorRegistry& registry) {
-    registry.add(EditorId::Channel, [](const EditorContext& c) {
-        return std::make_unique<ChannelEditorDialog>(c.document, c.session.features, c.row,
+    // Several selected rows holding channels open the editor of several channels; a selection
+    // with one channel opens the editor of that channel, and one without any the editor of
+    // the current row, where a channel can be added.
+    registry.add(EditorId::Channel, [](const EditorContext& c) -> std::unique_ptr<QDialog> {
+        const std::vector<int> channels =
+            RowsWithChannels(c.document.codeplug().channels, c.selectedRows);
+        if (channels.size() > 1) {
+            return std::make_unique<ChannelBulkEditDialog>(c.document, c.session.features, channels,
+                                                           c.session.texts, c.reporter, c.parent);
+        }
+        const int row = channels.empty() ? c.row : channels.front();
+        return std::make_unique<ChannelEditorDialog>(c.document, c.session.features, row,
                                                      c.session.texts, c.reporter, c.parent);
     });
     registry.add(EditorId::Options, [](const EditorContext& c) {

@@ -1,13 +1,12 @@
-// What every editor of the main window promises, proved once per editor by opening it through
-// the editor registry, as the window does, and working it with the keyboard and the mouse:
-// OK without a change adds no undo step; Cancel and Escape change nothing; one change and OK
-// is exactly one undo step, and Undo gives back the saved files byte for byte; the window has
-// a title and every control a screen reader can name. The command table has one row for each
-// command, and every editor a command opens is registered exactly once.
+// What every editor of the main window promises, proved once per editor (the channel editor
+// also opened on several channels) by opening it through the editor registry, as the window
+// does, and working it with the keyboard and the mouse: OK without a change adds no undo step;
+// Cancel and Escape change nothing; one change and OK is exactly one undo step, and Undo gives
+// back the saved files byte for byte; the window has a title and every control a screen reader
+// can name. The command table has one row for each command, and every editor a command opens
+// is registered exactly once.
 #include <QAbstractSpinBox>
 #include <QAccessible>
-#include <QDir>
-#include <QFile>
 #include <QHeaderView>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -22,6 +21,7 @@
 #include "support/data_texts.h"
 #include "support/dialog_driver.h"
 #include "support/recording_reporter.h"
+#include "support/saved_files.h"
 #include "ui/editor_registry.h"
 #include "ui/main_commands.h"
 
@@ -40,6 +40,8 @@ struct EditorRow {
     const char* name;
     EditorId id;
     Change change;
+    // The channel list's selected rows it opens on; none: the edited channel's row alone.
+    std::vector<int> selection = {};
 };
 
 // Clicks into a box, selects its text and types over it.
@@ -58,6 +60,10 @@ const std::vector<EditorRow>& EditingRows() {
     static const std::vector<EditorRow> rows{
         {"Channel", EditorId::Channel,
          [](const DialogUser& user) { user.choose(user.combo("ComboPower"), 1); }},
+        {"Channel, several",
+         EditorId::Channel,
+         [](const DialogUser& user) { user.choose(user.combo("ComboPower"), 1); },
+         {1, kEditedChannel, 3, 5}},
         {"Options", EditorId::Options,
          [](const DialogUser& user) { user.choose(user.combo("Combo9"), 2); }},
         {"DTMF", EditorId::Dtmf,
@@ -175,7 +181,7 @@ class EditorContractTest : public QObject {
     // Opens the editor as the window does and hands it to `act` once it is up and active.
     // `act` closes it; an editor still open afterwards is a failure, and is closed so that
     // the test can go on.
-    void runEditor(EditorId id, const std::function<void(const DialogUser&)>& act) {
+    void runEditor(const EditorRow& editor, const std::function<void(const DialogUser&)>& act) {
         bool opened = false;
         bool leftOpen = false;
         const QPointer<QTimer> watch = test::OnModal<QDialog>([&](QDialog* dialog) {
@@ -189,7 +195,8 @@ class EditorContractTest : public QObject {
                 dialog->reject();
             }
         });
-        registry_.open(id, {*document_, *session_, reporter_, kEditedChannel, nullptr});
+        registry_.open(editor.id, {*document_, *session_, reporter_, kEditedChannel, nullptr,
+                                   editor.selection});
         delete watch.data();
         QVERIFY2(opened, "the editor did not open");
         QVERIFY2(!leftOpen, "the editor was left open");
@@ -198,16 +205,7 @@ class EditorContractTest : public QObject {
     // Saves the codeplug into a folder of its own and reads back every file the save wrote
     // (the data file, its channel file and, in factory mode, the test data), by file name.
     std::map<QString, QByteArray> savedFiles(const QString& folder) {
-        QDir(dir_.path()).mkpath(folder);
-        const QString path = dir_.filePath(folder + "/radio.dat");
-        if (!document_->save(path.toStdString(), reporter_)) return {};
-        std::map<QString, QByteArray> files;
-        const QDir saved(dir_.filePath(folder));
-        for (const QString& name : saved.entryList(QDir::Files)) {
-            QFile file(saved.filePath(name));
-            if (file.open(QIODevice::ReadOnly)) files[name] = file.readAll();
-        }
-        return files;
+        return test::SavedFiles(*document_, dir_.filePath(folder), reporter_);
     }
 
   private slots:
@@ -220,7 +218,7 @@ class EditorContractTest : public QObject {
         RegisterEditors(registry_);
         startSession(NewFixture());
         for (const EditorRow& row : EditingRows()) {
-            runEditor(row.id, [](const DialogUser& user) { user.ok(); });
+            runEditor(row, [](const DialogUser& user) { user.ok(); });
         }
         QVERIFY(reporter_.shown.empty());
         settled_ = document_->editableState();
@@ -237,7 +235,7 @@ class EditorContractTest : public QObject {
         QFETCH(int, row);
         const EditableState before = document_->editableState();
         const bool modified = document_->isModified();
-        runEditor(EditingRows()[row].id, [](const DialogUser& user) { user.ok(); });
+        runEditor(EditingRows()[row], [](const DialogUser& user) { user.ok(); });
         QCOMPARE(undoStack().count(), 0);
         QVERIFY(document_->editableState() == before);
         QCOMPARE(document_->isModified(), modified);
@@ -258,7 +256,7 @@ class EditorContractTest : public QObject {
         const EditorRow& editor = EditingRows()[row];
         const EditableState before = document_->editableState();
         const bool modified = document_->isModified();
-        runEditor(editor.id, [&](const DialogUser& user) {
+        runEditor(editor, [&](const DialogUser& user) {
             editor.change(user);
             if (escape) {
                 PressEscapeUntilClosed(user);
@@ -279,7 +277,7 @@ class EditorContractTest : public QObject {
         QVERIFY(before.count("radio.dat") && before.count("radio.fre"));
         const EditableState state = document_->editableState();
 
-        runEditor(editor.id, [&](const DialogUser& user) {
+        runEditor(editor, [&](const DialogUser& user) {
             editor.change(user);
             user.ok();
         });
@@ -314,7 +312,7 @@ class EditorContractTest : public QObject {
         QFETCH(int, row);
         QFETCH(bool, editing);
         const EditorRow& editor = (editing ? EditingRows() : ReadOnlyRows())[row];
-        runEditor(editor.id, [](const DialogUser& user) {
+        runEditor(editor, [](const DialogUser& user) {
             QWidget* window = user.window();
             QVERIFY(!window->windowTitle().trimmed().isEmpty());
             QStringList unnamed = UnnamedControls(window);
@@ -331,11 +329,14 @@ class EditorContractTest : public QObject {
         QCOMPARE(undoStack().count(), 0);
     }
 
-    // A new editor joins the rows above, or this fails.
+    // A new editor joins the rows above, or this fails. A row opened on a selection (the
+    // channel editor on several channels) is a second look at an editor already counted.
     void everyRegisteredEditorHasARow() {
         std::array<int, kEditorCount> rows{};
         for (const auto* table : {&EditingRows(), &ReadOnlyRows()}) {
-            for (const EditorRow& row : *table) ++rows[static_cast<std::size_t>(row.id)];
+            for (const EditorRow& row : *table) {
+                if (row.selection.empty()) ++rows[static_cast<std::size_t>(row.id)];
+            }
         }
         for (std::size_t i = 0; i < kEditorCount; ++i) {
             const EditorId id = static_cast<EditorId>(i);

@@ -4,27 +4,14 @@
 // the channel references, and commits the result to the document as one undoable step.
 #pragma once
 
-#include <QDialog>
-#include <array>
-#include <vector>
-
 #include "app/language_texts.h"
-#include "app/settings.h"
 #include "channel_edit/channel_edit_model.h"
 #include "document/codeplug_document.h"
-
-class QCheckBox;
-class QComboBox;
-class QDialogButtonBox;
-class QFormLayout;
-class QLabel;
-class QLineEdit;
+#include "ui/channel_editor/channel_fields_dialog.h"
 
 namespace torvik {
 
-class EditKeyFilter;
-
-class ChannelEditorDialog : public QDialog {
+class ChannelEditorDialog : public ChannelFieldsDialog {
     Q_OBJECT
 
   public:
@@ -34,67 +21,15 @@ class ChannelEditorDialog : public QDialog {
 
     const ChannelEditModel& model() const { return model_; }
 
-    // OK: store, delete or refuse. Accepted when the dialog closed and the change went to the
-    // document.
-    void commitOk();
+    void commitOk() override;
 
   private:
-    struct ToneControls {
-        QComboBox* type = nullptr;
-        QComboBox* ctcss = nullptr;
-        QComboBox* dcs = nullptr;
-        QCheckBox* inverted = nullptr;
-    };
-
-    void buildControls();
-    void buildLayout();
-    void setTabOrder();
-    void relabel();
-    void nameControls();
-    void fillLists();
-    void connectControls();
-    void connectTone(ToneSide side, const ToneControls& controls);
-    // Shows the model's state in every control.
-    void refresh();
-    void refreshSquelchList();
+    void refresh() override;
     QString shiftText() const;
 
     CodeplugDocument& document_;
-    const LanguageTexts& texts_;
     Codeplug working_;
     ChannelEditModel model_;
-    EditKeyFilter* keys_ = nullptr;
-
-    QLineEdit* rxFreq_ = nullptr;
-    QLineEdit* txFreq_ = nullptr;
-    QLabel* shift_ = nullptr;
-    std::array<QLineEdit*, kNameBoxes> name_{};
-    QComboBox* step_ = nullptr;
-    QComboBox* bandwidth_ = nullptr;
-    QComboBox* power_ = nullptr;
-    QComboBox* signaling_ = nullptr;
-    QComboBox* dtmfMemory_ = nullptr;
-    QComboBox* twoTone_ = nullptr;
-    QComboBox* fiveTone_ = nullptr;
-    ToneControls rxTone_;
-    ToneControls txTone_;
-    QLabel* rxToneLabel_ = nullptr;
-    QLabel* txToneLabel_ = nullptr;
-    QComboBox* squelch_ = nullptr;
-    QComboBox* scrambler_ = nullptr;
-    QComboBox* dtmfPttId_ = nullptr;
-    QComboBox* fiveTonePttId_ = nullptr;
-    QComboBox* busyLock_ = nullptr;
-    QCheckBox* txInhibit_ = nullptr;
-    QCheckBox* reverse_ = nullptr;
-    QCheckBox* talkaround_ = nullptr;
-    QCheckBox* compander_ = nullptr;
-    QCheckBox* scanSkip_ = nullptr;
-    QDialogButtonBox* buttons_ = nullptr;
-    QFormLayout* settingsForm_ = nullptr;
-    std::vector<int> shownSquelch_;
-    // Everything the enabling rule switches: all controls but the receive frequency.
-    std::vector<QWidget*> dependents_;
 };
 
 }  // namespace torvik
